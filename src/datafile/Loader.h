@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class IniFile;
+class Store;
+
+// What the window that runs a load shows while it goes on.
+class LoadProgress
+{
+public:
+    virtual ~LoadProgress() = default;
+    // The army header has been read into the store.
+    virtual void ArmyRead() = 0;
+    // Troop n (from 1) has been read into slot n-1.
+    virtual void TroopRead(int n) = 0;
+    // The file has no [Race] section; the user is told before the catalogues are read.
+    virtual void RaceMissing() = 0;
+};
+
+struct LoadOutcome {
+    bool raceFound = false;
+    // The file holds more consecutive troop sections than the store has slots.
+    bool troopsLeftOut = false;
+};
+
+// Replaces the army in the store with the army of the file: the store is cleared, then the
+// header and the troops [Troop1], [Troop2], ... up to the first missing number are read, then
+// the weapon and ability catalogues.
+LoadOutcome LoadDatafile(Store& store, const IniFile& file, LoadProgress& progress);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Writes the lines to the file as Windows-1252 text, each ended by CR LF, with no byte-order
+// mark. The file on disk is either the old one or the complete new one: nothing is written
+// unless every line can be encoded and the whole file reaches the disk. On failure the result
+// is false and *reason says why in words for the user.
+bool WriteDatafile(const QString& path, const QStringList& lines, QString* reason);

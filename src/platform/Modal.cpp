@@ -1,0 +1,71 @@
+#include "platform/Modal.h"
+
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+ModalUser* installedUser = nullptr;
+
+} // namespace
+
+void InstallModalUser(ModalUser* user)
+{
+    installedUser = user;
+}
+
+void RunModalWindow(QWidget& window, QEventLoop& loop)
+{
+    if (installedUser) {
+        installedUser->PlayWindow(window);
+        return;
+    }
+    loop.exec(QEventLoop::DialogExec);
+}
+
+int MessageBox(QWidget* parent, const QString& caption, const QString& text,
+               MessageButtons buttons)
+{
+    if (installedUser)
+        return installedUser->PlayMessage(parent, caption, text, buttons);
+
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    if (buttons == MessageButtons::YesNo) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setIcon(caption.startsWith(QLatin1String("***")) ? QMessageBox::Warning
+                                                              : QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    const int pressed = box.exec();
+    if (buttons == MessageButtons::YesNo)
+        return pressed == QMessageBox::Yes ? mrYes : mrNo;
+    return mrOk;
+}
+
+QString RunFileDialog(QWidget* parent, const FileDialogRequest& request)
+{
+    if (installedUser)
+        return installedUser->PlayFileDialog(parent, request);
+
+    QFileDialog dialog(parent, request.title);
+    dialog.setNameFilter(request.filter);
+    dialog.selectFile(request.fileName);
+    if (request.kind == FileDialogRequest::Kind::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}

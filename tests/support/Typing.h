@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Types the text into the widget key by key, as a user does; unlike QTest::keyClicks it takes
+// any character, not only ASCII.
+void TypeText(QWidget* widget, const QString& text);
