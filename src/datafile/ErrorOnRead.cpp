@@ -20,7 +20,8 @@ TForm13::TForm13(Forms& forms)
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1 = frame;
     Label1 = new QLabel(
-        QStringLiteral("The [Race] section cannot be found in the specified vhold.ini file."), frame);
+        QStringLiteral("The [Race] section cannot be found in the specified vhold.ini file."),
+        frame);
     Label2 = new QLabel(QStringLiteral("It appears that this is not a valid datafile!"), frame);
     auto* labels = new QVBoxLayout(frame);
     labels->addWidget(Label1);

@@ -5,7 +5,8 @@
 
 #include <QSet>
 
-namespace {
+namespace
+{
 
 // Section names match without regard to the case of ASCII letters only.
 QString FoldAscii(const QString& name)
@@ -33,8 +34,8 @@ private:
 };
 
 // The lines of the entries key1, key2, ... up to the first missing or empty one.
-void ReadList(const IniFile& file, const QString& section, const QString& key,
-              bool dropPrefix, Store& store, std::unique_ptr<StringList>& list)
+void ReadList(const IniFile& file, const QString& section, const QString& key, bool dropPrefix,
+              Store& store, std::unique_ptr<StringList>& list)
 {
     for (int i = 1;; ++i) {
         QString value = file.Value(section, key + QString::number(i), QString());

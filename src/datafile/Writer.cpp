@@ -4,7 +4,8 @@
 #include "store/LineOps.h"
 #include "store/Number.h"
 
-namespace {
+namespace
+{
 
 const char* const HeaderLines[] = {
     ";  This file is created by the datafile creation utility for Varnhold army lists",
@@ -73,8 +74,7 @@ void WriteTroops(const Store& store, QStringList& out)
         WriteArmour(QStringLiteral("f_arm"), troop.f_arm, out);
         WriteArmour(QStringLiteral("s_arm"), troop.s_arm, out);
         WriteArmour(QStringLiteral("r_arm"), troop.r_arm, out);
-        out << QStringLiteral("Chars=") + troop.Chars
-            << QStringLiteral("Weapons=") + troop.Weapons;
+        out << QStringLiteral("Chars=") + troop.Chars << QStringLiteral("Weapons=") + troop.Weapons;
         WriteList(troop.WeaponList.get(), QStringLiteral("Weapon"), QString(), out);
         WriteList(troop.R_WeaponList.get(), QStringLiteral("R_Weapon"), troop.Max + u',', out);
         WriteList(troop.A_WeaponList.get(), QStringLiteral("A_Weapon"), QString(), out);

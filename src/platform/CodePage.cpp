@@ -2,7 +2,8 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
 // Bytes 80 to 9F; the five bytes Windows-1252 leaves unassigned keep their own number so that
 // a loaded file saves back byte for byte.

@@ -4,7 +4,8 @@
 
 #include <QSaveFile>
 
-namespace {
+namespace
+{
 
 // The character as the user would see it, with its number when it cannot be seen (a control
 // or format character, a blank, half of a broken pair).

@@ -4,62 +4,102 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringView>
+#include <algorithm>
 #include <new>
 
 // The rule numbers in brackets are those of ini-semantics.md.
-namespace {
+namespace
+{
 
 // [L2] Space, tab, vertical tab, form feed and Ctrl-Z.
-bool IsBlank(QChar c)
+template <typename Unit> bool IsBlank(Unit c)
 {
-    const char16_t u = c.unicode();
-    return u == ' ' || u == '\t' || u == 0x0B || u == 0x0C || u == 0x1A;
+    return c == ' ' || c == '\t' || c == 0x0B || c == 0x0C || c == 0x1A;
 }
 
-bool IsLineEnd(QChar c)
-{
-    return c.unicode() == '\r' || c.unicode() == '\n';
-}
+// A piece of a line, as a range of code units (bytes or UTF-16 units).
+template <typename Unit> struct Span {
+    const Unit* begin;
+    const Unit* end;
 
-QStringView TrimStart(QStringView text)
-{
-    qsizetype start = 0;
-    while (start < text.size() && IsBlank(text[start]))
-        ++start;
-    return text.mid(start);
-}
+    bool Empty() const { return begin == end; }
 
-QStringView TrimEnd(QStringView text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && IsBlank(text[end - 1]))
-        --end;
-    return text.first(end);
-}
-
-QStringView Trim(QStringView text)
-{
-    return TrimEnd(TrimStart(text));
-}
-
-// [R4] A NUL ends the name or value it stands in, as the C string Windows makes of it would.
-// It is applied after trimming, as Wine does: the trimming sees the whole line.
-QString CutAtNul(QStringView text)
-{
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    return (nul < 0 ? text : text.first(nul)).toString();
-}
-
-// [V1] A value wholly inside one pair of matching quotes loses that pair.
-QString Unquote(QString value)
-{
-    if (value.size() >= 2) {
-        const QChar first = value.front();
-        if ((first == u'"' || first == u'\'') && value.back() == first)
-            return value.mid(1, value.size() - 2);
+    Span TrimStart() const
+    {
+        const Unit* start = begin;
+        while (start < end && IsBlank(*start))
+            ++start;
+        return {start, end};
     }
-    return value;
+
+    Span TrimEnd() const
+    {
+        const Unit* stop = end;
+        while (stop > begin && IsBlank(stop[-1]))
+            --stop;
+        return {begin, stop};
+    }
+
+    Span Trim() const { return TrimStart().TrimEnd(); }
+
+    const Unit* Find(char c) const { return std::find(begin, end, Unit(c)); }
+
+    // [R4] A NUL ends the name or value it stands in, as the C string Windows makes of it
+    // would. It is applied after trimming, as Wine does: the trimming sees the whole line.
+    Span CutAtNul() const { return {begin, Find('\0')}; }
+
+    // [V1] A value wholly inside one pair of matching quotes loses that pair.
+    Span Unquote() const
+    {
+        if (end - begin >= 2 && (*begin == '"' || *begin == '\'') && end[-1] == *begin)
+            return {begin + 1, end - 1};
+        return *this;
+    }
+};
+
+// Walks the lines of the text, calling header(name) for a section header and
+// entry(key, value, hasValue) for an entry of a section; header answers whether the entries
+// that follow it are wanted. Only the names and values kept are decoded, by text(span).
+template <typename Unit, typename Text, typename Header, typename Entry>
+void Scan(const Unit* data, qsizetype size, Text text, Header header, Entry entry)
+{
+    const Unit* const end = data + size;
+    // [L7] Entries before the first header belong to no section.
+    bool wanted = false;
+    const Unit* position = data;
+    while (position < end) {
+        // [L1] Any CR or LF ends a line; the empty lines a run of them leaves are blank.
+        const Unit* lineEnd = position;
+        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
+            ++lineEnd;
+        const Span<Unit> line = Span<Unit>{position, lineEnd}.Trim();
+        position = lineEnd < end ? lineEnd + 1 : end;
+        if (line.Empty())
+            continue;
+
+        // [L3] A header: the name stands between "[" and the first "]", or the end of line.
+        if (*line.begin == '[') {
+            const Span<Unit> inside{line.begin + 1, line.end};
+            wanted = header(text(Span<Unit>{inside.begin, inside.Find(']')}.Trim().CutAtNul()));
+            continue;
+        }
+        if (!wanted)
+            continue;
+
+        // [L4] [L5] An entry: the key before the first "=", the value after it; a line
+        // without "=" keeps its name so that it hides a later entry of that name.
+        const Unit* equals = line.Find('=');
+        const bool hasValue = equals != line.end;
+        const Span<Unit> key = Span<Unit>{line.begin, equals}.TrimEnd().CutAtNul();
+        // [L6] [S4] A comment or an empty key can be neither listed nor found.
+        if (key.Empty() || *key.begin == ';')
+            continue;
+        if (hasValue)
+            entry(text(key),
+                  text(Span<Unit>{equals + 1, line.end}.TrimStart().CutAtNul().Unquote()), true);
+        else
+            entry(text(key), QString(), false);
+    }
 }
 
 char16_t FoldAscii(char16_t c)
@@ -79,14 +119,16 @@ bool SameName(const QString& a, const QString& b)
     return true;
 }
 
-// [R1] [R2] Windows-1252, one byte one character, unless the UTF-16LE byte-order mark leads.
-// A UTF-16 file of an odd length loses its last, half, character.
-QString DecodeFile(const QByteArray& bytes)
+// [R2] The UTF-16LE byte-order mark leads. A file of an odd length loses its last, half,
+// character.
+bool IsUtf16Le(const QByteArray& bytes)
 {
-    if (bytes.size() < 2 || static_cast<unsigned char>(bytes[0]) != 0xFF ||
-        static_cast<unsigned char>(bytes[1]) != 0xFE)
-        return DecodeWindows1252(bytes);
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+           static_cast<unsigned char>(bytes[1]) == 0xFE;
+}
 
+QString DecodeUtf16Le(const QByteArray& bytes)
+{
     const qsizetype units = (bytes.size() - 2) / 2;
     QString text(units, Qt::Uninitialized);
     QChar* out = text.data();
@@ -121,51 +163,31 @@ IniFile IniFile::Read(const QString& path)
 IniFile IniFile::Parse(const QByteArray& bytes)
 {
     IniFile ini;
-    const QString text = DecodeFile(bytes);
-    const QStringView all(text);
+    // A section named "" is neither listed nor reached by a look-up, and neither are its
+    // entries, so it is not kept.
+    const auto header = [&ini](QString name) {
+        if (name.isEmpty())
+            return false;
+        ini.sections.push_back(Section{std::move(name), {}});
+        return true;
+    };
+    const auto entry = [&ini](QString key, QString value, bool hasValue) {
+        ini.sections.back().entries.push_back(Entry{std::move(key), std::move(value), hasValue});
+    };
 
-    // [L7] Entries before the first header, and in a section named "" (which no look-up
-    // reaches and no list shows), are dropped.
-    bool inSection = false;
-    qsizetype position = 0;
-    while (position < all.size()) {
-        // [L1] Any CR or LF ends a line; the empty lines a run of them leaves are blank.
-        qsizetype end = position;
-        while (end < all.size() && !IsLineEnd(all[end]))
-            ++end;
-        const QStringView line = Trim(all.mid(position, end - position));
-        position = end + 1;
-        if (line.isEmpty())
-            continue;
-
-        // [L3] A header: the name stands between "[" and the first "]", or the end of line.
-        if (line.front() == u'[') {
-            const QStringView inside = line.mid(1);
-            const qsizetype close = inside.indexOf(u']');
-            const QString name = CutAtNul(Trim(close < 0 ? inside : inside.first(close)));
-            inSection = !name.isEmpty();
-            if (inSection)
-                ini.sections.push_back(Section{name, {}});
-            continue;
-        }
-        if (!inSection)
-            continue;
-
-        // [L4] [L5] An entry: the key before the first "=", the value after it; a line
-        // without "=" keeps its name so that it hides a later entry of that name.
-        Entry entry;
-        const qsizetype equals = line.indexOf(u'=');
-        entry.hasValue = equals >= 0;
-        if (entry.hasValue) {
-            entry.key = CutAtNul(TrimEnd(line.first(equals)));
-            entry.value = Unquote(CutAtNul(TrimStart(line.mid(equals + 1))));
-        } else {
-            entry.key = CutAtNul(line);
-        }
-        // [L6] [S4] A comment or an empty key can be neither listed nor found.
-        if (entry.key.isEmpty() || entry.key.front() == u';')
-            continue;
-        ini.sections.back().entries.push_back(std::move(entry));
+    if (IsUtf16Le(bytes)) {
+        const QString text = DecodeUtf16Le(bytes);
+        const auto utf16 = [](Span<char16_t> span) {
+            return QString(reinterpret_cast<const QChar*>(span.begin), span.end - span.begin);
+        };
+        Scan(reinterpret_cast<const char16_t*>(text.constData()), text.size(), utf16, header,
+             entry);
+    } else {
+        // [R1] Windows-1252, one byte one character.
+        const auto windows1252 = [](Span<char> span) {
+            return DecodeWindows1252(QByteArray::fromRawData(span.begin, span.end - span.begin));
+        };
+        Scan(bytes.constData(), bytes.size(), windows1252, header, entry);
     }
     return ini;
 }

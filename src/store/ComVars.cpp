@@ -61,7 +61,8 @@ void ReleaseStore(Store& store)
         ResetTroopSlot(store, i);
 }
 
-namespace {
+namespace
+{
 
 std::unique_ptr<StringList> PlainCopyOf(const std::unique_ptr<StringList>& list)
 {

@@ -67,8 +67,8 @@ void ClampToWeaponCount(const Store& store, int& value)
 {
     const TheRec& troop = store.Current();
     int lines = 0;
-    for (const auto* list : {troop.WeaponList.get(), troop.R_WeaponList.get(),
-                             troop.A_WeaponList.get()}) {
+    for (const auto* list :
+         {troop.WeaponList.get(), troop.R_WeaponList.get(), troop.A_WeaponList.get()}) {
         if (list)
             lines += list->Count();
     }

@@ -2,7 +2,8 @@
 
 #include <limits>
 
-namespace {
+namespace
+{
 
 int DigitValue(QChar c, int base)
 {

@@ -1,7 +1,6 @@
 #include "store/StringList.h"
 
-StringList::StringList(Order order, const QCollator& collation)
-    : order(order), collation(collation)
+StringList::StringList(Order order, const QCollator& collation) : order(order), collation(collation)
 {
 }
 

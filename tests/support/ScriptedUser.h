@@ -3,9 +3,9 @@
 #include "platform/Modal.h"
 
 #include <QList>
-#include <QWidget>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <functional>
 

@@ -55,10 +55,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("held");
-        QTest::newRow("ascii") << "red orchard" << "RED ORCHARD";
+        QTest::newRow("ascii") << "red orchard"
+                               << "RED ORCHARD";
         QTest::newRow("accents") << QStringLiteral("élan ÿ") << QStringLiteral("ÉLAN Ÿ");
         QTest::newRow("no one-character capital") << QStringLiteral("ßµ") << QStringLiteral("ßµ");
-        QTest::newRow("digits and signs") << "3rd, 4th;" << "3RD, 4TH;";
+        QTest::newRow("digits and signs") << "3rd, 4th;"
+                                          << "3RD, 4TH;";
     }
     void armyNameInUpperCase()
     {
@@ -89,9 +91,11 @@ private slots:
         QTest::addColumn<bool>("editEnabled");
         QTest::addColumn<QString>("armyText");
         QTest::addColumn<QString>("countText");
-        QTest::newRow("two troops") << QByteArray("[Race]\r\nName=hollow crown\r\nSquadName=Brood\r\n"
-                                                  "[Troop1]\r\nName=A\r\n[Troop2]\r\nName=B\r\n")
-                                    << false << "Army: HOLLOW CROWN" << "Total Broods: 2";
+        QTest::newRow("two troops")
+            << QByteArray("[Race]\r\nName=hollow crown\r\nSquadName=Brood\r\n"
+                          "[Troop1]\r\nName=A\r\n[Troop2]\r\nName=B\r\n")
+            << false << "Army: HOLLOW CROWN"
+            << "Total Broods: 2";
         QTest::newRow("no troops") << QByteArray("[Race]\r\nName=x\r\n") << false << "Army: X"
                                    << "Total Squads: 0";
     }
@@ -126,7 +130,8 @@ private slots:
         TestWindows app;
         TForm1& main = *app.forms.Form1;
         main.Show();
-        QTimer::singleShot(0, main.BitBtn2, [&] { QTest::mouseClick(main.BitBtn2, Qt::LeftButton); });
+        QTimer::singleShot(0, main.BitBtn2,
+                           [&] { QTest::mouseClick(main.BitBtn2, Qt::LeftButton); });
         QTimer watchdog;
         watchdog.setSingleShot(true);
         bool timedOut = false;
