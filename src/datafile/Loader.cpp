@@ -3,35 +3,8 @@
 #include "platform/IniFile.h"
 #include "store/ComVars.h"
 
-#include <QSet>
-
 namespace
 {
-
-// Section names match without regard to the case of ASCII letters only.
-QString FoldAscii(const QString& name)
-{
-    QString folded = name;
-    for (QChar& c : folded) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
-    return folded;
-}
-
-class SectionSet
-{
-public:
-    explicit SectionSet(const QStringList& names)
-    {
-        for (const QString& name : names)
-            folded.insert(FoldAscii(name));
-    }
-    bool Holds(const QString& name) const { return folded.contains(FoldAscii(name)); }
-
-private:
-    QSet<QString> folded;
-};
 
 // The lines of the entries key1, key2, ... up to the first missing or empty one.
 void ReadList(const IniFile& file, const QString& section, const QString& key, bool dropPrefix,
@@ -100,9 +73,8 @@ LoadOutcome LoadDatafile(Store& store, const IniFile& file, LoadProgress& progre
     store.TroopCount = 0;
 
     LoadOutcome outcome;
-    const SectionSet sections(file.SectionNames());
     const QString race = QStringLiteral("Race");
-    if (sections.Holds(race)) {
+    if (file.HasSection(race)) {
         outcome.raceFound = true;
         store.TheArmy.Name = file.Value(race, QStringLiteral("Name"), QStringLiteral("noname"));
         store.TheArmy.UnitName =
@@ -112,7 +84,7 @@ LoadOutcome LoadDatafile(Store& store, const IniFile& file, LoadProgress& progre
         progress.ArmyRead();
 
         int n = 1;
-        for (; sections.Holds(QStringLiteral("Troop%1").arg(n)); ++n) {
+        for (; file.HasSection(QStringLiteral("Troop%1").arg(n)); ++n) {
             if (n > Store::TroopSlots) {
                 outcome.troopsLeftOut = true;
                 break;
@@ -125,9 +97,9 @@ LoadOutcome LoadDatafile(Store& store, const IniFile& file, LoadProgress& progre
         progress.RaceMissing();
     }
 
-    if (sections.Holds(QStringLiteral("WeaponSpecs")))
+    if (file.HasSection(QStringLiteral("WeaponSpecs")))
         ReadCatalogue(file, QStringLiteral("WeaponSpecs"), store, *store.WeaponCatalogue);
-    if (sections.Holds(QStringLiteral("Specials")))
+    if (file.HasSection(QStringLiteral("Specials")))
         ReadCatalogue(file, QStringLiteral("Specials"), store, *store.SpecialCatalogue);
     return outcome;
 }

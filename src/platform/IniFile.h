@@ -18,6 +18,8 @@ public:
     QStringList SectionNames() const;
     QStringList KeyNames(const QString& section) const;
     QString Value(const QString& section, const QString& key, const QString& fallback) const;
+    // Whether the section names hold this one.
+    bool HasSection(const QString& name) const { return FindSection(name) != nullptr; }
 
 private:
     struct Entry {
