@@ -32,7 +32,7 @@ QIcon GlyphIcon(const QStyle* style, Glyph glyph)
     case Glyph::Next:
         return style->standardIcon(QStyle::SP_ArrowRight);
     case Glyph::Help:
-        return style->standardIcon(QStyle::SP_DialogHelpButton);
+        return style->standardIcon(QStyle::SP_MessageBoxQuestion);
     }
     return QIcon();
 }
