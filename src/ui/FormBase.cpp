@@ -16,6 +16,8 @@ FormBase::FormBase(Forms& forms, const QString& caption, Border border)
     if (border == Border::Normal)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint;
+    else if (border == Border::CloseBox)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setWindowTitle(caption);
 }

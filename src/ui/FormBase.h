@@ -19,6 +19,7 @@ public:
     enum class Border {
         Normal,     // system menu and minimise box
         NoButtons,  // caption only: the window closes through its own buttons
+        CloseBox,   // caption and close box only
         HiddenHost, // never shown
     };
 

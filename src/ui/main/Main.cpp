@@ -11,6 +11,9 @@
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/StatusBar.h"
+#include "ui/main/EditIndex.h"
+#include "ui/wizard/SelectType.h"
+#include "ui/help/Help1.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -53,9 +56,6 @@ TForm1::TForm1(Forms& forms, Store& store)
     BitBtn6 = MakeHelpButton(this);
     BitBtn3->setEnabled(false);
     BitBtn5->setEnabled(false);
-    // New, Edit and help open windows that are not part of the program yet.
-    BitBtn1->setEnabled(false);
-    BitBtn6->setEnabled(false);
 
     StatusBar1 = new StatusBar(this, {160, 50},
                                {QStringLiteral("Army: "), QStringLiteral("Total Squads: 0")});
@@ -95,9 +95,12 @@ TForm1::TForm1(Forms& forms, Store& store)
 
     connect(Edit1, &Edit::Change, this, &TForm1::Edit1Change);
     connect(Edit3, &Edit::Change, this, &TForm1::Edit3Change);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
 
     SetClientSize(331, 235);
     const QSize panelSize = Panel4->sizeHint().expandedTo(QSize(width() * 3 / 4, 48));
@@ -134,6 +137,18 @@ void TForm1::CopyArmyTexts()
     store.TheArmy.Name = Edit1->Text();
     store.TheArmy.UnitName = Edit2->Text();
     store.TheArmy.SquadName = Edit3->Text();
+}
+
+// New: the troop is built in the first slot after the accepted ones, as that slot stands; an
+// army whose slots are all taken starts no troop.
+void TForm1::BitBtn1Click()
+{
+    if (store.TroopCount >= Store::TroopSlots || !forms.Form3)
+        return;
+    store.CurrentTroop = store.TroopCount;
+    CopyArmyTexts();
+    Hide();
+    forms.Form3->Show();
 }
 
 void TForm1::BitBtn2Click()
@@ -248,6 +263,25 @@ void TForm1::BitBtn4Click()
                                   "were loaded."),
                    MessageButtons::Ok);
     }
+}
+
+// Edit: the troop chosen in the selection dialog opens in step 2. The count text is brought up
+// to date whatever the dialog did, since it may have deleted troops.
+void TForm1::BitBtn5Click()
+{
+    if (!forms.Form12)
+        return;
+    if (forms.Form12->ShowModal() == mrOk && forms.Form3) {
+        store.CurrentTroop = forms.Form12->SelectedTroop();
+        Hide();
+        forms.Form3->Show();
+    }
+    StatusBar1->SetPanelText(1, CountText(store.TheArmy.SquadName));
+}
+
+void TForm1::BitBtn6Click()
+{
+    forms.Form14->ShowModal();
 }
 
 void TForm1::ShowPanel4(bool visible)

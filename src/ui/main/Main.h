@@ -21,9 +21,12 @@ public:
     void FormClose() override;
     void FormDestroy() override;
 
+    void BitBtn1Click();
     void BitBtn2Click();
     void BitBtn3Click();
     void BitBtn4Click();
+    void BitBtn5Click();
+    void BitBtn6Click();
     void Edit1Change();
     void Edit3Change();
 

@@ -94,7 +94,7 @@ private slots:
         QTest::newRow("two troops")
             << QByteArray("[Race]\r\nName=hollow crown\r\nSquadName=Brood\r\n"
                           "[Troop1]\r\nName=A\r\n[Troop2]\r\nName=B\r\n")
-            << false << "Army: HOLLOW CROWN"
+            << true << "Army: HOLLOW CROWN"
             << "Total Broods: 2";
         QTest::newRow("no troops") << QByteArray("[Race]\r\nName=x\r\n") << false << "Army: X"
                                    << "Total Squads: 0";
@@ -117,7 +117,6 @@ private slots:
         QCOMPARE(main.StatusBar1->PanelText(0), armyText);
         QCOMPARE(main.StatusBar1->PanelText(1), countText);
         QVERIFY(main.BitBtn3->isEnabled());
-        // Edit opens a window that is not part of the program yet, so it stays disabled.
         QCOMPARE(main.BitBtn5->isEnabled(), editEnabled);
         QVERIFY(main.Panel4->isHidden());
         QCOMPARE(user.Shown().first().file.title, QStringLiteral("Load the datafile"));

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QList>
+#include <QTableWidget>
+
+class CellEditor;
+class QLabel;
+class QLineEdit;
+
+// A grid of text cells addressed by column and row, the way the windows use it:
+// - an editable grid always shows its cell editor on the current cell, so the user types
+//   straight into a cell; every change of the editor's text reaches the cell at once;
+// - Tab and Shift+Tab move from editable cell to editable cell, row by row, and leave the grid
+//   for the next (previous) control of the window after the last (before the first) cell;
+// - the leading fixed columns are shown but never edited, and never become the current cell;
+// - Exit fires when the focus leaves the grid for another control of the same window;
+// - a read-only grid shows no editor; with whole-row selection the current row is highlighted.
+// A cell outside the grid reads as the empty text and ignores writes, so an empty grid (no
+// rows) is safe to read.
+class StringGrid : public QTableWidget
+{
+    Q_OBJECT
+public:
+    StringGrid(QWidget* parent, int colCount, int rowCount);
+
+    int ColCount() const { return columnCount(); }
+    int RowCount() const { return rowCount(); }
+    void SetColCount(int count);
+    void SetRowCount(int count);
+
+    QString Cell(int col, int row) const;
+    void SetCell(int col, int row, const QString& text);
+
+    // The current cell; both are -1 while the grid has no cell that can be current.
+    int Col() const;
+    int Row() const;
+    // A column inside the fixed columns moves to the first column after them; a position
+    // outside the grid is held to its last column or row.
+    void SetCol(int col);
+    void SetRow(int row);
+
+    int FixedCols() const { return fixedCols; }
+    void SetFixedCols(int count);
+
+    // Column widths and the height of every row, in pixels. A row is never lower than the
+    // font and the cell editor need.
+    int ColWidth(int col) const;
+    void SetColWidth(int col, int width);
+    int RowHeight() const;
+    void SetRowHeight(int height);
+
+    // How many rows the grid's preferred height shows (all rows, up to ten, unless set). Its
+    // preferred width always shows every column.
+    void SetVisibleRows(int rows);
+
+    bool RowSelect() const;
+    void SetRowSelect(bool on);
+    bool ReadOnly() const { return readOnly; }
+    void SetReadOnly(bool on);
+
+    // The cell editor; it is visible only on an editable current cell.
+    QLineEdit* Editor() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // The focus went from the grid to another control of the window. Every text typed is in
+    // its cell by then.
+    void Exit();
+    // A key went down while the grid had the focus, before the key acts.
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A key that gives text was typed; an editable cell already holds the result.
+    void KeyPress(const QString& text);
+    // A key came up while the grid had the focus.
+    void KeyUp(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    friend class CellEditor;
+
+    int MinimumRowHeight() const;
+    void ApplyRowHeight();
+    void EnsureCurrentCell();
+    void PlaceEditor();
+    void EditorTextEdited(const QString& text);
+    void EditorKeyDown(QKeyEvent* event);
+    void EditorKeyPressed(QKeyEvent* event);
+    void EditorKeyUp(QKeyEvent* event);
+    void TabFromEditor(bool forward);
+    void LeaveGrid(bool forward);
+    void FocusLeft(QFocusEvent* event);
+    bool Inside(const QWidget* widget) const;
+
+    CellEditor* editor;
+    int fixedCols = 0;
+    int requestedRowHeight = 0;
+    int visibleRows = 0;
+    bool readOnly = false;
+    int editorCol = -1;
+    int editorRow = -1;
+};
+
+// Headings that stand over a grid's columns: one label per column, in column order (null for
+// a column without heading), each as wide as its column and kept over it when columns change
+// width or the grid scrolls. A column narrower than its heading is widened to it.
+class GridHeadings : public QWidget
+{
+    Q_OBJECT
+public:
+    GridHeadings(QWidget* parent, StringGrid* grid, const QList<QLabel*>& labels);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Place();
+
+    StringGrid* grid;
+    QList<QLabel*> labels;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/help/HelpWindow.h"
+
+// The help page of step 4, the replaceable weapons and the weapons that replace them.
+class TForm17 : public HelpWindow
+{
+    Q_OBJECT
+public:
+    explicit TForm17(Forms& forms);
+};
