@@ -8,6 +8,7 @@
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/RadioGroup.h"
+#include "ui/help/Help9.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,8 +56,6 @@ TForm10::TForm10(Forms& forms, Store& store)
 
     BitBtn1 = new BitBtn(this, QStringLiteral("OK"), Glyph::Ok);
     BitBtn6 = MakeHelpButton(this);
-    // The help window of this dialog is not part of the program yet.
-    BitBtn6->setEnabled(false);
     SetDefaultButton(BitBtn1);
 
     auto* layout = new QVBoxLayout(this);
@@ -85,6 +84,7 @@ TForm10::TForm10(Forms& forms, Store& store)
 
     connect(StringGrid1, &StringGrid::Exit, this, &TForm10::StringGrid1Exit);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
+    connect(BitBtn6, &QPushButton::clicked, this, &TForm10::BitBtn6Click);
 
     SetClientSize(433, 187);
 }
@@ -139,4 +139,9 @@ void EditAbilityCosts(Store& store, Forms& forms, int index)
     if (dialog.RadioGroup1->ItemIndex() == WholeSquad)
         costed += QStringLiteral(",1");
     ReplaceLine(*list, index, costed);
+}
+
+void TForm10::BitBtn6Click()
+{
+    forms.Form22->ShowModal();
 }

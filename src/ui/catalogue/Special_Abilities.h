@@ -19,6 +19,7 @@ public:
 
     void FormActivate() override;
     void StringGrid1Exit();
+    void BitBtn6Click();
 
     QLabel* Panel1;
     QLabel* Panel3;

@@ -2,8 +2,10 @@
 
 #include "store/ComVars.h"
 #include "store/LineOps.h"
+#include "ui/Forms.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Edit.h"
+#include "ui/help/Help8.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,8 +38,6 @@ TForm9::TForm9(Forms& forms, Store& store)
     BitBtn1 = new BitBtn(this, QStringLiteral("OK"), Glyph::Ok);
     BitBtn1->setEnabled(false);
     BitBtn6 = MakeHelpButton(this);
-    // The help window of this dialog is not part of the program yet.
-    BitBtn6->setEnabled(false);
     BitBtn2 = new BitBtn(this, QStringLiteral("Cancel"), Glyph::Cancel);
     SetDefaultButton(BitBtn1);
     SetCancelButton(BitBtn2);
@@ -66,6 +66,7 @@ TForm9::TForm9(Forms& forms, Store& store)
     connect(Edit1, &Edit::Exit, this, &TForm9::Edit1Exit);
     connect(Edit2, &Edit::Exit, this, &TForm9::Edit2Exit);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm9::BitBtn1Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TForm9::BitBtn6Click);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
 
     SetClientSize(401, 153);
@@ -104,6 +105,11 @@ QString TForm9::Entry() const
 // OK: a new ability may not take the name of one in the catalogue (a different letter case
 // is another name). The commas go first, so the entry never holds more than two fields, even
 // when Enter is pressed before the field was left.
+void TForm9::BitBtn6Click()
+{
+    forms.Form21->ShowModal();
+}
+
 void TForm9::BitBtn1Click()
 {
     ReplaceCommas(Edit1);

@@ -21,6 +21,7 @@ public:
     void Edit1Exit();
     void Edit2Exit();
     void BitBtn1Click();
+    void BitBtn6Click();
 
     // The catalogue entry the fields make: name, ",", description.
     QString Entry() const;

@@ -8,6 +8,7 @@
 #include "ui/controls/Grid.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/controls/TrackBar.h"
+#include "ui/help/Help2.h"
 #include "ui/main/Main.h"
 #include "ui/wizard/St_Weapons.h"
 
@@ -141,8 +142,6 @@ TForm3::TForm3(Forms& forms, Store& store) : FormBase(forms, QString()), store(s
     BitBtn1->setLayoutDirection(Qt::RightToLeft);
     BitBtn1->setEnabled(false);
     BitBtn6 = MakeHelpButton(this);
-    // The step's help window is not part of the program yet.
-    BitBtn6->setEnabled(false);
 
     StatusBar1 = new StatusBar(
         this, {160, 300, 50},
@@ -166,6 +165,7 @@ TForm3::TForm3(Forms& forms, Store& store) : FormBase(forms, QString()), store(s
     connect(TrackBar2, &TrackBar::Change, this, &TForm3::TrackBar2Change);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TForm3::BitBtn6Click);
 
     SetClientSize(560, 215);
 }
@@ -382,6 +382,11 @@ void TForm3::BitBtn1Click()
 
 // Previous: back to the main window. The troop keeps what was entered; a new troop stays
 // uncounted.
+void TForm3::BitBtn6Click()
+{
+    forms.Form15->ShowModal();
+}
+
 void TForm3::BitBtn2Click()
 {
     if (BitBtn1->isEnabled() && NameTaken())

@@ -34,6 +34,7 @@ public:
     void TrackBar2Change();
     void BitBtn1Click();
     void BitBtn2Click();
+    void BitBtn6Click();
 
     StringGrid* StringGrid1;
     QLabel* Panel1;
