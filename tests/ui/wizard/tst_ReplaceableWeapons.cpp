@@ -1,3 +1,4 @@
+#include "store/LineOps.h"
 #include "support/Armies.h"
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
@@ -109,6 +110,34 @@ private slots:
         QCOMPARE(Buttons(form), QStringLiteral("11100"));
         QCOMPARE(user.Messages(), (QStringList{RemoveReplace, RemoveReplace}));
         CheckUser(user);
+    }
+
+    // A replace weapon's cost is stored as the whole number its leading digits give.
+    void replaceCosts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("empty") << ""
+                               << "Rifle,Las,0";
+        QTest::newRow("6 points") << "6 points"
+                                  << "Rifle,Las,6";
+        QTest::newRow("1,5") << "1,5"
+                             << "Rifle,Las,1";
+    }
+    void replaceCosts()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        TestWindows app;
+        ScriptedUser user;
+        TForm7& form = Enter(app, {"Rifle,Las,4"});
+        ClickItem(*form.ListBox1, 0);
+        TypeCosts(user, {typed});
+        QTest::mouseClick(form.BitBtn8, Qt::LeftButton);
+        CheckUser(user);
+        QCOMPARE(RLines(app), QStringList{line});
+        QCOMPARE(ListItems(*form.ListBox2),
+                 QStringList{GetField(line, 2) + ',' + GetField(line, 3)});
     }
 
     // The last replaceable weapon takes the troop's list with it; Add makes it again.
