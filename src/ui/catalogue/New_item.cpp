@@ -5,24 +5,11 @@
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/Labels.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace
-{
-
-QLabel* MakeHeading(const QString& text)
-{
-    auto* heading = new QLabel(text);
-    heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setMargin(2);
-    return heading;
-}
-
-} // namespace
 
 TForm6::TForm6(Forms& forms, Store& store)
     : FormBase(forms, QStringLiteral("Add Weapon"), Border::NoButtons), store(store)
@@ -39,11 +26,11 @@ TForm6::TForm6(Forms& forms, Store& store)
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    Panel2 = MakeHeading(QStringLiteral("Range"));
-    Panel3 = MakeHeading(QStringLiteral("S"));
-    Panel4 = MakeHeading(QStringLiteral("AP"));
-    Panel5 = MakeHeading(QStringLiteral("Weapontype"));
-    Panel6 = MakeHeading(QStringLiteral("Description"));
+    Panel2 = MakeHeading(this, QStringLiteral("Range"));
+    Panel3 = MakeHeading(this, QStringLiteral("S"));
+    Panel4 = MakeHeading(this, QStringLiteral("AP"));
+    Panel5 = MakeHeading(this, QStringLiteral("Weapontype"));
+    Panel6 = MakeHeading(this, QStringLiteral("Description"));
     Headings = new GridHeadings(this, StringGrid1, {Panel2, Panel3, Panel4, Panel5, Panel6});
 
     BitBtn1 = new BitBtn(this, QStringLiteral("OK"), Glyph::Ok);

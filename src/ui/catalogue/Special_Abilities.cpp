@@ -7,6 +7,7 @@
 #include "ui/catalogue/CatalogueLines.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/Labels.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/help/Help9.h"
 
@@ -21,15 +22,6 @@ namespace
 enum Column { NameColumn, CostColumn, GroupColumn };
 enum Scope { EachModel, WholeSquad };
 
-QLabel* MakeHeading(const QString& text)
-{
-    auto* heading = new QLabel(text);
-    heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setMargin(2);
-    return heading;
-}
-
 } // namespace
 
 TForm10::TForm10(Forms& forms, Store& store)
@@ -43,9 +35,9 @@ TForm10::TForm10(Forms& forms, Store& store)
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    Panel1 = MakeHeading(QStringLiteral("Special Ability"));
-    Panel3 = MakeHeading(QStringLiteral("Costs"));
-    Panel4 = MakeHeading(QStringLiteral("Groupnr"));
+    Panel1 = MakeHeading(this, QStringLiteral("Special Ability"));
+    Panel3 = MakeHeading(this, QStringLiteral("Costs"));
+    Panel4 = MakeHeading(this, QStringLiteral("Groupnr"));
     Headings = new GridHeadings(this, StringGrid1, {Panel1, Panel3, Panel4});
 
     RadioGroup1 = new RadioGroup(

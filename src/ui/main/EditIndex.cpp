@@ -4,6 +4,7 @@
 #include "store/LineOps.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/Labels.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,11 +43,7 @@ int TypeColumnWidth(const QFontMetrics& metrics)
 
 QLabel* MakeHeading(QWidget* parent, const QString& text, int width)
 {
-    auto* heading = new QLabel(text, parent);
-    heading->setTextFormat(Qt::PlainText);
-    heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setMargin(2);
+    QLabel* heading = MakeHeading(parent, text);
     heading->setFixedWidth(qMax(width, heading->sizeHint().width()));
     return heading;
 }

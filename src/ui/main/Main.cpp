@@ -10,39 +10,34 @@
 #include "ui/Forms.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Edit.h"
+#include "ui/controls/Labels.h"
 #include "ui/controls/StatusBar.h"
+#include "ui/help/Help1.h"
 #include "ui/main/EditIndex.h"
 #include "ui/wizard/SelectType.h"
-#include "ui/help/Help1.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const QString DatafileName = QStringLiteral("vhold.ini");
 const QString DatafileFilter = QStringLiteral("*.ini");
-
-QLabel* MakeQuestion(QWidget* parent, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 } // namespace
 
 TForm1::TForm1(Forms& forms, Store& store)
     : FormBase(forms, QStringLiteral("Varnhold Datafile Creator (v1.0)")), store(store)
 {
-    Panel1 = MakeQuestion(this, QStringLiteral("What is the name of your army?"));
+    Panel1 = MakeLabel(this, QStringLiteral("What is the name of your army?"));
     Edit1 = new Edit(this);
     Edit1->SetUpperCase(true);
-    Panel2 = MakeQuestion(this, QStringLiteral("What is a unit called in your army?"));
+    Panel2 = MakeLabel(this, QStringLiteral("What is a unit called in your army?"));
     Edit2 = new Edit(this, QStringLiteral("Unit"));
-    Panel3 = MakeQuestion(this, QStringLiteral("What is a squad called in your army?"));
+    Panel3 = MakeLabel(this, QStringLiteral("What is a squad called in your army?"));
     Edit3 = new Edit(this, QStringLiteral("Squad"));
     Panel1->setBuddy(Edit1);
     Panel2->setBuddy(Edit2);
@@ -104,9 +99,8 @@ TForm1::TForm1(Forms& forms, Store& store)
 
     SetClientSize(331, 235);
     const QSize panelSize = Panel4->sizeHint().expandedTo(QSize(width() * 3 / 4, 48));
-    Panel4->setGeometry(QRect(QPoint((width() - panelSize.width()) / 2,
-                                     (height() - panelSize.height()) / 2),
-                              panelSize));
+    Panel4->setGeometry(QRect(
+        QPoint((width() - panelSize.width()) / 2, (height() - panelSize.height()) / 2), panelSize));
 }
 
 QString TForm1::CountText(const QString& squadWord) const
@@ -182,9 +176,9 @@ void TForm1::Edit3Change()
 void TForm1::BitBtn3Click()
 {
     CopyArmyTexts();
-    const QString path = RunFileDialog(
-        this, {FileDialogRequest::Kind::Save, QStringLiteral("Save the datafile"), DatafileName,
-               DatafileFilter});
+    const QString path =
+        RunFileDialog(this, {FileDialogRequest::Kind::Save, QStringLiteral("Save the datafile"),
+                             DatafileName, DatafileFilter});
     if (path.isEmpty())
         return;
     QString reason;
@@ -195,7 +189,8 @@ void TForm1::BitBtn3Click()
     }
 }
 
-namespace {
+namespace
+{
 
 // What the main window shows while a datafile loads.
 class MainWindowProgress : public LoadProgress
@@ -237,9 +232,9 @@ private:
 // Load: the army in the store is replaced by the file's, without a question.
 void TForm1::BitBtn4Click()
 {
-    const QString path = RunFileDialog(
-        this, {FileDialogRequest::Kind::Open, QStringLiteral("Load the datafile"), DatafileName,
-               DatafileFilter});
+    const QString path =
+        RunFileDialog(this, {FileDialogRequest::Kind::Open, QStringLiteral("Load the datafile"),
+                             DatafileName, DatafileFilter});
     if (path.isEmpty())
         return;
 

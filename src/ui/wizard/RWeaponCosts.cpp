@@ -4,6 +4,7 @@
 #include "store/Number.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/Labels.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,16 +16,6 @@ namespace
 constexpr int NameCol = 0;
 constexpr int CostCol = 1;
 constexpr int RowsBeforeFirstUse = 50;
-
-QLabel* MakeHeading(QWidget* parent, const QString& text)
-{
-    auto* heading = new QLabel(text, parent);
-    heading->setTextFormat(Qt::PlainText);
-    heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setMargin(2);
-    return heading;
-}
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "ui/catalogue/New_item.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Edit.h"
+#include "ui/controls/Labels.h"
 #include "ui/controls/ListBox.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/Help4.h"
@@ -24,16 +25,6 @@
 
 namespace
 {
-
-QLabel* MakeHeading(QWidget* parent, const QString& text)
-{
-    auto* heading = new QLabel(text, parent);
-    heading->setTextFormat(Qt::PlainText);
-    heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setMargin(3);
-    return heading;
-}
 
 // A sunken frame with a list over its three buttons.
 QFrame* MakeListPanel(QWidget* parent)

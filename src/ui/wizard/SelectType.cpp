@@ -6,6 +6,7 @@
 #include "ui/Forms.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/Labels.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/controls/TrackBar.h"
 #include "ui/help/Help2.h"
@@ -32,23 +33,6 @@ constexpr int ColCount = 14;
 
 constexpr int FewestModels = 1;
 constexpr int MostModels = 32;
-
-QLabel* MakePanel(QWidget* parent, const QString& caption)
-{
-    auto* panel = new QLabel(caption, parent);
-    panel->setTextFormat(Qt::PlainText);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setContentsMargins(3, 1, 3, 1);
-    return panel;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& caption)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 // The value beside a track bar: bold, red and larger than the window's text.
 QLabel* MakeValueLabel(QWidget* parent)
@@ -100,25 +84,25 @@ TForm3::TForm3(Forms& forms, Store& store) : FormBase(forms, QString()), store(s
     for (int col = FirstCharCol; col < ColCount; ++col)
         StringGrid1->SetColWidth(col, 32);
 
-    Panel1 = MakePanel(this, QStringLiteral("Name"));
-    Panel2 = MakePanel(this, QStringLiteral("Points"));
-    Panel3 = MakePanel(this, QStringLiteral("WS"));
-    Panel4 = MakePanel(this, QStringLiteral("BS"));
-    Panel5 = MakePanel(this, QStringLiteral("S"));
-    Panel10 = MakePanel(this, QStringLiteral("T"));
-    Panel6 = MakePanel(this, QStringLiteral("W"));
-    Panel11 = MakePanel(this, QStringLiteral("I"));
-    Panel7 = MakePanel(this, QStringLiteral("A"));
-    Panel12 = MakePanel(this, QStringLiteral("Ld"));
-    Panel8 = MakePanel(this, QStringLiteral("Sv"));
-    Panel13 = MakePanel(this, QStringLiteral("FA"));
-    Panel9 = MakePanel(this, QStringLiteral("SA"));
-    Panel14 = MakePanel(this, QStringLiteral("RA"));
+    Panel1 = MakeHeading(this, QStringLiteral("Name"));
+    Panel2 = MakeHeading(this, QStringLiteral("Points"));
+    Panel3 = MakeHeading(this, QStringLiteral("WS"));
+    Panel4 = MakeHeading(this, QStringLiteral("BS"));
+    Panel5 = MakeHeading(this, QStringLiteral("S"));
+    Panel10 = MakeHeading(this, QStringLiteral("T"));
+    Panel6 = MakeHeading(this, QStringLiteral("W"));
+    Panel11 = MakeHeading(this, QStringLiteral("I"));
+    Panel7 = MakeHeading(this, QStringLiteral("A"));
+    Panel12 = MakeHeading(this, QStringLiteral("Ld"));
+    Panel8 = MakeHeading(this, QStringLiteral("Sv"));
+    Panel13 = MakeHeading(this, QStringLiteral("FA"));
+    Panel9 = MakeHeading(this, QStringLiteral("SA"));
+    Panel14 = MakeHeading(this, QStringLiteral("RA"));
     auto* headings = new GridHeadings(this, StringGrid1,
                                       {Panel1, Panel2, Panel3, Panel4, Panel5, Panel10, Panel6,
                                        Panel11, Panel7, Panel12, Panel8, Panel13, Panel9, Panel14});
 
-    Panel15 = MakePanel(this, QStringLiteral("Type"));
+    Panel15 = MakeHeading(this, QStringLiteral("Type"));
     ComboBox1 = new QComboBox(this);
     ComboBox1->addItems({QStringLiteral("HeadQuarters"), QStringLiteral("Elites"),
                          QStringLiteral("Troops"), QStringLiteral("Fast Attack"),
@@ -126,12 +110,12 @@ TForm3::TForm3(Forms& forms, Store& store) : FormBase(forms, QString()), store(s
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->installEventFilter(this);
 
-    Panel16 = MakePanel(this, QStringLiteral("Minimum number of models "));
+    Panel16 = MakeHeading(this, QStringLiteral("Minimum number of models "));
     TrackBar1 = new TrackBar(this, FewestModels, MostModels);
     Label1 = MakeValueLabel(this);
     Label3 = MakeLabel(this, QStringLiteral("1"));
     Label4 = MakeLabel(this, QStringLiteral("32"));
-    Panel17 = MakePanel(this, QStringLiteral("Maximum number of models"));
+    Panel17 = MakeHeading(this, QStringLiteral("Maximum number of models"));
     TrackBar2 = new TrackBar(this, FewestModels, MostModels);
     Label2 = MakeValueLabel(this);
     Label5 = MakeLabel(this, QStringLiteral("1"));
@@ -380,13 +364,13 @@ void TForm3::BitBtn1Click()
     forms.Form4->Show();
 }
 
-// Previous: back to the main window. The troop keeps what was entered; a new troop stays
-// uncounted.
 void TForm3::BitBtn6Click()
 {
     forms.Form15->ShowModal();
 }
 
+// Previous: back to the main window. The troop keeps what was entered; a new troop stays
+// uncounted.
 void TForm3::BitBtn2Click()
 {
     if (BitBtn1->isEnabled() && NameTaken())

@@ -7,6 +7,7 @@
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/Labels.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/Help7.h"
 #include "ui/main/Main.h"
@@ -26,23 +27,6 @@ constexpr int NamesWidth = 294;
 constexpr int WidestNames = 760;
 constexpr int ClientWidth = 480;
 constexpr int ClientHeight = 300;
-
-QLabel* MakeQuestion(QWidget* parent, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLabel* MakeHeading(QWidget* parent, const QString& text)
-{
-    auto* heading = new QLabel(text, parent);
-    heading->setTextFormat(Qt::PlainText);
-    heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setMargin(2);
-    return heading;
-}
 
 // A narrow edit for a small number.
 Edit* MakeNumberEdit(QWidget* parent)
@@ -71,11 +55,11 @@ int NameCount(const QString& names)
 TForm11::TForm11(Forms& forms, Store& store)
     : FormBase(forms, QStringLiteral("Restrictions")), store(store)
 {
-    Panel1 = MakeQuestion(this, QStringLiteral("How many weapons can 1 model carry in total "
-                                               "(standard+replaceable+additional)?"));
+    Panel1 = MakeLabel(this, QStringLiteral("How many weapons can 1 model carry in total "
+                                            "(standard+replaceable+additional)?"));
     Edit1 = MakeNumberEdit(this);
-    Panel5 = MakeQuestion(this, QStringLiteral("How many Special Abilities can 1 model have in "
-                                               "total?"));
+    Panel5 = MakeLabel(this, QStringLiteral("How many Special Abilities can 1 model have in "
+                                            "total?"));
     Edit2 = MakeNumberEdit(this);
     Panel1->setBuddy(Edit1);
     Panel5->setBuddy(Edit2);
