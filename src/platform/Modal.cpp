@@ -4,7 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 
 ModalUser* installedUser = nullptr;
 
@@ -24,8 +25,7 @@ void RunModalWindow(QWidget& window, QEventLoop& loop)
     loop.exec(QEventLoop::DialogExec);
 }
 
-int MessageBox(QWidget* parent, const QString& caption, const QString& text,
-               MessageButtons buttons)
+int MessageBox(QWidget* parent, const QString& caption, const QString& text, MessageButtons buttons)
 {
     if (installedUser)
         return installedUser->PlayMessage(parent, caption, text, buttons);
@@ -40,7 +40,7 @@ int MessageBox(QWidget* parent, const QString& caption, const QString& text,
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setIcon(caption.startsWith(QLatin1String("***")) ? QMessageBox::Warning
-                                                              : QMessageBox::Information);
+                                                             : QMessageBox::Information);
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }

@@ -2,7 +2,8 @@
 
 #include <QStyle>
 
-namespace {
+namespace
+{
 
 QIcon GlyphIcon(const QStyle* style, Glyph glyph)
 {
@@ -39,8 +40,7 @@ QIcon GlyphIcon(const QStyle* style, Glyph glyph)
 
 } // namespace
 
-BitBtn::BitBtn(QWidget* parent, const QString& caption, Glyph glyph)
-    : QPushButton(caption, parent)
+BitBtn::BitBtn(QWidget* parent, const QString& caption, Glyph glyph) : QPushButton(caption, parent)
 {
     setIcon(GlyphIcon(style(), glyph));
     setAutoDefault(false);

@@ -3,7 +3,21 @@
 #include <QPushButton>
 
 // The pictures that buttons carry beside their captions.
-enum class Glyph { None, Ok, Cancel, Close, New, Save, Load, Edit, Add, Delete, Previous, Next, Help };
+enum class Glyph {
+    None,
+    Ok,
+    Cancel,
+    Close,
+    New,
+    Save,
+    Load,
+    Edit,
+    Add,
+    Delete,
+    Previous,
+    Next,
+    Help
+};
 
 // A button with a caption and a picture. Help buttons show only the picture.
 class BitBtn : public QPushButton
