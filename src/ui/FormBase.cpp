@@ -105,6 +105,16 @@ void FormBase::SetModalResult(int result)
         modalLoop.quit();
 }
 
+void FormBase::SetTabOrder(std::initializer_list<QWidget*> order)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* next : order) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
 void FormBase::PressButton(QPushButton* button)
 {
     if (!button || !button->isEnabled() || !button->isVisible())

@@ -4,6 +4,7 @@
 
 #include <QEventLoop>
 #include <QWidget>
+#include <initializer_list>
 
 class QPushButton;
 struct Forms;
@@ -52,6 +53,9 @@ protected:
     // Fixes the window at its client size, grown where the layout needs more room so that no
     // text is clipped.
     void SetClientSize(int width, int height);
+
+    // The order in which Tab walks the given controls.
+    void SetTabOrder(std::initializer_list<QWidget*> order);
 
     // Clicks a button the way a user's click does: the focus moves to it first, so that the
     // control being left finishes its editing before the click acts.

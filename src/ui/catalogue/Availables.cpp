@@ -46,11 +46,7 @@ TForm5::TForm5(Forms& forms, Store& store)
     buttons->addWidget(BitBtn6);
     layout->addLayout(buttons);
 
-    setTabOrder(ListBox1, BitBtn3);
-    setTabOrder(BitBtn3, BitBtn4);
-    setTabOrder(BitBtn4, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn6);
+    SetTabOrder({ListBox1, BitBtn3, BitBtn4, BitBtn1, BitBtn2, BitBtn6});
 
     connect(ListBox1, &ListBox::Click, this, &TForm5::ListBox1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm5::BitBtn3Click);

@@ -46,13 +46,7 @@ TForm6::TForm6(Forms& forms, Store& store)
     nameRow->addStretch(3);
     layout->addLayout(nameRow);
     layout->addSpacing(6);
-    auto* gridColumn = new QVBoxLayout;
-    gridColumn->setSpacing(0);
-    gridColumn->addWidget(Headings);
-    gridColumn->addWidget(StringGrid1);
-    auto* gridRow = new QHBoxLayout;
-    gridRow->addLayout(gridColumn);
-    gridRow->addStretch(1);
+    QHBoxLayout* gridRow = HeadedGrid(Headings, StringGrid1, false);
     layout->addLayout(gridRow);
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
@@ -62,10 +56,7 @@ TForm6::TForm6(Forms& forms, Store& store)
     buttons->addWidget(BitBtn6);
     layout->addLayout(buttons);
 
-    setTabOrder(Edit1, StringGrid1);
-    setTabOrder(StringGrid1, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn6);
+    SetTabOrder({Edit1, StringGrid1, BitBtn1, BitBtn2, BitBtn6});
 
     connect(Edit1, &Edit::Exit, this, &TForm6::Edit1Exit);
     connect(StringGrid1, &StringGrid::Exit, this, &TForm6::StringGrid1Exit);

@@ -51,14 +51,7 @@ TForm10::TForm10(Forms& forms, Store& store)
     SetDefaultButton(BitBtn1);
 
     auto* layout = new QVBoxLayout(this);
-    auto* gridColumn = new QVBoxLayout;
-    gridColumn->setSpacing(0);
-    gridColumn->addWidget(Headings);
-    gridColumn->addWidget(StringGrid1);
-    auto* gridRow = new QHBoxLayout;
-    gridRow->addStretch(1);
-    gridRow->addLayout(gridColumn);
-    gridRow->addStretch(1);
+    QHBoxLayout* gridRow = HeadedGrid(Headings, StringGrid1, true);
     layout->addLayout(gridRow);
     layout->addSpacing(6);
     layout->addWidget(RadioGroup1);
@@ -71,8 +64,7 @@ TForm10::TForm10(Forms& forms, Store& store)
     layout->addLayout(buttons);
 
     setTabOrder(StringGrid1, RadioGroup1->Button(EachModel));
-    setTabOrder(RadioGroup1->Button(WholeSquad), BitBtn1);
-    setTabOrder(BitBtn1, BitBtn6);
+    SetTabOrder({RadioGroup1->Button(WholeSquad), BitBtn1, BitBtn6});
 
     connect(StringGrid1, &StringGrid::Exit, this, &TForm10::StringGrid1Exit);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });

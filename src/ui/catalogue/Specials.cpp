@@ -57,10 +57,7 @@ TForm9::TForm9(Forms& forms, Store& store)
     buttons->addWidget(BitBtn2);
     layout->addLayout(buttons);
 
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn6);
-    setTabOrder(BitBtn6, BitBtn2);
+    SetTabOrder({Edit1, Edit2, BitBtn1, BitBtn6, BitBtn2});
 
     connect(Edit1, &Edit::Change, this, &TForm9::Edit1Change);
     connect(Edit1, &Edit::Exit, this, &TForm9::Edit1Exit);

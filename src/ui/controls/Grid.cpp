@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QVBoxLayout>
 
 // The editor that always stands on the current cell of an editable grid. It hands the keys
 // that move between cells or belong to the window to the grid.
@@ -549,4 +551,18 @@ void GridHeadings::Place()
             label->setGeometry(offset + grid->columnViewportPosition(col), 0, grid->ColWidth(col),
                                height());
     }
+}
+
+QHBoxLayout* HeadedGrid(GridHeadings* headings, StringGrid* grid, bool centred)
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(headings);
+    column->addWidget(grid);
+    auto* row = new QHBoxLayout;
+    if (centred)
+        row->addStretch(1);
+    row->addLayout(column);
+    row->addStretch(1);
+    return row;
 }

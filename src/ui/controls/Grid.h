@@ -1,5 +1,7 @@
 #pragma once
 
+class QHBoxLayout;
+
 #include <QList>
 #include <QTableWidget>
 
@@ -134,3 +136,7 @@ private:
     StringGrid* grid;
     QList<QLabel*> labels;
 };
+
+// The row that holds a grid with its headings right above it, centred in the window or at its
+// left edge.
+QHBoxLayout* HeadedGrid(GridHeadings* headings, StringGrid* grid, bool centred);

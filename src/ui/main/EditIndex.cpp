@@ -103,10 +103,7 @@ TForm12::TForm12(Forms& forms, Store& store)
     layout->addStretch(1);
     layout->addLayout(buttons);
 
-    setTabOrder(StringGrid1, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn6);
-    setTabOrder(BitBtn6, BitBtn3);
+    SetTabOrder({StringGrid1, BitBtn1, BitBtn2, BitBtn6, BitBtn3});
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });

@@ -79,14 +79,7 @@ TForm1::TForm1(Forms& forms, Store& store)
     Panel4->setAutoFillBackground(true);
     Panel4->hide();
 
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, Edit3);
-    setTabOrder(Edit3, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn3);
-    setTabOrder(BitBtn3, BitBtn4);
-    setTabOrder(BitBtn4, BitBtn5);
-    setTabOrder(BitBtn5, BitBtn6);
+    SetTabOrder({Edit1, Edit2, Edit3, BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5, BitBtn6});
 
     connect(Edit1, &Edit::Change, this, &TForm1::Edit1Change);
     connect(Edit3, &Edit::Change, this, &TForm1::Edit3Change);

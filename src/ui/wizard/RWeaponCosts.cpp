@@ -44,14 +44,7 @@ TForm8::TForm8(Forms& forms)
     SetDefaultButton(BitBtn1);
 
     auto* layout = new QVBoxLayout(this);
-    auto* gridColumn = new QVBoxLayout;
-    gridColumn->setSpacing(0);
-    gridColumn->addWidget(Headings);
-    gridColumn->addWidget(StringGrid1);
-    auto* gridRow = new QHBoxLayout;
-    gridRow->addStretch(1);
-    gridRow->addLayout(gridColumn);
-    gridRow->addStretch(1);
+    QHBoxLayout* gridRow = HeadedGrid(Headings, StringGrid1, true);
     layout->addLayout(gridRow);
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
@@ -61,8 +54,7 @@ TForm8::TForm8(Forms& forms)
     buttons->addWidget(BitBtn6);
     layout->addLayout(buttons);
 
-    setTabOrder(StringGrid1, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn6);
+    SetTabOrder({StringGrid1, BitBtn1, BitBtn6});
 
     connect(StringGrid1, &StringGrid::Exit, this, &TForm8::StringGrid1Exit);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });

@@ -102,16 +102,8 @@ TForm7::TForm7(Forms& forms, Store& store)
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
 
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn3);
-    setTabOrder(BitBtn3, ListBox1);
-    setTabOrder(ListBox1, BitBtn4);
-    setTabOrder(BitBtn4, BitBtn5);
-    setTabOrder(BitBtn5, ListBox2);
-    setTabOrder(ListBox2, BitBtn8);
-    setTabOrder(BitBtn8, BitBtn6);
-    setTabOrder(BitBtn6, BitBtn7);
-    setTabOrder(BitBtn7, BitBtn9);
+    SetTabOrder({BitBtn1, BitBtn2, BitBtn3, ListBox1, BitBtn4, BitBtn5, ListBox2, BitBtn8, BitBtn6,
+                 BitBtn7, BitBtn9});
 
     connect(ListBox1, &ListBox::Click, this, &TForm7::ListBox1Click);
     connect(ListBox2, &ListBox::Click, this, &TForm7::ListBox2Click);

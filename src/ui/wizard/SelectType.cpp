@@ -133,12 +133,7 @@ TForm3::TForm3(Forms& forms, Store& store) : FormBase(forms, QString()), store(s
 
     BuildLayout(headings);
 
-    setTabOrder(StringGrid1, ComboBox1);
-    setTabOrder(ComboBox1, TrackBar1);
-    setTabOrder(TrackBar1, TrackBar2);
-    setTabOrder(TrackBar2, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn6);
+    SetTabOrder({StringGrid1, ComboBox1, TrackBar1, TrackBar2, BitBtn1, BitBtn2, BitBtn6});
 
     connect(StringGrid1, &StringGrid::KeyPress, this, &TForm3::StringGrid1KeyPress);
     connect(StringGrid1, &StringGrid::KeyDown, this, &TForm3::StringGrid1KeyDown);

@@ -93,13 +93,7 @@ TForm11::TForm11(Forms& forms, Store& store)
     auto* specials = new QHBoxLayout;
     specials->addWidget(Edit2);
     specials->addStretch(1);
-    auto* gridColumn = new QVBoxLayout;
-    gridColumn->setSpacing(0);
-    gridColumn->addWidget(Headings);
-    gridColumn->addWidget(StringGrid1);
-    auto* gridRow = new QHBoxLayout;
-    gridRow->addLayout(gridColumn);
-    gridRow->addStretch(1);
+    QHBoxLayout* gridRow = HeadedGrid(Headings, StringGrid1, false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
@@ -119,11 +113,7 @@ TForm11::TForm11(Forms& forms, Store& store)
     layout->addSpacing(4);
     layout->addWidget(StatusBar1);
 
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, StringGrid1);
-    setTabOrder(StringGrid1, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn6);
+    SetTabOrder({Edit1, Edit2, StringGrid1, BitBtn1, BitBtn2, BitBtn6});
 
     connect(StringGrid1, &StringGrid::Exit, this, &TForm11::StringGrid1Exit);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm11::BitBtn1Click);

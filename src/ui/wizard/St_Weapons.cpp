@@ -93,12 +93,7 @@ TForm4::TForm4(Forms& forms, Store& store)
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
 
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, ListBox1);
-    setTabOrder(ListBox1, BitBtn3);
-    setTabOrder(BitBtn3, BitBtn4);
-    setTabOrder(BitBtn4, BitBtn5);
-    setTabOrder(BitBtn5, BitBtn6);
+    SetTabOrder({BitBtn1, BitBtn2, ListBox1, BitBtn3, BitBtn4, BitBtn5, BitBtn6});
 
     connect(ListBox1, &ListBox::Click, this, &TForm4::ListBox1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
