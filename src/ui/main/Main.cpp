@@ -112,11 +112,10 @@ void TForm1::FormCreate()
 void TForm1::FormActivate()
 {
     if (store.CurrentTroop > 0) {
-        BitBtn5->setEnabled(forms.Form12 != nullptr);
+        BitBtn5->setEnabled(true);
         BitBtn3->setEnabled(true);
     }
-    BitBtn1->setEnabled(forms.Form3 != nullptr && store.TroopCount < Store::TroopSlots);
-    BitBtn6->setEnabled(forms.Form14 != nullptr);
+    BitBtn1->setEnabled(store.TroopCount < Store::TroopSlots);
 }
 
 void TForm1::CopyArmyTexts()
@@ -130,7 +129,7 @@ void TForm1::CopyArmyTexts()
 // army whose slots are all taken starts no troop.
 void TForm1::BitBtn1Click()
 {
-    if (store.TroopCount >= Store::TroopSlots || !forms.Form3)
+    if (store.TroopCount >= Store::TroopSlots)
         return;
     store.CurrentTroop = store.TroopCount;
     CopyArmyTexts();
@@ -189,7 +188,7 @@ namespace
 class MainWindowProgress : public LoadProgress
 {
 public:
-    MainWindowProgress(TForm1& window, Store& store, TForm13* errorWindow)
+    MainWindowProgress(TForm1& window, Store& store, TForm13& errorWindow)
         : window(window), store(store), errorWindow(errorWindow)
     {
     }
@@ -208,16 +207,12 @@ public:
         window.StatusBar1->repaint();
     }
 
-    void RaceMissing() override
-    {
-        if (errorWindow)
-            errorWindow->ShowModal();
-    }
+    void RaceMissing() override { errorWindow.ShowModal(); }
 
 private:
     TForm1& window;
     Store& store;
-    TForm13* errorWindow;
+    TForm13& errorWindow;
 };
 
 } // namespace
@@ -235,10 +230,10 @@ void TForm1::BitBtn4Click()
     {
         ShowPanel4(true);
         WaitCursor wait;
-        MainWindowProgress progress(*this, store, forms.Form13);
+        MainWindowProgress progress(*this, store, *forms.Form13);
         outcome = LoadDatafile(store, IniFile::Read(path), progress);
         if (outcome.raceFound)
-            BitBtn5->setEnabled(store.TroopCount >= 1 && forms.Form12 != nullptr);
+            BitBtn5->setEnabled(store.TroopCount >= 1);
     }
     ShowPanel4(false);
     StatusBar1->SetPanelText(1, CountText(Edit3->Text()));
@@ -257,9 +252,7 @@ void TForm1::BitBtn4Click()
 // to date whatever the dialog did, since it may have deleted troops.
 void TForm1::BitBtn5Click()
 {
-    if (!forms.Form12)
-        return;
-    if (forms.Form12->ShowModal() == mrOk && forms.Form3) {
+    if (forms.Form12->ShowModal() == mrOk) {
         store.CurrentTroop = forms.Form12->SelectedTroop();
         Hide();
         forms.Form3->Show();

@@ -145,8 +145,6 @@ void TForm11::FormActivate()
         ShowGroupTable(true);
         FillGroupTable();
     }
-    BitBtn1->setEnabled(forms.Form4 != nullptr);
-    BitBtn6->setEnabled(forms.Form20 != nullptr);
     StatusBar1->SetPanelText(0, store.TheArmy.Name);
     StatusBar1->SetPanelText(1, troop.Name);
 }
@@ -226,8 +224,6 @@ void TForm11::StoreRestrictions()
 // Previous: back to step 6, the special abilities, in the item-list window.
 void TForm11::BitBtn1Click()
 {
-    if (!forms.Form4)
-        return;
     StoreRestrictions();
     store.ListMode = 2;
     Hide();
@@ -257,8 +253,6 @@ void TForm11::FormClose()
 // What was typed is stored first, so that it is shown again when the help window closes.
 void TForm11::BitBtn6Click()
 {
-    if (!forms.Form20)
-        return;
     StoreRestrictions();
     forms.Form20->ShowModal();
 }
