@@ -5,6 +5,7 @@
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/GridHeadings.h"
 #include "ui/controls/Labels.h"
 
 #include <QHBoxLayout>

@@ -7,6 +7,7 @@
 #include "ui/catalogue/CatalogueLines.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/GridHeadings.h"
 #include "ui/controls/Labels.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/help/Help9.h"

@@ -2,14 +2,11 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
-#include <QVBoxLayout>
 
 // The editor that always stands on the current cell of an editable grid. It hands the keys
 // that move between cells or belong to the window to the grid.
@@ -493,76 +490,4 @@ void StringGrid::scrollContentsBy(int dx, int dy)
 {
     QTableWidget::scrollContentsBy(dx, dy);
     PlaceEditor();
-}
-
-GridHeadings::GridHeadings(QWidget* parent, StringGrid* grid, const QList<QLabel*>& labels)
-    : QWidget(parent), grid(grid), labels(labels)
-{
-    for (int col = 0; col < labels.size(); ++col) {
-        QLabel* label = labels[col];
-        if (!label)
-            continue;
-        label->setParent(this);
-        if (col < grid->ColCount() && grid->ColWidth(col) < label->sizeHint().width())
-            grid->SetColWidth(col, label->sizeHint().width());
-    }
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, &GridHeadings::Place);
-    connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridHeadings::Place);
-    grid->installEventFilter(this);
-}
-
-QSize GridHeadings::sizeHint() const
-{
-    int height = 0;
-    for (const QLabel* label : labels) {
-        if (label)
-            height = qMax(height, label->sizeHint().height());
-    }
-    return QSize(grid->sizeHint().width(), height);
-}
-
-bool GridHeadings::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == grid && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-        Place();
-    return QWidget::eventFilter(watched, event);
-}
-
-void GridHeadings::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    Place();
-}
-
-void GridHeadings::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    Place();
-}
-
-// Each heading spans its column exactly, measured where the grid shows its cells.
-void GridHeadings::Place()
-{
-    const int offset =
-        grid->viewport()->mapToGlobal(QPoint(0, 0)).x() - mapToGlobal(QPoint(0, 0)).x();
-    for (int col = 0; col < labels.size() && col < grid->ColCount(); ++col) {
-        if (QLabel* label = labels[col])
-            label->setGeometry(offset + grid->columnViewportPosition(col), 0, grid->ColWidth(col),
-                               height());
-    }
-}
-
-QHBoxLayout* HeadedGrid(GridHeadings* headings, StringGrid* grid, bool centred)
-{
-    auto* column = new QVBoxLayout;
-    column->setSpacing(0);
-    column->addWidget(headings);
-    column->addWidget(grid);
-    auto* row = new QHBoxLayout;
-    if (centred)
-        row->addStretch(1);
-    row->addLayout(column);
-    row->addStretch(1);
-    return row;
 }

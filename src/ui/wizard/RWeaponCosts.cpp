@@ -4,6 +4,7 @@
 #include "store/Number.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/GridHeadings.h"
 #include "ui/controls/Labels.h"
 
 #include <QHBoxLayout>

@@ -6,6 +6,7 @@
 #include "ui/Forms.h"
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/GridHeadings.h"
 #include "ui/controls/Labels.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/controls/TrackBar.h"

@@ -7,6 +7,7 @@
 #include "ui/controls/Buttons.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/Grid.h"
+#include "ui/controls/GridHeadings.h"
 #include "ui/controls/Labels.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/Help7.h"

@@ -1,0 +1,80 @@
+#include "ui/controls/GridHeadings.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+GridHeadings::GridHeadings(QWidget* parent, StringGrid* grid, const QList<QLabel*>& labels)
+    : QWidget(parent), grid(grid), labels(labels)
+{
+    for (int col = 0; col < labels.size(); ++col) {
+        QLabel* label = labels[col];
+        if (!label)
+            continue;
+        label->setParent(this);
+        if (col < grid->ColCount() && grid->ColWidth(col) < label->sizeHint().width())
+            grid->SetColWidth(col, label->sizeHint().width());
+    }
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, &GridHeadings::Place);
+    connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridHeadings::Place);
+    grid->installEventFilter(this);
+}
+
+QSize GridHeadings::sizeHint() const
+{
+    int height = 0;
+    for (const QLabel* label : labels) {
+        if (label)
+            height = qMax(height, label->sizeHint().height());
+    }
+    return QSize(grid->sizeHint().width(), height);
+}
+
+bool GridHeadings::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grid && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        Place();
+    return QWidget::eventFilter(watched, event);
+}
+
+void GridHeadings::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Place();
+}
+
+void GridHeadings::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    Place();
+}
+
+// Each heading spans its column exactly, measured where the grid shows its cells.
+void GridHeadings::Place()
+{
+    const int offset =
+        grid->viewport()->mapToGlobal(QPoint(0, 0)).x() - mapToGlobal(QPoint(0, 0)).x();
+    for (int col = 0; col < labels.size() && col < grid->ColCount(); ++col) {
+        if (QLabel* label = labels[col])
+            label->setGeometry(offset + grid->columnViewportPosition(col), 0, grid->ColWidth(col),
+                               height());
+    }
+}
+
+QHBoxLayout* HeadedGrid(GridHeadings* headings, StringGrid* grid, bool centred)
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(headings);
+    column->addWidget(grid);
+    auto* row = new QHBoxLayout;
+    if (centred)
+        row->addStretch(1);
+    row->addLayout(column);
+    row->addStretch(1);
+    return row;
+}
