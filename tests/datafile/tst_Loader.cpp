@@ -161,9 +161,7 @@ private slots:
         QFETCH(int, sections);
         QFETCH(int, loaded);
         QFETCH(bool, leftOut);
-        QByteArray bytes = "[Race]\r\nName=Horde\r\n";
-        for (int n = 1; n <= sections; ++n)
-            bytes += QStringLiteral("[Troop%1]\r\nName=T%1\r\n").arg(n).toLatin1();
+        const QByteArray bytes = ArmyWithTroops("Name=Horde\r\n", sections);
         Store store(English);
         SetUpStore(store);
         RecordedProgress progress;

@@ -102,6 +102,14 @@ QStringList Describe(const Store& store)
     return out;
 }
 
+QByteArray ArmyWithTroops(const QByteArray& raceEntries, int count)
+{
+    QByteArray bytes = "[Race]\r\n" + raceEntries;
+    for (int n = 1; n <= count; ++n)
+        bytes += QStringLiteral("[Troop%1]\r\nName=T%1\r\n").arg(n).toLatin1();
+    return bytes;
+}
+
 QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);

@@ -19,5 +19,8 @@ void FillFullArmy(Store& store);
 // A store's whole content as text lines, for comparing two stores in a test failure message.
 QStringList Describe(const Store& store);
 
+// A datafile with the given [Race] entries and troops [Troop1] to [Troop<count>] named T1, T2, ...
+QByteArray ArmyWithTroops(const QByteArray& raceEntries, int count);
+
 // The file's bytes, or an empty array when it cannot be read.
 QByteArray ReadBytes(const QString& path);

@@ -208,20 +208,6 @@ private slots:
         QVERIFY(!app.store.EditingItem);
         QVERIFY(app.store.KeepItemFields);
     }
-
-    void helpMessage()
-    {
-        TestWindows app;
-        ScriptedUser user;
-        user.Answer(mrOk);
-        QTest::mouseClick(app.forms.Form6->BitBtn6, Qt::LeftButton);
-        QCOMPARE(user.Messages(),
-                 QStringList{QStringLiteral(
-                     "Help on Add/Edit a Weapon|Fill in the name and the characteristics of the "
-                     "weapon. If you edit an existing weapon, you cannot change its name. This is "
-                     "done for safety reasons so you don't loose track of the weapon in other "
-                     "squads")});
-    }
 };
 
 QTEST_MAIN(WeaponEditorTest)

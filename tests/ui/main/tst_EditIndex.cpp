@@ -213,17 +213,6 @@ private slots:
         QCOMPARE(app.store.CurrentTroop, 1);
         QVERIFY(app.forms.Form3->isVisible() && app.forms.Form12->isHidden());
     }
-
-    void helpMessage()
-    {
-        TestWindows app;
-        ScriptedUser user;
-        user.Answer(mrOk);
-        QTest::mouseClick(app.forms.Form12->BitBtn6, Qt::LeftButton);
-        QCOMPARE(user.Messages(), QStringList{QStringLiteral(
-                                      "Help on Edit Squads|Just choose the squad you want "
-                                      "to edit from the given list and click the Ok button")});
-    }
 };
 
 QTEST_MAIN(EditIndexTest)

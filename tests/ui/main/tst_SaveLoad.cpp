@@ -228,10 +228,8 @@ private slots:
         TForm1& main = *app.forms.Form1;
         main.Show();
         QTemporaryDir dir;
-        QByteArray bytes = "[Race]\r\nName=Skarrow\r\nSquadName=Brood\r\n";
-        for (int n = 1; n <= 3; ++n)
-            bytes += QStringLiteral("[Troop%1]\r\nName=T%1\r\n").arg(n).toLatin1();
-        WriteFile(dir.filePath(QStringLiteral("a.ini")), bytes);
+        WriteFile(dir.filePath(QStringLiteral("a.ini")),
+                  ArmyWithTroops("Name=Skarrow\r\nSquadName=Brood\r\n", 3));
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         PaintRecorder recorder(main.StatusBar1);
         user.ChooseFile(dir.filePath(QStringLiteral("a.ini")));
@@ -250,10 +248,7 @@ private slots:
         TForm1& main = *app.forms.Form1;
         main.Show();
         QTemporaryDir dir;
-        QByteArray bytes = "[Race]\r\nName=Horde\r\n";
-        for (int n = 1; n <= 101; ++n)
-            bytes += QStringLiteral("[Troop%1]\r\nName=T%1\r\n").arg(n).toLatin1();
-        WriteFile(dir.filePath(QStringLiteral("horde.ini")), bytes);
+        WriteFile(dir.filePath(QStringLiteral("horde.ini")), ArmyWithTroops("Name=Horde\r\n", 101));
         user.ChooseFile(dir.filePath(QStringLiteral("horde.ini")));
         user.Answer(mrOk);
         QTest::mouseClick(main.BitBtn4, Qt::LeftButton);

@@ -139,17 +139,6 @@ private slots:
                 QCOMPARE(rows[0].cost, 4);
         }
     }
-
-    void helpMessage()
-    {
-        TestWindows app;
-        ScriptedUser user;
-        user.Answer(mrOk);
-        QTest::mouseClick(app.forms.Form8->BitBtn6, Qt::LeftButton);
-        QCOMPARE(user.Messages(), QStringList{QStringLiteral(
-                                      "Help on Weapon Costs|Fill in the point costs of all given "
-                                      "weapons and click on the Ok button")});
-    }
 };
 
 QTEST_MAIN(CostsWindowTest)
