@@ -39,11 +39,7 @@ TForm5::TForm5(Forms& forms, Store& store)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Panel1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn6);
+    QHBoxLayout* buttons = ButtonRow({BitBtn1, BitBtn2}, BitBtn6);
     layout->addLayout(buttons);
 
     SetTabOrder({ListBox1, BitBtn3, BitBtn4, BitBtn1, BitBtn2, BitBtn6});

@@ -50,11 +50,7 @@ TForm6::TForm6(Forms& forms, Store& store)
     QHBoxLayout* gridRow = HeadedGrid(Headings, StringGrid1, false);
     layout->addLayout(gridRow);
     layout->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn6);
+    QHBoxLayout* buttons = ButtonRow({BitBtn1, BitBtn2}, BitBtn6);
     layout->addLayout(buttons);
 
     SetTabOrder({Edit1, StringGrid1, BitBtn1, BitBtn2, BitBtn6});

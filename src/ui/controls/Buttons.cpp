@@ -1,5 +1,6 @@
 #include "ui/controls/Buttons.h"
 
+#include <QHBoxLayout>
 #include <QStyle>
 
 namespace
@@ -52,4 +53,14 @@ BitBtn* MakeHelpButton(QWidget* parent)
     button->setAccessibleName(QStringLiteral("Help"));
     button->setToolTip(QStringLiteral("Help"));
     return button;
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons, QWidget* help)
+{
+    auto* row = new QHBoxLayout;
+    for (QWidget* button : buttons)
+        row->addWidget(button);
+    row->addStretch(1);
+    row->addWidget(help);
+    return row;
 }

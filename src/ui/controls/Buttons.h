@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QPushButton>
+#include <initializer_list>
+
+class QHBoxLayout;
 
 // The pictures that buttons carry beside their captions.
 enum class Glyph {
@@ -29,3 +32,6 @@ public:
 
 // A help button: the help picture only.
 BitBtn* MakeHelpButton(QWidget* parent);
+
+// A window's row of buttons: the given ones from the left, the help button at the right end.
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons, QWidget* help);

@@ -91,12 +91,7 @@ TForm12::TForm12(Forms& forms, Store& store)
     gridRow->addLayout(gridColumn);
     gridRow->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn3);
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn6);
+    QHBoxLayout* buttons = ButtonRow({BitBtn1, BitBtn2, BitBtn3}, BitBtn6);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(gridRow);

@@ -94,11 +94,7 @@ TForm7::TForm7(Forms& forms, Store& store)
     lists->addLayout(Column(Panel3, Panel1), 1);
     lists->addLayout(Column(Panel4, Panel2), 1);
     layout->addLayout(lists, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn6);
-    buttons->addWidget(BitBtn7);
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn9);
+    QHBoxLayout* buttons = ButtonRow({BitBtn6, BitBtn7}, BitBtn9);
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
 

@@ -171,11 +171,7 @@ void TForm3::BuildLayout(GridHeadings* headings)
     layout->addLayout(choices);
     layout->addSpacing(12);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn1);
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn6);
+    QHBoxLayout* buttons = ButtonRow({BitBtn2, BitBtn1}, BitBtn6);
     layout->addLayout(buttons);
     layout->addStretch(1);
     layout->addSpacing(6);

@@ -95,11 +95,7 @@ TForm11::TForm11(Forms& forms, Store& store)
     specials->addWidget(Edit2);
     specials->addStretch(1);
     QHBoxLayout* gridRow = HeadedGrid(Headings, StringGrid1, false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn6);
+    QHBoxLayout* buttons = ButtonRow({BitBtn1, BitBtn2}, BitBtn6);
 
     layout->addWidget(Panel1);
     layout->addLayout(weapons);

@@ -85,11 +85,7 @@ TForm4::TForm4(Forms& forms, Store& store)
     layout->setContentsMargins(8, 8, 8, 2);
     layout->addWidget(Panel2);
     layout->addWidget(Panel1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn6);
+    QHBoxLayout* buttons = ButtonRow({BitBtn1, BitBtn2}, BitBtn6);
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
 
