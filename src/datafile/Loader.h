@@ -11,11 +11,11 @@ class LoadProgress
 public:
     virtual ~LoadProgress() = default;
     // The army header has been read into the store.
-    virtual void ArmyRead() = 0;
+    virtual void armyRead() = 0;
     // Troop n (from 1) has been read into slot n-1.
-    virtual void TroopRead(int n) = 0;
+    virtual void troopRead(int n) = 0;
     // The file has no [Race] section; the user is told before the catalogues are read.
-    virtual void RaceMissing() = 0;
+    virtual void raceMissing() = 0;
 };
 
 struct LoadOutcome {
@@ -27,4 +27,4 @@ struct LoadOutcome {
 // Replaces the army in the store with the army of the file: the store is cleared, then the
 // header and the troops [Troop1], [Troop2], ... up to the first missing number are read, then
 // the weapon and ability catalogues.
-LoadOutcome LoadDatafile(Store& store, const IniFile& file, LoadProgress& progress);
+LoadOutcome loadDatafile(Store& store, const IniFile& file, LoadProgress& progress);

@@ -1,13 +1,13 @@
 #include "datafile/Writer.h"
 
-#include "store/ComVars.h"
 #include "store/LineOps.h"
 #include "store/Number.h"
+#include "store/Store.h"
 
 namespace
 {
 
-const char* const HeaderLines[] = {
+const char* const headerLines[] = {
     ";  This file is created by the datafile creation utility for Varnhold army lists",
     ";",
     ";",
@@ -24,95 +24,97 @@ const char* const HeaderLines[] = {
 };
 
 // One entry per line of the list, keyed by the prefix and the line's position from 1.
-void WriteList(const StringList* list, const QString& prefix, const QString& valuePrefix,
+void writeList(const LineList* list, const QString& prefix, const QString& valuePrefix,
                QStringList& out)
 {
     if (!list)
         return;
-    for (int i = 0; i < list->Count(); ++i)
+    for (int i = 0; i < list->count(); ++i)
         out << prefix + QString::number(i + 1) + u'=' + valuePrefix + (*list)[i];
 }
 
 // Armour is written only when its text reads as a number other than 0.
-void WriteArmour(const QString& key, const QString& value, QStringList& out)
+void writeArmour(const QString& key, const QString& value, QStringList& out)
 {
-    if (ReadNumber(value) != 0)
+    if (readNumber(value) != 0)
         out << key + u'=' + value;
 }
 
-QString JoinFields(const QString& line, int count)
+QString joinFields(const QString& line, int count)
 {
     QStringList fields;
     for (int n = 1; n <= count; ++n)
-        fields << GetField(line, n);
+        fields << field(line, n);
     return fields.join(u',');
 }
 
 } // namespace
 
-void WriteHeader(QStringList& out)
+void writeHeader(QStringList& out)
 {
-    for (const char* line : HeaderLines)
+    for (const char* line : headerLines)
         out << QString::fromLatin1(line);
 }
 
-void WriteArmy(const Store& store, QStringList& out)
+void writeArmy(const Store& store, QStringList& out)
 {
-    out << QStringLiteral("[Race]") << QStringLiteral("Name=") + store.TheArmy.Name
-        << QStringLiteral("UnitName=") + store.TheArmy.UnitName
-        << QStringLiteral("SquadName=") + store.TheArmy.SquadName << QString();
+    out << QStringLiteral("[Race]") << QStringLiteral("Name=") + store.army.name
+        << QStringLiteral("UnitName=") + store.army.unitWord
+        << QStringLiteral("SquadName=") + store.army.squadWord << QString();
 }
 
-void WriteTroops(const Store& store, QStringList& out)
+void writeTroops(const Store& store, QStringList& out)
 {
-    const int count = qBound(0, store.TroopCount, int(Store::TroopSlots));
+    const int count = qBound(0, store.troopCount, int(Store::slotCount));
     for (int k = 1; k <= count; ++k) {
-        const TheRec& troop = store.TroopTable[k - 1];
-        out << QStringLiteral("[Troop%1]").arg(k) << QStringLiteral("Name=") + troop.Name
-            << QStringLiteral("Points=") + troop.Points << QStringLiteral("Type=") + troop.Type
-            << QStringLiteral("Min=") + troop.Min << QStringLiteral("Max=") + troop.Max;
-        WriteArmour(QStringLiteral("f_arm"), troop.f_arm, out);
-        WriteArmour(QStringLiteral("s_arm"), troop.s_arm, out);
-        WriteArmour(QStringLiteral("r_arm"), troop.r_arm, out);
-        out << QStringLiteral("Chars=") + troop.Chars << QStringLiteral("Weapons=") + troop.Weapons;
-        WriteList(troop.WeaponList.get(), QStringLiteral("Weapon"), QString(), out);
-        WriteList(troop.R_WeaponList.get(), QStringLiteral("R_Weapon"), troop.Max + u',', out);
-        WriteList(troop.A_WeaponList.get(), QStringLiteral("A_Weapon"), QString(), out);
-        if (troop.SpecialList && !troop.Specials.isEmpty())
-            out << QStringLiteral("Specials=") + troop.Specials;
-        WriteList(troop.SpecialList.get(), QStringLiteral("Special"), QString(), out);
+        const Troop& troop = store.troops[k - 1];
+        out << QStringLiteral("[Troop%1]").arg(k) << QStringLiteral("Name=") + troop.name
+            << QStringLiteral("Points=") + troop.points << QStringLiteral("Type=") + troop.role
+            << QStringLiteral("Min=") + troop.minModels << QStringLiteral("Max=") + troop.maxModels;
+        writeArmour(QStringLiteral("f_arm"), troop.frontArmour, out);
+        writeArmour(QStringLiteral("s_arm"), troop.sideArmour, out);
+        writeArmour(QStringLiteral("r_arm"), troop.rearArmour, out);
+        out << QStringLiteral("Chars=") + troop.characteristics
+            << QStringLiteral("Weapons=") + troop.weaponLimit;
+        writeList(troop.standardWeapons.get(), QStringLiteral("Weapon"), QString(), out);
+        writeList(troop.replaceableWeapons.get(), QStringLiteral("R_Weapon"),
+                  troop.maxModels + u',', out);
+        writeList(troop.additionalWeapons.get(), QStringLiteral("A_Weapon"), QString(), out);
+        if (troop.abilities && !troop.abilityLimits.isEmpty())
+            out << QStringLiteral("Specials=") + troop.abilityLimits;
+        writeList(troop.abilities.get(), QStringLiteral("Special"), QString(), out);
         out << QString();
     }
 }
 
-void WriteWeaponSpecs(const Store& store, QStringList& out)
+void writeWeaponCatalogue(const Store& store, QStringList& out)
 {
-    const StringList* catalogue = store.WeaponCatalogue.get();
-    if (!catalogue || catalogue->IsEmpty())
+    const LineList* catalogue = store.weaponCatalogue.get();
+    if (!catalogue || catalogue->isEmpty())
         return;
     out << QStringLiteral("[WeaponSpecs]");
-    for (int i = 0; i < catalogue->Count(); ++i)
-        out << QString::number(i + 1) + u'=' + JoinFields((*catalogue)[i], 6);
+    for (int i = 0; i < catalogue->count(); ++i)
+        out << QString::number(i + 1) + u'=' + joinFields((*catalogue)[i], 6);
     out << QString();
 }
 
-void WriteSpecials(const Store& store, QStringList& out)
+void writeAbilityCatalogue(const Store& store, QStringList& out)
 {
-    const StringList* catalogue = store.SpecialCatalogue.get();
-    if (!catalogue || catalogue->IsEmpty())
+    const LineList* catalogue = store.abilityCatalogue.get();
+    if (!catalogue || catalogue->isEmpty())
         return;
     out << QStringLiteral("[Specials]");
-    for (int i = 0; i < catalogue->Count(); ++i)
-        out << QString::number(i + 1) + u'=' + JoinFields((*catalogue)[i], 2);
+    for (int i = 0; i < catalogue->count(); ++i)
+        out << QString::number(i + 1) + u'=' + joinFields((*catalogue)[i], 2);
 }
 
-QStringList DatafileLines(const Store& store)
+QStringList datafileLines(const Store& store)
 {
     QStringList out;
-    WriteHeader(out);
-    WriteArmy(store, out);
-    WriteTroops(store, out);
-    WriteWeaponSpecs(store, out);
-    WriteSpecials(store, out);
+    writeHeader(out);
+    writeArmy(store, out);
+    writeTroops(store, out);
+    writeWeaponCatalogue(store, out);
+    writeAbilityCatalogue(store, out);
     return out;
 }

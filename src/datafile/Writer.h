@@ -6,10 +6,10 @@ class Store;
 
 // The datafile of the army in the store, line by line, as the roster program reads it:
 // the comment header, [Race], one [Troop<k>] per accepted troop, [WeaponSpecs], [Specials].
-QStringList DatafileLines(const Store& store);
+QStringList datafileLines(const Store& store);
 
-void WriteHeader(QStringList& out);
-void WriteArmy(const Store& store, QStringList& out);
-void WriteTroops(const Store& store, QStringList& out);
-void WriteWeaponSpecs(const Store& store, QStringList& out);
-void WriteSpecials(const Store& store, QStringList& out);
+void writeHeader(QStringList& out);
+void writeArmy(const Store& store, QStringList& out);
+void writeTroops(const Store& store, QStringList& out);
+void writeWeaponCatalogue(const Store& store, QStringList& out);
+void writeAbilityCatalogue(const Store& store, QStringList& out);

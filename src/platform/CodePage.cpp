@@ -7,27 +7,27 @@ namespace
 
 // Bytes 80 to 9F; the five bytes Windows-1252 leaves unassigned keep their own number so that
 // a loaded file saves back byte for byte.
-constexpr std::array<char16_t, 32> HighControls = {
+constexpr std::array<char16_t, 32> highControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
 };
 
-char16_t ByteToChar(unsigned char byte)
+char16_t byteToChar(unsigned char byte)
 {
     if (byte >= 0x80 && byte <= 0x9F)
-        return HighControls[byte - 0x80];
+        return highControls[byte - 0x80];
     return byte;
 }
 
 // The byte of a character, or -1 when the code page has none.
-int CharToByte(char16_t c)
+int charToByte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return c;
-    for (std::size_t i = 0; i < HighControls.size(); ++i) {
-        if (HighControls[i] == c)
+    for (std::size_t i = 0; i < highControls.size(); ++i) {
+        if (highControls[i] == c)
             return int(0x80 + i);
     }
     return -1;
@@ -35,21 +35,21 @@ int CharToByte(char16_t c)
 
 } // namespace
 
-QString DecodeWindows1252(const QByteArray& bytes)
+QString decodeWindows1252(const QByteArray& bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = QChar(ByteToChar(static_cast<unsigned char>(bytes[i])));
+        out[i] = QChar(byteToChar(static_cast<unsigned char>(bytes[i])));
     return text;
 }
 
-bool EncodeWindows1252(const QString& text, QByteArray& out, QChar* bad)
+bool encodeWindows1252(const QString& text, QByteArray& out, QChar* bad)
 {
     out.resize(text.size());
     char* bytes = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int byte = CharToByte(text[i].unicode());
+        const int byte = charToByte(text[i].unicode());
         if (byte < 0) {
             out.clear();
             if (bad)
@@ -61,20 +61,20 @@ bool EncodeWindows1252(const QString& text, QByteArray& out, QChar* bad)
     return true;
 }
 
-bool FitsWindows1252(const QString& text)
+bool fitsWindows1252(const QString& text)
 {
     for (const QChar c : text) {
-        if (CharToByte(c.unicode()) < 0)
+        if (charToByte(c.unicode()) < 0)
             return false;
     }
     return true;
 }
 
-QChar UpperWindows1252(QChar c)
+QChar upperWindows1252(QChar c)
 {
-    if (CharToByte(c.unicode()) < 0)
+    if (charToByte(c.unicode()) < 0)
         return c;
     // The simple (one-character) case mapping; "ß" has none and "µ" maps outside the code page.
     const QChar upper = c.toUpper();
-    return CharToByte(upper.unicode()) < 0 ? c : upper;
+    return charToByte(upper.unicode()) < 0 ? c : upper;
 }

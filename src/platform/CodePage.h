@@ -6,15 +6,15 @@
 // Windows-1252, the code page of the datafile. Decoding maps all 256 byte values, the five
 // unassigned ones (81, 8D, 8F, 90, 9D) to the control characters of the same number, so that
 // encoding gives back the same bytes.
-QString DecodeWindows1252(const QByteArray& bytes);
+QString decodeWindows1252(const QByteArray& bytes);
 
 // Encodes the text; a character the code page cannot hold makes it fail, and *bad (when
 // given) receives that character.
-bool EncodeWindows1252(const QString& text, QByteArray& out, QChar* bad = nullptr);
+bool encodeWindows1252(const QString& text, QByteArray& out, QChar* bad = nullptr);
 
 // Whether every character of the text has a byte in the code page.
-bool FitsWindows1252(const QString& text);
+bool fitsWindows1252(const QString& text);
 
 // The Windows-1252 capital of a letter when that capital is itself one character of the code
 // page ("é" gives "É", "ÿ" gives "Ÿ"); any other character comes back unchanged ("ß", "µ").
-QChar UpperWindows1252(QChar c);
+QChar upperWindows1252(QChar c);

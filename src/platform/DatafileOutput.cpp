@@ -9,7 +9,7 @@ namespace
 
 // The character as the user would see it, with its number when it cannot be seen (a control
 // or format character, a blank, half of a broken pair).
-QString ShowCharacter(const QString& line, QChar bad)
+QString showCharacter(const QString& line, QChar bad)
 {
     const qsizetype at = line.indexOf(bad);
     char32_t codePoint = bad.unicode();
@@ -24,7 +24,7 @@ QString ShowCharacter(const QString& line, QChar bad)
     return QString("\"%1\" (U+%2)").arg(shown, number);
 }
 
-void SetReason(QString* reason, const QString& text)
+void setReason(QString* reason, const QString& text)
 {
     if (reason)
         *reason = text;
@@ -32,7 +32,7 @@ void SetReason(QString* reason, const QString& text)
 
 } // namespace
 
-bool WriteDatafile(const QString& path, const QStringList& lines, QString* reason)
+bool writeDatafile(const QString& path, const QStringList& lines, QString* reason)
 {
     // Every line is encoded before the file is touched, so a character the code page cannot
     // hold leaves the old file as it was.
@@ -40,10 +40,10 @@ bool WriteDatafile(const QString& path, const QStringList& lines, QString* reaso
     QByteArray encoded;
     for (const QString& line : lines) {
         QChar bad;
-        if (!EncodeWindows1252(line, encoded, &bad)) {
-            SetReason(reason, QString("The text \"%1\" holds the character %2, which the "
+        if (!encodeWindows1252(line, encoded, &bad)) {
+            setReason(reason, QString("The text \"%1\" holds the character %2, which the "
                                       "datafile cannot hold.")
-                                  .arg(line, ShowCharacter(line, bad)));
+                                  .arg(line, showCharacter(line, bad)));
             return false;
         }
         bytes += encoded;
@@ -53,16 +53,16 @@ bool WriteDatafile(const QString& path, const QStringList& lines, QString* reaso
     // QSaveFile replaces the old file only on a successful commit.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        SetReason(reason, file.errorString());
+        setReason(reason, file.errorString());
         return false;
     }
     if (file.write(bytes) != bytes.size()) {
-        SetReason(reason, file.errorString());
+        setReason(reason, file.errorString());
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        SetReason(reason, file.errorString());
+        setReason(reason, file.errorString());
         return false;
     }
     return true;

@@ -7,4 +7,4 @@
 // mark. The file on disk is either the old one or the complete new one: nothing is written
 // unless every line can be encoded and the whole file reaches the disk. On failure the result
 // is false and *reason says why in words for the user.
-bool WriteDatafile(const QString& path, const QStringList& lines, QString* reason);
+bool writeDatafile(const QString& path, const QStringList& lines, QString* reason);

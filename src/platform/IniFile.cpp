@@ -12,7 +12,7 @@ namespace
 {
 
 // [L2] Space, tab, vertical tab, form feed and Ctrl-Z.
-template <typename Unit> bool IsBlank(Unit c)
+template <typename Unit> bool isBlank(Unit c)
 {
     return c == ' ' || c == '\t' || c == 0x0B || c == 0x0C || c == 0x1A;
 }
@@ -22,34 +22,34 @@ template <typename Unit> struct Span {
     const Unit* begin;
     const Unit* end;
 
-    bool Empty() const { return begin == end; }
+    bool empty() const { return begin == end; }
 
-    Span TrimStart() const
+    Span trimStart() const
     {
         const Unit* start = begin;
-        while (start < end && IsBlank(*start))
+        while (start < end && isBlank(*start))
             ++start;
         return {start, end};
     }
 
-    Span TrimEnd() const
+    Span trimEnd() const
     {
         const Unit* stop = end;
-        while (stop > begin && IsBlank(stop[-1]))
+        while (stop > begin && isBlank(stop[-1]))
             --stop;
         return {begin, stop};
     }
 
-    Span Trim() const { return TrimStart().TrimEnd(); }
+    Span trim() const { return trimStart().trimEnd(); }
 
-    const Unit* Find(char c) const { return std::find(begin, end, Unit(c)); }
+    const Unit* find(char c) const { return std::find(begin, end, Unit(c)); }
 
     // [R4] A NUL ends the name or value it stands in, as the C string Windows makes of it
     // would. It is applied after trimming, as Wine does: the trimming sees the whole line.
-    Span CutAtNul() const { return {begin, Find('\0')}; }
+    Span cutAtNul() const { return {begin, find('\0')}; }
 
     // [V1] A value wholly inside one pair of matching quotes loses that pair.
-    Span Unquote() const
+    Span unquote() const
     {
         if (end - begin >= 2 && (*begin == '"' || *begin == '\'') && end[-1] == *begin)
             return {begin + 1, end - 1};
@@ -61,7 +61,7 @@ template <typename Unit> struct Span {
 // entry(key, value, hasValue) for an entry of a section; header answers whether the entries
 // that follow it are wanted. Only the names and values kept are decoded, by text(span).
 template <typename Unit, typename Text, typename Header, typename Entry>
-void Scan(const Unit* data, qsizetype size, Text text, Header header, Entry entry)
+void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entry)
 {
     const Unit* const end = data + size;
     // [L7] Entries before the first header belong to no section.
@@ -72,15 +72,15 @@ void Scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
         const Unit* lineEnd = position;
         while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
             ++lineEnd;
-        const Span<Unit> line = Span<Unit>{position, lineEnd}.Trim();
+        const Span<Unit> line = Span<Unit>{position, lineEnd}.trim();
         position = lineEnd < end ? lineEnd + 1 : end;
-        if (line.Empty())
+        if (line.empty())
             continue;
 
         // [L3] A header: the name stands between "[" and the first "]", or the end of line.
         if (*line.begin == '[') {
             const Span<Unit> inside{line.begin + 1, line.end};
-            wanted = header(text(Span<Unit>{inside.begin, inside.Find(']')}.Trim().CutAtNul()));
+            wanted = header(text(Span<Unit>{inside.begin, inside.find(']')}.trim().cutAtNul()));
             continue;
         }
         if (!wanted)
@@ -88,32 +88,32 @@ void Scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
 
         // [L4] [L5] An entry: the key before the first "=", the value after it; a line
         // without "=" keeps its name so that it hides a later entry of that name.
-        const Unit* equals = line.Find('=');
+        const Unit* equals = line.find('=');
         const bool hasValue = equals != line.end;
-        const Span<Unit> key = Span<Unit>{line.begin, equals}.TrimEnd().CutAtNul();
+        const Span<Unit> key = Span<Unit>{line.begin, equals}.trimEnd().cutAtNul();
         // [L6] [S4] A comment or an empty key can be neither listed nor found.
-        if (key.Empty() || *key.begin == ';')
+        if (key.empty() || *key.begin == ';')
             continue;
         if (hasValue)
             entry(text(key),
-                  text(Span<Unit>{equals + 1, line.end}.TrimStart().CutAtNul().Unquote()), true);
+                  text(Span<Unit>{equals + 1, line.end}.trimStart().cutAtNul().unquote()), true);
         else
             entry(text(key), QString(), false);
     }
 }
 
-char16_t FoldAscii(char16_t c)
+char16_t foldAscii(char16_t c)
 {
     return (c >= 'A' && c <= 'Z') ? char16_t(c + ('a' - 'A')) : c;
 }
 
 // [S1] Only ASCII letters match regardless of case: "É" and "é" are different names.
-bool SameName(const QString& a, const QString& b)
+bool sameName(const QString& a, const QString& b)
 {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i].unicode()) != FoldAscii(b[i].unicode()))
+        if (foldAscii(a[i].unicode()) != foldAscii(b[i].unicode()))
             return false;
     }
     return true;
@@ -121,13 +121,13 @@ bool SameName(const QString& a, const QString& b)
 
 // [R2] The UTF-16LE byte-order mark leads. A file of an odd length loses its last, half,
 // character.
-bool IsUtf16Le(const QByteArray& bytes)
+bool isUtf16Le(const QByteArray& bytes)
 {
     return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
            static_cast<unsigned char>(bytes[1]) == 0xFE;
 }
 
-QString DecodeUtf16Le(const QByteArray& bytes)
+QString decodeUtf16Le(const QByteArray& bytes)
 {
     const qsizetype units = (bytes.size() - 2) / 2;
     QString text(units, Qt::Uninitialized);
@@ -140,7 +140,7 @@ QString DecodeUtf16Le(const QByteArray& bytes)
 
 } // namespace
 
-IniFile IniFile::Read(const QString& path)
+IniFile IniFile::read(const QString& path)
 {
     // [R3] Only a regular file is read: a folder, a missing file, a device or a pipe (which
     // could block or never end) all read as a file with no sections.
@@ -153,14 +153,14 @@ IniFile IniFile::Read(const QString& path)
         const QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)
             return IniFile();
-        return Parse(bytes);
+        return parse(bytes);
     } catch (const std::bad_alloc&) {
         // A file too large for the memory left is as unreadable as a missing one.
         return IniFile();
     }
 }
 
-IniFile IniFile::Parse(const QByteArray& bytes)
+IniFile IniFile::parse(const QByteArray& bytes)
 {
     IniFile ini;
     // A section named "" is neither listed nor reached by a look-up, and neither are its
@@ -175,24 +175,24 @@ IniFile IniFile::Parse(const QByteArray& bytes)
         ini.sections.back().entries.push_back(Entry{std::move(key), std::move(value), hasValue});
     };
 
-    if (IsUtf16Le(bytes)) {
-        const QString text = DecodeUtf16Le(bytes);
+    if (isUtf16Le(bytes)) {
+        const QString text = decodeUtf16Le(bytes);
         const auto utf16 = [](Span<char16_t> span) {
             return QString(reinterpret_cast<const QChar*>(span.begin), span.end - span.begin);
         };
-        Scan(reinterpret_cast<const char16_t*>(text.constData()), text.size(), utf16, header,
+        scan(reinterpret_cast<const char16_t*>(text.constData()), text.size(), utf16, header,
              entry);
     } else {
         // [R1] Windows-1252, one byte one character.
         const auto windows1252 = [](Span<char> span) {
-            return DecodeWindows1252(QByteArray::fromRawData(span.begin, span.end - span.begin));
+            return decodeWindows1252(QByteArray::fromRawData(span.begin, span.end - span.begin));
         };
-        Scan(bytes.constData(), bytes.size(), windows1252, header, entry);
+        scan(bytes.constData(), bytes.size(), windows1252, header, entry);
     }
     return ini;
 }
 
-QStringList IniFile::SectionNames() const
+QStringList IniFile::sectionNames() const
 {
     QStringList names;
     names.reserve(qsizetype(sections.size()));
@@ -201,10 +201,10 @@ QStringList IniFile::SectionNames() const
     return names;
 }
 
-QStringList IniFile::KeyNames(const QString& section) const
+QStringList IniFile::keyNames(const QString& section) const
 {
     QStringList names;
-    if (const Section* found = FindSection(section)) {
+    if (const Section* found = findSection(section)) {
         for (const Entry& entry : found->entries) {
             if (entry.hasValue)
                 names.append(entry.key);
@@ -213,24 +213,24 @@ QStringList IniFile::KeyNames(const QString& section) const
     return names;
 }
 
-QString IniFile::Value(const QString& section, const QString& key, const QString& fallback) const
+QString IniFile::value(const QString& section, const QString& key, const QString& fallback) const
 {
-    const Section* found = FindSection(section);
+    const Section* found = findSection(section);
     if (!found)
         return fallback;
     // [S5] The first entry of the name answers, even a line without "=" [L5].
     for (const Entry& entry : found->entries) {
-        if (SameName(entry.key, key))
+        if (sameName(entry.key, key))
             return entry.hasValue ? entry.value : fallback;
     }
     return fallback;
 }
 
 // [S3] The first section of the name answers, even when the key is missing there.
-const IniFile::Section* IniFile::FindSection(const QString& name) const
+const IniFile::Section* IniFile::findSection(const QString& name) const
 {
     for (const Section& section : sections) {
-        if (SameName(section.name, name))
+        if (sameName(section.name, name))
             return &section;
     }
     return nullptr;

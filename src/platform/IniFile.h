@@ -12,14 +12,14 @@ class IniFile
 {
 public:
     // A missing or unreadable file reads as a file with no sections.
-    static IniFile Read(const QString& path);
-    static IniFile Parse(const QByteArray& bytes);
+    static IniFile read(const QString& path);
+    static IniFile parse(const QByteArray& bytes);
 
-    QStringList SectionNames() const;
-    QStringList KeyNames(const QString& section) const;
-    QString Value(const QString& section, const QString& key, const QString& fallback) const;
+    QStringList sectionNames() const;
+    QStringList keyNames(const QString& section) const;
+    QString value(const QString& section, const QString& key, const QString& fallback) const;
     // Whether the section names hold this one.
-    bool HasSection(const QString& name) const { return FindSection(name) != nullptr; }
+    bool hasSection(const QString& name) const { return findSection(name) != nullptr; }
 
 private:
     struct Entry {
@@ -32,7 +32,7 @@ private:
         std::vector<Entry> entries;
     };
 
-    const Section* FindSection(const QString& name) const;
+    const Section* findSection(const QString& name) const;
 
     std::vector<Section> sections;
 };

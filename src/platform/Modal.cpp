@@ -11,24 +11,25 @@ ModalUser* installedUser = nullptr;
 
 } // namespace
 
-void InstallModalUser(ModalUser* user)
+void installModalUser(ModalUser* user)
 {
     installedUser = user;
 }
 
-void RunModalWindow(QWidget& window, QEventLoop& loop)
+void runModalWindow(QWidget& window, QEventLoop& loop)
 {
     if (installedUser) {
-        installedUser->PlayWindow(window);
+        installedUser->playWindow(window);
         return;
     }
     loop.exec(QEventLoop::DialogExec);
 }
 
-int MessageBox(QWidget* parent, const QString& caption, const QString& text, MessageButtons buttons)
+ModalResult messageBox(QWidget* parent, const QString& caption, const QString& text,
+                       MessageButtons buttons)
 {
     if (installedUser)
-        return installedUser->PlayMessage(parent, caption, text, buttons);
+        return installedUser->playMessage(parent, caption, text, buttons);
 
     QMessageBox box(parent);
     box.setWindowTitle(caption);
@@ -46,14 +47,14 @@ int MessageBox(QWidget* parent, const QString& caption, const QString& text, Mes
     }
     const int pressed = box.exec();
     if (buttons == MessageButtons::YesNo)
-        return pressed == QMessageBox::Yes ? mrYes : mrNo;
-    return mrOk;
+        return pressed == QMessageBox::Yes ? ModalResult::Yes : ModalResult::No;
+    return ModalResult::Ok;
 }
 
-QString RunFileDialog(QWidget* parent, const FileDialogRequest& request)
+QString runFileDialog(QWidget* parent, const FileDialogRequest& request)
 {
     if (installedUser)
-        return installedUser->PlayFileDialog(parent, request);
+        return installedUser->playFileDialog(parent, request);
 
     QFileDialog dialog(parent, request.title);
     dialog.setNameFilter(request.filter);

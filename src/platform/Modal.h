@@ -6,7 +6,7 @@ class QEventLoop;
 class QWidget;
 
 // Modal results of windows and message boxes.
-enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+enum class ModalResult { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 enum class MessageButtons { Ok, YesNo };
 
@@ -25,24 +25,25 @@ class ModalUser
 public:
     virtual ~ModalUser() = default;
     // The window is shown and activated; act in it until it has its modal result.
-    virtual void PlayWindow(QWidget& window) = 0;
-    virtual int PlayMessage(QWidget* parent, const QString& caption, const QString& text,
-                            MessageButtons buttons) = 0;
+    virtual void playWindow(QWidget& window) = 0;
+    virtual ModalResult playMessage(QWidget* parent, const QString& caption, const QString& text,
+                                    MessageButtons buttons) = 0;
     // The chosen path, or the empty text when the dialog is cancelled.
-    virtual QString PlayFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString playFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
 };
 
 // Installs a stand-in user; null restores the real dialogs.
-void InstallModalUser(ModalUser* user);
+void installModalUser(ModalUser* user);
 
 // Runs a shown modal window until `loop` is quit by the window's result, or hands it to the
 // installed stand-in user.
-void RunModalWindow(QWidget& window, QEventLoop& loop);
+void runModalWindow(QWidget& window, QEventLoop& loop);
 
-// A message box with a caption, a text and OK or Yes and No; yields mrOk, mrYes or mrNo.
-int MessageBox(QWidget* parent, const QString& caption, const QString& text,
-               MessageButtons buttons);
+// A message box with a caption, a text and OK or Yes and No; yields ModalResult::Ok,
+// ModalResult::Yes or ModalResult::No.
+ModalResult messageBox(QWidget* parent, const QString& caption, const QString& text,
+                       MessageButtons buttons);
 
 // The open or save dialog; the chosen path, or the empty text when cancelled. The save dialog
 // asks before overwriting; neither adds an extension to a typed name.
-QString RunFileDialog(QWidget* parent, const FileDialogRequest& request);
+QString runFileDialog(QWidget* parent, const FileDialogRequest& request);

@@ -1,8 +1,8 @@
 #include "store/LineOps.h"
 
-#include "store/ComVars.h"
+#include "store/Store.h"
 
-QString GetField(const QString& line, int n)
+QString field(const QString& line, int n)
 {
     if (n <= 0)
         return QString();
@@ -17,23 +17,23 @@ QString GetField(const QString& line, int n)
     return line.mid(start, end < 0 ? -1 : end - start);
 }
 
-void CommaToSemicolon(QString& text)
+void commaToSemicolon(QString& text)
 {
     text.replace(u',', u';');
 }
 
-int FindEntry(const QString& name, const StringList* list)
+int findEntry(const QString& name, const LineList* list)
 {
     if (!list)
         return -1;
-    for (int i = 0; i < list->Count(); ++i) {
-        if (GetField((*list)[i], 1) == name)
+    for (int i = 0; i < list->count(); ++i) {
+        if (field((*list)[i], 1) == name)
             return i;
     }
     return -1;
 }
 
-QString RoleCode(const QString& roleName)
+QString roleCode(const QString& roleName)
 {
     static const struct {
         const char16_t* longName;
@@ -50,27 +50,27 @@ QString RoleCode(const QString& roleName)
     return QString();
 }
 
-bool TroopNameExists(const Store& store, const QString& name, const QString& roleName)
+bool troopNameExists(const Store& store, const QString& name, const QString& roleName)
 {
-    const QString code = RoleCode(roleName);
-    for (int i = 0; i < store.TroopCount && i < Store::TroopSlots; ++i) {
-        if (i == store.CurrentTroop)
+    const QString code = roleCode(roleName);
+    for (int i = 0; i < store.troopCount && i < Store::slotCount; ++i) {
+        if (i == store.currentSlot)
             continue;
-        const TheRec& troop = store.TroopTable[i];
-        if (troop.Type == code && troop.Name == name)
+        const Troop& troop = store.troops[i];
+        if (troop.role == code && troop.name == name)
             return true;
     }
     return false;
 }
 
-void ClampToWeaponCount(const Store& store, int& value)
+void clampWeaponLimit(const Store& store, int& value)
 {
-    const TheRec& troop = store.Current();
+    const Troop& troop = store.currentTroop();
     int lines = 0;
-    for (const auto* list :
-         {troop.WeaponList.get(), troop.R_WeaponList.get(), troop.A_WeaponList.get()}) {
+    for (const auto* list : {troop.standardWeapons.get(), troop.replaceableWeapons.get(),
+                             troop.additionalWeapons.get()}) {
         if (list)
-            lines += list->Count();
+            lines += list->count();
     }
     if (lines < value)
         value = lines;

@@ -5,7 +5,7 @@
 namespace
 {
 
-int DigitValue(QChar c, int base)
+int digitValue(QChar c, int base)
 {
     const char16_t u = c.unicode();
     int value = -1;
@@ -20,9 +20,9 @@ int DigitValue(QChar c, int base)
 
 } // namespace
 
-int ReadNumber(const QString& text)
+int readNumber(const QString& text)
 {
-    constexpr qint64 Ceiling = qint64(std::numeric_limits<int>::max()) + 1;
+    constexpr qint64 ceiling = qint64(std::numeric_limits<int>::max()) + 1;
     int position = 0;
     const int length = text.size();
     while (position < length && (text[position] == u' ' || text[position] == u'\t'))
@@ -41,13 +41,13 @@ int ReadNumber(const QString& text)
     // The magnitude is held up to one above the largest int, which is where it saturates.
     qint64 magnitude = 0;
     int digit;
-    while (position < length && (digit = DigitValue(text[position], base)) >= 0) {
-        magnitude = qMin(magnitude * base + digit, Ceiling);
+    while (position < length && (digit = digitValue(text[position], base)) >= 0) {
+        magnitude = qMin(magnitude * base + digit, ceiling);
         ++position;
     }
 
     const bool signKept = position == length;
     if (negative && signKept)
         return int(-magnitude);
-    return int(qMin(magnitude, Ceiling - 1));
+    return int(qMin(magnitude, ceiling - 1));
 }

@@ -7,4 +7,4 @@
 // digits after "$"). The sign counts only when the text ends right after the digits; when
 // reading stops earlier, the digits read so far count without the sign, and a text with no
 // digit there reads as 0. A number too large for 32 bits saturates at the nearest limit.
-int ReadNumber(const QString& text);
+int readNumber(const QString& text);

@@ -1,6 +1,6 @@
 #include "datafile/Loader.h"
 #include "platform/IniFile.h"
-#include "store/ComVars.h"
+#include "store/Store.h"
 #include "support/Armies.h"
 #include "support/TestWindows.h"
 
@@ -9,35 +9,35 @@
 namespace
 {
 
-const QLocale English(QLocale::English, QLocale::UnitedStates);
+const QLocale english(QLocale::English, QLocale::UnitedStates);
 
 // Notes what a load reports, in order.
 class RecordedProgress : public LoadProgress
 {
 public:
-    void ArmyRead() override { events << QStringLiteral("army"); }
-    void TroopRead(int n) override { events << QStringLiteral("troop %1").arg(n); }
-    void RaceMissing() override { events << QStringLiteral("no race"); }
+    void armyRead() override { events << QStringLiteral("army"); }
+    void troopRead(int n) override { events << QStringLiteral("troop %1").arg(n); }
+    void raceMissing() override { events << QStringLiteral("no race"); }
     QStringList events;
 };
 
 struct Loaded {
-    Store store{English};
+    Store store{english};
     RecordedProgress progress;
     LoadOutcome outcome;
 };
 
-std::unique_ptr<Loaded> LoadFile(const QString& name)
+std::unique_ptr<Loaded> loadFile(const QString& name)
 {
     auto loaded = std::make_unique<Loaded>();
-    SetUpStore(loaded->store);
-    loaded->outcome = LoadDatafile(loaded->store, IniFile::Read(TestData(name)), loaded->progress);
+    setUpStore(loaded->store);
+    loaded->outcome = loadDatafile(loaded->store, IniFile::read(testData(name)), loaded->progress);
     return loaded;
 }
 
-QStringList Lines(const std::unique_ptr<StringList>& list)
+QStringList linesOf(const std::unique_ptr<LineList>& list)
 {
-    return list ? list->Lines() : QStringList{QStringLiteral("<none>")};
+    return list ? list->lines() : QStringList{QStringLiteral("<none>")};
 }
 
 } // namespace
@@ -68,82 +68,83 @@ private slots:
         QFETCH(QStringList, army);
         QFETCH(QStringList, troops);
         QFETCH(QStringList, events);
-        const auto loaded = LoadFile(file);
+        const auto loaded = loadFile(file);
         const Store& store = loaded->store;
         QVERIFY(loaded->outcome.raceFound);
-        QCOMPARE((QStringList{store.TheArmy.Name, store.TheArmy.UnitName, store.TheArmy.SquadName}),
-                 army);
+        QCOMPARE((QStringList{store.army.name, store.army.unitWord, store.army.squadWord}), army);
         QStringList read;
-        for (int i = 0; i < store.TroopCount; ++i)
-            read << store.TroopTable[i].Name + u'/' + store.TroopTable[i].Type;
+        for (int i = 0; i < store.troopCount; ++i)
+            read << store.troops[i].name + u'/' + store.troops[i].role;
         QCOMPARE(read, troops);
         QCOMPARE(loaded->progress.events, events);
-        QCOMPARE(store.CurrentTroop, 0);
+        QCOMPARE(store.currentSlot, 0);
     }
 
     void troopWithoutKeysTakesDefaults()
     {
-        const auto loaded = LoadFile(QStringLiteral("load-sections-without-keys.ini"));
-        const TheRec& troop = loaded->store.TroopTable[0];
+        const auto loaded = loadFile(QStringLiteral("load-sections-without-keys.ini"));
+        const Troop& troop = loaded->store.troops[0];
         QCOMPARE(
-            (QStringList{troop.Name, troop.Points, troop.Type, troop.Min, troop.Max, troop.f_arm,
-                         troop.s_arm, troop.r_arm, troop.Chars, troop.Weapons, troop.Specials}),
+            (QStringList{troop.name, troop.points, troop.role, troop.minModels, troop.maxModels,
+                         troop.frontArmour, troop.sideArmour, troop.rearArmour,
+                         troop.characteristics, troop.weaponLimit, troop.abilityLimits}),
             (QStringList{"noname", "0", "", "1", "1", "", "", "", "", "0", "0"}));
-        QVERIFY(!troop.WeaponList && !troop.R_WeaponList && !troop.A_WeaponList &&
-                !troop.SpecialList);
+        QVERIFY(!troop.standardWeapons && !troop.replaceableWeapons && !troop.additionalWeapons &&
+                !troop.abilities);
     }
 
     void readsListsInFileOrder()
     {
-        const auto loaded = LoadFile(QStringLiteral("load-lists.ini"));
-        const TheRec& troop = loaded->store.TroopTable[0];
+        const auto loaded = loadFile(QStringLiteral("load-lists.ini"));
+        const Troop& troop = loaded->store.troops[0];
         // An empty entry ends a list; the troop maximum in front of a replaceable weapon goes.
-        QCOMPARE(Lines(troop.WeaponList), QStringList{"Lance"});
-        QCOMPARE(Lines(troop.R_WeaponList), (QStringList{"Rifle,Flame thrower,6", "Rifle"}));
-        QCOMPARE(Lines(troop.A_WeaponList), QStringList{"Grenades,1"});
-        QCOMPARE(Lines(troop.SpecialList), (QStringList{"1,Jump packs,5", "2,Command squad,20,1"}));
-        QCOMPARE(troop.Specials, QStringLiteral("2,1"));
-        for (const auto* list : {troop.WeaponList.get(), troop.R_WeaponList.get(),
-                                 troop.A_WeaponList.get(), troop.SpecialList.get()})
-            QVERIFY(!list->Sorted());
+        QCOMPARE(linesOf(troop.standardWeapons), QStringList{"Lance"});
+        QCOMPARE(linesOf(troop.replaceableWeapons),
+                 (QStringList{"Rifle,Flame thrower,6", "Rifle"}));
+        QCOMPARE(linesOf(troop.additionalWeapons), QStringList{"Grenades,1"});
+        QCOMPARE(linesOf(troop.abilities), (QStringList{"1,Jump packs,5", "2,Command squad,20,1"}));
+        QCOMPARE(troop.abilityLimits, QStringLiteral("2,1"));
+        for (const auto* list : {troop.standardWeapons.get(), troop.replaceableWeapons.get(),
+                                 troop.additionalWeapons.get(), troop.abilities.get()})
+            QVERIFY(!list->isSorted());
     }
 
     void fileWithoutRaceStillReadsCatalogues()
     {
-        const auto loaded = LoadFile(QStringLiteral("load-no-race.ini"));
+        const auto loaded = loadFile(QStringLiteral("load-no-race.ini"));
         QVERIFY(!loaded->outcome.raceFound);
         QCOMPARE(loaded->progress.events, QStringList{"no race"});
-        QCOMPARE(loaded->store.TroopCount, 0);
-        QCOMPARE(loaded->store.TroopTable[0].Name, QString());
-        QCOMPARE(loaded->store.WeaponCatalogue->Lines(), QStringList{"Lance,36,8,2,Heavy 1,"});
+        QCOMPARE(loaded->store.troopCount, 0);
+        QCOMPARE(loaded->store.troops[0].name, QString());
+        QCOMPARE(loaded->store.weaponCatalogue->lines(), QStringList{"Lance,36,8,2,Heavy 1,"});
     }
 
     void catalogueTakesEveryKeyOnce()
     {
-        const auto loaded = LoadFile(QStringLiteral("load-catalogue-keys.ini"));
+        const auto loaded = loadFile(QStringLiteral("load-catalogue-keys.ini"));
         // Keys are taken in sorted order (1, 10, 11, 12, 2, name): "AXE" under key 11 comes
         // before "Axe" under key 2, which is then the same line and dropped.
         QCOMPARE(
-            loaded->store.WeaponCatalogue->Lines(),
+            loaded->store.weaponCatalogue->lines(),
             (QStringList{"AXE,,,,,", "Bow,24,3,,,", "Lance,36,8,2,Heavy 1,", "Sling,12,2,,,"}));
-        QCOMPARE(loaded->store.SpecialCatalogue->Lines(),
+        QCOMPARE(loaded->store.abilityCatalogue->lines(),
                  (QStringList{"Armour,Saves on 4+", "Zeal,Never falls back"}));
     }
 
     void loadReplacesTheWholeStore()
     {
-        Store store(English);
-        FillFullArmy(store);
-        store.TroopTable[3].Name = QStringLiteral("unfinished");
-        store.CurrentTroop = 3;
+        Store store(english);
+        fillFullArmy(store);
+        store.troops[3].name = QStringLiteral("unfinished");
+        store.currentSlot = 3;
         RecordedProgress progress;
-        LoadDatafile(store, IniFile::Read(TestData(QStringLiteral("load-gap.ini"))), progress);
-        QCOMPARE(store.TroopCount, 2);
-        QCOMPARE(store.CurrentTroop, 0);
-        for (int i = 2; i < Store::TroopSlots; ++i)
-            QVERIFY2(store.TroopTable[i].Name.isEmpty() && !store.TroopTable[i].WeaponList,
+        loadDatafile(store, IniFile::read(testData(QStringLiteral("load-gap.ini"))), progress);
+        QCOMPARE(store.troopCount, 2);
+        QCOMPARE(store.currentSlot, 0);
+        for (int i = 2; i < Store::slotCount; ++i)
+            QVERIFY2(store.troops[i].name.isEmpty() && !store.troops[i].standardWeapons,
                      qPrintable(QString::number(i)));
-        QVERIFY(store.WeaponCatalogue->IsEmpty() && store.SpecialCatalogue->IsEmpty());
+        QVERIFY(store.weaponCatalogue->isEmpty() && store.abilityCatalogue->isEmpty());
     }
 
     void moreThanAHundredTroops_data()
@@ -161,14 +162,14 @@ private slots:
         QFETCH(int, sections);
         QFETCH(int, loaded);
         QFETCH(bool, leftOut);
-        const QByteArray bytes = ArmyWithTroops("Name=Horde\r\n", sections);
-        Store store(English);
-        SetUpStore(store);
+        const QByteArray bytes = armyWithTroops("Name=Horde\r\n", sections);
+        Store store(english);
+        setUpStore(store);
         RecordedProgress progress;
-        const LoadOutcome outcome = LoadDatafile(store, IniFile::Parse(bytes), progress);
-        QCOMPARE(store.TroopCount, loaded);
+        const LoadOutcome outcome = loadDatafile(store, IniFile::parse(bytes), progress);
+        QCOMPARE(store.troopCount, loaded);
         QCOMPARE(outcome.troopsLeftOut, leftOut);
-        QCOMPARE(store.TroopTable[loaded - 1].Name, QStringLiteral("T%1").arg(loaded));
+        QCOMPARE(store.troops[loaded - 1].name, QStringLiteral("T%1").arg(loaded));
         QCOMPARE(progress.events.last(), QStringLiteral("troop %1").arg(loaded));
     }
 };

@@ -2,8 +2,8 @@
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
 #include "platform/IniFile.h"
-#include "store/ComVars.h"
 #include "store/Number.h"
+#include "store/Store.h"
 #include "support/Armies.h"
 
 #include <QRandomGenerator>
@@ -13,11 +13,11 @@
 namespace
 {
 
-const QLocale English(QLocale::English, QLocale::UnitedStates);
+const QLocale english(QLocale::English, QLocale::UnitedStates);
 
 // Characters a user may type: Windows-1252 letters and signs, "=", ";", "#", quotes and
 // brackets, the unassigned byte 81; never a comma, a line break or NUL.
-const QString Alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCXYZ0123456789 =;#\"'[]+-$"
+const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCXYZ0123456789 =;#\"'[]+-$"
                                         "éÉÿŸ€ßµäÖ\u0081\t");
 
 class Generator
@@ -25,23 +25,23 @@ class Generator
 public:
     explicit Generator(quint32 seed) : random(seed) {}
 
-    int Below(int n) { return int(random.bounded(n)); }
-    bool Chance(int percent) { return Below(100) < percent; }
+    int below(int n) { return int(random.bounded(n)); }
+    bool chance(int percent) { return below(100) < percent; }
 
-    QString Text(int maxLength, bool mayBeEmpty = true)
+    QString text(int maxLength, bool mayBeEmpty = true)
     {
-        const int length = mayBeEmpty ? Below(maxLength + 1) : 1 + Below(maxLength);
+        const int length = mayBeEmpty ? below(maxLength + 1) : 1 + below(maxLength);
         QString text;
         for (int i = 0; i < length; ++i)
-            text += Alphabet[Below(Alphabet.size())];
+            text += alphabet[below(alphabet.size())];
         if (text.trimmed().isEmpty() && !mayBeEmpty)
             text = QStringLiteral("n");
-        return Storable(text);
+        return storable(text);
     }
 
     // A value without blanks at either end and not wholly inside a pair of quotes, since the
     // datafile cannot carry those.
-    static QString Storable(QString text)
+    static QString storable(QString text)
     {
         text = text.trimmed();
         if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
@@ -50,59 +50,59 @@ public:
         return text;
     }
 
-    QString Number() { return QString::number(Below(40) - 5); }
+    QString number() { return QString::number(below(40) - 5); }
 
-    QString Fields(int count)
+    QString fieldsLine(int count)
     {
         QStringList fields;
         for (int i = 0; i < count; ++i)
-            fields << (i == 0 ? Text(12, false) : Text(8));
-        return Storable(fields.join(u','));
+            fields << (i == 0 ? text(12, false) : text(8));
+        return storable(fields.join(u','));
     }
 
-    void FillList(const Store& store, std::unique_ptr<StringList>& list, int fields)
+    void fillList(const Store& store, std::unique_ptr<LineList>& list, int fields)
     {
-        if (!Chance(60))
+        if (!chance(60))
             return;
-        list = Chance(70) ? store.NewSortedList() : store.NewPlainList();
-        const int lines = 1 + Below(6);
+        list = chance(70) ? store.newSortedList() : store.newPlainList();
+        const int lines = 1 + below(6);
         for (int i = 0; i < lines; ++i)
-            list->Add(Fields(fields == 0 ? 1 + 2 * Below(3) : fields));
+            list->add(fieldsLine(fields == 0 ? 1 + 2 * below(3) : fields));
     }
 
-    void FillTroop(const Store& store, TheRec& troop)
+    void fillTroop(const Store& store, Troop& troop)
     {
-        troop.Name = Text(16);
-        troop.Points = Chance(80) ? Number() : Text(6);
-        troop.Type = QStringList{"HQ", "EL", "TR", "FA", "HS", ""}[Below(6)];
-        troop.Min = Number();
-        troop.Max = QString::number(1 + Below(32));
-        for (QString* armour : {&troop.f_arm, &troop.s_arm, &troop.r_arm})
-            *armour = QStringList{"", "0", "12", "014", "heavy", "-3"}[Below(6)];
-        troop.Chars = Fields(9);
-        troop.Weapons = Number();
-        FillList(store, troop.WeaponList, 1);
-        FillList(store, troop.R_WeaponList, 0);
-        FillList(store, troop.A_WeaponList, 2);
-        troop.Specials = Chance(10) ? QString() : Number() + u',' + Number();
-        FillList(store, troop.SpecialList, 3);
+        troop.name = text(16);
+        troop.points = chance(80) ? number() : text(6);
+        troop.role = QStringList{"HQ", "EL", "TR", "FA", "HS", ""}[below(6)];
+        troop.minModels = number();
+        troop.maxModels = QString::number(1 + below(32));
+        for (QString* armour : {&troop.frontArmour, &troop.sideArmour, &troop.rearArmour})
+            *armour = QStringList{"", "0", "12", "014", "heavy", "-3"}[below(6)];
+        troop.characteristics = fieldsLine(9);
+        troop.weaponLimit = number();
+        fillList(store, troop.standardWeapons, 1);
+        fillList(store, troop.replaceableWeapons, 0);
+        fillList(store, troop.additionalWeapons, 2);
+        troop.abilityLimits = chance(10) ? QString() : number() + u',' + number();
+        fillList(store, troop.abilities, 3);
     }
 
-    void Fill(Store& store)
+    void fill(Store& store)
     {
-        SetUpStore(store);
-        store.TheArmy = {Text(20), Text(10), Text(10)};
-        store.TroopCount = Chance(3) ? 100 : Below(8);
-        for (int i = 0; i < store.TroopCount; ++i)
-            FillTroop(store, store.TroopTable[i]);
+        setUpStore(store);
+        store.army = {text(20), text(10), text(10)};
+        store.troopCount = chance(3) ? 100 : below(8);
+        for (int i = 0; i < store.troopCount; ++i)
+            fillTroop(store, store.troops[i]);
         // An abandoned wizard leaves the next slot filled but not counted, and it is not saved.
-        if (store.TroopCount < Store::TroopSlots && Chance(30))
-            FillTroop(store, store.TroopTable[store.TroopCount]);
-        store.CurrentTroop = store.TroopCount % Store::TroopSlots;
-        for (int i = Below(12); i > 0; --i)
-            store.WeaponCatalogue->Add(Fields(6));
-        for (int i = Below(8); i > 0; --i)
-            store.SpecialCatalogue->Add(Fields(2));
+        if (store.troopCount < Store::slotCount && chance(30))
+            fillTroop(store, store.troops[store.troopCount]);
+        store.currentSlot = store.troopCount % Store::slotCount;
+        for (int i = below(12); i > 0; --i)
+            store.weaponCatalogue->add(fieldsLine(6));
+        for (int i = below(8); i > 0; --i)
+            store.abilityCatalogue->add(fieldsLine(2));
     }
 
 private:
@@ -111,33 +111,33 @@ private:
 
 class Quiet : public LoadProgress
 {
-    void ArmyRead() override {}
-    void TroopRead(int) override {}
-    void RaceMissing() override {}
+    void armyRead() override {}
+    void troopRead(int) override {}
+    void raceMissing() override {}
 };
 
 // The store as a load gives it back: lists plain in their order, Specials "0" where it was
 // not written, armour that reads as 0 empty, slots past the accepted troops reset, and the
 // current troop back at 0.
-void ExpectAfterLoad(Store& store)
+void expectAfterLoad(Store& store)
 {
-    for (int i = store.TroopCount; i < Store::TroopSlots; ++i)
-        ResetTroopSlot(store, i);
-    for (int i = 0; i < store.TroopCount; ++i) {
-        TheRec& troop = store.TroopTable[i];
-        for (QString* armour : {&troop.f_arm, &troop.s_arm, &troop.r_arm}) {
-            if (ReadNumber(*armour) == 0)
+    for (int i = store.troopCount; i < Store::slotCount; ++i)
+        resetSlot(store, i);
+    for (int i = 0; i < store.troopCount; ++i) {
+        Troop& troop = store.troops[i];
+        for (QString* armour : {&troop.frontArmour, &troop.sideArmour, &troop.rearArmour}) {
+            if (readNumber(*armour) == 0)
                 armour->clear();
         }
-        if (!troop.SpecialList || troop.Specials.isEmpty())
-            troop.Specials = QStringLiteral("0");
-        for (auto* list :
-             {&troop.WeaponList, &troop.R_WeaponList, &troop.A_WeaponList, &troop.SpecialList}) {
+        if (!troop.abilities || troop.abilityLimits.isEmpty())
+            troop.abilityLimits = QStringLiteral("0");
+        for (auto* list : {&troop.standardWeapons, &troop.replaceableWeapons,
+                           &troop.additionalWeapons, &troop.abilities}) {
             if (*list)
-                *list = (*list)->PlainCopy();
+                *list = (*list)->plainCopy();
         }
     }
-    store.CurrentTroop = 0;
+    store.currentSlot = 0;
 }
 
 } // namespace
@@ -151,21 +151,21 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vhold.ini"));
         for (quint32 seed = 1; seed <= 200; ++seed) {
-            Store original(English);
-            Generator(seed).Fill(original);
+            Store original(english);
+            Generator(seed).fill(original);
             QString reason;
-            QVERIFY2(WriteDatafile(path, DatafileLines(original), &reason), qPrintable(reason));
+            QVERIFY2(writeDatafile(path, datafileLines(original), &reason), qPrintable(reason));
 
-            Store loaded(English);
-            SetUpStore(loaded);
+            Store loaded(english);
+            setUpStore(loaded);
             Quiet quiet;
-            const LoadOutcome outcome = LoadDatafile(loaded, IniFile::Read(path), quiet);
+            const LoadOutcome outcome = loadDatafile(loaded, IniFile::read(path), quiet);
             QVERIFY(outcome.raceFound);
             QVERIFY(!outcome.troopsLeftOut);
 
-            ExpectAfterLoad(original);
-            const QStringList want = Describe(original);
-            const QStringList got = Describe(loaded);
+            expectAfterLoad(original);
+            const QStringList want = describe(original);
+            const QStringList got = describe(loaded);
             for (int line = 0; line < want.size(); ++line) {
                 if (got.value(line) != want[line])
                     QFAIL(qPrintable(QStringLiteral("seed %1: got\n  %2\nwanted\n  %3")

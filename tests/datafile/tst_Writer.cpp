@@ -1,6 +1,6 @@
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
-#include "store/ComVars.h"
+#include "store/Store.h"
 #include "support/Armies.h"
 #include "support/TestWindows.h"
 
@@ -10,21 +10,20 @@
 namespace
 {
 
-const QLocale English(QLocale::English, QLocale::UnitedStates);
+const QLocale english(QLocale::English, QLocale::UnitedStates);
 
-void FillEmptyArmy(Store& store)
+void fillEmptyArmy(Store& store)
 {
-    SetUpStore(store);
-    store.TheArmy = {QStringLiteral("RED ORCHARD"), QStringLiteral("Unit"),
-                     QStringLiteral("Squad")};
+    setUpStore(store);
+    store.army = {QStringLiteral("RED ORCHARD"), QStringLiteral("Unit"), QStringLiteral("Squad")};
 }
 
-QByteArray Save(const Store& store, const QString& path)
+QByteArray save(const Store& store, const QString& path)
 {
     QString reason;
-    if (!WriteDatafile(path, DatafileLines(store), &reason))
+    if (!writeDatafile(path, datafileLines(store), &reason))
         return "failed: " + reason.toUtf8();
-    return ReadBytes(path);
+    return readBytes(path);
 }
 
 } // namespace
@@ -44,14 +43,14 @@ private slots:
     {
         QFETCH(QString, golden);
         QFETCH(bool, full);
-        Store store(English);
+        Store store(english);
         if (full)
-            FillFullArmy(store);
+            fillFullArmy(store);
         else
-            FillEmptyArmy(store);
+            fillEmptyArmy(store);
         QTemporaryDir dir;
-        const QByteArray first = Save(store, dir.filePath(QStringLiteral("first.ini")));
-        const QByteArray expected = ReadBytes(TestData(golden));
+        const QByteArray first = save(store, dir.filePath(QStringLiteral("first.ini")));
+        const QByteArray expected = readBytes(testData(golden));
         QVERIFY(!expected.isEmpty());
         if (first != expected) {
             const QList<QByteArray> got = first.split('\n');
@@ -60,21 +59,21 @@ private slots:
                 QCOMPARE(got.value(i), want.value(i));
         }
         QCOMPARE(first, expected);
-        QCOMPARE(Save(store, dir.filePath(QStringLiteral("second.ini"))), first);
+        QCOMPARE(save(store, dir.filePath(QStringLiteral("second.ini"))), first);
     }
 
     // Catalogue numbers follow the sorted order at the moment of saving; a new entry that
     // sorts first renumbers the others.
     void catalogueNumbersFollowSortedOrder()
     {
-        Store store(English);
-        FillEmptyArmy(store);
-        store.WeaponCatalogue->Add(QStringLiteral("Rifle,24,3,5,Rapid fire,"));
-        QStringList lines = DatafileLines(store);
+        Store store(english);
+        fillEmptyArmy(store);
+        store.weaponCatalogue->add(QStringLiteral("Rifle,24,3,5,Rapid fire,"));
+        QStringList lines = datafileLines(store);
         QCOMPARE(lines.mid(lines.size() - 3),
                  QStringList({"[WeaponSpecs]", "1=Rifle,24,3,5,Rapid fire,", ""}));
-        store.WeaponCatalogue->Add(QStringLiteral("axe"));
-        lines = DatafileLines(store);
+        store.weaponCatalogue->add(QStringLiteral("axe"));
+        lines = datafileLines(store);
         QCOMPARE(lines.mid(lines.size() - 4),
                  QStringList({"[WeaponSpecs]", "1=axe,,,,,", "2=Rifle,24,3,5,Rapid fire,", ""}));
     }

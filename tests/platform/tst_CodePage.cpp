@@ -28,15 +28,15 @@ void TestCodePage::everyByteRoundTrips()
     QByteArray all;
     for (int byte = 0; byte < 256; ++byte)
         all.append(char(byte));
-    const QString text = DecodeWindows1252(all);
+    const QString text = decodeWindows1252(all);
     QCOMPARE(text.size(), 256);
-    QVERIFY(FitsWindows1252(text));
+    QVERIFY(fitsWindows1252(text));
     QByteArray back;
-    QVERIFY(EncodeWindows1252(text, back));
+    QVERIFY(encodeWindows1252(text, back));
     QCOMPARE(back, all);
     for (int byte = 0; byte < 256; ++byte) {
         QByteArray one;
-        QVERIFY(EncodeWindows1252(QString(text[byte]), one));
+        QVERIFY(encodeWindows1252(QString(text[byte]), one));
         QCOMPARE(one, QByteArray(1, char(byte)));
     }
 }
@@ -63,9 +63,9 @@ void TestCodePage::decoding()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    QCOMPARE(DecodeWindows1252(bytes), text);
+    QCOMPARE(decodeWindows1252(bytes), text);
     QByteArray back;
-    QVERIFY(EncodeWindows1252(text, back));
+    QVERIFY(encodeWindows1252(text, back));
     QCOMPARE(back, bytes);
 }
 
@@ -80,7 +80,7 @@ void TestCodePage::decodingAgreesWithTheSystemCodec()
             continue;
         const QByteArray one(1, char(byte));
         const QString expected = system.decode(one);
-        QVERIFY2(DecodeWindows1252(one) == expected, qPrintable(QString::number(byte, 16)));
+        QVERIFY2(decodeWindows1252(one) == expected, qPrintable(QString::number(byte, 16)));
     }
 }
 
@@ -104,10 +104,10 @@ void TestCodePage::encoding()
     QFETCH(QByteArray, bytes);
     QByteArray out;
     QChar bad = u'?';
-    QVERIFY(EncodeWindows1252(text, out, &bad));
+    QVERIFY(encodeWindows1252(text, out, &bad));
     QCOMPARE(out, bytes);
     QCOMPARE(bad, QChar(u'?'));
-    QVERIFY(FitsWindows1252(text));
+    QVERIFY(fitsWindows1252(text));
 }
 
 void TestCodePage::unencodable_data()
@@ -140,10 +140,10 @@ void TestCodePage::unencodable()
     QFETCH(QChar, bad);
     QByteArray out;
     QChar reported;
-    QVERIFY(!EncodeWindows1252(text, out, &reported));
+    QVERIFY(!encodeWindows1252(text, out, &reported));
     QCOMPARE(reported, bad);
-    QVERIFY(!EncodeWindows1252(text, out));
-    QVERIFY(!FitsWindows1252(text));
+    QVERIFY(!encodeWindows1252(text, out));
+    QVERIFY(!fitsWindows1252(text));
 }
 
 void TestCodePage::upperCase_data()
@@ -181,7 +181,7 @@ void TestCodePage::upperCase()
 {
     QFETCH(QChar, letter);
     QFETCH(QChar, upper);
-    QCOMPARE(UpperWindows1252(letter), upper);
+    QCOMPARE(upperWindows1252(letter), upper);
 }
 
 QTEST_GUILESS_MAIN(TestCodePage)

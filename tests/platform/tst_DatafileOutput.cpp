@@ -10,7 +10,7 @@
 namespace
 {
 
-QByteArray ReadAll(const QString& path)
+QByteArray readAll(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -18,13 +18,13 @@ QByteArray ReadAll(const QString& path)
     return file.readAll();
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
+bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QStringList FolderContent(const QString& path)
+QStringList folderContent(const QString& path)
 {
     return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
@@ -74,12 +74,12 @@ void TestDatafileOutput::exactBytes()
 
     for (const bool existing : {false, true}) {
         if (existing)
-            QVERIFY(WriteFile(path, QByteArray(4096, 'o')));
+            QVERIFY(writeFile(path, QByteArray(4096, 'o')));
         QString reason = "untouched";
-        QVERIFY(WriteDatafile(path, lines, &reason));
+        QVERIFY(writeDatafile(path, lines, &reason));
         QCOMPARE(reason, QString("untouched"));
-        QCOMPARE(ReadAll(path), bytes);
-        QCOMPARE(FolderContent(folder.path()), QStringList{"vhold.ini"});
+        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(folderContent(folder.path()), QStringList{"vhold.ini"});
     }
 }
 
@@ -111,15 +111,15 @@ void TestDatafileOutput::unencodable()
     const QString path = folder.filePath("vhold.ini");
 
     QString given;
-    QVERIFY(!WriteDatafile(path, lines, &given));
+    QVERIFY(!writeDatafile(path, lines, &given));
     QCOMPARE(given, reason);
-    QCOMPARE(FolderContent(folder.path()), QStringList());
+    QCOMPARE(folderContent(folder.path()), QStringList());
 
     const QByteArray old = "[Race]\r\nName=Old\r\n";
-    QVERIFY(WriteFile(path, old));
-    QVERIFY(!WriteDatafile(path, lines, &given));
-    QCOMPARE(ReadAll(path), old);
-    QCOMPARE(FolderContent(folder.path()), QStringList{"vhold.ini"});
+    QVERIFY(writeFile(path, old));
+    QVERIFY(!writeDatafile(path, lines, &given));
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(folderContent(folder.path()), QStringList{"vhold.ini"});
 }
 
 void TestDatafileOutput::unwritablePath_data()
@@ -146,18 +146,18 @@ void TestDatafileOutput::unwritablePath()
     if (blocker.endsWith('/'))
         QVERIFY(QDir(folder.path()).mkdir(blocker));
     else if (!blocker.isEmpty())
-        QVERIFY(WriteFile(folder.filePath(blocker), old));
-    const QStringList before = FolderContent(folder.path());
+        QVERIFY(writeFile(folder.filePath(blocker), old));
+    const QStringList before = folderContent(folder.path());
     const QString path = target.isEmpty() ? QString() : folder.filePath(target);
 
     QString reason;
-    QVERIFY(!WriteDatafile(path, {"[Race]", "Name=New"}, &reason));
+    QVERIFY(!writeDatafile(path, {"[Race]", "Name=New"}, &reason));
     QVERIFY(!reason.isEmpty());
-    QCOMPARE(FolderContent(folder.path()), before);
+    QCOMPARE(folderContent(folder.path()), before);
     if (!blocker.isEmpty() && !blocker.endsWith('/'))
-        QCOMPARE(ReadAll(folder.filePath(blocker)), old);
+        QCOMPARE(readAll(folder.filePath(blocker)), old);
     if (blocker.endsWith('/'))
-        QCOMPARE(FolderContent(folder.filePath(blocker)), QStringList());
+        QCOMPARE(folderContent(folder.filePath(blocker)), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestDatafileOutput)

@@ -1,6 +1,6 @@
 // The reader against ini-semantics.md; every row names the rule it shows in brackets. Each row
-// is answered twice, from the bytes (IniFile::Parse) and from a file holding them
-// (IniFile::Read), and both answers must be the expected one.
+// is answered twice, from the bytes (IniFile::parse) and from a file holding them
+// (IniFile::read), and both answers must be the expected one.
 #include "platform/IniFile.h"
 
 #include <QDir>
@@ -16,15 +16,15 @@ namespace
 // What a row asks of the file.
 enum Ask { SectionList, KeyList, ValueOf };
 
-const QString Fallback = QStringLiteral("(default)");
+const QString fallback = QStringLiteral("(default)");
 
 // Bytes from a literal, NUL bytes included.
-template <std::size_t N> QByteArray Bytes(const char (&text)[N])
+template <std::size_t n> QByteArray bytes(const char (&text)[n])
 {
-    return QByteArray(text, qsizetype(N - 1));
+    return QByteArray(text, qsizetype(n - 1));
 }
 
-QByteArray Utf16Le(const QString& text)
+QByteArray utf16Le(const QString& text)
 {
     QByteArray bytes("\xFF\xFE");
     for (const QChar c : text) {
@@ -34,7 +34,7 @@ QByteArray Utf16Le(const QString& text)
     return bytes;
 }
 
-void AddColumns()
+void addColumns()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("ask");
@@ -43,43 +43,43 @@ void AddColumns()
     QTest::addColumn<QStringList>("expected");
 }
 
-void Sections(const char* row, const QByteArray& bytes, const QStringList& expected)
+void sections(const char* row, const QByteArray& bytes, const QStringList& expected)
 {
     QTest::newRow(row) << bytes << int(SectionList) << QString() << QString() << expected;
 }
 
-void Keys(const char* row, const QByteArray& bytes, const QString& section,
+void keys(const char* row, const QByteArray& bytes, const QString& section,
           const QStringList& expected)
 {
     QTest::newRow(row) << bytes << int(KeyList) << section << QString() << expected;
 }
 
-void Value(const char* row, const QByteArray& bytes, const QString& section, const QString& key,
+void value(const char* row, const QByteArray& bytes, const QString& section, const QString& key,
            const QString& expected)
 {
     QTest::newRow(row) << bytes << int(ValueOf) << section << key << QStringList{expected};
 }
 
-QStringList Answer(const IniFile& ini, int ask, const QString& section, const QString& key)
+QStringList answer(const IniFile& ini, int ask, const QString& section, const QString& key)
 {
     switch (ask) {
     case SectionList:
-        return ini.SectionNames();
+        return ini.sectionNames();
     case KeyList:
-        return ini.KeyNames(section);
+        return ini.keyNames(section);
     default:
-        return {ini.Value(section, key, Fallback)};
+        return {ini.value(section, key, fallback)};
     }
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
+bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // A row's question asked of its bytes, parsed and read from a file.
-void CheckRow()
+void checkRow()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, ask);
@@ -87,13 +87,13 @@ void CheckRow()
     QFETCH(QString, key);
     QFETCH(QStringList, expected);
 
-    QCOMPARE(Answer(IniFile::Parse(bytes), ask, section, key), expected);
+    QCOMPARE(answer(IniFile::parse(bytes), ask, section, key), expected);
 
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath("vhold.ini");
-    QVERIFY(WriteFile(path, bytes));
-    QCOMPARE(Answer(IniFile::Read(path), ask, section, key), expected);
+    QVERIFY(writeFile(path, bytes));
+    QCOMPARE(answer(IniFile::read(path), ask, section, key), expected);
 }
 
 } // namespace
@@ -104,74 +104,74 @@ class TestIniFile : public QObject
 
 private slots:
     void readingBytes_data();
-    void readingBytes() { CheckRow(); }
+    void readingBytes() { checkRow(); }
     void missingAndUnreadable_data();
     void missingAndUnreadable();
     void lines_data();
-    void lines() { CheckRow(); }
+    void lines() { checkRow(); }
     void headersAndEntries_data();
-    void headersAndEntries() { CheckRow(); }
+    void headersAndEntries() { checkRow(); }
     void sectionsAndKeys_data();
-    void sectionsAndKeys() { CheckRow(); }
+    void sectionsAndKeys() { checkRow(); }
     void values_data();
-    void values() { CheckRow(); }
+    void values() { checkRow(); }
     void badInput_data();
     void badInput();
 };
 
 void TestIniFile::readingBytes_data()
 {
-    AddColumns();
-    Value("[R1] a byte is one character: E9 is e acute", "[s]\r\nk=caf\xE9\r\n", "s", "k",
+    addColumns();
+    value("[R1] a byte is one character: E9 is e acute", "[s]\r\nk=caf\xE9\r\n", "s", "k",
           QStringLiteral("café"));
-    Value("[R1] 80 is the euro sign, 8A S caron, 9C oe, 9F Y diaeresis",
+    value("[R1] 80 is the euro sign, 8A S caron, 9C oe, 9F Y diaeresis",
           "[s]\r\nk=\x80\x8A\x9C\x9F", "s", "k", QStringLiteral("€ŠœŸ"));
-    Value("[R1] the unassigned 81 8D 8F 90 9D survive", "[s]\r\nk=\x81\x8D\x8F\x90\x9D", "s", "k",
+    value("[R1] the unassigned 81 8D 8F 90 9D survive", "[s]\r\nk=\x81\x8D\x8F\x90\x9D", "s", "k",
           QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D"));
-    Value("[R1] A0 and FF", "[s]\r\nk=a\xA0\xFF", "s", "k", QStringLiteral("a\u00A0ÿ"));
-    Sections("[R1] a section name in Windows-1252",
+    value("[R1] A0 and FF", "[s]\r\nk=a\xA0\xFF", "s", "k", QStringLiteral("a\u00A0ÿ"));
+    sections("[R1] a section name in Windows-1252",
              "[Arm\xE9"
              "e]\r\n",
              {QStringLiteral("Armée")});
-    Keys("[R1] a key name in Windows-1252", "[s]\r\nN\xE9=1\r\n", "s", {QStringLiteral("Né")});
-    Value("[R1] UTF-8 text is read byte by byte", "[s]\r\nk=caf\xC3\xA9", "s", "k",
+    keys("[R1] a key name in Windows-1252", "[s]\r\nN\xE9=1\r\n", "s", {QStringLiteral("Né")});
+    value("[R1] UTF-8 text is read byte by byte", "[s]\r\nk=caf\xC3\xA9", "s", "k",
           QStringLiteral("cafÃ©"));
 
-    const QByteArray utf16 = Utf16Le(QStringLiteral("[Sé]\r\nk=Łódź\r\n"));
-    Sections("[R2] UTF-16LE with its mark: sections", utf16, {QStringLiteral("Sé")});
-    Value("[R2] UTF-16LE with its mark: a value outside the code page", utf16, QStringLiteral("Sé"),
+    const QByteArray utf16 = utf16Le(QStringLiteral("[Sé]\r\nk=Łódź\r\n"));
+    sections("[R2] UTF-16LE with its mark: sections", utf16, {QStringLiteral("Sé")});
+    value("[R2] UTF-16LE with its mark: a value outside the code page", utf16, QStringLiteral("Sé"),
           "k", QStringLiteral("Łódź"));
-    Value("[R2] UTF-16LE of an odd length loses the half character",
-          Utf16Le(QStringLiteral("[s]\nk=ab")) + "c", "s", "k", "ab");
-    Value("[R2] FF FE not at the start is text", "[s]\r\nk=\xFF\xFE", "s", "k",
+    value("[R2] UTF-16LE of an odd length loses the half character",
+          utf16Le(QStringLiteral("[s]\nk=ab")) + "c", "s", "k", "ab");
+    value("[R2] FF FE not at the start is text", "[s]\r\nk=\xFF\xFE", "s", "k",
           QStringLiteral("ÿþ"));
-    Value("[R2] FF alone is text", "\xFF[s]\r\nk=v", "s", "k", Fallback);
+    value("[R2] FF alone is text", "\xFF[s]\r\nk=v", "s", "k", fallback);
     const QByteArray utf8Mark = "\xEF\xBB\xBF[s]\r\nk=v\r\n[t]\r\nk=w\r\n";
-    Sections("[R2] a UTF-8 mark makes line 1 no header", utf8Mark, {"t"});
-    Value("[R2] a UTF-8 mark: the first section cannot be reached", utf8Mark, "s", "k", Fallback);
-    Value("[R2] a UTF-8 mark: later sections read", utf8Mark, "t", "k", "w");
-    Value("[R1] the bytes of a UTF-8 mark inside the file are text", "[s]\r\n\xEF\xBB\xBFk=v", "s",
+    sections("[R2] a UTF-8 mark makes line 1 no header", utf8Mark, {"t"});
+    value("[R2] a UTF-8 mark: the first section cannot be reached", utf8Mark, "s", "k", fallback);
+    value("[R2] a UTF-8 mark: later sections read", utf8Mark, "t", "k", "w");
+    value("[R1] the bytes of a UTF-8 mark inside the file are text", "[s]\r\n\xEF\xBB\xBFk=v", "s",
           QStringLiteral("ï»¿k"), "v");
-    Sections("[R2] a UTF-16BE mark is not recognised", Bytes("\xFE\xFF\0[\0s\0]\0\r\0\n\0[\0t\0]"),
+    sections("[R2] a UTF-16BE mark is not recognised", bytes("\xFE\xFF\0[\0s\0]\0\r\0\n\0[\0t\0]"),
              {});
 
-    Keys("[R4] a NUL cuts a key", Bytes("[s]\r\nk\0x=1\r\n"), "s", {"k"});
-    Value("[R4] a key cut by NUL is found by its first part", Bytes("[s]\r\nk\0x=1\r\n"), "s", "k",
+    keys("[R4] a NUL cuts a key", bytes("[s]\r\nk\0x=1\r\n"), "s", {"k"});
+    value("[R4] a key cut by NUL is found by its first part", bytes("[s]\r\nk\0x=1\r\n"), "s", "k",
           "1");
-    Value("[R4] a NUL cuts a value", Bytes("[s]\r\nv=ab\0cd\r\n"), "s", "v", "ab");
-    Value("[R4] a NUL at the start of a value gives the empty text", Bytes("[s]\r\nv=\0cd"), "s",
+    value("[R4] a NUL cuts a value", bytes("[s]\r\nv=ab\0cd\r\n"), "s", "v", "ab");
+    value("[R4] a NUL at the start of a value gives the empty text", bytes("[s]\r\nv=\0cd"), "s",
           "v", "");
-    Value("[R4] the first = after a NUL splits the line", Bytes("[s]\r\nk\0=x=1\r\n"), "s", "k",
+    value("[R4] the first = after a NUL splits the line", bytes("[s]\r\nk\0=x=1\r\n"), "s", "k",
           "x=1");
-    Keys("[R4] a NUL does not end the line", Bytes("[s]\r\na=1\0b=2\r\nc=3"), "s", {"a", "c"});
-    Sections("[R4] a header after a NUL on the same line is no header", Bytes("[s]\r\na=1\0[t]"),
+    keys("[R4] a NUL does not end the line", bytes("[s]\r\na=1\0b=2\r\nc=3"), "s", {"a", "c"});
+    sections("[R4] a header after a NUL on the same line is no header", bytes("[s]\r\na=1\0[t]"),
              {"s"});
-    Sections("[R4] a NUL cuts a section name", Bytes("[ab\0cd]\r\n[e\0]f]"), {"ab", "e"});
-    Keys("[R4] a key that starts with NUL is no key", Bytes("[s]\r\n\0k=1\r\nj=2"), "s", {"j"});
-    Sections("[R4] a section whose name starts with NUL is not listed", Bytes("[\0s]\r\n[t]"),
+    sections("[R4] a NUL cuts a section name", bytes("[ab\0cd]\r\n[e\0]f]"), {"ab", "e"});
+    keys("[R4] a key that starts with NUL is no key", bytes("[s]\r\n\0k=1\r\nj=2"), "s", {"j"});
+    sections("[R4] a section whose name starts with NUL is not listed", bytes("[\0s]\r\n[t]"),
              {"t"});
-    Value("[R4] a NUL in UTF-16LE cuts the value",
-          Utf16Le(QStringLiteral("[s]\nk=ab") + QChar(0) + "cd"), "s", "k", "ab");
+    value("[R4] a NUL in UTF-16LE cuts the value",
+          utf16Le(QStringLiteral("[s]\nk=ab") + QChar(0) + "cd"), "s", "k", "ab");
 }
 
 // [R3] Every way of not having a readable file gives no sections and every default.
@@ -197,13 +197,13 @@ void TestIniFile::missingAndUnreadable()
     if (kind == "missing folder") {
         path = folder.filePath("gone/vhold.ini");
     } else if (kind == "vanished") {
-        QVERIFY(WriteFile(path, content));
-        QVERIFY(IniFile::Read(path).SectionNames() == QStringList{"s"});
+        QVERIFY(writeFile(path, content));
+        QVERIFY(IniFile::read(path).sectionNames() == QStringList{"s"});
         QVERIFY(QFile::remove(path));
     } else if (kind == "folder") {
         QVERIFY(QDir(folder.path()).mkdir("vhold.ini"));
     } else if (kind == "empty") {
-        QVERIFY(WriteFile(path, QByteArray()));
+        QVERIFY(writeFile(path, QByteArray()));
     } else if (kind == "empty path") {
         path.clear();
     } else if (kind == "device") {
@@ -214,33 +214,33 @@ void TestIniFile::missingAndUnreadable()
 
     QElapsedTimer clock;
     clock.start();
-    const IniFile ini = IniFile::Read(path);
+    const IniFile ini = IniFile::read(path);
     QVERIFY(clock.elapsed() < 1000);
-    QCOMPARE(ini.SectionNames(), QStringList());
-    QCOMPARE(ini.KeyNames("s"), QStringList());
-    QCOMPARE(ini.Value("s", "k", Fallback), Fallback);
-    QCOMPARE(ini.Value("", "", Fallback), Fallback);
+    QCOMPARE(ini.sectionNames(), QStringList());
+    QCOMPARE(ini.keyNames("s"), QStringList());
+    QCOMPARE(ini.value("s", "k", fallback), fallback);
+    QCOMPARE(ini.value("", "", fallback), fallback);
 }
 
 void TestIniFile::lines_data()
 {
-    AddColumns();
+    addColumns();
     const QList<QPair<const char*, QByteArray>> endings = {
         {"CRLF", "\r\n"}, {"LF", "\n"}, {"CR", "\r"}, {"LF CR", "\n\r"}, {"CRCRLF", "\r\r\n"}};
     for (const auto& [name, end] : endings) {
         const QByteArray file = "[s]" + end + "a=1" + end + "b=2" + end;
-        Keys(qPrintable(QString("[L1] %1 line ends: keys").arg(name)), file, "s", {"a", "b"});
-        Value(qPrintable(QString("[L1] %1 line ends: value").arg(name)), file, "s", "a", "1");
-        Sections(qPrintable(QString("[L1] %1 line ends: sections").arg(name)),
+        keys(qPrintable(QString("[L1] %1 line ends: keys").arg(name)), file, "s", {"a", "b"});
+        value(qPrintable(QString("[L1] %1 line ends: value").arg(name)), file, "s", "a", "1");
+        sections(qPrintable(QString("[L1] %1 line ends: sections").arg(name)),
                  "[s]" + end + "[t]" + end, {"s", "t"});
     }
-    Keys("[L1] mixed line ends read alike", "[s]\na=1\r\nb=2\rc=3\n\rd=4", "s",
+    keys("[L1] mixed line ends read alike", "[s]\na=1\r\nb=2\rc=3\n\rd=4", "s",
          {"a", "b", "c", "d"});
-    Keys("[L1] blank lines vanish", "\r\n\r\n[s]\r\n\r\n\n\r\na=1\r\n\r\n\r\nb=2\r\n\r\n", "s",
+    keys("[L1] blank lines vanish", "\r\n\r\n[s]\r\n\r\n\n\r\na=1\r\n\r\n\r\nb=2\r\n\r\n", "s",
          {"a", "b"});
-    Value("[L1] the last line needs no line end", "[s]\r\na=1\r\nb=2", "s", "b", "2");
-    Keys("[L1] a lone CR ends a line", "[s]\r\na=1\rb=2", "s", {"a", "b"});
-    Value("[L1] a value ends at a CR", "[s]\r\na=1\rb=2", "s", "a", "1");
+    value("[L1] the last line needs no line end", "[s]\r\na=1\r\nb=2", "s", "b", "2");
+    keys("[L1] a lone CR ends a line", "[s]\r\na=1\rb=2", "s", {"a", "b"});
+    value("[L1] a value ends at a CR", "[s]\r\na=1\rb=2", "s", "a", "1");
 
     const QList<QPair<const char*, QByteArray>> blanks = {{"space", " "},
                                                           {"tab", "\t"},
@@ -251,150 +251,150 @@ void TestIniFile::lines_data()
         const QByteArray file = b + "[" + b + "s" + b + "s" + b + "]" + b + "\r\n" + b + "k" + b +
                                 "k" + b + "=" + b + "v" + b + "v" + b + "\r\n";
         const QString inside = QString::fromLatin1(b);
-        Sections(
+        sections(
             qPrintable(QString("[L2] %1 trimmed around a section name, kept inside").arg(name)),
             file, {"s" + inside + "s"});
-        Keys(qPrintable(QString("[L2] %1 trimmed around a key, kept inside").arg(name)), file,
+        keys(qPrintable(QString("[L2] %1 trimmed around a key, kept inside").arg(name)), file,
              "s" + inside + "s", {"k" + inside + "k"});
-        Value(qPrintable(QString("[L2] %1 trimmed around a value, kept inside").arg(name)), file,
+        value(qPrintable(QString("[L2] %1 trimmed around a value, kept inside").arg(name)), file,
               "s" + inside + "s", "k" + inside + "k", "v" + inside + "v");
     }
-    Value("[L2] a no-break space (A0) is not a blank", "[s]\r\n\xA0k\xA0=\xA0v\xA0", "s",
+    value("[L2] a no-break space (A0) is not a blank", "[s]\r\n\xA0k\xA0=\xA0v\xA0", "s",
           QStringLiteral("\u00A0k\u00A0"), QStringLiteral("\u00A0v\u00A0"));
-    Value("[L2] other control characters are not blanks", "[s]\r\nk=\x01v\x1B", "s", "k",
+    value("[L2] other control characters are not blanks", "[s]\r\nk=\x01v\x1B", "s", "k",
           "\x01v\x1B");
-    Sections("[L2] a line of blanks only vanishes", "[s]\r\n \t\v\f\x1A\r\n[t]", {"s", "t"});
-    Keys("[L2] a line of blanks only is no entry", "[s]\r\n \t\v\f\x1A\r\na=1", "s", {"a"});
+    sections("[L2] a line of blanks only vanishes", "[s]\r\n \t\v\f\x1A\r\n[t]", {"s", "t"});
+    keys("[L2] a line of blanks only is no entry", "[s]\r\n \t\v\f\x1A\r\na=1", "s", {"a"});
 }
 
 void TestIniFile::headersAndEntries_data()
 {
-    AddColumns();
-    Sections("[L3] a header after blanks", "  \t[s]\r\n", {"s"});
-    Sections("[L3] the name ends at the first ]", "[a]b]\r\n", {"a"});
-    Value("[L3] what follows the ] is ignored", "[s] k=1 ; x\r\nk=2", "s", "k", "2");
-    Keys("[L3] what follows the ] is no entry", "[s] k=1\r\nj=2", "s", {"j"});
-    Sections("[L3] without ] the name runs to the end of the line", "[ s  \r\n[t", {"s", "t"});
-    Value("[L3] a section without ] holds its entries", "[s\r\nk=1", "s", "k", "1");
-    Sections("[L3] a [ inside the name stays", "[[s]]", {"[s"});
-    Sections("[L3] an = in a header stays in the name", "[a=b]", {"a=b"});
-    Value("[L3] a [ after other text is no header", "[s]\r\nk=[t]\r\nx[u]", "s", "k", "[t]");
-    Sections("[L3] a [ after other text makes no section", "[s]\r\nk=[t]\r\nx[u]", {"s"});
+    addColumns();
+    sections("[L3] a header after blanks", "  \t[s]\r\n", {"s"});
+    sections("[L3] the name ends at the first ]", "[a]b]\r\n", {"a"});
+    value("[L3] what follows the ] is ignored", "[s] k=1 ; x\r\nk=2", "s", "k", "2");
+    keys("[L3] what follows the ] is no entry", "[s] k=1\r\nj=2", "s", {"j"});
+    sections("[L3] without ] the name runs to the end of the line", "[ s  \r\n[t", {"s", "t"});
+    value("[L3] a section without ] holds its entries", "[s\r\nk=1", "s", "k", "1");
+    sections("[L3] a [ inside the name stays", "[[s]]", {"[s"});
+    sections("[L3] an = in a header stays in the name", "[a=b]", {"a=b"});
+    value("[L3] a [ after other text is no header", "[s]\r\nk=[t]\r\nx[u]", "s", "k", "[t]");
+    sections("[L3] a [ after other text makes no section", "[s]\r\nk=[t]\r\nx[u]", {"s"});
 
-    Value("[L4] the value runs on past further =", "[s]\r\nk=a=b=", "s", "k", "a=b=");
-    Value("[L4] the key is trimmed at its end, the value at its start", "[s]\r\nk \t= \tv", "s",
+    value("[L4] the value runs on past further =", "[s]\r\nk=a=b=", "s", "k", "a=b=");
+    value("[L4] the key is trimmed at its end, the value at its start", "[s]\r\nk \t= \tv", "s",
           "k", "v");
-    Value("[L4] the value is trimmed at its end with the line", "[s]\r\nk=v  \t\r\n", "s", "k",
+    value("[L4] the value is trimmed at its end with the line", "[s]\r\nk=v  \t\r\n", "s", "k",
           "v");
-    Value("[L4] a value may start with =", "[s]\r\nk==v", "s", "k", "=v");
+    value("[L4] a value may start with =", "[s]\r\nk==v", "s", "k", "=v");
 
     const QByteArray flag = "[s]\r\nflag\r\nk=1\r\n";
-    Keys("[L5] a line without = is not listed", flag, "s", {"k"});
-    Value("[L5] a line without = gives the default", flag, "s", "flag", Fallback);
-    Value("[L5] a line without = hides a later entry", "[s]\r\nk\r\nk=1", "s", "k", Fallback);
-    Keys("[L5] the hidden entry is still listed", "[s]\r\nk\r\nk=1", "s", {"k"});
-    Value("[L5] the hiding ignores ASCII case", "[s]\r\nK \r\nk=1", "s", "k", Fallback);
-    Value("[L5] a line without = hides nothing before it", "[s]\r\nk=1\r\nk", "s", "k", "1");
-    Value("[L5] a line without = hides nothing in another section", "[s]\r\nk\r\n[t]\r\nk=1", "t",
+    keys("[L5] a line without = is not listed", flag, "s", {"k"});
+    value("[L5] a line without = gives the default", flag, "s", "flag", fallback);
+    value("[L5] a line without = hides a later entry", "[s]\r\nk\r\nk=1", "s", "k", fallback);
+    keys("[L5] the hidden entry is still listed", "[s]\r\nk\r\nk=1", "s", {"k"});
+    value("[L5] the hiding ignores ASCII case", "[s]\r\nK \r\nk=1", "s", "k", fallback);
+    value("[L5] a line without = hides nothing before it", "[s]\r\nk=1\r\nk", "s", "k", "1");
+    value("[L5] a line without = hides nothing in another section", "[s]\r\nk\r\n[t]\r\nk=1", "t",
           "k", "1");
 
-    Keys("[L6] a key starting with ; is not listed", "[s]\r\n;c=1\r\nk=2", "s", {"k"});
-    Value("[L6] a key starting with ; is not found", "[s]\r\n;c=1\r\nk=2", "s", ";c", Fallback);
-    Keys("[L6] a ; after blanks still starts a comment", "[s]\r\n \t;c=1\r\n; note\r\nk=2", "s",
+    keys("[L6] a key starting with ; is not listed", "[s]\r\n;c=1\r\nk=2", "s", {"k"});
+    value("[L6] a key starting with ; is not found", "[s]\r\n;c=1\r\nk=2", "s", ";c", fallback);
+    keys("[L6] a ; after blanks still starts a comment", "[s]\r\n \t;c=1\r\n; note\r\nk=2", "s",
          {"k"});
-    Value("[L6] a comment hides nothing", "[s]\r\n;k\r\n;k=1\r\nk=2", "s", "k", "2");
-    Value("[L6] a ; inside a key is text", "[s]\r\na;b=1", "s", "a;b", "1");
-    Value("[L6] a value may start with ;", "[s]\r\nk=;v", "s", "k", ";v");
-    Value("[L6] a ; inside a value is text", "[s]\r\nk=v ; note", "s", "k", "v ; note");
-    Sections("[L6] a ; in a section name is text", "[;s]\r\n[s;t]", {";s", "s;t"});
-    Keys("[L6] # is text in a key", "[s]\r\n#k=1", "s", {"#k"});
-    Value("[L6] # is text in a value", "[s]\r\nk=#1", "s", "k", "#1");
-    Sections("[L6] # is text in a section name", "#[s]\r\n[#t]", {"#t"});
+    value("[L6] a comment hides nothing", "[s]\r\n;k\r\n;k=1\r\nk=2", "s", "k", "2");
+    value("[L6] a ; inside a key is text", "[s]\r\na;b=1", "s", "a;b", "1");
+    value("[L6] a value may start with ;", "[s]\r\nk=;v", "s", "k", ";v");
+    value("[L6] a ; inside a value is text", "[s]\r\nk=v ; note", "s", "k", "v ; note");
+    sections("[L6] a ; in a section name is text", "[;s]\r\n[s;t]", {";s", "s;t"});
+    keys("[L6] # is text in a key", "[s]\r\n#k=1", "s", {"#k"});
+    value("[L6] # is text in a value", "[s]\r\nk=#1", "s", "k", "#1");
+    sections("[L6] # is text in a section name", "#[s]\r\n[#t]", {"#t"});
 
     const QByteArray before = "k=1\r\n[s]\r\nj=2\r\n";
-    Keys("[L7] entries before the first header do not join it", before, "s", {"j"});
-    Value("[L7] entries before the first header are not found in it", before, "s", "k", Fallback);
-    Value("[L7] entries before the first header are not found without a section", before, "", "k",
-          Fallback);
-    Keys("[L7] entries before the first header are not listed without a section", before, "", {});
+    keys("[L7] entries before the first header do not join it", before, "s", {"j"});
+    value("[L7] entries before the first header are not found in it", before, "s", "k", fallback);
+    value("[L7] entries before the first header are not found without a section", before, "", "k",
+          fallback);
+    keys("[L7] entries before the first header are not listed without a section", before, "", {});
 }
 
 void TestIniFile::sectionsAndKeys_data()
 {
-    AddColumns();
+    addColumns();
     const QByteArray race = "[Race]\r\nName=Orcs\r\n";
-    Value("[S1] names match without regard to ASCII case", race, "rACE", "NAME", "Orcs");
-    Keys("[S1] a key list found without regard to ASCII case", race, "RACE", {"Name"});
+    value("[S1] names match without regard to ASCII case", race, "rACE", "NAME", "Orcs");
+    keys("[S1] a key list found without regard to ASCII case", race, "RACE", {"Name"});
     const QByteArray accented = "[\xC9t\xE9]\r\n\xE9=1\r\n";
-    Value("[S1] a section matches in its own non-ASCII case", accented, QStringLiteral("ÉTé"),
+    value("[S1] a section matches in its own non-ASCII case", accented, QStringLiteral("ÉTé"),
           QStringLiteral("é"), "1");
-    Value("[S1] a section name with e acute is not one with E acute", accented,
-          QStringLiteral("ÉTÉ"), QStringLiteral("é"), Fallback);
-    Value("[S1] a key name with e acute is not one with E acute", accented, QStringLiteral("Été"),
-          QStringLiteral("É"), Fallback);
-    Value("[S1] the Kelvin sign is not a K", "[s]\r\nk=1", "s", QStringLiteral("\u212A"), Fallback);
-    Value("[S1] the long s is not an s", "[s]\r\nk=1", QStringLiteral("\u017F"), "k", Fallback);
-    Value("[S1] [ and { are not a case pair", "[a[]\r\nk=1", "a{", "k", Fallback);
-    Value("[S1] @ and ` are not a case pair", "[s]\r\n@=1", "s", "`", Fallback);
-    Value("[S1] a longer name does not match", "[s]\r\nk=1", "s", "kk", Fallback);
-    Value("[S1] a shorter name does not match", "[s]\r\nkk=1", "s", "k", Fallback);
+    value("[S1] a section name with e acute is not one with E acute", accented,
+          QStringLiteral("ÉTÉ"), QStringLiteral("é"), fallback);
+    value("[S1] a key name with e acute is not one with E acute", accented, QStringLiteral("Été"),
+          QStringLiteral("É"), fallback);
+    value("[S1] the Kelvin sign is not a K", "[s]\r\nk=1", "s", QStringLiteral("\u212A"), fallback);
+    value("[S1] the long s is not an s", "[s]\r\nk=1", QStringLiteral("\u017F"), "k", fallback);
+    value("[S1] [ and { are not a case pair", "[a[]\r\nk=1", "a{", "k", fallback);
+    value("[S1] @ and ` are not a case pair", "[s]\r\n@=1", "s", "`", fallback);
+    value("[S1] a longer name does not match", "[s]\r\nk=1", "s", "kk", fallback);
+    value("[S1] a shorter name does not match", "[s]\r\nkk=1", "s", "k", fallback);
 
-    Sections("[S2] every header, in file order and own case, duplicates included",
+    sections("[S2] every header, in file order and own case, duplicates included",
              "[B]\r\n[a]\r\nk=1\r\n[b]\r\n[A]\r\n[a]", {"B", "a", "b", "A", "a"});
-    Sections("[S2] a section named \"\" is not listed", "[]\r\n[s]\r\n[  ]\r\n", {"s"});
-    Keys("[S2] a section named \"\" starts a section of its own", "[s]\r\nk=1\r\n[]\r\nj=2", "s",
+    sections("[S2] a section named \"\" is not listed", "[]\r\n[s]\r\n[  ]\r\n", {"s"});
+    keys("[S2] a section named \"\" starts a section of its own", "[s]\r\nk=1\r\n[]\r\nj=2", "s",
          {"k"});
-    Value("[S2] entries of a section named \"\" are not found", "[s]\r\nk=1\r\n[]\r\nj=2", "", "j",
-          Fallback);
-    Keys("[S2] sections of one name are not merged", "[s]\r\na=1\r\n[t]\r\n[S]\r\nb=2", "s", {"a"});
+    value("[S2] entries of a section named \"\" are not found", "[s]\r\nk=1\r\n[]\r\nj=2", "", "j",
+          fallback);
+    keys("[S2] sections of one name are not merged", "[s]\r\na=1\r\n[t]\r\n[S]\r\nb=2", "s", {"a"});
 
     const QByteArray twice = "[s]\r\na=1\r\n[S]\r\na=2\r\nb=3\r\n";
-    Value("[S3] the first section of a name answers", twice, "s", "a", "1");
-    Value("[S3] a later section is never looked at", twice, "s", "b", Fallback);
-    Keys("[S3] the key list is the first section's", twice, "S", {"a"});
-    Keys("[S3] a missing section lists no keys", twice, "t", {});
-    Value("[S3] a missing section gives the default", twice, "t", "a", Fallback);
+    value("[S3] the first section of a name answers", twice, "s", "a", "1");
+    value("[S3] a later section is never looked at", twice, "s", "b", fallback);
+    keys("[S3] the key list is the first section's", twice, "S", {"a"});
+    keys("[S3] a missing section lists no keys", twice, "t", {});
+    value("[S3] a missing section gives the default", twice, "t", "a", fallback);
 
-    Keys("[S4] keys in file order and own case, duplicates included",
+    keys("[S4] keys in file order and own case, duplicates included",
          "[s]\r\nB=1\r\na=2\r\nb=3\r\nA=4\r\na=5", "s", {"B", "a", "b", "A", "a"});
-    Keys("[S4] an empty key is left out and later keys are listed", "[s]\r\na=1\r\n=x\r\nb=2", "s",
+    keys("[S4] an empty key is left out and later keys are listed", "[s]\r\na=1\r\n=x\r\nb=2", "s",
          {"a", "b"});
-    Keys("[S4] a key of blanks is left out", "[s]\r\n \t=x\r\nb=2", "s", {"b"});
-    Keys("[S4] a section with no entries lists none", "[s]\r\n[t]\r\nk=1", "s", {});
+    keys("[S4] a key of blanks is left out", "[s]\r\n \t=x\r\nb=2", "s", {"b"});
+    keys("[S4] a section with no entries lists none", "[s]\r\n[t]\r\nk=1", "s", {});
 
-    Value("[S5] the first entry of a key answers", "[s]\r\nk=1\r\nK=2", "s", "K", "1");
-    Value("[S5] an empty first entry still answers", "[s]\r\nk=\r\nk=2", "s", "k", "");
-    Value("[S5] a missing key gives the default", "[s]\r\nk=1", "s", "j", Fallback);
+    value("[S5] the first entry of a key answers", "[s]\r\nk=1\r\nK=2", "s", "K", "1");
+    value("[S5] an empty first entry still answers", "[s]\r\nk=\r\nk=2", "s", "k", "");
+    value("[S5] a missing key gives the default", "[s]\r\nk=1", "s", "j", fallback);
 }
 
 void TestIniFile::values_data()
 {
-    AddColumns();
-    Value("[V1] double quotes are removed", "[s]\r\nk=\"v\"", "s", "k", "v");
-    Value("[V1] single quotes are removed", "[s]\r\nk='v'", "s", "k", "v");
-    Value("[V1] blanks inside the quotes stay", "[s]\r\nk= \" v \" ", "s", "k", " v ");
-    Value("[V1] only one pair is removed", "[s]\r\nk=\"\"v\"\"", "s", "k", "\"v\"");
-    Value("[V1] quotes inside stay", "[s]\r\nk=\"a\"b\"", "s", "k", "a\"b");
-    Value("[V1] a pair of quotes alone gives the empty text", "[s]\r\nk=''", "s", "k", "");
-    Value("[V1] a single quote character stays", "[s]\r\nk=\"", "s", "k", "\"");
-    Value("[V1] mismatched quotes stay", "[s]\r\nk=\"v'", "s", "k", "\"v'");
-    Value("[V1] a leading quote alone stays", "[s]\r\nk=\"v", "s", "k", "\"v");
-    Value("[V1] a trailing quote alone stays", "[s]\r\nk=v'", "s", "k", "v'");
-    Value("[V1] quotes not at both ends stay", "[s]\r\nk=\"a\" b", "s", "k", "\"a\" b");
-    Value("[V1] the quotes are removed from the value cut by NUL", Bytes("[s]\r\nk='v'\0x'"), "s",
+    addColumns();
+    value("[V1] double quotes are removed", "[s]\r\nk=\"v\"", "s", "k", "v");
+    value("[V1] single quotes are removed", "[s]\r\nk='v'", "s", "k", "v");
+    value("[V1] blanks inside the quotes stay", "[s]\r\nk= \" v \" ", "s", "k", " v ");
+    value("[V1] only one pair is removed", "[s]\r\nk=\"\"v\"\"", "s", "k", "\"v\"");
+    value("[V1] quotes inside stay", "[s]\r\nk=\"a\"b\"", "s", "k", "a\"b");
+    value("[V1] a pair of quotes alone gives the empty text", "[s]\r\nk=''", "s", "k", "");
+    value("[V1] a single quote character stays", "[s]\r\nk=\"", "s", "k", "\"");
+    value("[V1] mismatched quotes stay", "[s]\r\nk=\"v'", "s", "k", "\"v'");
+    value("[V1] a leading quote alone stays", "[s]\r\nk=\"v", "s", "k", "\"v");
+    value("[V1] a trailing quote alone stays", "[s]\r\nk=v'", "s", "k", "v'");
+    value("[V1] quotes not at both ends stay", "[s]\r\nk=\"a\" b", "s", "k", "\"a\" b");
+    value("[V1] the quotes are removed from the value cut by NUL", bytes("[s]\r\nk='v'\0x'"), "s",
           "k", "v");
-    Sections("[V1] section names keep their quotes", "[\"s\"]\r\n['t']", {"\"s\"", "'t'"});
-    Keys("[V1] key names keep their quotes", "[s]\r\n\"k\"=1", "s", {"\"k\""});
+    sections("[V1] section names keep their quotes", "[\"s\"]\r\n['t']", {"\"s\"", "'t'"});
+    keys("[V1] key names keep their quotes", "[s]\r\n\"k\"=1", "s", {"\"k\""});
 
-    Value("[V2] key= gives the empty text", "[s]\r\nk=\r\n", "s", "k", "");
-    Value("[V2] key= and blanks gives the empty text", "[s]\r\nk=  \t", "s", "k", "");
-    Value("[V2] a missing key gives the default", "[s]\r\nk=1\r\n", "s", "j", Fallback);
-    Value("[V2] a missing section gives the default", "[s]\r\nk=1\r\n", "t", "k", Fallback);
-    Value("[V2] an empty file gives the default", "", "s", "k", Fallback);
+    value("[V2] key= gives the empty text", "[s]\r\nk=\r\n", "s", "k", "");
+    value("[V2] key= and blanks gives the empty text", "[s]\r\nk=  \t", "s", "k", "");
+    value("[V2] a missing key gives the default", "[s]\r\nk=1\r\n", "s", "j", fallback);
+    value("[V2] a missing section gives the default", "[s]\r\nk=1\r\n", "t", "k", fallback);
+    value("[V2] an empty file gives the default", "", "s", "k", fallback);
 
     const QString longName = QString(9000, u'n');
     const QString longValue = QString(20000, u'v');
-    Value("[V3] a long value comes back whole",
+    value("[V3] a long value comes back whole",
           "[" + longName.toLatin1() + "]\r\n" + longName.toLatin1() + "=" + longValue.toLatin1(),
           longName, longName, longValue);
     QByteArray manyKeys = "[s]\r\n";
@@ -407,8 +407,8 @@ void TestIniFile::values_data()
         sectionNames << QString("Troop%1").arg(i);
         manySections += "[" + sectionNames.back().toLatin1() + "]\r\n";
     }
-    Keys("[V3] every key is listed", manyKeys, "s", keyNames);
-    Sections("[V3] every section is listed", manySections, sectionNames);
+    keys("[V3] every key is listed", manyKeys, "s", keyNames);
+    sections("[V3] every section is listed", manySections, sectionNames);
 }
 
 // Input no datafile holds still reads without a crash, a hang or runaway memory, in a time
@@ -420,7 +420,7 @@ void TestIniFile::badInput_data()
     QTest::addColumn<int>("sectionCount");
     QTest::addColumn<qsizetype>("valueSize");
 
-    constexpr qsizetype TenMegabytes = 10 * 1024 * 1024;
+    constexpr qsizetype tenMegabytes = 10 * 1024 * 1024;
     QByteArray random(1024 * 1024, Qt::Uninitialized);
     QRandomGenerator generator(1252);
     for (char& byte : random)
@@ -430,24 +430,24 @@ void TestIniFile::badInput_data()
         << QByteArray("\xFF\xFE") + random << -1 << qsizetype(-1);
 
     const QByteArray head = "[s]\r\nk=";
-    QTest::newRow("a 10 MB line") << head + QByteArray(TenMegabytes, 'x') << 1 << TenMegabytes;
+    QTest::newRow("a 10 MB line") << head + QByteArray(tenMegabytes, 'x') << 1 << tenMegabytes;
     QTest::newRow("a 10 MB line of blanks and = after the =")
-        << head + QByteArray(TenMegabytes / 2, ' ') + QByteArray(TenMegabytes / 2, '=') + "x" << 1
-        << TenMegabytes / 2 + 1;
+        << head + QByteArray(tenMegabytes / 2, ' ') + QByteArray(tenMegabytes / 2, '=') + "x" << 1
+        << tenMegabytes / 2 + 1;
     QTest::newRow("a 10 MB header without ]")
-        << "[" + QByteArray(TenMegabytes, 's') << 1 << qsizetype(-1);
-    QTest::newRow("10 MB of NUL") << QByteArray(TenMegabytes, '\0') << 0 << qsizetype(-1);
-    QTest::newRow("10 MB of [") << QByteArray(TenMegabytes, '[') << 1 << qsizetype(-1);
-    QTest::newRow("10 MB of =") << QByteArray(TenMegabytes, '=') << 0 << qsizetype(-1);
-    QTest::newRow("10 MB of line ends") << QByteArray(TenMegabytes, '\n') << 0 << qsizetype(-1);
+        << "[" + QByteArray(tenMegabytes, 's') << 1 << qsizetype(-1);
+    QTest::newRow("10 MB of NUL") << QByteArray(tenMegabytes, '\0') << 0 << qsizetype(-1);
+    QTest::newRow("10 MB of [") << QByteArray(tenMegabytes, '[') << 1 << qsizetype(-1);
+    QTest::newRow("10 MB of =") << QByteArray(tenMegabytes, '=') << 0 << qsizetype(-1);
+    QTest::newRow("10 MB of line ends") << QByteArray(tenMegabytes, '\n') << 0 << qsizetype(-1);
     QTest::newRow("10 MB of empty headers")
-        << QByteArray("[]\n").repeated(TenMegabytes / 3) << 0 << qsizetype(-1);
+        << QByteArray("[]\n").repeated(tenMegabytes / 3) << 0 << qsizetype(-1);
     // Half a million sections or entries: a reader that grew quadratically would take hours.
-    constexpr qsizetype TwoMegabytes = 2 * 1024 * 1024;
+    constexpr qsizetype twoMegabytes = 2 * 1024 * 1024;
     QTest::newRow("2 MB of headers")
-        << QByteArray("[s]\n").repeated(TwoMegabytes / 4) << int(TwoMegabytes / 4) << qsizetype(-1);
+        << QByteArray("[s]\n").repeated(twoMegabytes / 4) << int(twoMegabytes / 4) << qsizetype(-1);
     QTest::newRow("2 MB of entries in one section")
-        << "[s]\n" + QByteArray("k=1\n").repeated(TwoMegabytes / 4) << 1 << qsizetype(1);
+        << "[s]\n" + QByteArray("k=1\n").repeated(twoMegabytes / 4) << 1 << qsizetype(1);
 }
 
 void TestIniFile::badInput()
@@ -459,16 +459,16 @@ void TestIniFile::badInput()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath("vhold.ini");
-    QVERIFY(WriteFile(path, bytes));
+    QVERIFY(writeFile(path, bytes));
 
     for (const bool fromFile : {false, true}) {
         QElapsedTimer clock;
         clock.start();
-        const IniFile ini = fromFile ? IniFile::Read(path) : IniFile::Parse(bytes);
-        const QStringList sections = ini.SectionNames();
+        const IniFile ini = fromFile ? IniFile::read(path) : IniFile::parse(bytes);
+        const QStringList sections = ini.sectionNames();
         const QString first = sections.value(0);
-        ini.KeyNames(first);
-        const QString value = ini.Value(first, "k", Fallback);
+        ini.keyNames(first);
+        const QString value = ini.value(first, "k", fallback);
         // A bound for a hang or a quadratic parse, generous enough for a sanitizer build on a
         // busy machine.
         const qint64 milliseconds = clock.elapsed();

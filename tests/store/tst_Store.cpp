@@ -1,6 +1,6 @@
-#include "store/ComVars.h"
 #include "store/LineOps.h"
 #include "store/Number.h"
+#include "store/Store.h"
 
 #include <QTest>
 #include <climits>
@@ -8,38 +8,39 @@
 namespace
 {
 
-const QLocale English(QLocale::English, QLocale::UnitedStates);
+const QLocale english(QLocale::English, QLocale::UnitedStates);
 
-void AddTroop(Store& store, const QString& name, const QString& type,
+void addTroop(Store& store, const QString& name, const QString& type,
               const QStringList& weapons = {})
 {
-    TheRec& troop = store.TroopTable[store.TroopCount];
-    troop.Name = name;
-    troop.Type = type;
+    Troop& troop = store.troops[store.troopCount];
+    troop.name = name;
+    troop.role = type;
     if (!weapons.isEmpty()) {
-        troop.WeaponList = store.NewSortedList();
+        troop.standardWeapons = store.newSortedList();
         for (const QString& weapon : weapons)
-            troop.WeaponList->Add(weapon);
+            troop.standardWeapons->add(weapon);
     }
-    ++store.TroopCount;
+    ++store.troopCount;
 }
 
-QStringList Names(const Store& store)
+QStringList names(const Store& store)
 {
     QStringList names;
-    for (int i = 0; i < store.TroopCount; ++i)
-        names << store.TroopTable[i].Name;
+    for (int i = 0; i < store.troopCount; ++i)
+        names << store.troops[i].name;
     return names;
 }
 
-bool IsReset(const TheRec& slot)
+bool isReset(const Troop& slot)
 {
-    return slot.Name.isEmpty() && slot.Points.isEmpty() && slot.Type.isEmpty() &&
-           slot.Min == QLatin1String("1") && slot.Max == QLatin1String("1") &&
-           slot.f_arm.isEmpty() && slot.s_arm.isEmpty() && slot.r_arm.isEmpty() &&
-           slot.Chars.isEmpty() && slot.Weapons == QLatin1String("0") &&
-           slot.Specials == QLatin1String("0") && !slot.WeaponList && !slot.R_WeaponList &&
-           !slot.A_WeaponList && !slot.SpecialList && !slot.SpareList;
+    return slot.name.isEmpty() && slot.points.isEmpty() && slot.role.isEmpty() &&
+           slot.minModels == QLatin1String("1") && slot.maxModels == QLatin1String("1") &&
+           slot.frontArmour.isEmpty() && slot.sideArmour.isEmpty() && slot.rearArmour.isEmpty() &&
+           slot.characteristics.isEmpty() && slot.weaponLimit == QLatin1String("0") &&
+           slot.abilityLimits == QLatin1String("0") && !slot.standardWeapons &&
+           !slot.replaceableWeapons && !slot.additionalWeapons && !slot.abilities &&
+           !slot.reservedList;
 }
 
 } // namespace
@@ -78,7 +79,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, number);
-        QCOMPARE(ReadNumber(text), number);
+        QCOMPARE(::readNumber(text), number);
     }
 
     void getField_data()
@@ -102,13 +103,13 @@ private slots:
         QFETCH(QString, line);
         QFETCH(int, n);
         QFETCH(QString, field);
-        QCOMPARE(GetField(line, n), field);
+        QCOMPARE(::field(line, n), field);
     }
 
     void commaToSemicolon()
     {
         QString text = QStringLiteral("Flamer, heavy,ignores cover");
-        CommaToSemicolon(text);
+        ::commaToSemicolon(text);
         QCOMPARE(text, QStringLiteral("Flamer; heavy;ignores cover"));
     }
 
@@ -125,12 +126,12 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, index);
-        Store store(English);
-        auto list = store.NewPlainList();
+        Store store(english);
+        auto list = store.newPlainList();
         for (const char* line : {"lance,1", "Lance ,2", "Lance,3", ",4"})
-            list->Add(QString::fromLatin1(line));
-        QCOMPARE(FindEntry(name, list.get()), index);
-        QCOMPARE(FindEntry(name, nullptr), -1);
+            list->add(QString::fromLatin1(line));
+        QCOMPARE(::findEntry(name, list.get()), index);
+        QCOMPARE(::findEntry(name, nullptr), -1);
     }
 
     void troopNameExists_data()
@@ -158,15 +159,15 @@ private slots:
         QFETCH(QString, role);
         QFETCH(int, current);
         QFETCH(bool, exists);
-        Store store(English);
-        AddTroop(store, QStringLiteral("Guard"), QStringLiteral("TR"));
-        AddTroop(store, QStringLiteral("Scout"), QStringLiteral("FA"));
-        AddTroop(store, QStringLiteral("Scout"), QStringLiteral("FA"));
+        Store store(english);
+        addTroop(store, QStringLiteral("Guard"), QStringLiteral("TR"));
+        addTroop(store, QStringLiteral("Scout"), QStringLiteral("FA"));
+        addTroop(store, QStringLiteral("Scout"), QStringLiteral("FA"));
         // A slot past the accepted troops is never compared.
-        store.TroopTable[4].Name = QStringLiteral("Guard");
-        store.TroopTable[4].Type = QStringLiteral("EL");
-        store.CurrentTroop = current;
-        QCOMPARE(TroopNameExists(store, name, role), exists);
+        store.troops[4].name = QStringLiteral("Guard");
+        store.troops[4].role = QStringLiteral("EL");
+        store.currentSlot = current;
+        QCOMPARE(::troopNameExists(store, name, role), exists);
     }
 
     void clampToWeaponCount_data()
@@ -182,54 +183,54 @@ private slots:
     {
         QFETCH(int, value);
         QFETCH(int, clamped);
-        Store store(English);
-        TheRec& troop = store.Current();
-        troop.WeaponList = store.NewSortedList();
-        troop.WeaponList->Add(QStringLiteral("Rifle"));
-        troop.WeaponList->Add(QStringLiteral("Knife"));
-        troop.R_WeaponList = store.NewSortedList();
-        troop.R_WeaponList->Add(QStringLiteral("Rifle,Flamer,6"));
-        ClampToWeaponCount(store, value);
+        Store store(english);
+        Troop& troop = store.currentTroop();
+        troop.standardWeapons = store.newSortedList();
+        troop.standardWeapons->add(QStringLiteral("Rifle"));
+        troop.standardWeapons->add(QStringLiteral("Knife"));
+        troop.replaceableWeapons = store.newSortedList();
+        troop.replaceableWeapons->add(QStringLiteral("Rifle,Flamer,6"));
+        ::clampWeaponLimit(store, value);
         QCOMPARE(value, clamped);
     }
 
     void sortedListKeepsOneOfEachLine()
     {
-        Store store(English);
-        auto sorted = store.NewSortedList();
-        QCOMPARE(sorted->Add(QStringLiteral("Rifle")), 0);
-        QCOMPARE(sorted->Add(QStringLiteral("axe")), 0);
-        QCOMPARE(sorted->Add(QStringLiteral("Bolter")), 1);
-        QCOMPARE(sorted->Add(QStringLiteral("RIFLE")), 2);
-        QCOMPARE(sorted->Lines(), QStringList({"axe", "Bolter", "Rifle"}));
-        QCOMPARE(sorted->IndexOf(QStringLiteral("bolter")), 1);
-        QCOMPARE(sorted->IndexOf(QStringLiteral("Sword")), -1);
+        Store store(english);
+        auto sorted = store.newSortedList();
+        QCOMPARE(sorted->add(QStringLiteral("Rifle")), 0);
+        QCOMPARE(sorted->add(QStringLiteral("axe")), 0);
+        QCOMPARE(sorted->add(QStringLiteral("Bolter")), 1);
+        QCOMPARE(sorted->add(QStringLiteral("RIFLE")), 2);
+        QCOMPARE(sorted->lines(), QStringList({"axe", "Bolter", "Rifle"}));
+        QCOMPARE(sorted->indexOf(QStringLiteral("bolter")), 1);
+        QCOMPARE(sorted->indexOf(QStringLiteral("Sword")), -1);
 
-        auto plain = store.NewPlainList();
-        plain->Add(QStringLiteral("Rifle"));
-        plain->Add(QStringLiteral("RIFLE"));
-        plain->Add(QStringLiteral("axe"));
-        QCOMPARE(plain->Lines(), QStringList({"Rifle", "RIFLE", "axe"}));
-        QVERIFY(!plain->Delete(-1));
-        QVERIFY(!plain->Delete(3));
-        QCOMPARE(plain->Count(), 3);
+        auto plain = store.newPlainList();
+        plain->add(QStringLiteral("Rifle"));
+        plain->add(QStringLiteral("RIFLE"));
+        plain->add(QStringLiteral("axe"));
+        QCOMPARE(plain->lines(), QStringList({"Rifle", "RIFLE", "axe"}));
+        QVERIFY(!plain->removeAt(-1));
+        QVERIFY(!plain->removeAt(3));
+        QCOMPARE(plain->count(), 3);
     }
 
     void startUpAndRelease()
     {
-        Store store(English);
-        SetUpStore(store);
-        store.TroopTable[7].Name = QStringLiteral("left over");
-        ResetAllTroopSlots(store);
-        for (const TheRec& slot : store.TroopTable)
-            QVERIFY(IsReset(slot));
-        QVERIFY(store.WeaponCatalogue && store.SpecialCatalogue);
+        Store store(english);
+        setUpStore(store);
+        store.troops[7].name = QStringLiteral("left over");
+        resetAllSlots(store);
+        for (const Troop& slot : store.troops)
+            QVERIFY(isReset(slot));
+        QVERIFY(store.weaponCatalogue && store.abilityCatalogue);
 
-        AddTroop(store, QStringLiteral("A"), QStringLiteral("HQ"), {QStringLiteral("Rifle")});
-        AddTroop(store, QStringLiteral("B"), QStringLiteral("HQ"), {QStringLiteral("Rifle")});
-        ReleaseStore(store);
-        QVERIFY(!store.WeaponCatalogue && !store.SpecialCatalogue);
-        QVERIFY(IsReset(store.TroopTable[0]) && IsReset(store.TroopTable[1]));
+        addTroop(store, QStringLiteral("A"), QStringLiteral("HQ"), {QStringLiteral("Rifle")});
+        addTroop(store, QStringLiteral("B"), QStringLiteral("HQ"), {QStringLiteral("Rifle")});
+        releaseStore(store);
+        QVERIFY(!store.weaponCatalogue && !store.abilityCatalogue);
+        QVERIFY(isReset(store.troops[0]) && isReset(store.troops[1]));
     }
 
     void removeTroop_data()
@@ -245,25 +246,25 @@ private slots:
     {
         QFETCH(int, removed);
         QFETCH(QStringList, left);
-        Store store(English);
+        Store store(english);
         for (const char* name : {"A", "B", "C"})
-            AddTroop(store, QString::fromLatin1(name), QStringLiteral("TR"));
-        AddTroop(store, QStringLiteral("D"), QStringLiteral("EL"),
+            addTroop(store, QString::fromLatin1(name), QStringLiteral("TR"));
+        addTroop(store, QStringLiteral("D"), QStringLiteral("EL"),
                  {QStringLiteral("rifle"), QStringLiteral("Axe")});
-        store.TroopTable[3].Specials = QStringLiteral("2,1");
-        store.CurrentTroop = 4;
-        RemoveTroop(store, removed);
-        QCOMPARE(Names(store), left);
-        QCOMPARE(store.CurrentTroop, 4);
-        QVERIFY(IsReset(store.TroopTable[left.size()]));
+        store.troops[3].abilityLimits = QStringLiteral("2,1");
+        store.currentSlot = 4;
+        ::removeTroop(store, removed);
+        QCOMPARE(names(store), left);
+        QCOMPARE(store.currentSlot, 4);
+        QVERIFY(isReset(store.troops[left.size()]));
         const int moved = left.indexOf(QStringLiteral("D"));
         if (moved >= 0 && moved != 3) {
-            const TheRec& troop = store.TroopTable[moved];
-            QCOMPARE(troop.Type, QStringLiteral("EL"));
-            QCOMPARE(troop.Specials, QStringLiteral("2,1"));
-            QVERIFY(troop.WeaponList && !troop.WeaponList->Sorted());
-            QCOMPARE(troop.WeaponList->Lines(), QStringList({"Axe", "rifle"}));
-            QVERIFY(!troop.R_WeaponList && !troop.SpecialList);
+            const Troop& troop = store.troops[moved];
+            QCOMPARE(troop.role, QStringLiteral("EL"));
+            QCOMPARE(troop.abilityLimits, QStringLiteral("2,1"));
+            QVERIFY(troop.standardWeapons && !troop.standardWeapons->isSorted());
+            QCOMPARE(troop.standardWeapons->lines(), QStringList({"Axe", "rifle"}));
+            QVERIFY(!troop.replaceableWeapons && !troop.abilities);
         }
     }
 };

@@ -1,108 +1,107 @@
 #include "support/Armies.h"
 
-#include "store/ComVars.h"
+#include "store/Store.h"
 
 #include <QFile>
 
-void AddLines(Store& store, std::unique_ptr<StringList>& list, const QStringList& lines,
-              bool sorted)
+void addLines(Store& store, std::unique_ptr<LineList>& list, const QStringList& lines, bool sorted)
 {
     if (!list)
-        list = sorted ? store.NewSortedList() : store.NewPlainList();
+        list = sorted ? store.newSortedList() : store.newPlainList();
     for (const QString& line : lines)
-        list->Add(line);
+        list->add(line);
 }
 
-void FillFullArmy(Store& store)
+void fillFullArmy(Store& store)
 {
-    SetUpStore(store);
-    store.TheArmy = {QStringLiteral("HOLLOW CROWN"), QStringLiteral("Brood"),
-                     QStringLiteral("Swarm")};
+    setUpStore(store);
+    store.army = {QStringLiteral("HOLLOW CROWN"), QStringLiteral("Brood"), QStringLiteral("Swarm")};
 
-    TheRec& command = store.TroopTable[0];
-    command.Name = QStringLiteral("Command Swarm");
-    command.Points = QStringLiteral("120");
-    command.Type = QStringLiteral("HQ");
-    command.Max = QStringLiteral("5");
-    command.s_arm = QStringLiteral("0");
-    command.r_arm = QStringLiteral("heavy");
-    command.Chars = QStringLiteral("4,4,3,3,2,4,2,9,3+");
-    command.Weapons = QStringLiteral("3");
-    AddLines(store, command.WeaponList, {"Chainsword", "Bolt pistol"});
-    AddLines(store, command.R_WeaponList, {"Bolt pistol,Flame thrower,6,Plasma pistol,10"});
-    AddLines(store, command.A_WeaponList, {"Grenades,1"});
-    command.Specials = QStringLiteral("2,1,1");
-    AddLines(store, command.SpecialList, {"2,Command squad,20,1", "1,Jump packs,5"});
+    Troop& command = store.troops[0];
+    command.name = QStringLiteral("Command Swarm");
+    command.points = QStringLiteral("120");
+    command.role = QStringLiteral("HQ");
+    command.maxModels = QStringLiteral("5");
+    command.sideArmour = QStringLiteral("0");
+    command.rearArmour = QStringLiteral("heavy");
+    command.characteristics = QStringLiteral("4,4,3,3,2,4,2,9,3+");
+    command.weaponLimit = QStringLiteral("3");
+    addLines(store, command.standardWeapons, {"Chainsword", "Bolt pistol"});
+    addLines(store, command.replaceableWeapons, {"Bolt pistol,Flame thrower,6,Plasma pistol,10"});
+    addLines(store, command.additionalWeapons, {"Grenades,1"});
+    command.abilityLimits = QStringLiteral("2,1,1");
+    addLines(store, command.abilities, {"2,Command squad,20,1", "1,Jump packs,5"});
 
-    TheRec& walker = store.TroopTable[1];
-    walker.Name = QStringLiteral("Läufer");
-    walker.Points = QStringLiteral("90");
-    walker.Type = QStringLiteral("HS");
-    walker.f_arm = QStringLiteral("12");
-    walker.s_arm = QStringLiteral("014");
-    walker.r_arm = QStringLiteral("10");
-    walker.Chars = QStringLiteral(",,,,,,,,");
-    walker.Specials = QStringLiteral("3");
+    Troop& walker = store.troops[1];
+    walker.name = QStringLiteral("Läufer");
+    walker.points = QStringLiteral("90");
+    walker.role = QStringLiteral("HS");
+    walker.frontArmour = QStringLiteral("12");
+    walker.sideArmour = QStringLiteral("014");
+    walker.rearArmour = QStringLiteral("10");
+    walker.characteristics = QStringLiteral(",,,,,,,,");
+    walker.abilityLimits = QStringLiteral("3");
 
-    TheRec& scouts = store.TroopTable[2];
-    scouts.Name = QStringLiteral("Scouts");
-    scouts.Type = QStringLiteral("FA");
-    scouts.Min = QStringLiteral("3");
-    scouts.Max = QStringLiteral("10");
-    scouts.Chars = QStringLiteral("3,3,3,3,1,3,1,7,5+");
-    scouts.Weapons = QStringLiteral("1");
-    AddLines(store, scouts.WeaponList, {"Rifle", "Knife"}, false);
-    scouts.Specials.clear();
-    AddLines(store, scouts.SpecialList, {"1,Infiltrate,2"});
-    store.TroopCount = 3;
+    Troop& scouts = store.troops[2];
+    scouts.name = QStringLiteral("Scouts");
+    scouts.role = QStringLiteral("FA");
+    scouts.minModels = QStringLiteral("3");
+    scouts.maxModels = QStringLiteral("10");
+    scouts.characteristics = QStringLiteral("3,3,3,3,1,3,1,7,5+");
+    scouts.weaponLimit = QStringLiteral("1");
+    addLines(store, scouts.standardWeapons, {"Rifle", "Knife"}, false);
+    scouts.abilityLimits.clear();
+    addLines(store, scouts.abilities, {"1,Infiltrate,2"});
+    store.troopCount = 3;
 
     for (const char* entry : {"Lance,36,8,2,Heavy 1,", "Bolt pistol,12,4,5,Pistol", "Chainsword",
                               "Flame thrower,Template,4,5,Assault 1,Ignores cover,extra"})
-        store.WeaponCatalogue->Add(QString::fromUtf8(entry));
+        store.weaponCatalogue->add(QString::fromUtf8(entry));
     for (const char* entry :
          {"Jump packs,Moves 12 for 5€", "Infiltrate", "Command squad,Leads,others"})
-        store.SpecialCatalogue->Add(QString::fromUtf8(entry));
+        store.abilityCatalogue->add(QString::fromUtf8(entry));
 }
 
 namespace
 {
 
-QString DescribeList(const char* name, const std::unique_ptr<StringList>& list)
+QString describeList(const char* name, const std::unique_ptr<LineList>& list)
 {
     if (!list)
         return QString::fromLatin1(name) + QStringLiteral(": none");
     return QString::fromLatin1(name) +
-           (list->Sorted() ? QStringLiteral(" sorted: ") : QStringLiteral(" plain: ")) +
-           list->Lines().join(QStringLiteral(" | "));
+           (list->isSorted() ? QStringLiteral(" sorted: ") : QStringLiteral(" plain: ")) +
+           list->lines().join(QStringLiteral(" | "));
 }
 
 } // namespace
 
-QStringList Describe(const Store& store)
+QStringList describe(const Store& store)
 {
     QStringList out;
     out << QStringLiteral("army: %1 / %2 / %3")
-               .arg(store.TheArmy.Name, store.TheArmy.UnitName, store.TheArmy.SquadName)
-        << QStringLiteral("count %1 current %2").arg(store.TroopCount).arg(store.CurrentTroop);
-    for (int i = 0; i < Store::TroopSlots; ++i) {
-        const TheRec& t = store.TroopTable[i];
+               .arg(store.army.name, store.army.unitWord, store.army.squadWord)
+        << QStringLiteral("count %1 current %2").arg(store.troopCount).arg(store.currentSlot);
+    for (int i = 0; i < Store::slotCount; ++i) {
+        const Troop& t = store.troops[i];
         out << QStringLiteral("slot %1: %2")
                    .arg(i)
-                   .arg(QStringList{t.Name, t.Points, t.Type, t.Min, t.Max, t.f_arm, t.s_arm,
-                                    t.r_arm, t.Chars, t.Weapons, t.Specials}
+                   .arg(QStringList{t.name, t.points, t.role, t.minModels, t.maxModels,
+                                    t.frontArmour, t.sideArmour, t.rearArmour, t.characteristics,
+                                    t.weaponLimit, t.abilityLimits}
                             .join(QStringLiteral(" / ")))
-            << DescribeList("  WeaponList", t.WeaponList)
-            << DescribeList("  R_WeaponList", t.R_WeaponList)
-            << DescribeList("  A_WeaponList", t.A_WeaponList)
-            << DescribeList("  SpecialList", t.SpecialList)
-            << DescribeList("  SpareList", t.SpareList);
+            << describeList("  WeaponList", t.standardWeapons)
+            << describeList("  R_WeaponList", t.replaceableWeapons)
+            << describeList("  A_WeaponList", t.additionalWeapons)
+            << describeList("  SpecialList", t.abilities)
+            << describeList("  SpareList", t.reservedList);
     }
-    out << DescribeList("WeaponCatalogue", store.WeaponCatalogue)
-        << DescribeList("SpecialCatalogue", store.SpecialCatalogue);
+    out << describeList("WeaponCatalogue", store.weaponCatalogue)
+        << describeList("SpecialCatalogue", store.abilityCatalogue);
     return out;
 }
 
-QByteArray ArmyWithTroops(const QByteArray& raceEntries, int count)
+QByteArray armyWithTroops(const QByteArray& raceEntries, int count)
 {
     QByteArray bytes = "[Race]\r\n" + raceEntries;
     for (int n = 1; n <= count; ++n)
@@ -110,7 +109,7 @@ QByteArray ArmyWithTroops(const QByteArray& raceEntries, int count)
     return bytes;
 }
 
-QByteArray ReadBytes(const QString& path)
+QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,44 +1,44 @@
 #include "support/Catalogue.h"
 
 #include "store/LineOps.h"
-#include "ui/catalogue/Availables.h"
-#include "ui/controls/ListBox.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/controls/SortedListWidget.h"
 
 #include <QApplication>
 #include <QTest>
 
-int ShowPicker(TestWindows& app, int listMode)
+ModalResult showPicker(TestWindows& app, ListMode listMode)
 {
-    app.store.ListMode = listMode;
-    const StringList& catalogue =
-        listMode == 2 ? *app.store.SpecialCatalogue : *app.store.WeaponCatalogue;
-    TForm5& picker = *app.forms.Form5;
-    picker.ListBox1->Clear();
-    for (const QString& entry : catalogue.Lines())
-        picker.ListBox1->Add(GetField(entry, 1));
-    return picker.ShowModal();
+    app.store.listMode = listMode;
+    const LineList& catalogue =
+        listMode == ListMode::Abilities ? *app.store.abilityCatalogue : *app.store.weaponCatalogue;
+    Picker& picker = *app.windows.picker;
+    picker.itemList->clear();
+    for (const QString& entry : catalogue.lines())
+        picker.itemList->addSorted(field(entry, 1));
+    return picker.exec();
 }
 
-QStringList Lines(const StringList* list)
+QStringList linesOf(const LineList* list)
 {
-    return list ? list->Lines() : QStringList();
+    return list ? list->lines() : QStringList();
 }
 
-QStringList ListItems(const ListBox& box)
+QStringList listItems(const SortedListWidget& box)
 {
     QStringList items;
-    for (int i = 0; i < box.Count(); ++i)
-        items << (box.Selected(i) ? QStringLiteral("*") : QString()) + box.Item(i);
+    for (int i = 0; i < box.count(); ++i)
+        items << (box.isSelected(i) ? QStringLiteral("*") : QString()) + box.itemText(i);
     return items;
 }
 
-void ClickItem(ListBox& box, int row)
+void clickItem(SortedListWidget& box, int row)
 {
     QTest::mouseClick(box.viewport(), Qt::LeftButton, {},
                       box.visualItemRect(box.item(row)).center());
 }
 
-bool MakeActive(QWidget& window)
+bool makeActive(QWidget& window)
 {
     // The headless platform may still count a window hidden and shown again as its active one,
     // and then reports no change of activation; the application is told directly.

@@ -4,15 +4,15 @@
 
 #include <QTest>
 
-QStringList Column(const StringGrid& grid, int col)
+QStringList column(const Grid& grid, int col)
 {
     QStringList cells;
-    for (int row = 0; row < grid.RowCount(); ++row)
-        cells << grid.Cell(col, row);
+    for (int row = 0; row < grid.rowCount(); ++row)
+        cells << grid.cell(col, row);
     return cells;
 }
 
-void ClickCell(StringGrid& grid, int col, int row)
+void clickCell(Grid& grid, int col, int row)
 {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
                       grid.visualRect(grid.model()->index(row, col)).center());

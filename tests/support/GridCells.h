@@ -2,10 +2,10 @@
 
 #include <QStringList>
 
-class StringGrid;
+class Grid;
 
 // The texts of one column of a grid, row by row.
-QStringList Column(const StringGrid& grid, int col);
+QStringList column(const Grid& grid, int col);
 
 // Clicks a cell as the user does, which makes it the grid's current cell.
-void ClickCell(StringGrid& grid, int col, int row);
+void clickCell(Grid& grid, int col, int row);

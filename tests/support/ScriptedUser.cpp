@@ -4,55 +4,55 @@
 
 ScriptedUser::ScriptedUser()
 {
-    InstallModalUser(this);
+    installModalUser(this);
 }
 
 ScriptedUser::~ScriptedUser()
 {
-    InstallModalUser(nullptr);
+    installModalUser(nullptr);
 }
 
-void ScriptedUser::Window(std::function<void(QWidget&)> act)
+void ScriptedUser::window(std::function<void(QWidget&)> act)
 {
-    steps.push_back({ShownModal::Kind::Window, std::move(act), mrOk, QString()});
+    steps.push_back({ShownModal::Kind::Window, std::move(act), ModalResult::Ok, QString()});
 }
 
-void ScriptedUser::Answer(int button)
+void ScriptedUser::answer(ModalResult button)
 {
     steps.push_back({ShownModal::Kind::Message, nullptr, button, QString()});
 }
 
-void ScriptedUser::ChooseFile(const QString& path)
+void ScriptedUser::chooseFile(const QString& path)
 {
-    steps.push_back({ShownModal::Kind::FileDialog, nullptr, mrOk, path});
+    steps.push_back({ShownModal::Kind::FileDialog, nullptr, ModalResult::Ok, path});
 }
 
-QStringList ScriptedUser::Messages() const
+QStringList ScriptedUser::messages() const
 {
     QStringList messages;
-    for (const ShownModal& modal : shown) {
+    for (const ShownModal& modal : shownModals) {
         if (modal.kind == ShownModal::Kind::Message)
             messages << modal.caption + u'|' + modal.text;
     }
     return messages;
 }
 
-QStringList ScriptedUser::Problems() const
+QStringList ScriptedUser::problems() const
 {
-    QStringList all = problems;
+    QStringList all = problemList;
     if (!steps.empty())
         all << QStringLiteral("%1 scripted steps were never used").arg(steps.size());
     return all;
 }
 
-bool ScriptedUser::TakeStep(ShownModal::Kind kind, const QString& what, Step& step)
+bool ScriptedUser::takeStep(ShownModal::Kind kind, const QString& what, Step& step)
 {
     if (steps.empty()) {
-        problems << QStringLiteral("no step for ") + what;
+        problemList << QStringLiteral("no step for ") + what;
         return false;
     }
     if (steps.front().kind != kind) {
-        problems << QStringLiteral("the next step is of another kind than ") + what;
+        problemList << QStringLiteral("the next step is of another kind than ") + what;
         return false;
     }
     step = std::move(steps.front());
@@ -60,33 +60,33 @@ bool ScriptedUser::TakeStep(ShownModal::Kind kind, const QString& what, Step& st
     return true;
 }
 
-void ScriptedUser::PlayWindow(QWidget& window)
+void ScriptedUser::playWindow(QWidget& window)
 {
-    shown.append({ShownModal::Kind::Window, window.windowTitle(), QString(), MessageButtons::Ok,
-                  FileDialogRequest()});
+    shownModals.append({ShownModal::Kind::Window, window.windowTitle(), QString(),
+                        MessageButtons::Ok, FileDialogRequest()});
     Step step;
-    if (TakeStep(ShownModal::Kind::Window, QStringLiteral("window ") + window.windowTitle(),
+    if (takeStep(ShownModal::Kind::Window, QStringLiteral("window ") + window.windowTitle(),
                  step) &&
         step.act)
         step.act(window);
 }
 
-int ScriptedUser::PlayMessage(QWidget*, const QString& caption, const QString& text,
-                              MessageButtons buttons)
+ModalResult ScriptedUser::playMessage(QWidget*, const QString& caption, const QString& text,
+                                      MessageButtons buttons)
 {
-    shown.append({ShownModal::Kind::Message, caption, text, buttons, FileDialogRequest()});
+    shownModals.append({ShownModal::Kind::Message, caption, text, buttons, FileDialogRequest()});
     Step step;
-    if (!TakeStep(ShownModal::Kind::Message, QStringLiteral("message ") + caption, step))
-        return buttons == MessageButtons::YesNo ? mrNo : mrOk;
+    if (!takeStep(ShownModal::Kind::Message, QStringLiteral("message ") + caption, step))
+        return buttons == MessageButtons::YesNo ? ModalResult::No : ModalResult::Ok;
     return step.answer;
 }
 
-QString ScriptedUser::PlayFileDialog(QWidget*, const FileDialogRequest& request)
+QString ScriptedUser::playFileDialog(QWidget*, const FileDialogRequest& request)
 {
-    shown.append(
+    shownModals.append(
         {ShownModal::Kind::FileDialog, request.title, QString(), MessageButtons::Ok, request});
     Step step;
-    if (!TakeStep(ShownModal::Kind::FileDialog, QStringLiteral("dialog ") + request.title, step))
+    if (!takeStep(ShownModal::Kind::FileDialog, QStringLiteral("dialog ") + request.title, step))
         return QString();
     return step.path;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/ComVars.h"
-#include "ui/main/Startup.h"
+#include "store/Store.h"
+#include "ui/main/WindowSet.h"
 
 #include <QLocale>
 
@@ -9,12 +9,12 @@
 // follow English collation whatever the machine's locale.
 struct TestWindows {
     Store store{QLocale(QLocale::English, QLocale::UnitedStates)};
-    FormSet windows{store};
-    Forms& forms = windows.forms;
+    WindowSet windowSet{store};
+    WindowRegistry& windows = windowSet.registry;
 };
 
 // The path of a file in tests/data.
-inline QString TestData(const QString& name)
+inline QString testData(const QString& name)
 {
     return QStringLiteral(QUARRIMAK_TEST_DATA "/") + name;
 }

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-void TypeText(QWidget* widget, const QString& text)
+void typeText(QWidget* widget, const QString& text)
 {
     for (const QChar c : text) {
         if (c.unicode() < 0x80 && c.isPrint())

@@ -6,4 +6,4 @@ class QWidget;
 
 // Types the text into the widget key by key, as a user does; unlike QTest::keyClicks it takes
 // any character, not only ASCII.
-void TypeText(QWidget* widget, const QString& text);
+void typeText(QWidget* widget, const QString& text);

@@ -4,51 +4,51 @@
 #include "support/GridCells.h"
 #include "support/ScriptedUser.h"
 #include "support/Typing.h"
-#include "ui/catalogue/Availables.h"
-#include "ui/controls/Buttons.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
-#include "ui/controls/ListBox.h"
-#include "ui/wizard/RWeaponCosts.h"
+#include "ui/controls/SortedListWidget.h"
+#include "ui/wizard/WeaponCostsDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
-void PickNames(ScriptedUser& user, const QStringList& names, bool ok)
+void pickNames(ScriptedUser& user, const QStringList& names, bool ok)
 {
-    user.WindowOf<TForm5>([names, ok](TForm5& picker) {
-        MakeActive(picker);
+    user.windowOf<Picker>([names, ok](Picker& picker) {
+        makeActive(picker);
         for (const QString& name : names) {
             const QList<QListWidgetItem*> found =
-                picker.ListBox1->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+                picker.itemList->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
             QVERIFY2(found.size() == 1, qPrintable(QStringLiteral("no item ") + name));
-            ClickItem(*picker.ListBox1, picker.ListBox1->row(found.first()));
+            clickItem(*picker.itemList, picker.itemList->row(found.first()));
         }
-        QTest::mouseClick(ok ? picker.BitBtn1 : picker.BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(ok ? picker.okButton : picker.cancelButton, Qt::LeftButton);
     });
 }
 
-void TypeOverCell(StringGrid& grid, int col, int row, const QString& text)
+void typeOverCell(Grid& grid, int col, int row, const QString& text)
 {
-    ClickCell(grid, col, row);
-    QCOMPARE(grid.Row(), row);
-    QTest::keyClick(grid.Editor(), Qt::Key_A, Qt::ControlModifier);
+    clickCell(grid, col, row);
+    QCOMPARE(grid.currentRow(), row);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
-        QTest::keyClick(grid.Editor(), Qt::Key_Delete);
+        QTest::keyClick(grid.cellEditor(), Qt::Key_Delete);
     else
-        TypeText(grid.Editor(), text);
+        typeText(grid.cellEditor(), text);
 }
 
-void TypeCosts(ScriptedUser& user, const QStringList& costs, CostsSeen* seen)
+void typeCosts(ScriptedUser& user, const QStringList& costs, CostsSeen* seen)
 {
-    user.WindowOf<TForm8>([costs, seen](TForm8& window) {
-        MakeActive(window);
+    user.windowOf<WeaponCostsDialog>([costs, seen](WeaponCostsDialog& window) {
+        makeActive(window);
         if (seen) {
-            *seen = {window.Caption(), window.Panel1->text(), Column(*window.StringGrid1, 0),
-                     Column(*window.StringGrid1, 1)};
+            *seen = {window.windowTitle(), window.nameHeading->text(), column(*window.costGrid, 0),
+                     column(*window.costGrid, 1)};
         }
         for (int row = 0; row < costs.size(); ++row)
-            TypeOverCell(*window.StringGrid1, 1, row, costs[row]);
-        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+            typeOverCell(*window.costGrid, 1, row, costs[row]);
+        QTest::mouseClick(window.okButton, Qt::LeftButton);
     });
 }

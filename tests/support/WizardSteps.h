@@ -4,7 +4,7 @@
 #include <QStringList>
 
 class ScriptedUser;
-class StringGrid;
+class Grid;
 
 // What the costs window showed the scripted user: its caption, its name heading and its names.
 struct CostsSeen {
@@ -15,12 +15,12 @@ struct CostsSeen {
 };
 
 // The next picker: the user clicks the named items in turn, then OK (or Cancel).
-void PickNames(ScriptedUser& user, const QStringList& names, bool ok = true);
+void pickNames(ScriptedUser& user, const QStringList& names, bool ok = true);
 
 // The next costs window: the user types each text over the cost of its row, then clicks OK.
 // What the window showed on opening is recorded in `seen` when it is given.
-void TypeCosts(ScriptedUser& user, const QStringList& costs, CostsSeen* seen = nullptr);
+void typeCosts(ScriptedUser& user, const QStringList& costs, CostsSeen* seen = nullptr);
 
 // Types over the text of a grid cell, as a user who clicks it, selects all and types; the
 // empty text clears the cell.
-void TypeOverCell(StringGrid& grid, int col, int row, const QString& text);
+void typeOverCell(Grid& grid, int col, int row, const QString& text);

@@ -1,21 +1,21 @@
 #include "ui/catalogue/CatalogueLines.h"
 
-#include "store/StringList.h"
+#include "store/LineList.h"
 
-int AddLine(StringList& list, const QString& line)
+int addLine(LineList& list, const QString& line)
 {
-    const int position = list.Add(line);
+    const int position = list.add(line);
     return list[position] == line ? position : -1;
 }
 
-bool ReplaceLine(StringList& list, int index, const QString& line)
+bool replaceLine(LineList& list, int index, const QString& line)
 {
-    if (index < 0 || index >= list.Count())
+    if (index < 0 || index >= list.count())
         return false;
     const QString old = list[index];
-    list.Delete(index);
-    if (AddLine(list, line) >= 0)
+    list.removeAt(index);
+    if (addLine(list, line) >= 0)
         return true;
-    list.Add(old);
+    list.add(old);
     return false;
 }

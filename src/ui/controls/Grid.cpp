@@ -13,7 +13,7 @@
 class CellEditor : public QLineEdit
 {
 public:
-    CellEditor(StringGrid& grid, QWidget* parent) : QLineEdit(parent), grid(grid)
+    CellEditor(Grid& grid, QWidget* parent) : QLineEdit(parent), grid(grid)
     {
         setFrame(false);
         setAutoFillBackground(true);
@@ -29,8 +29,8 @@ protected:
             auto* key = static_cast<QKeyEvent*>(event);
             const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
             if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-                grid.EditorKeyDown(key);
-                grid.TabFromEditor(key->key() == Qt::Key_Tab &&
+                grid.reportKeyPress(key);
+                grid.tabFromEditor(key->key() == Qt::Key_Tab &&
                                    !(key->modifiers() & Qt::ShiftModifier));
                 return true;
             }
@@ -40,7 +40,7 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override
     {
-        grid.EditorKeyDown(event);
+        grid.reportKeyPress(event);
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -56,24 +56,24 @@ protected:
             break;
         }
         QLineEdit::keyPressEvent(event);
-        grid.EditorKeyPressed(event);
+        grid.reportTypedText(event);
     }
 
     void keyReleaseEvent(QKeyEvent* event) override
     {
         QLineEdit::keyReleaseEvent(event);
-        grid.EditorKeyUp(event);
+        grid.reportKeyRelease(event);
         event->accept();
     }
 
     void focusOutEvent(QFocusEvent* event) override
     {
         QLineEdit::focusOutEvent(event);
-        grid.FocusLeft(event);
+        grid.focusLeft(event);
     }
 
 private:
-    StringGrid& grid;
+    Grid& grid;
 };
 
 namespace
@@ -83,13 +83,13 @@ namespace
 class GridDelegate : public QStyledItemDelegate
 {
 public:
-    explicit GridDelegate(StringGrid& grid) : QStyledItemDelegate(&grid), grid(grid) {}
+    explicit GridDelegate(Grid& grid) : QStyledItemDelegate(&grid), grid(grid) {}
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (index.column() < grid.FixedCols()) {
+        if (index.column() < grid.fixedColumns()) {
             option->backgroundBrush = grid.palette().button();
             option->palette.setColor(QPalette::Text, grid.palette().color(QPalette::ButtonText));
             option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
@@ -97,12 +97,12 @@ protected:
     }
 
 private:
-    StringGrid& grid;
+    Grid& grid;
 };
 
 } // namespace
 
-StringGrid::StringGrid(QWidget* parent, int colCount, int rowCount)
+Grid::Grid(QWidget* parent, int colCount, int rowCount)
     : QTableWidget(qMax(0, rowCount), qMax(0, colCount), parent)
 {
     editor = new CellEditor(*this, viewport());
@@ -119,37 +119,37 @@ StringGrid::StringGrid(QWidget* parent, int colCount, int rowCount)
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setFocusPolicy(Qt::StrongFocus);
-    connect(editor, &QLineEdit::textEdited, this, &StringGrid::EditorTextEdited);
+    connect(editor, &QLineEdit::textEdited, this, &Grid::editorTextEdited);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
-        PlaceEditor();
+        placeEditor();
         updateGeometry();
     });
-    ApplyRowHeight();
-    EnsureCurrentCell();
+    applyRowHeight();
+    ensureCurrentCell();
 }
 
-QLineEdit* StringGrid::Editor() const
+QLineEdit* Grid::cellEditor() const
 {
     return editor;
 }
 
-void StringGrid::SetColCount(int count)
+void Grid::changeColumnCount(int count)
 {
     setColumnCount(qMax(0, count));
-    EnsureCurrentCell();
-    PlaceEditor();
+    ensureCurrentCell();
+    placeEditor();
     updateGeometry();
 }
 
-void StringGrid::SetRowCount(int count)
+void Grid::changeRowCount(int count)
 {
     setRowCount(qMax(0, count));
-    EnsureCurrentCell();
-    PlaceEditor();
+    ensureCurrentCell();
+    placeEditor();
     updateGeometry();
 }
 
-QString StringGrid::Cell(int col, int row) const
+QString Grid::cell(int col, int row) const
 {
     if (col < 0 || row < 0 || col >= columnCount() || row >= rowCount())
         return QString();
@@ -157,7 +157,7 @@ QString StringGrid::Cell(int col, int row) const
     return cell ? cell->text() : QString();
 }
 
-void StringGrid::SetCell(int col, int row, const QString& text)
+void Grid::setCell(int col, int row, const QString& text)
 {
     if (col < 0 || row < 0 || col >= columnCount() || row >= rowCount())
         return;
@@ -165,94 +165,89 @@ void StringGrid::SetCell(int col, int row, const QString& text)
         cell->setText(text);
     else
         setItem(row, col, new QTableWidgetItem(text));
-    if (col == editorCol && row == editorRow && editor->text() != text)
+    if (col == editorColumn && row == editorRow && editor->text() != text)
         editor->setText(text);
 }
 
-int StringGrid::Col() const
+int Grid::currentColumn() const
 {
-    return currentIndex().isValid() ? currentColumn() : -1;
+    return currentIndex().isValid() ? QTableWidget::currentColumn() : -1;
 }
 
-int StringGrid::Row() const
+int Grid::currentRow() const
 {
-    return currentIndex().isValid() ? currentRow() : -1;
+    return currentIndex().isValid() ? QTableWidget::currentRow() : -1;
 }
 
-void StringGrid::SetCol(int col)
+void Grid::setCurrentColumn(int col)
 {
-    if (rowCount() == 0 || columnCount() <= fixedCols)
+    if (rowCount() == 0 || columnCount() <= fixedColumnCount)
         return;
-    const int row = qMax(0, Row());
-    setCurrentCell(row, qBound(fixedCols, col, columnCount() - 1));
+    const int row = qMax(0, currentRow());
+    setCurrentCell(row, qBound(fixedColumnCount, col, columnCount() - 1));
 }
 
-void StringGrid::SetRow(int row)
+void Grid::setCurrentRow(int row)
 {
-    if (rowCount() == 0 || columnCount() <= fixedCols)
+    if (rowCount() == 0 || columnCount() <= fixedColumnCount)
         return;
-    const int col = qMax(fixedCols, Col());
+    const int col = qMax(fixedColumnCount, currentColumn());
     setCurrentCell(qBound(0, row, rowCount() - 1), col);
 }
 
-void StringGrid::SetFixedCols(int count)
+void Grid::setFixedColumns(int count)
 {
-    fixedCols = qMax(0, count);
-    EnsureCurrentCell();
-    PlaceEditor();
+    fixedColumnCount = qMax(0, count);
+    ensureCurrentCell();
+    placeEditor();
     viewport()->update();
 }
 
-int StringGrid::ColWidth(int col) const
-{
-    return columnWidth(col);
-}
-
-void StringGrid::SetColWidth(int col, int width)
+void Grid::resizeColumn(int col, int width)
 {
     if (col < 0 || col >= columnCount())
         return;
     setColumnWidth(col, qMax(4, width));
 }
 
-int StringGrid::RowHeight() const
+int Grid::defaultRowHeight() const
 {
     return verticalHeader()->defaultSectionSize();
 }
 
-void StringGrid::SetRowHeight(int height)
+void Grid::setDefaultRowHeight(int height)
 {
     requestedRowHeight = height;
-    ApplyRowHeight();
+    applyRowHeight();
 }
 
-int StringGrid::MinimumRowHeight() const
+int Grid::minimumRowHeight() const
 {
     return qMax(fontMetrics().height(), editor->minimumSizeHint().height()) + 3;
 }
 
-void StringGrid::ApplyRowHeight()
+void Grid::applyRowHeight()
 {
-    const int height = qMax(requestedRowHeight, MinimumRowHeight());
+    const int height = qMax(requestedRowHeight, minimumRowHeight());
     verticalHeader()->setDefaultSectionSize(height);
     for (int row = 0; row < rowCount(); ++row)
         setRowHeight(row, height);
-    PlaceEditor();
+    placeEditor();
     updateGeometry();
 }
 
-void StringGrid::SetVisibleRows(int rows)
+void Grid::setVisibleRows(int rows)
 {
     visibleRows = qMax(1, rows);
     updateGeometry();
 }
 
-bool StringGrid::RowSelect() const
+bool Grid::selectsRows() const
 {
     return selectionBehavior() == QAbstractItemView::SelectRows;
 }
 
-void StringGrid::SetRowSelect(bool on)
+void Grid::setSelectsRows(bool on)
 {
     setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     if (currentIndex().isValid())
@@ -261,13 +256,13 @@ void StringGrid::SetRowSelect(bool on)
                                 (on ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate));
 }
 
-void StringGrid::SetReadOnly(bool on)
+void Grid::setReadOnly(bool on)
 {
-    readOnly = on;
-    PlaceEditor();
+    readOnlyCells = on;
+    placeEditor();
 }
 
-QSize StringGrid::sizeHint() const
+QSize Grid::sizeHint() const
 {
     int width = 2 * frameWidth();
     for (int col = 0; col < columnCount(); ++col)
@@ -276,67 +271,69 @@ QSize StringGrid::sizeHint() const
     if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ||
         (verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded && rowCount() > shownRows))
         width += verticalScrollBar()->sizeHint().width();
-    int height = 2 * frameWidth() + shownRows * RowHeight();
+    int height = 2 * frameWidth() + shownRows * defaultRowHeight();
     if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         height += horizontalScrollBar()->sizeHint().height();
     return QSize(width, height);
 }
 
-QSize StringGrid::minimumSizeHint() const
+QSize Grid::minimumSizeHint() const
 {
-    return QSize(sizeHint().width(), 2 * frameWidth() + RowHeight());
+    return QSize(sizeHint().width(), 2 * frameWidth() + defaultRowHeight());
 }
 
 // A grid with cells always has a current cell outside the fixed columns.
-void StringGrid::EnsureCurrentCell()
+void Grid::ensureCurrentCell()
 {
-    if (rowCount() == 0 || columnCount() <= fixedCols)
+    if (rowCount() == 0 || columnCount() <= fixedColumnCount)
         return;
     const QModelIndex current = currentIndex();
     if (!current.isValid())
-        setCurrentCell(0, fixedCols);
-    else if (current.column() < fixedCols)
-        setCurrentCell(current.row(), fixedCols);
+        setCurrentCell(0, fixedColumnCount);
+    else if (current.column() < fixedColumnCount)
+        setCurrentCell(current.row(), fixedColumnCount);
 }
 
-void StringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+void Grid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableWidget::currentChanged(current, previous);
-    if (current.isValid() && current.column() < fixedCols && fixedCols < columnCount()) {
-        setCurrentCell(current.row(), fixedCols);
+    if (current.isValid() && current.column() < fixedColumnCount &&
+        fixedColumnCount < columnCount()) {
+        setCurrentCell(current.row(), fixedColumnCount);
         return;
     }
-    PlaceEditor();
+    placeEditor();
 }
 
-QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+QModelIndex Grid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex moved = QTableWidget::moveCursor(action, modifiers);
-    if (moved.isValid() && moved.column() < fixedCols) {
-        if (fixedCols >= columnCount())
+    if (moved.isValid() && moved.column() < fixedColumnCount) {
+        if (fixedColumnCount >= columnCount())
             return currentIndex();
-        return model()->index(moved.row(), fixedCols);
+        return model()->index(moved.row(), fixedColumnCount);
     }
     return moved;
 }
 
 // Shows the editor over the current cell when that cell may be edited, with the cell's text;
 // entering another cell selects its whole text, so that typing replaces it.
-void StringGrid::PlaceEditor()
+void Grid::placeEditor()
 {
     const QModelIndex current = currentIndex();
-    const bool editable = !readOnly && current.isValid() && current.column() >= fixedCols;
+    const bool editable =
+        !readOnlyCells && current.isValid() && current.column() >= fixedColumnCount;
     if (!editable) {
-        editorCol = editorRow = -1;
+        editorColumn = editorRow = -1;
         if (editor->hasFocus())
             setFocus(Qt::OtherFocusReason);
         editor->hide();
         return;
     }
-    if (current.column() != editorCol || current.row() != editorRow) {
-        editorCol = current.column();
+    if (current.column() != editorColumn || current.row() != editorRow) {
+        editorColumn = current.column();
         editorRow = current.row();
-        editor->setText(Cell(editorCol, editorRow));
+        editor->setText(cell(editorColumn, editorRow));
         editor->selectAll();
     }
     editor->setGeometry(visualRect(current));
@@ -348,51 +345,51 @@ void StringGrid::PlaceEditor()
     }
 }
 
-void StringGrid::EditorTextEdited(const QString& text)
+void Grid::editorTextEdited(const QString& text)
 {
-    if (editorCol < 0 || editorRow < 0)
+    if (editorColumn < 0 || editorRow < 0)
         return;
-    if (QTableWidgetItem* cell = item(editorRow, editorCol))
+    if (QTableWidgetItem* cell = item(editorRow, editorColumn))
         cell->setText(text);
     else
-        setItem(editorRow, editorCol, new QTableWidgetItem(text));
+        setItem(editorRow, editorColumn, new QTableWidgetItem(text));
 }
 
-void StringGrid::EditorKeyDown(QKeyEvent* event)
+void Grid::reportKeyPress(QKeyEvent* event)
 {
-    emit KeyDown(event->key(), event->modifiers());
+    emit keyPressed(event->key(), event->modifiers());
 }
 
-void StringGrid::EditorKeyPressed(QKeyEvent* event)
+void Grid::reportTypedText(QKeyEvent* event)
 {
     if (!event->text().isEmpty())
-        emit KeyPress(event->text());
+        emit textTyped(event->text());
 }
 
-void StringGrid::EditorKeyUp(QKeyEvent* event)
+void Grid::reportKeyRelease(QKeyEvent* event)
 {
-    emit KeyUp(event->key(), event->modifiers());
+    emit keyReleased(event->key(), event->modifiers());
 }
 
-void StringGrid::TabFromEditor(bool forward)
+void Grid::tabFromEditor(bool forward)
 {
-    int col = Col();
-    int row = Row();
+    int col = currentColumn();
+    int row = currentRow();
     if (col < 0 || row < 0) {
-        LeaveGrid(forward);
+        leaveGrid(forward);
         return;
     }
     if (forward) {
         if (++col >= columnCount()) {
-            col = fixedCols;
+            col = fixedColumnCount;
             ++row;
         }
-    } else if (--col < fixedCols) {
+    } else if (--col < fixedColumnCount) {
         col = columnCount() - 1;
         --row;
     }
     if (row < 0 || row >= rowCount()) {
-        LeaveGrid(forward);
+        leaveGrid(forward);
         return;
     }
     setCurrentCell(row, col);
@@ -400,14 +397,14 @@ void StringGrid::TabFromEditor(bool forward)
 }
 
 // The focus goes to the next (previous) control of the window that takes it by Tab.
-void StringGrid::LeaveGrid(bool forward)
+void Grid::leaveGrid(bool forward)
 {
     QWidget* candidate = this;
     for (;;) {
         candidate = forward ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
         if (!candidate || candidate == this)
             return;
-        if (Inside(candidate) || candidate->isWindow())
+        if (isInside(candidate) || candidate->isWindow())
             continue;
         if ((candidate->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && candidate->isEnabled() &&
             candidate->isVisibleTo(window())) {
@@ -417,41 +414,41 @@ void StringGrid::LeaveGrid(bool forward)
     }
 }
 
-bool StringGrid::Inside(const QWidget* widget) const
+bool Grid::isInside(const QWidget* widget) const
 {
     return widget && (widget == this || isAncestorOf(widget));
 }
 
-void StringGrid::FocusLeft(QFocusEvent* event)
+void Grid::focusLeft(QFocusEvent* event)
 {
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
-    if (Inside(QApplication::focusWidget()))
+    if (isInside(QApplication::focusWidget()))
         return;
-    emit Exit();
+    emit exited();
 }
 
-void StringGrid::focusInEvent(QFocusEvent* event)
+void Grid::focusInEvent(QFocusEvent* event)
 {
     QTableWidget::focusInEvent(event);
-    EnsureCurrentCell();
+    ensureCurrentCell();
     if (editor->isVisible()) {
         editor->setFocus(event->reason());
         editor->selectAll();
     }
 }
 
-void StringGrid::focusOutEvent(QFocusEvent* event)
+void Grid::focusOutEvent(QFocusEvent* event)
 {
     QTableWidget::focusOutEvent(event);
-    FocusLeft(event);
+    focusLeft(event);
 }
 
-void StringGrid::keyPressEvent(QKeyEvent* event)
+void Grid::keyPressEvent(QKeyEvent* event)
 {
     const bool mine = hasFocus();
     if (mine)
-        emit KeyDown(event->key(), event->modifiers());
+        emit keyPressed(event->key(), event->modifiers());
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -463,31 +460,31 @@ void StringGrid::keyPressEvent(QKeyEvent* event)
     }
     QTableWidget::keyPressEvent(event);
     if (mine && !event->text().isEmpty())
-        emit KeyPress(event->text());
+        emit textTyped(event->text());
 }
 
-void StringGrid::keyReleaseEvent(QKeyEvent* event)
+void Grid::keyReleaseEvent(QKeyEvent* event)
 {
     QTableWidget::keyReleaseEvent(event);
     if (hasFocus())
-        emit KeyUp(event->key(), event->modifiers());
+        emit keyReleased(event->key(), event->modifiers());
 }
 
-void StringGrid::changeEvent(QEvent* event)
+void Grid::changeEvent(QEvent* event)
 {
     QTableWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        ApplyRowHeight();
+        applyRowHeight();
 }
 
-void StringGrid::resizeEvent(QResizeEvent* event)
+void Grid::resizeEvent(QResizeEvent* event)
 {
     QTableWidget::resizeEvent(event);
-    PlaceEditor();
+    placeEditor();
 }
 
-void StringGrid::scrollContentsBy(int dx, int dy)
+void Grid::scrollContentsBy(int dx, int dy)
 {
     QTableWidget::scrollContentsBy(dx, dy);
-    PlaceEditor();
+    placeEditor();
 }

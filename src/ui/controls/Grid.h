@@ -12,53 +12,50 @@ class QLineEdit;
 // - Tab and Shift+Tab move from editable cell to editable cell, row by row, and leave the grid
 //   for the next (previous) control of the window after the last (before the first) cell;
 // - the leading fixed columns are shown but never edited, and never become the current cell;
-// - Exit fires when the focus leaves the grid for another control of the same window;
+// - exited() fires when the focus leaves the grid for another control of the same window;
 // - a read-only grid shows no editor; with whole-row selection the current row is highlighted.
 // A cell outside the grid reads as the empty text and ignores writes, so an empty grid (no
 // rows) is safe to read.
-class StringGrid : public QTableWidget
+class Grid : public QTableWidget
 {
     Q_OBJECT
 public:
-    StringGrid(QWidget* parent, int colCount, int rowCount);
+    Grid(QWidget* parent, int colCount, int rowCount);
 
-    int ColCount() const { return columnCount(); }
-    int RowCount() const { return rowCount(); }
-    void SetColCount(int count);
-    void SetRowCount(int count);
+    void changeColumnCount(int count);
+    void changeRowCount(int count);
 
-    QString Cell(int col, int row) const;
-    void SetCell(int col, int row, const QString& text);
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
 
     // The current cell; both are -1 while the grid has no cell that can be current.
-    int Col() const;
-    int Row() const;
+    int currentColumn() const;
+    int currentRow() const;
     // A column inside the fixed columns moves to the first column after them; a position
     // outside the grid is held to its last column or row.
-    void SetCol(int col);
-    void SetRow(int row);
+    void setCurrentColumn(int col);
+    void setCurrentRow(int row);
 
-    int FixedCols() const { return fixedCols; }
-    void SetFixedCols(int count);
+    int fixedColumns() const { return fixedColumnCount; }
+    void setFixedColumns(int count);
 
     // Column widths and the height of every row, in pixels. A row is never lower than the
     // font and the cell editor need.
-    int ColWidth(int col) const;
-    void SetColWidth(int col, int width);
-    int RowHeight() const;
-    void SetRowHeight(int height);
+    void resizeColumn(int col, int width);
+    int defaultRowHeight() const;
+    void setDefaultRowHeight(int height);
 
     // How many rows the grid's preferred height shows (all rows, up to ten, unless set). Its
     // preferred width always shows every column.
-    void SetVisibleRows(int rows);
+    void setVisibleRows(int rows);
 
-    bool RowSelect() const;
-    void SetRowSelect(bool on);
-    bool ReadOnly() const { return readOnly; }
-    void SetReadOnly(bool on);
+    bool selectsRows() const;
+    void setSelectsRows(bool on);
+    bool isReadOnly() const { return readOnlyCells; }
+    void setReadOnly(bool on);
 
     // The cell editor; it is visible only on an editable current cell.
-    QLineEdit* Editor() const;
+    QLineEdit* cellEditor() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -66,13 +63,13 @@ public:
 signals:
     // The focus went from the grid to another control of the window. Every text typed is in
     // its cell by then.
-    void Exit();
+    void exited();
     // A key went down while the grid had the focus, before the key acts.
-    void KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
     // A key that gives text was typed; an editable cell already holds the result.
-    void KeyPress(const QString& text);
+    void textTyped(const QString& text);
     // A key came up while the grid had the focus.
-    void KeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void keyReleased(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -88,24 +85,24 @@ protected:
 private:
     friend class CellEditor;
 
-    int MinimumRowHeight() const;
-    void ApplyRowHeight();
-    void EnsureCurrentCell();
-    void PlaceEditor();
-    void EditorTextEdited(const QString& text);
-    void EditorKeyDown(QKeyEvent* event);
-    void EditorKeyPressed(QKeyEvent* event);
-    void EditorKeyUp(QKeyEvent* event);
-    void TabFromEditor(bool forward);
-    void LeaveGrid(bool forward);
-    void FocusLeft(QFocusEvent* event);
-    bool Inside(const QWidget* widget) const;
+    int minimumRowHeight() const;
+    void applyRowHeight();
+    void ensureCurrentCell();
+    void placeEditor();
+    void editorTextEdited(const QString& text);
+    void reportKeyPress(QKeyEvent* event);
+    void reportTypedText(QKeyEvent* event);
+    void reportKeyRelease(QKeyEvent* event);
+    void tabFromEditor(bool forward);
+    void leaveGrid(bool forward);
+    void focusLeft(QFocusEvent* event);
+    bool isInside(const QWidget* widget) const;
 
     CellEditor* editor;
-    int fixedCols = 0;
+    int fixedColumnCount = 0;
     int requestedRowHeight = 0;
     int visibleRows = 0;
-    bool readOnly = false;
-    int editorCol = -1;
+    bool readOnlyCells = false;
+    int editorColumn = -1;
     int editorRow = -1;
 };

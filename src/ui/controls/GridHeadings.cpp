@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-GridHeadings::GridHeadings(QWidget* parent, StringGrid* grid, const QList<QLabel*>& labels)
+GridHeadings::GridHeadings(QWidget* parent, Grid* grid, const QList<QLabel*>& labels)
     : QWidget(parent), grid(grid), labels(labels)
 {
     for (int col = 0; col < labels.size(); ++col) {
@@ -15,12 +15,12 @@ GridHeadings::GridHeadings(QWidget* parent, StringGrid* grid, const QList<QLabel
         if (!label)
             continue;
         label->setParent(this);
-        if (col < grid->ColCount() && grid->ColWidth(col) < label->sizeHint().width())
-            grid->SetColWidth(col, label->sizeHint().width());
+        if (col < grid->columnCount() && grid->columnWidth(col) < label->sizeHint().width())
+            grid->resizeColumn(col, label->sizeHint().width());
     }
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, &GridHeadings::Place);
-    connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridHeadings::Place);
+    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, &GridHeadings::place);
+    connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridHeadings::place);
     grid->installEventFilter(this);
 }
 
@@ -37,35 +37,35 @@ QSize GridHeadings::sizeHint() const
 bool GridHeadings::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == grid && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-        Place();
+        place();
     return QWidget::eventFilter(watched, event);
 }
 
 void GridHeadings::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Place();
+    place();
 }
 
 void GridHeadings::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    Place();
+    place();
 }
 
 // Each heading spans its column exactly, measured where the grid shows its cells.
-void GridHeadings::Place()
+void GridHeadings::place()
 {
     const int offset =
         grid->viewport()->mapToGlobal(QPoint(0, 0)).x() - mapToGlobal(QPoint(0, 0)).x();
-    for (int col = 0; col < labels.size() && col < grid->ColCount(); ++col) {
+    for (int col = 0; col < labels.size() && col < grid->columnCount(); ++col) {
         if (QLabel* label = labels[col])
-            label->setGeometry(offset + grid->columnViewportPosition(col), 0, grid->ColWidth(col),
-                               height());
+            label->setGeometry(offset + grid->columnViewportPosition(col), 0,
+                               grid->columnWidth(col), height());
     }
 }
 
-QHBoxLayout* HeadedGrid(GridHeadings* headings, StringGrid* grid, bool centred)
+QHBoxLayout* headedGrid(GridHeadings* headings, Grid* grid, bool centred)
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(0);

@@ -15,7 +15,7 @@ class GridHeadings : public QWidget
 {
     Q_OBJECT
 public:
-    GridHeadings(QWidget* parent, StringGrid* grid, const QList<QLabel*>& labels);
+    GridHeadings(QWidget* parent, Grid* grid, const QList<QLabel*>& labels);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -26,12 +26,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Place();
+    void place();
 
-    StringGrid* grid;
+    Grid* grid;
     QList<QLabel*> labels;
 };
 
 // The row that holds a grid with its headings right above it, centred in the window or at its
 // left edge.
-QHBoxLayout* HeadedGrid(GridHeadings* headings, StringGrid* grid, bool centred);
+QHBoxLayout* headedGrid(GridHeadings* headings, Grid* grid, bool centred);

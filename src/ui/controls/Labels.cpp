@@ -2,16 +2,16 @@
 
 #include <QLabel>
 
-QLabel* MakeLabel(QWidget* parent, const QString& text)
+QLabel* makeLabel(QWidget* parent, const QString& text)
 {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QLabel* MakeHeading(QWidget* parent, const QString& text)
+QLabel* makeHeading(QWidget* parent, const QString& text)
 {
-    QLabel* heading = MakeLabel(parent, text);
+    QLabel* heading = makeLabel(parent, text);
     heading->setFrameStyle(QFrame::Panel | QFrame::Raised);
     heading->setAlignment(Qt::AlignCenter);
     heading->setMargin(2);

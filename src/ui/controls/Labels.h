@@ -6,8 +6,8 @@ class QLabel;
 class QWidget;
 
 // A label that shows its text as it is (never as rich text).
-QLabel* MakeLabel(QWidget* parent, const QString& text);
+QLabel* makeLabel(QWidget* parent, const QString& text);
 
 // A heading: the text centred on a raised panel, as above a grid's columns or a group of
 // controls.
-QLabel* MakeHeading(QWidget* parent, const QString& text);
+QLabel* makeHeading(QWidget* parent, const QString& text);

@@ -16,12 +16,12 @@ RadioGroup::RadioGroup(QWidget* parent, const QString& caption, const QStringLis
     }
 }
 
-int RadioGroup::ItemIndex() const
+int RadioGroup::checkedIndex() const
 {
     return group->checkedId();
 }
 
-void RadioGroup::SetItemIndex(int index)
+void RadioGroup::setCheckedIndex(int index)
 {
     if (QRadioButton* button = buttons.value(index))
         button->setChecked(true);

@@ -13,13 +13,13 @@ class RadioGroup : public QGroupBox
 public:
     RadioGroup(QWidget* parent, const QString& caption, const QStringList& items);
 
-    int Count() const { return buttons.size(); }
-    QRadioButton* Button(int index) const { return buttons.value(index); }
+    int count() const { return buttons.size(); }
+    QRadioButton* button(int index) const { return buttons.value(index); }
 
     // The position of the chosen item, or -1 when none is chosen.
-    int ItemIndex() const;
+    int checkedIndex() const;
     // Chooses the item at index; an index outside the items changes nothing.
-    void SetItemIndex(int index);
+    void setCheckedIndex(int index);
 
 private:
     QButtonGroup* group;

@@ -27,12 +27,12 @@ StatusBar::StatusBar(QWidget* parent, const QList<int>& widths, const QStringLis
     }
 }
 
-QString StatusBar::PanelText(int index) const
+QString StatusBar::panelText(int index) const
 {
     return panels.value(index) ? panels[index]->text() : QString();
 }
 
-void StatusBar::SetPanelText(int index, const QString& text)
+void StatusBar::setPanelText(int index, const QString& text)
 {
     if (QLabel* panel = panels.value(index))
         panel->setText(text);

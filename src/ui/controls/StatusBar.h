@@ -13,9 +13,9 @@ class StatusBar : public QWidget
 public:
     StatusBar(QWidget* parent, const QList<int>& widths, const QStringList& texts);
 
-    int PanelCount() const { return panels.size(); }
-    QString PanelText(int index) const;
-    void SetPanelText(int index, const QString& text);
+    int panelCount() const { return panels.size(); }
+    QString panelText(int index) const;
+    void setPanelText(int index, const QString& text);
 
 private:
     QList<QLabel*> panels;

@@ -15,13 +15,13 @@ namespace
 
 // A help window stays on a small laptop screen whole: its client area is at most this high,
 // which with a title bar comes to about 700 pixels.
-constexpr int MaxClientHeight = 660;
+constexpr int maxClientHeight = 660;
 // Room left on the screen for the window's frame and the desktop's panels.
-constexpr int ScreenAllowance = 48;
+constexpr int screenAllowance = 48;
 // The space between the rows of button pictures, so that the buttons do not touch.
-constexpr int RowGap = 4;
+constexpr int rowGap = 4;
 // How far an indented line, such as an example, is set in.
-constexpr int Indent = 24;
+constexpr int indent = 24;
 
 } // namespace
 
@@ -36,74 +36,75 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent)
     grid->setAlignment(Qt::AlignVCenter);
 }
 
-QLabel* HelpPanel::AddText(const QString& text, bool bold, int indent)
+QLabel* HelpPanel::addText(const QString& text, bool bold, int indent)
 {
-    QLabel* label = HelpWindow::MakeText(this, text, bold);
+    QLabel* label = HelpWindow::makeText(this, text, bold);
     label->setContentsMargins(indent, 0, 0, 0);
     grid->addWidget(label, rows++, 0, 1, 2);
     return label;
 }
 
-QLabel* HelpPanel::Line(const QString& text)
+QLabel* HelpPanel::addLine(const QString& text)
 {
-    return AddText(text, false, 0);
+    return addText(text, false, 0);
 }
 
-QLabel* HelpPanel::BoldLine(const QString& text)
+QLabel* HelpPanel::addBoldLine(const QString& text)
 {
-    return AddText(text, true, 0);
+    return addText(text, true, 0);
 }
 
-QLabel* HelpPanel::IndentedLine(const QString& text)
+QLabel* HelpPanel::addIndentedLine(const QString& text)
 {
-    return AddText(text, false, Indent);
+    return addText(text, false, indent);
 }
 
-BitBtn* HelpPanel::Button(const QString& caption, Glyph glyph, const QStringList& explanation)
+Button* HelpPanel::addButton(const QString& caption, ButtonIcon icon,
+                             const QStringList& explanation)
 {
-    auto* button = new BitBtn(this, caption, glyph);
+    auto* button = new Button(this, caption, icon);
     button->setFocusPolicy(Qt::NoFocus);
     // A click on the picture falls through to the page, as on any printed picture.
     button->setAttribute(Qt::WA_TransparentForMouseEvents);
     button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    Row(button, explanation);
+    addRow(button, explanation);
     return button;
 }
 
-QLabel* HelpPanel::QuestionLine(const QString& question)
+QLabel* HelpPanel::addQuestionLine(const QString& question)
 {
     if (rows > 0)
-        grid->setRowMinimumHeight(rows++, RowGap);
-    return AddText(question, false, 0);
+        grid->setRowMinimumHeight(rows++, rowGap);
+    return addText(question, false, 0);
 }
 
-QLabel* HelpPanel::QuestionRow(const QString& question, const QStringList& explanation)
+QLabel* HelpPanel::addQuestionRow(const QString& question, const QStringList& explanation)
 {
-    QLabel* label = HelpWindow::MakeText(this, question);
-    Row(label, explanation);
+    QLabel* label = HelpWindow::makeText(this, question);
+    addRow(label, explanation);
     return label;
 }
 
-void HelpPanel::Row(QWidget* left, const QStringList& explanation)
+void HelpPanel::addRow(QWidget* left, const QStringList& explanation)
 {
     if (rows > 0)
-        grid->setRowMinimumHeight(rows++, RowGap);
+        grid->setRowMinimumHeight(rows++, rowGap);
     auto* lines = new QVBoxLayout;
     lines->setSpacing(0);
     for (const QString& text : explanation)
-        lines->addWidget(HelpWindow::MakeText(this, text));
+        lines->addWidget(HelpWindow::makeText(this, text));
     grid->addWidget(left, rows, 0, Qt::AlignVCenter);
     grid->addLayout(lines, rows++, 1, Qt::AlignVCenter);
 }
 
-void HelpPanel::Drawing(QWidget* drawing)
+void HelpPanel::addDrawing(QWidget* drawing)
 {
     drawing->setParent(this);
     grid->addWidget(drawing, rows++, 0, 1, 2, Qt::AlignLeft);
 }
 
-HelpWindow::HelpWindow(Forms& forms, const QString& caption)
-    : FormBase(forms, caption, Border::CloseBox)
+HelpWindow::HelpWindow(WindowRegistry& windows, const QString& caption)
+    : Window(windows, caption, TitleBar::CloseButton)
 {
     body = new QWidget;
     bodyLayout = new QVBoxLayout(body);
@@ -116,17 +117,17 @@ HelpWindow::HelpWindow(Forms& forms, const QString& caption)
     page->setWidgetResizable(true);
     page->setWidget(body);
 
-    BitBtn1 = new BitBtn(this, QStringLiteral("OK"), Glyph::Ok);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
-    SetDefaultButton(BitBtn1);
-    SetCancelButton(BitBtn1);
+    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    setDefaultButton(okButton);
+    setCancelButton(okButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(page, 1);
-    layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+    layout->addWidget(okButton, 0, Qt::AlignHCenter);
 }
 
-QLabel* HelpWindow::MakeText(QWidget* parent, const QString& text, bool bold)
+QLabel* HelpWindow::makeText(QWidget* parent, const QString& text, bool bold)
 {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
@@ -139,9 +140,9 @@ QLabel* HelpWindow::MakeText(QWidget* parent, const QString& text, bool bold)
     return label;
 }
 
-QLabel* HelpWindow::AddBanner(const QString& text)
+QLabel* HelpWindow::addBanner(const QString& text)
 {
-    QLabel* label = MakeText(body, text, true);
+    QLabel* label = makeText(body, text, true);
     label->setFrameStyle(QFrame::Panel | QFrame::Raised);
     label->setAlignment(Qt::AlignCenter);
     label->setMargin(4);
@@ -150,7 +151,7 @@ QLabel* HelpWindow::AddBanner(const QString& text)
     return label;
 }
 
-HelpPanel* HelpWindow::AddPanel()
+HelpPanel* HelpWindow::addPanel()
 {
     auto* panel = new HelpPanel(body);
     bodyLayout->addWidget(panel);
@@ -158,32 +159,32 @@ HelpPanel* HelpWindow::AddPanel()
     return panel;
 }
 
-QLabel* HelpWindow::AddLine(const QString& text)
+QLabel* HelpWindow::addLine(const QString& text)
 {
     if (!pageLines) {
         pageLines = new QVBoxLayout;
         pageLines->setSpacing(1);
         bodyLayout->addLayout(pageLines);
     }
-    QLabel* label = MakeText(body, text);
+    QLabel* label = makeText(body, text);
     label->setContentsMargins(9, 0, 0, 0);
     pageLines->addWidget(label);
     return label;
 }
 
-void HelpWindow::AddDelAndEdit(HelpPanel& buttons)
+void HelpWindow::addDeleteAndEditButtons(HelpPanel& buttons)
 {
-    buttons.Button(QStringLiteral("  Del"), Glyph::Delete,
-                   {QStringLiteral("Pressing this button will delete the selected item from the "
-                                   "list. This button is only available if you've selected an "
-                                   "item.")});
-    buttons.Button(QStringLiteral("  Edit"), Glyph::Edit,
-                   {QStringLiteral("Pressing this button will edit the selected item from the "
-                                   "list. This button is only available if you've selected an "
-                                   "item.")});
+    buttons.addButton(QStringLiteral("  Del"), ButtonIcon::Delete,
+                      {QStringLiteral("Pressing this button will delete the selected item from the "
+                                      "list. This button is only available if you've selected an "
+                                      "item.")});
+    buttons.addButton(QStringLiteral("  Edit"), ButtonIcon::Edit,
+                      {QStringLiteral("Pressing this button will edit the selected item from the "
+                                      "list. This button is only available if you've selected an "
+                                      "item.")});
 }
 
-void HelpWindow::FinishPage(int width, int height)
+void HelpWindow::finishPage(int width, int height)
 {
     // Room to spare on the page makes each panel taller in proportion to its height, its lines
     // kept in the middle.
@@ -197,12 +198,12 @@ void HelpWindow::FinishPage(int width, int height)
     const QSize content = body->sizeHint();
     int naturalWidth = content.width() + margins.left() + margins.right();
     const int naturalHeight = content.height() + margins.top() + margins.bottom() +
-                              layout()->spacing() + BitBtn1->sizeHint().height();
+                              layout()->spacing() + okButton->sizeHint().height();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
-    const int maxHeight = qMin(MaxClientHeight, room.height() - ScreenAllowance);
-    const int maxWidth = room.width() - ScreenAllowance;
+    const int maxHeight = qMin(maxClientHeight, room.height() - screenAllowance);
+    const int maxWidth = room.width() - screenAllowance;
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, page);
 
     const int clientHeight = qMin(qMax(height, naturalHeight), maxHeight);
@@ -230,6 +231,6 @@ void HelpWindow::keyPressEvent(QKeyEvent* event)
         bar->triggerAction(QAbstractSlider::SliderToMaximum);
         return;
     default:
-        FormBase::keyPressEvent(event);
+        Window::keyPressEvent(event);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/FormBase.h"
-#include "ui/controls/Buttons.h"
+#include "ui/Window.h"
+#include "ui/controls/Button.h"
 
 #include <QFrame>
 #include <QStringList>
@@ -19,23 +19,23 @@ class HelpPanel : public QFrame
 public:
     explicit HelpPanel(QWidget* parent);
 
-    QLabel* Line(const QString& text);
-    QLabel* BoldLine(const QString& text);
+    QLabel* addLine(const QString& text);
+    QLabel* addBoldLine(const QString& text);
     // A line set in a little under the one before it.
-    QLabel* IndentedLine(const QString& text);
+    QLabel* addIndentedLine(const QString& text);
     // A picture of a window's button: same caption and picture, but it does nothing and takes
     // no focus. Its explanation stands to its right.
-    BitBtn* Button(const QString& caption, Glyph glyph, const QStringList& explanation);
+    Button* addButton(const QString& caption, ButtonIcon icon, const QStringList& explanation);
     // A copy of a window's question, alone on its line or with its explanation to its right.
-    QLabel* QuestionLine(const QString& question);
-    QLabel* QuestionRow(const QString& question, const QStringList& explanation);
+    QLabel* addQuestionLine(const QString& question);
+    QLabel* addQuestionRow(const QString& question, const QStringList& explanation);
     // Any copy of a control on the left, its explanation to its right.
-    void Row(QWidget* left, const QStringList& explanation);
+    void addRow(QWidget* left, const QStringList& explanation);
     // A drawing across the whole panel.
-    void Drawing(QWidget* drawing);
+    void addDrawing(QWidget* drawing);
 
 private:
-    QLabel* AddText(const QString& text, bool bold, int indent);
+    QLabel* addText(const QString& text, bool bold, int indent);
 
     QGridLayout* grid;
     int rows = 0;
@@ -44,29 +44,29 @@ private:
 // A fixed page of help on one window of the program, shown modally: bordered panels of text and
 // pictures of that window's buttons, and OK at the bottom centre to close it. A page taller than
 // the screen scrolls; OK stays in view below it.
-class HelpWindow : public FormBase
+class HelpWindow : public Window
 {
     Q_OBJECT
 public:
-    HelpWindow(Forms& forms, const QString& caption);
+    HelpWindow(WindowRegistry& windows, const QString& caption);
 
-    BitBtn* BitBtn1; // OK
+    Button* okButton; // OK
 
     // The label copy of a control's text, as the pages draw it: plain text, never wrapped.
-    static QLabel* MakeText(QWidget* parent, const QString& text, bool bold = false);
+    static QLabel* makeText(QWidget* parent, const QString& text, bool bold = false);
 
 protected:
     // The bold line in a border at the top of a wizard step's page.
-    QLabel* AddBanner(const QString& text);
-    HelpPanel* AddPanel();
+    QLabel* addBanner(const QString& text);
+    HelpPanel* addPanel();
     // A line on the page itself, outside the panels.
-    QLabel* AddLine(const QString& text);
+    QLabel* addLine(const QString& text);
     // Del and Edit work alike in every list of the wizard and are explained alike.
-    static void AddDelAndEdit(HelpPanel& buttons);
+    static void addDeleteAndEditButtons(HelpPanel& buttons);
 
     // Fixes the window at the page's client size, grown where the text needs more room and
     // kept within the screen, beyond which the page scrolls.
-    void FinishPage(int width, int height);
+    void finishPage(int width, int height);
 
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -2,14 +2,14 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
-#include "ui/catalogue/Availables.h"
-#include "ui/catalogue/Special_Abilities.h"
-#include "ui/catalogue/Specials.h"
-#include "ui/controls/Buttons.h"
-#include "ui/controls/Edit.h"
+#include "ui/catalogue/AbilityCostsDialog.h"
+#include "ui/catalogue/AbilityEditor.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
-#include "ui/controls/ListBox.h"
+#include "ui/controls/LineEdit.h"
 #include "ui/controls/RadioGroup.h"
+#include "ui/controls/SortedListWidget.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,24 +23,24 @@ class AbilityDialogsTest : public QObject
 
     // Opens the costing dialog on the first line of the current troop's abilities: checks what it
     // shows, types the cost and group where given and picks a scope item where given (-1: none).
-    static void Cost(TestWindows& app, ScriptedUser& user, const QString& shown,
+    static void cost(TestWindows& app, ScriptedUser& user, const QString& shown,
                      const QStringList& typed, int scope)
     {
-        user.WindowOf<TForm10>([=](TForm10& dialog) {
-            QCOMPARE(dialog.StringGrid1->Cell(1, 0) + u'|' + dialog.StringGrid1->Cell(2, 0) + u'|' +
-                         QString::number(dialog.RadioGroup1->ItemIndex()),
+        user.windowOf<AbilityCostsDialog>([=](AbilityCostsDialog& dialog) {
+            QCOMPARE(dialog.abilityGrid->cell(1, 0) + u'|' + dialog.abilityGrid->cell(2, 0) + u'|' +
+                         QString::number(dialog.scopeChoice->checkedIndex()),
                      shown);
-            QVERIFY(MakeActive(dialog));
+            QVERIFY(makeActive(dialog));
             for (int i = 0; i < typed.size(); ++i) {
                 if (i > 0)
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                TypeText(QApplication::focusWidget(), typed[i]);
+                typeText(QApplication::focusWidget(), typed[i]);
             }
             if (scope >= 0)
-                QTest::mouseClick(dialog.RadioGroup1->Button(scope), Qt::LeftButton);
+                QTest::mouseClick(dialog.scopeChoice->button(scope), Qt::LeftButton);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        EditAbilityCosts(app.store, app.forms, 0);
+        editAbilityCosts(app.store, app.windows, 0);
     }
 
 private slots:
@@ -65,41 +65,41 @@ private slots:
         QFETCH(QStringList, catalogue);
         TestWindows app;
         ScriptedUser user;
-        app.store.SpecialCatalogue->Add(QStringLiteral("Psychic,x"));
+        app.store.abilityCatalogue->add(QStringLiteral("Psychic,x"));
         const bool duplicate = catalogue.size() == 1;
-        user.WindowOf<TForm5>([](TForm5& picker) {
-            QTest::mouseClick(picker.BitBtn3, Qt::LeftButton);
-            picker.SetModalResult(mrOk);
+        user.windowOf<Picker>([](Picker& picker) {
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            picker.done(ModalResult::Ok);
         });
-        user.WindowOf<TForm9>([&](TForm9& editor) {
-            QVERIFY(MakeActive(editor));
-            QCOMPARE(QApplication::focusWidget(), editor.Edit1);
-            TypeText(editor.Edit1, QStringLiteral("x"));
-            QVERIFY(editor.BitBtn1->isEnabled());
-            QTest::keyClick(editor.Edit1, Qt::Key_Backspace);
-            QVERIFY(!editor.BitBtn1->isEnabled());
-            QTest::keyClick(editor.Edit1, Qt::Key_Return);
-            QCOMPARE(editor.ModalResult(), int(mrNone));
-            TypeText(editor.Edit1, name);
-            QTest::keyClick(editor.Edit1, Qt::Key_Tab);
-            TypeText(editor.Edit2, description);
-            QTest::keyClick(editor.Edit2, Qt::Key_Return);
+        user.windowOf<AbilityEditor>([&](AbilityEditor& editor) {
+            QVERIFY(makeActive(editor));
+            QCOMPARE(QApplication::focusWidget(), editor.nameEdit);
+            typeText(editor.nameEdit, QStringLiteral("x"));
+            QVERIFY(editor.okButton->isEnabled());
+            QTest::keyClick(editor.nameEdit, Qt::Key_Backspace);
+            QVERIFY(!editor.okButton->isEnabled());
+            QTest::keyClick(editor.nameEdit, Qt::Key_Return);
+            QCOMPARE(editor.result(), ModalResult::None);
+            typeText(editor.nameEdit, name);
+            QTest::keyClick(editor.nameEdit, Qt::Key_Tab);
+            typeText(editor.descriptionEdit, description);
+            QTest::keyClick(editor.descriptionEdit, Qt::Key_Return);
             if (duplicate) {
-                QCOMPARE(editor.ModalResult(), int(mrNone));
-                QCOMPARE(editor.Edit1->Text(), name);
+                QCOMPARE(editor.result(), ModalResult::None);
+                QCOMPARE(editor.nameEdit->text(), name);
                 QTest::keyClick(&editor, Qt::Key_Escape);
             }
         });
         if (duplicate)
-            user.Answer(mrOk);
-        ShowPicker(app, 2);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Messages(), duplicate ? QStringList{QStringLiteral(
+            user.answer(ModalResult::Ok);
+        showPicker(app, ListMode(2));
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(), duplicate ? QStringList{QStringLiteral(
                                                   "*** DUPLICATE SPECIAL ABILITY ***|Special "
                                                   "Ability already exists! Please choose another "
                                                   "name for it.")}
                                             : QStringList{});
-        QCOMPARE(Lines(app.store.SpecialCatalogue.get()), catalogue);
+        QCOMPARE(linesOf(app.store.abilityCatalogue.get()), catalogue);
     }
 
     // shown: cost|group|scope item as the dialog opens.
@@ -140,12 +140,12 @@ private slots:
         QFETCH(QString, stored);
         TestWindows app;
         ScriptedUser user;
-        app.store.Current().SpecialList = app.store.NewSortedList();
-        app.store.Current().SpecialList->Add(line);
-        app.forms.Form10->RadioGroup1->SetItemIndex(lastScope);
-        Cost(app, user, shown, typed, scope);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(Lines(app.store.Current().SpecialList.get()), QStringList{stored});
+        app.store.currentTroop().abilities = app.store.newSortedList();
+        app.store.currentTroop().abilities->add(line);
+        app.windows.abilityCostsDialog->scopeChoice->setCheckedIndex(lastScope);
+        cost(app, user, shown, typed, scope);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(linesOf(app.store.currentTroop().abilities.get()), QStringList{stored});
     }
 
     // No line at the index opens nothing; a rebuilt line that a sorted list refuses (equal to
@@ -167,17 +167,17 @@ private slots:
         QFETCH(QStringList, stored);
         TestWindows app;
         ScriptedUser user;
-        auto& list = app.store.Current().SpecialList;
-        list = sorted ? app.store.NewSortedList() : app.store.NewPlainList();
+        auto& list = app.store.currentTroop().abilities;
+        list = sorted ? app.store.newSortedList() : app.store.newPlainList();
         for (const QString& line : lines)
-            list->Add(line);
-        for (int index : {-1, list->Count()})
-            EditAbilityCosts(app.store, app.forms, index);
-        QVERIFY(user.Shown().isEmpty());
-        QCOMPARE(list->Lines(), lines);
-        Cost(app, user, QStringLiteral("0|1|0"), {}, -1);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(list->Lines(), stored);
+            list->add(line);
+        for (int index : {-1, list->count()})
+            editAbilityCosts(app.store, app.windows, index);
+        QVERIFY(user.shown().isEmpty());
+        QCOMPARE(list->lines(), lines);
+        cost(app, user, QStringLiteral("0|1|0"), {}, -1);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(list->lines(), stored);
     }
 
     // Both dialogs through the real modal path: the ability editor in edit mode, then the
@@ -185,37 +185,37 @@ private slots:
     void realModalEditAndCost()
     {
         TestWindows app;
-        app.store.SpecialCatalogue->Add(QStringLiteral("Jump,leap"));
-        app.store.ListMode = 2;
-        ListBox list(nullptr, app.store.Collation(), ListBox::Selection::Toggle);
-        list.Add(QStringLiteral("Jump"));
-        list.SetSelected(0, true);
+        app.store.abilityCatalogue->add(QStringLiteral("Jump,leap"));
+        app.store.listMode = ListMode::Abilities;
+        SortedListWidget list(nullptr, app.store.collation(), SortedListWidget::Selection::Toggle);
+        list.addSorted(QStringLiteral("Jump"));
+        list.setSelected(0, true);
         QString editorState;
         QTimer::singleShot(0, [&] {
-            auto* editor = qobject_cast<TForm9*>(QApplication::activeModalWidget());
+            auto* editor = qobject_cast<AbilityEditor*>(QApplication::activeModalWidget());
             QVERIFY(editor);
-            editorState = editor->Caption() + u'|' + editor->Panel1->text() + u'|' +
-                          editor->Edit1->Text() + u'|' + editor->Edit2->Text();
-            QVERIFY(editor->Edit1->isReadOnly());
-            QTest::mouseClick(editor->BitBtn1, Qt::LeftButton);
+            editorState = editor->windowTitle() + u'|' + editor->nameLabel->text() + u'|' +
+                          editor->nameEdit->text() + u'|' + editor->descriptionEdit->text();
+            QVERIFY(editor->nameEdit->isReadOnly());
+            QTest::mouseClick(editor->okButton, Qt::LeftButton);
         });
-        EditSelectedItem(app.store, app.forms, list);
+        editSelectedItem(app.store, app.windows, list);
         QCOMPARE(editorState, QStringLiteral("Edit Special Ability|Special Ability|Jump|leap"));
-        QCOMPARE(Lines(app.store.SpecialCatalogue.get()), QStringList{"Jump,leap"});
-        QVERIFY(!app.forms.Form9->BitBtn1->isEnabled());
+        QCOMPARE(linesOf(app.store.abilityCatalogue.get()), QStringList{"Jump,leap"});
+        QVERIFY(!app.windows.abilityEditor->okButton->isEnabled());
 
-        app.store.Current().SpecialList = app.store.NewSortedList();
-        app.store.Current().SpecialList->Add(QStringLiteral(",Jump"));
+        app.store.currentTroop().abilities = app.store.newSortedList();
+        app.store.currentTroop().abilities->add(QStringLiteral(",Jump"));
         QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<TForm10*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<AbilityCostsDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            QCOMPARE(dialog->Caption(), QStringLiteral("Edit Special Ability"));
-            QCOMPARE(dialog->StringGrid1->Cell(0, 0), QStringLiteral("Jump"));
-            dialog->StringGrid1->SetCell(1, 0, QStringLiteral("12"));
-            QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Edit Special Ability"));
+            QCOMPARE(dialog->abilityGrid->cell(0, 0), QStringLiteral("Jump"));
+            dialog->abilityGrid->setCell(1, 0, QStringLiteral("12"));
+            QTest::mouseClick(dialog->okButton, Qt::LeftButton);
         });
-        EditAbilityCosts(app.store, app.forms, 0);
-        QCOMPARE(Lines(app.store.Current().SpecialList.get()), QStringList{"1,Jump,12"});
+        editAbilityCosts(app.store, app.windows, 0);
+        QCOMPARE(linesOf(app.store.currentTroop().abilities.get()), QStringList{"1,Jump,12"});
     }
 };
 

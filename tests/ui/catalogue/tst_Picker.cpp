@@ -2,13 +2,13 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
-#include "ui/catalogue/Availables.h"
-#include "ui/catalogue/New_item.h"
-#include "ui/catalogue/Specials.h"
-#include "ui/controls/Buttons.h"
-#include "ui/controls/Edit.h"
+#include "ui/catalogue/AbilityEditor.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/catalogue/WeaponEditor.h"
+#include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
-#include "ui/controls/ListBox.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/controls/SortedListWidget.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,12 +18,12 @@
 namespace
 {
 
-void Fill(TestWindows& app)
+void fill(TestWindows& app)
 {
     for (const char* entry : {"Rifle,24,3,5,Rapid,", "axe,,4,,Melee,"})
-        app.store.WeaponCatalogue->Add(QString::fromLatin1(entry));
+        app.store.weaponCatalogue->add(QString::fromLatin1(entry));
     for (const char* entry : {"Wargear: Jump pack,moves far", "Psychic,mind"})
-        app.store.SpecialCatalogue->Add(QString::fromLatin1(entry));
+        app.store.abilityCatalogue->add(QString::fromLatin1(entry));
 }
 
 } // namespace
@@ -51,15 +51,15 @@ private slots:
         QFETCH(QStringList, items);
         TestWindows app;
         ScriptedUser user;
-        Fill(app);
-        user.WindowOf<TForm5>([&](TForm5& picker) {
-            QCOMPARE(picker.Caption(), caption);
-            QCOMPARE(ListItems(*picker.ListBox1), items);
-            QVERIFY(!picker.BitBtn4->isEnabled());
+        fill(app);
+        user.windowOf<Picker>([&](Picker& picker) {
+            QCOMPARE(picker.windowTitle(), caption);
+            QCOMPARE(listItems(*picker.itemList), items);
+            QVERIFY(!picker.editButton->isEnabled());
             QTest::keyClick(&picker, Qt::Key_Escape);
         });
-        QCOMPARE(ShowPicker(app, listMode), int(mrCancel));
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
+        QCOMPARE(showPicker(app, ListMode(listMode)), ModalResult::Cancel);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
     }
 
     // New puts the item into its catalogue and at its sorted place in the list, unselected,
@@ -83,32 +83,32 @@ private slots:
         QFETCH(QStringList, catalogue);
         TestWindows app;
         ScriptedUser user;
-        Fill(app);
-        user.WindowOf<TForm5>([&](TForm5& picker) {
-            QVERIFY(MakeActive(picker));
-            ClickItem(*picker.ListBox1, 1);
-            QTest::mouseClick(picker.BitBtn3, Qt::LeftButton);
-            QCOMPARE(ListItems(*picker.ListBox1), items);
-            QTest::mouseClick(picker.BitBtn2, Qt::LeftButton);
+        fill(app);
+        user.windowOf<Picker>([&](Picker& picker) {
+            QVERIFY(makeActive(picker));
+            clickItem(*picker.itemList, 1);
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            QCOMPARE(listItems(*picker.itemList), items);
+            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
         });
         if (listMode == 2) {
-            user.WindowOf<TForm9>([](TForm9& editor) {
-                QCOMPARE(editor.Caption(), QStringLiteral("Add Special Ability"));
-                QCOMPARE(editor.Panel1->text(), QStringLiteral("New Special Ability"));
-                QVERIFY(!editor.BitBtn1->isEnabled());
-                TypeText(editor.Edit1, QStringLiteral("Bolter"));
-                QTest::keyClick(editor.Edit1, Qt::Key_Return);
+            user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
+                QCOMPARE(editor.windowTitle(), QStringLiteral("Add Special Ability"));
+                QCOMPARE(editor.nameLabel->text(), QStringLiteral("New Special Ability"));
+                QVERIFY(!editor.okButton->isEnabled());
+                typeText(editor.nameEdit, QStringLiteral("Bolter"));
+                QTest::keyClick(editor.nameEdit, Qt::Key_Return);
             });
         } else {
-            user.WindowOf<TForm6>([](TForm6& editor) {
-                TypeText(editor.Edit1, QStringLiteral("Bolter"));
-                QTest::keyClick(editor.Edit1, Qt::Key_Return);
+            user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+                typeText(editor.nameEdit, QStringLiteral("Bolter"));
+                QTest::keyClick(editor.nameEdit, Qt::Key_Return);
             });
         }
-        QCOMPARE(ShowPicker(app, listMode), int(mrCancel));
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(Lines(listMode == 2 ? app.store.SpecialCatalogue.get()
-                                     : app.store.WeaponCatalogue.get()),
+        QCOMPARE(showPicker(app, ListMode(listMode)), ModalResult::Cancel);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(linesOf(listMode == 2 ? app.store.abilityCatalogue.get()
+                                       : app.store.weaponCatalogue.get()),
                  catalogue);
     }
 
@@ -140,46 +140,46 @@ private slots:
         QFETCH(QStringList, catalogue);
         TestWindows app;
         ScriptedUser user;
-        Fill(app);
-        app.forms.Form6->StringGrid1->SetCell(0, 0, QStringLiteral("last"));
-        user.WindowOf<TForm5>([&](TForm5& picker) {
-            QVERIFY(MakeActive(picker));
+        fill(app);
+        app.windows.weaponEditor->detailsGrid->setCell(0, 0, QStringLiteral("last"));
+        user.windowOf<Picker>([&](Picker& picker) {
+            QVERIFY(makeActive(picker));
             if (!listed.isEmpty())
-                picker.ListBox1->Add(listed);
-            ClickItem(*picker.ListBox1, 1);
-            ClickItem(*picker.ListBox1, 0);
-            QTest::mouseClick(picker.BitBtn4, Qt::LeftButton);
-            picker.SetModalResult(mrOk);
+                picker.itemList->addSorted(listed);
+            clickItem(*picker.itemList, 1);
+            clickItem(*picker.itemList, 0);
+            QTest::mouseClick(picker.editButton, Qt::LeftButton);
+            picker.done(ModalResult::Ok);
         });
         if (listMode == 2 && !opens.isEmpty()) {
-            user.WindowOf<TForm9>([](TForm9& editor) {
-                QCOMPARE(editor.Panel1->text(), QStringLiteral("Special Ability"));
-                QVERIFY(editor.Edit1->isReadOnly());
-                QVERIFY(editor.BitBtn1->isEnabled());
-                QVERIFY(MakeActive(editor));
-                QCOMPARE(QApplication::focusWidget(), editor.Edit2);
-                editor.Edit2->end(false);
-                TypeText(editor.Edit2, QStringLiteral(",changed"));
-                QTest::keyClick(editor.Edit2, Qt::Key_Return);
+            user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
+                QCOMPARE(editor.nameLabel->text(), QStringLiteral("Special Ability"));
+                QVERIFY(editor.nameEdit->isReadOnly());
+                QVERIFY(editor.okButton->isEnabled());
+                QVERIFY(makeActive(editor));
+                QCOMPARE(QApplication::focusWidget(), editor.descriptionEdit);
+                editor.descriptionEdit->end(false);
+                typeText(editor.descriptionEdit, QStringLiteral(",changed"));
+                QTest::keyClick(editor.descriptionEdit, Qt::Key_Return);
             });
         } else if (!opens.isEmpty()) {
-            user.WindowOf<TForm6>([&](TForm6& editor) {
-                QVERIFY(editor.Edit1->isReadOnly());
-                QCOMPARE(editor.Edit1->Text(), listed);
-                QTest::mouseClick(editor.BitBtn1, Qt::LeftButton);
+            user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
+                QVERIFY(editor.nameEdit->isReadOnly());
+                QCOMPARE(editor.nameEdit->text(), listed);
+                QTest::mouseClick(editor.okButton, Qt::LeftButton);
             });
         }
-        ShowPicker(app, listMode);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Shown().size(), opens.isEmpty() ? 1 : 2);
+        showPicker(app, ListMode(listMode));
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.shown().size(), opens.isEmpty() ? 1 : 2);
         if (!opens.isEmpty())
-            QCOMPARE(user.Shown().last().caption, opens);
-        QCOMPARE(Lines(listMode == 2 ? app.store.SpecialCatalogue.get()
-                                     : app.store.WeaponCatalogue.get()),
+            QCOMPARE(user.shown().last().caption, opens);
+        QCOMPARE(linesOf(listMode == 2 ? app.store.abilityCatalogue.get()
+                                       : app.store.weaponCatalogue.get()),
                  catalogue);
-        QVERIFY(!app.store.EditingItem);
-        QVERIFY(!app.forms.Form6->Edit1->isReadOnly());
-        QVERIFY(!app.forms.Form9->Edit1->isReadOnly());
+        QVERIFY(!app.store.editingEntry);
+        QVERIFY(!app.windows.weaponEditor->nameEdit->isReadOnly());
+        QVERIFY(!app.windows.abilityEditor->nameEdit->isReadOnly());
     }
 
     // A list item whose entry cannot be found, or no item selected, never touches a catalogue
@@ -189,39 +189,39 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         for (const char* entry : {"jump,fly", "Jump,leap"})
-            app.store.SpecialCatalogue->Add(QString::fromLatin1(entry));
-        app.store.ListMode = 2;
-        ListBox list(nullptr, app.store.Collation());
-        list.Add(QStringLiteral("Jump"));
-        EditSelectedItem(app.store, app.forms, list);
-        QVERIFY(user.Shown().isEmpty());
-        QVERIFY(!app.store.KeepItemFields);
+            app.store.abilityCatalogue->add(QString::fromLatin1(entry));
+        app.store.listMode = ListMode::Abilities;
+        SortedListWidget list(nullptr, app.store.collation());
+        list.addSorted(QStringLiteral("Jump"));
+        editSelectedItem(app.store, app.windows, list);
+        QVERIFY(user.shown().isEmpty());
+        QVERIFY(!app.store.keepEntryFields);
 
-        list.SetItemIndex(0);
-        user.WindowOf<TForm9>([](TForm9& editor) {
-            editor.Edit2->SetText(QStringLiteral("fly"));
-            QTest::mouseClick(editor.BitBtn1, Qt::LeftButton);
+        list.selectOnly(0);
+        user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
+            editor.descriptionEdit->setText(QStringLiteral("fly"));
+            QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
-        EditSelectedItem(app.store, app.forms, list);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(Lines(app.store.SpecialCatalogue.get()), (QStringList{"jump,fly", "Jump,leap"}));
+        editSelectedItem(app.store, app.windows, list);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(linesOf(app.store.abilityCatalogue.get()), (QStringList{"jump,fly", "Jump,leap"}));
     }
 
     void emptyCatalogueAndHelp()
     {
         TestWindows app;
         ScriptedUser user;
-        user.WindowOf<TForm5>([](TForm5& picker) {
-            QCOMPARE(picker.ListBox1->Count(), 0);
-            QTest::mouseClick(picker.ListBox1->viewport(), Qt::LeftButton);
-            QVERIFY(!picker.BitBtn4->isEnabled());
-            QTest::mouseClick(picker.BitBtn6, Qt::LeftButton);
-            QTest::mouseClick(picker.BitBtn1, Qt::LeftButton);
+        user.windowOf<Picker>([](Picker& picker) {
+            QCOMPARE(picker.itemList->count(), 0);
+            QTest::mouseClick(picker.itemList->viewport(), Qt::LeftButton);
+            QVERIFY(!picker.editButton->isEnabled());
+            QTest::mouseClick(picker.helpButton, Qt::LeftButton);
+            QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
-        user.Answer(mrOk);
-        QCOMPARE(ShowPicker(app, 0), int(mrOk));
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Messages(),
+        user.answer(ModalResult::Ok);
+        QCOMPARE(showPicker(app, ListMode(0)), ModalResult::Ok);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(),
                  QStringList{QStringLiteral(
                      "Help on Available Weapons and Special Abilities|The list displays the "
                      "available weapons/abilities. Choose one or more from the list and click the "
@@ -236,26 +236,27 @@ private slots:
     void realModalNewThenOk()
     {
         TestWindows app;
-        Fill(app);
+        fill(app);
         bool editorSeen = false;
         QTimer::singleShot(0, [&] {
-            auto* picker = qobject_cast<TForm5*>(QApplication::activeModalWidget());
+            auto* picker = qobject_cast<Picker*>(QApplication::activeModalWidget());
             QVERIFY(picker);
             QTimer::singleShot(0, [&] {
-                auto* editor = qobject_cast<TForm6*>(QApplication::activeModalWidget());
+                auto* editor = qobject_cast<WeaponEditor*>(QApplication::activeModalWidget());
                 QVERIFY(editor);
                 editorSeen = true;
-                TypeText(editor->Edit1, QStringLiteral("Bolter"));
-                QTest::mouseClick(editor->BitBtn1, Qt::LeftButton);
+                typeText(editor->nameEdit, QStringLiteral("Bolter"));
+                QTest::mouseClick(editor->okButton, Qt::LeftButton);
             });
-            QTest::mouseClick(picker->BitBtn3, Qt::LeftButton);
-            ClickItem(*picker->ListBox1, 1);
-            QTest::mouseClick(picker->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(picker->newButton, Qt::LeftButton);
+            clickItem(*picker->itemList, 1);
+            QTest::mouseClick(picker->okButton, Qt::LeftButton);
         });
-        QCOMPARE(ShowPicker(app, 0), int(mrOk));
+        QCOMPARE(showPicker(app, ListMode(0)), ModalResult::Ok);
         QVERIFY(editorSeen);
-        QCOMPARE(ListItems(*app.forms.Form5->ListBox1), (QStringList{"axe", "*Bolter", "Rifle"}));
-        QCOMPARE(app.store.WeaponCatalogue->Count(), 3);
+        QCOMPARE(listItems(*app.windows.picker->itemList),
+                 (QStringList{"axe", "*Bolter", "Rifle"}));
+        QCOMPARE(app.store.weaponCatalogue->count(), 3);
     }
 };
 

@@ -2,12 +2,12 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
-#include "ui/catalogue/Availables.h"
-#include "ui/catalogue/New_item.h"
-#include "ui/controls/Buttons.h"
-#include "ui/controls/Edit.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/catalogue/WeaponEditor.h"
+#include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
-#include "ui/controls/ListBox.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/controls/SortedListWidget.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,19 +16,19 @@
 namespace
 {
 
-const QString Duplicate = QStringLiteral(
+const QString duplicate = QStringLiteral(
     "*** DUPLICATE NAME ***|Duplicate weapon/special name! Please choose another name");
 
 // Types the name, then each cell after a Tab.
-void TypeWeapon(TForm6& editor, const QString& name, const QStringList& cells)
+void typeWeapon(WeaponEditor& editor, const QString& name, const QStringList& cells)
 {
     if (!cells.isEmpty())
-        QVERIFY(MakeActive(editor));
-    editor.Edit1->setFocus();
-    TypeText(editor.Edit1, name);
+        QVERIFY(makeActive(editor));
+    editor.nameEdit->setFocus();
+    typeText(editor.nameEdit, name);
     for (const QString& cell : cells) {
         QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
-        TypeText(editor.focusWidget(), cell);
+        typeText(editor.focusWidget(), cell);
     }
 }
 
@@ -66,26 +66,26 @@ private slots:
         QFETCH(QString, entry);
         TestWindows app;
         ScriptedUser user;
-        user.WindowOf<TForm5>([](TForm5& picker) {
-            QTest::mouseClick(picker.BitBtn3, Qt::LeftButton);
-            picker.SetModalResult(mrCancel);
+        user.windowOf<Picker>([](Picker& picker) {
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            picker.done(ModalResult::Cancel);
         });
-        user.WindowOf<TForm6>([&](TForm6& editor) {
-            QCOMPARE(editor.Caption(), QStringLiteral("New Standard Weapon"));
-            QCOMPARE(editor.Panel1->text(), QStringLiteral("Standard Weapon name"));
-            QVERIFY(!editor.Edit1->isReadOnly());
+        user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
+            QCOMPARE(editor.windowTitle(), QStringLiteral("New Standard Weapon"));
+            QCOMPARE(editor.nameLabel->text(), QStringLiteral("Standard Weapon name"));
+            QVERIFY(!editor.nameEdit->isReadOnly());
             if (active)
-                QVERIFY(MakeActive(editor));
-            TypeWeapon(editor, name, cells);
+                QVERIFY(makeActive(editor));
+            typeWeapon(editor, name, cells);
             if (enter)
                 QTest::keyClick(editor.focusWidget(), Qt::Key_Return);
             else
-                QTest::mouseClick(editor.BitBtn1, Qt::LeftButton);
+                QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
-        ShowPicker(app, 0);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(Lines(app.store.WeaponCatalogue.get()), QStringList{entry});
-        QCOMPARE(app.forms.Form5->ListBox1->Item(0), entry.section(u',', 0, 0));
+        showPicker(app, ListMode(0));
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(linesOf(app.store.weaponCatalogue.get()), QStringList{entry});
+        QCOMPARE(app.windows.picker->itemList->itemText(0), entry.section(u',', 0, 0));
     }
 
     // An exact duplicate is refused and the dialog stays as it was; another case is another name,
@@ -114,27 +114,27 @@ private slots:
         QFETCH(QStringList, items);
         TestWindows app;
         ScriptedUser user;
-        app.store.WeaponCatalogue->Add(QStringLiteral("Lance,,,,,"));
-        user.WindowOf<TForm5>([](TForm5& picker) {
-            QTest::mouseClick(picker.BitBtn3, Qt::LeftButton);
-            picker.SetModalResult(mrOk);
+        app.store.weaponCatalogue->add(QStringLiteral("Lance,,,,,"));
+        user.windowOf<Picker>([](Picker& picker) {
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            picker.done(ModalResult::Ok);
         });
-        user.WindowOf<TForm6>([&](TForm6& editor) {
-            TypeWeapon(editor, name, {range});
-            QTest::mouseClick(editor.BitBtn1, Qt::LeftButton);
+        user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
+            typeWeapon(editor, name, {range});
+            QTest::mouseClick(editor.okButton, Qt::LeftButton);
             if (refused) {
-                QCOMPARE(editor.ModalResult(), int(mrNone));
-                QCOMPARE(editor.Entry(), name + u',' + range + QStringLiteral(",,,,"));
+                QCOMPARE(editor.result(), ModalResult::None);
+                QCOMPARE(editor.entry(), name + u',' + range + QStringLiteral(",,,,"));
                 QTest::keyClick(&editor, Qt::Key_Escape);
             }
         });
         if (refused)
-            user.Answer(mrOk);
-        ShowPicker(app, 0);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Messages(), refused ? QStringList{Duplicate} : QStringList{});
-        QCOMPARE(ListItems(*app.forms.Form5->ListBox1), items);
-        QCOMPARE(app.store.WeaponCatalogue->Count(), items.size());
+            user.answer(ModalResult::Ok);
+        showPicker(app, ListMode(0));
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(), refused ? QStringList{duplicate} : QStringList{});
+        QCOMPARE(listItems(*app.windows.picker->itemList), items);
+        QCOMPARE(app.store.weaponCatalogue->count(), items.size());
     }
 
     // The first weapon without a name is taken, the second refused; Cancel keeps the catalogue,
@@ -144,29 +144,29 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         const auto newWeapon = [&](const QString& name, bool cancel) {
-            user.WindowOf<TForm5>([](TForm5& picker) {
-                QTest::mouseClick(picker.BitBtn3, Qt::LeftButton);
-                picker.SetModalResult(mrOk);
+            user.windowOf<Picker>([](Picker& picker) {
+                QTest::mouseClick(picker.newButton, Qt::LeftButton);
+                picker.done(ModalResult::Ok);
             });
-            user.WindowOf<TForm6>([name, cancel](TForm6& editor) {
-                QCOMPARE(editor.Edit1->Text(), QString());
-                QCOMPARE(editor.StringGrid1->Cell(4, 0), QString());
-                TypeWeapon(editor, name, {"", "", "", "", "typed"});
-                QTest::mouseClick(cancel ? editor.BitBtn2 : editor.BitBtn1, Qt::LeftButton);
-                if (editor.ModalResult() == mrNone)
-                    QTest::mouseClick(editor.BitBtn2, Qt::LeftButton);
+            user.windowOf<WeaponEditor>([name, cancel](WeaponEditor& editor) {
+                QCOMPARE(editor.nameEdit->text(), QString());
+                QCOMPARE(editor.detailsGrid->cell(4, 0), QString());
+                typeWeapon(editor, name, {"", "", "", "", "typed"});
+                QTest::mouseClick(cancel ? editor.cancelButton : editor.okButton, Qt::LeftButton);
+                if (editor.result() == ModalResult::None)
+                    QTest::mouseClick(editor.cancelButton, Qt::LeftButton);
             });
         };
         newWeapon(QString(), false);
         newWeapon(QString(), false);
-        user.Answer(mrOk);
+        user.answer(ModalResult::Ok);
         newWeapon(QStringLiteral("Bolter"), true);
         for (int i = 0; i < 3; ++i)
-            ShowPicker(app, 0);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Messages(), QStringList{Duplicate});
-        QCOMPARE(Lines(app.store.WeaponCatalogue.get()), QStringList{",,,,,typed"});
-        QCOMPARE(app.forms.Form6->Edit1->Text(), QStringLiteral("Bolter"));
+            showPicker(app, ListMode(0));
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(), QStringList{duplicate});
+        QCOMPARE(linesOf(app.store.weaponCatalogue.get()), QStringList{",,,,,typed"});
+        QCOMPARE(app.windows.weaponEditor->nameEdit->text(), QStringLiteral("Bolter"));
     }
 
     // Editing shows the entry, keeps the name and replaces only that entry, with no duplicate
@@ -178,35 +178,35 @@ private slots:
         ScriptedUser user;
         for (const char* entry :
              {"Las,24,3,5,Rapid,x", "Las cannon,48,9,2,Heavy 1,", "lance,1,,,,"})
-            app.store.WeaponCatalogue->Add(QString::fromLatin1(entry));
-        user.WindowOf<TForm5>([](TForm5& picker) {
-            QVERIFY(MakeActive(picker));
-            ClickItem(*picker.ListBox1, 2);
-            ClickItem(*picker.ListBox1, 1);
-            QVERIFY(picker.BitBtn4->isEnabled());
-            QTest::mouseClick(picker.BitBtn4, Qt::LeftButton);
-            QVERIFY(!picker.BitBtn4->isEnabled());
-            picker.SetModalResult(mrOk);
+            app.store.weaponCatalogue->add(QString::fromLatin1(entry));
+        user.windowOf<Picker>([](Picker& picker) {
+            QVERIFY(makeActive(picker));
+            clickItem(*picker.itemList, 2);
+            clickItem(*picker.itemList, 1);
+            QVERIFY(picker.editButton->isEnabled());
+            QTest::mouseClick(picker.editButton, Qt::LeftButton);
+            QVERIFY(!picker.editButton->isEnabled());
+            picker.done(ModalResult::Ok);
         });
-        user.WindowOf<TForm6>([](TForm6& editor) {
-            QCOMPARE(editor.Caption(), QStringLiteral("Edit Standard Weapon"));
-            QCOMPARE(editor.Panel1->text(), QStringLiteral("Standard Weapon name"));
-            QCOMPARE(editor.Edit1->Text(), QStringLiteral("Las"));
-            QVERIFY(editor.Edit1->isReadOnly());
-            QCOMPARE(editor.Entry(), QStringLiteral("Las,24,3,5,Rapid,x"));
-            QVERIFY(MakeActive(editor));
-            QCOMPARE(QApplication::focusWidget(), editor.StringGrid1->Editor());
-            QCOMPARE(editor.StringGrid1->Col(), 0);
-            TypeText(editor.StringGrid1->Editor(), QStringLiteral("30"));
-            QTest::keyClick(editor.StringGrid1->Editor(), Qt::Key_Return);
+        user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+            QCOMPARE(editor.windowTitle(), QStringLiteral("Edit Standard Weapon"));
+            QCOMPARE(editor.nameLabel->text(), QStringLiteral("Standard Weapon name"));
+            QCOMPARE(editor.nameEdit->text(), QStringLiteral("Las"));
+            QVERIFY(editor.nameEdit->isReadOnly());
+            QCOMPARE(editor.entry(), QStringLiteral("Las,24,3,5,Rapid,x"));
+            QVERIFY(makeActive(editor));
+            QCOMPARE(QApplication::focusWidget(), editor.detailsGrid->cellEditor());
+            QCOMPARE(editor.detailsGrid->currentColumn(), 0);
+            typeText(editor.detailsGrid->cellEditor(), QStringLiteral("30"));
+            QTest::keyClick(editor.detailsGrid->cellEditor(), Qt::Key_Return);
         });
-        ShowPicker(app, 0);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(Lines(app.store.WeaponCatalogue.get()),
+        showPicker(app, ListMode(0));
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(linesOf(app.store.weaponCatalogue.get()),
                  (QStringList{"lance,1,,,,", "Las cannon,48,9,2,Heavy 1,", "Las,30,3,5,Rapid,x"}));
-        QVERIFY(!app.forms.Form6->Edit1->isReadOnly());
-        QVERIFY(!app.store.EditingItem);
-        QVERIFY(app.store.KeepItemFields);
+        QVERIFY(!app.windows.weaponEditor->nameEdit->isReadOnly());
+        QVERIFY(!app.store.editingEntry);
+        QVERIFY(app.store.keepEntryFields);
     }
 };
 

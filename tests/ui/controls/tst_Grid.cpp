@@ -10,16 +10,16 @@ struct GridWindow {
     explicit GridWindow(int cols, int rows, int fixed = 0)
     {
         before = new QLineEdit(&window);
-        grid = new StringGrid(&window, cols, rows);
-        grid->SetFixedCols(fixed);
+        grid = new Grid(&window, cols, rows);
+        grid->setFixedColumns(fixed);
         after = new QLineEdit(&window);
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(before);
         layout->addWidget(grid);
         layout->addWidget(after);
-        QObject::connect(grid, &StringGrid::Exit, [this] {
+        QObject::connect(grid, &Grid::exited, [this] {
             ++exits;
-            textsAtExit << grid->Cell(grid->Col(), grid->Row());
+            textsAtExit << grid->cell(grid->currentColumn(), grid->currentRow());
         });
         window.show();
         window.activateWindow();
@@ -27,21 +27,21 @@ struct GridWindow {
     }
 
     // Where the focus is: "c,r" for a cell of the grid, or the control's name.
-    QString FocusAt() const
+    QString focusAt() const
     {
         QWidget* focus = QApplication::focusWidget();
         if (focus == before)
             return QStringLiteral("before");
         if (focus == after)
             return QStringLiteral("after");
-        if (focus == grid->Editor() || focus == grid)
-            return QStringLiteral("%1,%2").arg(grid->Col()).arg(grid->Row());
+        if (focus == grid->cellEditor() || focus == grid)
+            return QStringLiteral("%1,%2").arg(grid->currentColumn()).arg(grid->currentRow());
         return QStringLiteral("elsewhere");
     }
 
     QWidget window;
     QLineEdit* before;
-    StringGrid* grid;
+    Grid* grid;
     QLineEdit* after;
     int exits = 0;
     QStringList textsAtExit;
@@ -72,10 +72,10 @@ private slots:
         QFETCH(QString, leave);
         QFETCH(QString, focusAfter);
         GridWindow w(2, 1);
-        w.grid->SetCell(startCol, 0, QStringLiteral("old"));
-        w.grid->SetCol(startCol);
+        w.grid->setCell(startCol, 0, QStringLiteral("old"));
+        w.grid->setCurrentColumn(startCol);
         w.grid->setFocus();
-        QCOMPARE(w.FocusAt(), QStringLiteral("%1,0").arg(startCol));
+        QCOMPARE(w.focusAt(), QStringLiteral("%1,0").arg(startCol));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ab,c"));
         QCOMPARE(w.exits, 0);
         if (leave == QLatin1String("click"))
@@ -86,13 +86,13 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         else
             w.before->setFocus(Qt::OtherFocusReason);
-        QCOMPARE(w.FocusAt(), focusAfter);
+        QCOMPARE(w.focusAt(), focusAfter);
         QCOMPARE(w.exits, 1);
         QCOMPARE(w.textsAtExit, QStringList{QStringLiteral("Ab,c")});
-        QCOMPARE(w.grid->Cell(startCol, 0), QStringLiteral("Ab,c"));
+        QCOMPARE(w.grid->cell(startCol, 0), QStringLiteral("Ab,c"));
         // What a handler writes back into the current cell is what its editor then shows.
-        w.grid->SetCell(startCol, 0, QStringLiteral("Ab;c"));
-        QCOMPARE(w.grid->Editor()->text(), QStringLiteral("Ab;c"));
+        w.grid->setCell(startCol, 0, QStringLiteral("Ab;c"));
+        QCOMPARE(w.grid->cellEditor()->text(), QStringLiteral("Ab;c"));
     }
 
     void tabVisitsEditableCells_data()
@@ -121,14 +121,14 @@ private slots:
         GridWindow w(cols, 2, fixed);
         w.grid->setFocus();
         const QStringList startCell = start.split(u',');
-        w.grid->SetRow(startCell[1].toInt());
-        w.grid->SetCol(startCell[0].toInt());
-        QCOMPARE(w.FocusAt(), start);
+        w.grid->setCurrentRow(startCell[1].toInt());
+        w.grid->setCurrentColumn(startCell[0].toInt());
+        QCOMPARE(w.focusAt(), start);
         QStringList visited;
         for (int i = 0; i < visits.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
                             forward ? Qt::NoModifier : Qt::ShiftModifier);
-            visited << w.FocusAt();
+            visited << w.focusAt();
             QCOMPARE(w.exits, i == visits.size() - 1 ? 1 : 0);
         }
         QCOMPARE(visited, visits);
@@ -137,17 +137,17 @@ private slots:
     void fixedColumnsAreNeverEdited()
     {
         GridWindow w(2, 2, 1);
-        w.grid->SetCell(0, 1, QStringLiteral("Lance"));
+        w.grid->setCell(0, 1, QStringLiteral("Lance"));
         w.grid->setFocus();
         const QRect fixedCell = w.grid->visualItemRect(w.grid->item(1, 0));
         QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {}, fixedCell.center());
-        QCOMPARE(w.FocusAt(), QStringLiteral("1,1"));
+        QCOMPARE(w.focusAt(), QStringLiteral("1,1"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
-        QCOMPARE(w.grid->Cell(0, 1), QStringLiteral("Lance"));
-        QCOMPARE(w.grid->Cell(1, 1), QStringLiteral("7"));
-        w.grid->SetCol(0);
-        QCOMPARE(w.grid->Col(), 1);
-        QCOMPARE(w.grid->Editor()->geometry(), w.grid->visualRect(w.grid->currentIndex()));
+        QCOMPARE(w.grid->cell(0, 1), QStringLiteral("Lance"));
+        QCOMPARE(w.grid->cell(1, 1), QStringLiteral("7"));
+        w.grid->setCurrentColumn(0);
+        QCOMPARE(w.grid->currentColumn(), 1);
+        QCOMPARE(w.grid->cellEditor()->geometry(), w.grid->visualRect(w.grid->currentIndex()));
     }
 
     void cellsOutsideTheGridAreEmpty_data()
@@ -165,30 +165,30 @@ private slots:
         QFETCH(int, col);
         QFETCH(int, row);
         GridWindow w(2, 1);
-        w.grid->SetCell(0, 0, QStringLiteral("a"));
-        w.grid->SetCell(1, 0, QStringLiteral("b"));
-        w.grid->SetCell(col, row, QStringLiteral("x"));
-        QCOMPARE(w.grid->Cell(col, row), QString());
-        QCOMPARE(w.grid->Cell(0, 0) + w.grid->Cell(1, 0), QStringLiteral("ab"));
+        w.grid->setCell(0, 0, QStringLiteral("a"));
+        w.grid->setCell(1, 0, QStringLiteral("b"));
+        w.grid->setCell(col, row, QStringLiteral("x"));
+        QCOMPARE(w.grid->cell(col, row), QString());
+        QCOMPARE(w.grid->cell(0, 0) + w.grid->cell(1, 0), QStringLiteral("ab"));
     }
 
     void gridWithoutRows()
     {
         GridWindow w(2, 3, 1);
-        w.grid->SetRowCount(0);
-        QCOMPARE(w.grid->Row(), -1);
-        QCOMPARE(w.grid->Col(), -1);
-        QCOMPARE(w.grid->Cell(1, 0), QString());
-        QVERIFY(!w.grid->Editor()->isVisible());
+        w.grid->changeRowCount(0);
+        QCOMPARE(w.grid->currentRow(), -1);
+        QCOMPARE(w.grid->currentColumn(), -1);
+        QCOMPARE(w.grid->cell(1, 0), QString());
+        QVERIFY(!w.grid->cellEditor()->isVisible());
         w.grid->setFocus();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(w.FocusAt(), QStringLiteral("after"));
-        w.grid->SetRowCount(2);
-        QCOMPARE(w.grid->Col(), 1);
-        QCOMPARE(w.grid->Row(), 0);
-        QCOMPARE(w.grid->Cell(1, 0), QString());
-        QVERIFY(w.grid->Editor()->isVisible());
+        QCOMPARE(w.focusAt(), QStringLiteral("after"));
+        w.grid->changeRowCount(2);
+        QCOMPARE(w.grid->currentColumn(), 1);
+        QCOMPARE(w.grid->currentRow(), 0);
+        QCOMPARE(w.grid->cell(1, 0), QString());
+        QVERIFY(w.grid->cellEditor()->isVisible());
     }
 
     // The step windows enable their buttons from the key events, so each must see the text the
@@ -198,10 +198,10 @@ private slots:
         GridWindow w(2, 1);
         w.grid->setFocus();
         QStringList seen;
-        connect(w.grid, &StringGrid::KeyDown, [&] { seen << "down:" + w.grid->Cell(0, 0); });
-        connect(w.grid, &StringGrid::KeyPress,
-                [&](const QString& text) { seen << "press " + text + ":" + w.grid->Cell(0, 0); });
-        connect(w.grid, &StringGrid::KeyUp, [&] { seen << "up:" + w.grid->Cell(0, 0); });
+        connect(w.grid, &Grid::keyPressed, [&] { seen << "down:" + w.grid->cell(0, 0); });
+        connect(w.grid, &Grid::textTyped,
+                [&](const QString& text) { seen << "press " + text + ":" + w.grid->cell(0, 0); });
+        connect(w.grid, &Grid::keyReleased, [&] { seen << "up:" + w.grid->cell(0, 0); });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
         QCOMPARE(seen, (QStringList{"down:", "press q:q", "up:q", "down:q", "press \b:", "up:"}));
@@ -210,15 +210,15 @@ private slots:
     void readOnlyGridSelectsRows()
     {
         GridWindow w(2, 3);
-        w.grid->SetReadOnly(true);
-        w.grid->SetRowSelect(true);
-        w.grid->SetCell(1, 1, QStringLiteral("Vanguard"));
+        w.grid->setReadOnly(true);
+        w.grid->setSelectsRows(true);
+        w.grid->setCell(1, 1, QStringLiteral("Vanguard"));
         w.grid->setFocus();
-        QVERIFY(!w.grid->Editor()->isVisible());
+        QVERIFY(!w.grid->cellEditor()->isVisible());
         QTest::keyClick(w.grid, Qt::Key_Down);
         QTest::keyClicks(w.grid, QStringLiteral("zz"));
-        QCOMPARE(w.grid->Row(), 1);
-        QCOMPARE(w.grid->Cell(1, 1), QStringLiteral("Vanguard"));
+        QCOMPARE(w.grid->currentRow(), 1);
+        QCOMPARE(w.grid->cell(1, 1), QStringLiteral("Vanguard"));
         QCOMPARE(w.grid->selectionModel()->selectedIndexes().size(), 2);
     }
 };

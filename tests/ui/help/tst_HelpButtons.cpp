@@ -1,19 +1,19 @@
-#include "store/ComVars.h"
+#include "store/Store.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
-#include "ui/catalogue/Availables.h"
-#include "ui/catalogue/New_item.h"
-#include "ui/catalogue/Special_Abilities.h"
-#include "ui/catalogue/Specials.h"
-#include "ui/controls/Buttons.h"
+#include "ui/catalogue/AbilityCostsDialog.h"
+#include "ui/catalogue/AbilityEditor.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/catalogue/WeaponEditor.h"
+#include "ui/controls/Button.h"
 #include "ui/help/HelpWindow.h"
-#include "ui/main/EditIndex.h"
-#include "ui/main/Main.h"
-#include "ui/wizard/RWeaponCosts.h"
-#include "ui/wizard/R_Weapons.h"
-#include "ui/wizard/SelectType.h"
-#include "ui/wizard/SpecialGroups.h"
-#include "ui/wizard/St_Weapons.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/TroopSelectionDialog.h"
+#include "ui/wizard/CharacteristicsStep.h"
+#include "ui/wizard/ItemListStep.h"
+#include "ui/wizard/ReplaceableWeaponsStep.h"
+#include "ui/wizard/RestrictionsStep.h"
+#include "ui/wizard/WeaponCostsDialog.h"
 
 #include <QTest>
 #include <functional>
@@ -24,69 +24,74 @@ namespace
 // Shows a window as a user reaches it and yields its help button.
 using Opener = std::function<QPushButton*(TestWindows&)>;
 
-template <typename Window> QPushButton* ShowAndHelp(Window* window, QPushButton* help)
+template <typename W> QPushButton* showAndHelp(W* window, QPushButton* help)
 {
-    window->Show();
+    window->showAndActivate();
     return help;
 }
 
-const QList<std::pair<const char*, Opener>>& Openers()
+const QList<std::pair<const char*, Opener>>& openers()
 {
     static const QList<std::pair<const char*, Opener>> openers = {
         {"main window",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form1, t.forms.Form1->BitBtn6);
+             return showAndHelp(t.windows.mainWindow, t.windows.mainWindow->helpButton);
          }},
         {"step 2",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form3, t.forms.Form3->BitBtn6);
+             return showAndHelp(t.windows.characteristicsStep,
+                                t.windows.characteristicsStep->helpButton);
          }},
         {"step 3",
          [](TestWindows& t) {
-             t.store.ListMode = 0;
-             return ShowAndHelp(t.forms.Form4, t.forms.Form4->BitBtn6);
+             t.store.listMode = ListMode::StandardWeapons;
+             return showAndHelp(t.windows.itemListStep, t.windows.itemListStep->helpButton);
          }},
         {"step 4",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form7, t.forms.Form7->BitBtn9);
+             return showAndHelp(t.windows.replaceableWeaponsStep,
+                                t.windows.replaceableWeaponsStep->helpButton);
          }},
         {"step 5",
          [](TestWindows& t) {
-             t.store.ListMode = 1;
-             return ShowAndHelp(t.forms.Form4, t.forms.Form4->BitBtn6);
+             t.store.listMode = ListMode::AdditionalWeapons;
+             return showAndHelp(t.windows.itemListStep, t.windows.itemListStep->helpButton);
          }},
         {"step 6",
          [](TestWindows& t) {
-             t.store.ListMode = 2;
-             return ShowAndHelp(t.forms.Form4, t.forms.Form4->BitBtn6);
+             t.store.listMode = ListMode::Abilities;
+             return showAndHelp(t.windows.itemListStep, t.windows.itemListStep->helpButton);
          }},
         {"step 7",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form11, t.forms.Form11->BitBtn6);
+             return showAndHelp(t.windows.restrictionsStep, t.windows.restrictionsStep->helpButton);
          }},
         {"ability editor",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form9, t.forms.Form9->BitBtn6);
+             return showAndHelp(t.windows.abilityEditor, t.windows.abilityEditor->helpButton);
          }},
         {"ability costing",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form10, t.forms.Form10->BitBtn6);
+             return showAndHelp(t.windows.abilityCostsDialog,
+                                t.windows.abilityCostsDialog->helpButton);
          }},
         {"troop selection",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form12, t.forms.Form12->BitBtn6);
+             return showAndHelp(t.windows.troopSelectionDialog,
+                                t.windows.troopSelectionDialog->helpButton);
          }},
         {"weapon editor",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form6, t.forms.Form6->BitBtn6);
+             return showAndHelp(t.windows.weaponEditor, t.windows.weaponEditor->helpButton);
          }},
         {"picker",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form5, t.forms.Form5->BitBtn6);
+             return showAndHelp(t.windows.picker, t.windows.picker->helpButton);
          }},
         {"costs window",
          [](TestWindows& t) {
-             return ShowAndHelp(t.forms.Form8, t.forms.Form8->BitBtn6);
+             return showAndHelp(t.windows.weaponCostsDialog,
+                                t.windows.weaponCostsDialog->helpButton);
          }},
     };
     return openers;
@@ -129,9 +134,9 @@ private slots:
             {false, "Help on Weapon Costs",
              "Fill in the point costs of all given weapons and click on the Ok button"},
         };
-        for (int i = 0; i < Openers().size(); ++i) {
+        for (int i = 0; i < openers().size(); ++i) {
             const auto& [window, caption, text] = expected[i];
-            QTest::newRow(Openers()[i].first)
+            QTest::newRow(openers()[i].first)
                 << i << window << QString::fromUtf8(caption) << QString::fromUtf8(text);
         }
     }
@@ -143,31 +148,31 @@ private slots:
         QFETCH(QString, text);
         TestWindows app;
         ScriptedUser user;
-        QPushButton* help = Openers()[opener].second(app);
+        QPushButton* help = openers()[opener].second(app);
         QVERIFY(help->isEnabled());
         QWidget* opened = nullptr;
         if (window) {
-            user.Window([&opened](QWidget& shown) {
+            user.window([&opened](QWidget& shown) {
                 opened = &shown;
                 auto* page = qobject_cast<HelpWindow*>(&shown);
                 if (page)
-                    QTest::mouseClick(page->BitBtn1, Qt::LeftButton);
+                    QTest::mouseClick(page->okButton, Qt::LeftButton);
             });
         } else {
-            user.Answer(mrOk);
+            user.answer(ModalResult::Ok);
         }
         QTest::mouseClick(help, Qt::LeftButton);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Shown().size(), 1);
-        QCOMPARE(user.Shown().first().caption, caption);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.shown().size(), 1);
+        QCOMPARE(user.shown().first().caption, caption);
         if (window) {
             auto* page = qobject_cast<HelpWindow*>(opened);
             QVERIFY(page);
-            QCOMPARE(page->ModalResult(), int(mrOk));
+            QCOMPARE(page->result(), ModalResult::Ok);
             QVERIFY(page->isHidden());
         } else {
-            QCOMPARE(user.Shown().first().buttons, MessageButtons::Ok);
-            QCOMPARE(user.Shown().first().text, text);
+            QCOMPARE(user.shown().first().buttons, MessageButtons::Ok);
+            QCOMPARE(user.shown().first().text, text);
         }
     }
 };

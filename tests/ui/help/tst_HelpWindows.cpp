@@ -1,15 +1,15 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
-#include "ui/help/Help1.h"
-#include "ui/help/Help2.h"
-#include "ui/help/Help3.h"
-#include "ui/help/Help4.h"
-#include "ui/help/Help6.h"
-#include "ui/help/Help7.h"
-#include "ui/help/Help8.h"
-#include "ui/help/Help9.h"
-#include "ui/help/help5.h"
-#include "ui/main/Main.h"
+#include "ui/help/AbilitiesHelp.h"
+#include "ui/help/AbilityCostsHelp.h"
+#include "ui/help/AbilityEditorHelp.h"
+#include "ui/help/AdditionalWeaponsHelp.h"
+#include "ui/help/CharacteristicsHelp.h"
+#include "ui/help/MainWindowHelp.h"
+#include "ui/help/ReplaceableWeaponsHelp.h"
+#include "ui/help/RestrictionsHelp.h"
+#include "ui/help/StandardWeaponsHelp.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -33,59 +33,59 @@ using Lines = QList<Line>;
 
 struct ButtonCopy {
     QString caption;
-    Glyph glyph;
+    ButtonIcon icon;
 };
 using ButtonCopies = QList<ButtonCopy>;
 
-Line N(const char* text)
+Line n(const char* text)
 {
     return {QString::fromUtf8(text), false};
 }
 
-Line B(const char* text)
+Line b(const char* text)
 {
     return {QString::fromUtf8(text), true};
 }
 
-const char* const DelText = "Pressing this button will delete the selected item from the list. "
+const char* const delText = "Pressing this button will delete the selected item from the list. "
                             "This button is only available if you've selected an item.";
-const char* const EditText = "Pressing this button will edit the selected item from the list. "
+const char* const editText = "Pressing this button will edit the selected item from the list. "
                              "This button is only available if you've selected an item.";
 
-HelpWindow* HelpForm(Forms& forms, int number)
+HelpWindow* helpWindow(WindowRegistry& windows, int number)
 {
     switch (number) {
     case 14:
-        return forms.Form14;
+        return windows.mainWindowHelp;
     case 15:
-        return forms.Form15;
+        return windows.characteristicsHelp;
     case 16:
-        return forms.Form16;
+        return windows.standardWeaponsHelp;
     case 17:
-        return forms.Form17;
+        return windows.replaceableWeaponsHelp;
     case 18:
-        return forms.Form18;
+        return windows.additionalWeaponsHelp;
     case 19:
-        return forms.Form19;
+        return windows.abilitiesHelp;
     case 20:
-        return forms.Form20;
+        return windows.restrictionsHelp;
     case 21:
-        return forms.Form21;
+        return windows.abilityEditorHelp;
     case 22:
-        return forms.Form22;
+        return windows.abilityCostsHelp;
     }
     return nullptr;
 }
 
 // The pictures of buttons on a page: every button but the window's own OK.
-QList<BitBtn*> InertButtons(HelpWindow& window)
+QList<Button*> inertButtons(HelpWindow& window)
 {
-    QList<BitBtn*> buttons = window.findChildren<BitBtn*>();
-    buttons.removeAll(window.BitBtn1);
+    QList<Button*> buttons = window.findChildren<Button*>();
+    buttons.removeAll(window.okButton);
     return buttons;
 }
 
-QImage GlyphImage(const QIcon& icon)
+QImage iconImage(const QIcon& icon)
 {
     return icon.pixmap(16, 16).toImage();
 }
@@ -99,9 +99,9 @@ class HelpWindowsTest : public QObject
 {
     Q_OBJECT
 
-    static void AddWindowRows()
+    static void addWindowRows()
     {
-        QTest::addColumn<int>("form");
+        QTest::addColumn<int>("windowIndex");
         QTest::addColumn<QString>("caption");
         QTest::newRow("Help1") << 14 << "Help on the Main Window";
         QTest::newRow("Help2") << 15 << "Help on Step 2: fill in the characteristics of a unit";
@@ -119,40 +119,40 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        QVERIFY(main.BitBtn6->isEnabled());
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        QVERIFY(main.helpButton->isEnabled());
         QWidget* opened = nullptr;
         bool visibleWhileOpen = false;
-        user.Window([&](QWidget& window) {
+        user.window([&](QWidget& window) {
             opened = &window;
             visibleWhileOpen = window.isVisible();
-            QTest::mouseClick(app.forms.Form14->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(app.windows.mainWindowHelp->okButton, Qt::LeftButton);
         });
-        QTest::mouseClick(main.BitBtn6, Qt::LeftButton);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(opened, app.forms.Form14);
+        QTest::mouseClick(main.helpButton, Qt::LeftButton);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(opened, app.windows.mainWindowHelp);
         QVERIFY(visibleWhileOpen);
-        QCOMPARE(user.Shown().size(), 1);
-        QCOMPARE(user.Shown().first().caption, QStringLiteral("Help on the Main Window"));
-        QCOMPARE(app.forms.Form14->ModalResult(), int(mrOk));
-        QVERIFY(app.forms.Form14->isHidden());
-        QCOMPARE(app.forms.Active, &main);
+        QCOMPARE(user.shown().size(), 1);
+        QCOMPARE(user.shown().first().caption, QStringLiteral("Help on the Main Window"));
+        QCOMPARE(app.windows.mainWindowHelp->result(), ModalResult::Ok);
+        QVERIFY(app.windows.mainWindowHelp->isHidden());
+        QCOMPARE(app.windows.active, &main);
     }
 
     // The real modal loop, closed by a click on OK from a timer, as a user's click closes it.
     void mainHelpButtonRealModalPath()
     {
         TestWindows app;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
         QWidget* modal = nullptr;
         QString caption;
         QTimer::singleShot(0, &main, [&] {
             modal = QApplication::activeModalWidget();
-            if (auto* help = qobject_cast<TForm14*>(modal)) {
+            if (auto* help = qobject_cast<MainWindowHelp*>(modal)) {
                 caption = help->windowTitle();
-                QTest::mouseClick(help->BitBtn1, Qt::LeftButton);
+                QTest::mouseClick(help->okButton, Qt::LeftButton);
             }
         });
         bool rescued = false;
@@ -160,53 +160,53 @@ private slots:
         watchdog.setSingleShot(true);
         connect(&watchdog, &QTimer::timeout, [&] {
             rescued = true;
-            app.forms.Form14->close();
+            app.windows.mainWindowHelp->close();
         });
         watchdog.start(5000);
-        QTest::mouseClick(main.BitBtn6, Qt::LeftButton);
+        QTest::mouseClick(main.helpButton, Qt::LeftButton);
         watchdog.stop();
         QVERIFY(!rescued);
-        QCOMPARE(modal, app.forms.Form14);
+        QCOMPARE(modal, app.windows.mainWindowHelp);
         QCOMPARE(caption, QStringLiteral("Help on the Main Window"));
-        QCOMPARE(app.forms.Form14->ModalResult(), int(mrOk));
-        QVERIFY(app.forms.Form14->isHidden());
+        QCOMPARE(app.windows.mainWindowHelp->result(), ModalResult::Ok);
+        QVERIFY(app.windows.mainWindowHelp->isHidden());
         QVERIFY(main.isVisible());
     }
 
-    void okClosesWithResultOne_data() { AddWindowRows(); }
+    void okClosesWithResultOne_data() { addWindowRows(); }
     // OK closes with result 1 whether clicked or pressed with Enter, and a page opens again as
     // often as it is asked for.
     void okClosesWithResultOne()
     {
-        QFETCH(int, form);
+        QFETCH(int, windowIndex);
         QFETCH(QString, caption);
         TestWindows app;
         ScriptedUser user;
-        HelpWindow& window = *HelpForm(app.forms, form);
-        user.Window([&](QWidget&) { QTest::mouseClick(window.BitBtn1, Qt::LeftButton); });
-        user.Window([&](QWidget& shown) { QTest::keyClick(&shown, Qt::Key_Return); });
-        QCOMPARE(window.ShowModal(), int(mrOk));
-        QCOMPARE(window.ShowModal(), int(mrOk));
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Shown().size(), 2);
-        QCOMPARE(user.Shown().at(0).caption, caption);
-        QCOMPARE(user.Shown().at(1).caption, caption);
+        HelpWindow& window = *helpWindow(app.windows, windowIndex);
+        user.window([&](QWidget&) { QTest::mouseClick(window.okButton, Qt::LeftButton); });
+        user.window([&](QWidget& shown) { QTest::keyClick(&shown, Qt::Key_Return); });
+        QCOMPARE(window.exec(), ModalResult::Ok);
+        QCOMPARE(window.exec(), ModalResult::Ok);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.shown().size(), 2);
+        QCOMPARE(user.shown().at(0).caption, caption);
+        QCOMPARE(user.shown().at(1).caption, caption);
         QVERIFY(window.isHidden());
-        QCOMPARE(window.BitBtn1->text(), QStringLiteral("OK"));
+        QCOMPARE(window.okButton->text(), QStringLiteral("OK"));
         const Qt::WindowFlags flags = window.windowFlags();
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     }
 
-    void pageIsWholeOnTheScreen_data() { AddWindowRows(); }
+    void pageIsWholeOnTheScreen_data() { addWindowRows(); }
     // Every line shows at its full size, the window stays on the screen and OK at its bottom
     // centre; a page taller than the window scrolls instead.
     void pageIsWholeOnTheScreen()
     {
-        QFETCH(int, form);
+        QFETCH(int, windowIndex);
         TestWindows app;
-        HelpWindow& window = *HelpForm(app.forms, form);
+        HelpWindow& window = *helpWindow(app.windows, windowIndex);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect screen = window.screen()->availableGeometry();
@@ -219,7 +219,7 @@ private slots:
                          label->height() >= label->sizeHint().height(),
                      qPrintable(label->text()));
         }
-        const QRect ok = window.BitBtn1->geometry();
+        const QRect ok = window.okButton->geometry();
         QVERIFY(window.rect().contains(ok));
         QVERIFY(qAbs(ok.center().x() - window.rect().center().x()) <= 1);
         const QWidget* page = window.findChild<QScrollArea*>()->widget();
@@ -236,35 +236,35 @@ private slots:
         QApplication::setFont(large);
         const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
         TestWindows app;
-        HelpWindow& window = *app.forms.Form20;
+        HelpWindow& window = *app.windows.restrictionsHelp;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QScrollBar* bar = window.findChild<QScrollArea*>()->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
         QVERIFY(window.height() <= 700);
-        window.BitBtn1->setFocus();
-        QTest::keyClick(window.BitBtn1, Qt::Key_PageDown);
+        window.okButton->setFocus();
+        QTest::keyClick(window.okButton, Qt::Key_PageDown);
         QVERIFY(bar->value() > 0);
-        QTest::keyClick(window.BitBtn1, Qt::Key_End);
+        QTest::keyClick(window.okButton, Qt::Key_End);
         QCOMPARE(bar->value(), bar->maximum());
-        QTest::keyClick(window.BitBtn1, Qt::Key_Home);
+        QTest::keyClick(window.okButton, Qt::Key_Home);
         QCOMPARE(bar->value(), 0);
-        QVERIFY(window.BitBtn1->hasFocus());
-        QCOMPARE(window.ModalResult(), int(mrNone));
+        QVERIFY(window.okButton->hasFocus());
+        QCOMPARE(window.result(), ModalResult::None);
     }
 
-    void inertButtonsDoNothing_data() { AddWindowRows(); }
+    void inertButtonsDoNothing_data() { addWindowRows(); }
     void inertButtonsDoNothing()
     {
-        QFETCH(int, form);
+        QFETCH(int, windowIndex);
         TestWindows app;
         ScriptedUser user;
-        HelpWindow& window = *HelpForm(app.forms, form);
-        const QList<BitBtn*> buttons = InertButtons(window);
+        HelpWindow& window = *helpWindow(app.windows, windowIndex);
+        const QList<Button*> buttons = inertButtons(window);
         int clicks = 0;
-        user.Window([&](QWidget&) {
-            window.BitBtn1->setFocus();
-            for (BitBtn* button : buttons) {
+        user.window([&](QWidget&) {
+            window.okButton->setFocus();
+            for (Button* button : buttons) {
                 QVERIFY(button->isEnabled());
                 QCOMPARE(button->focusPolicy(), Qt::NoFocus);
                 QSignalSpy pressed(button, &QPushButton::pressed);
@@ -275,19 +275,19 @@ private slots:
                 QTest::mouseClick(button, Qt::LeftButton);
                 ++clicks;
                 QVERIFY(window.isVisible());
-                QCOMPARE(window.ModalResult(), int(mrNone));
-                QCOMPARE(window.focusWidget(), window.BitBtn1);
+                QCOMPARE(window.result(), ModalResult::None);
+                QCOMPARE(window.focusWidget(), window.okButton);
             }
             // OK is the only stop of the Tab key.
             QTest::keyClick(&window, Qt::Key_Tab);
-            QCOMPARE(window.focusWidget(), window.BitBtn1);
+            QCOMPARE(window.focusWidget(), window.okButton);
             QTest::keyClick(&window, Qt::Key_Backtab);
-            QCOMPARE(window.focusWidget(), window.BitBtn1);
-            QCOMPARE(window.ModalResult(), int(mrNone));
-            QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+            QCOMPARE(window.focusWidget(), window.okButton);
+            QCOMPARE(window.result(), ModalResult::None);
+            QTest::mouseClick(window.okButton, Qt::LeftButton);
         });
-        QCOMPARE(window.ShowModal(), int(mrOk));
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
+        QCOMPARE(window.exec(), ModalResult::Ok);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(clicks, buttons.size());
     }
 
@@ -297,11 +297,11 @@ private slots:
     // pictures.
     void everyLineOnce()
     {
-        QFETCH(int, form);
+        QFETCH(int, windowIndex);
         QFETCH(Lines, lines);
         QFETCH(ButtonCopies, buttons);
         TestWindows app;
-        HelpWindow& window = *HelpForm(app.forms, form);
+        HelpWindow& window = *helpWindow(app.windows, windowIndex);
 
         const QList<QLabel*> labels = window.findChildren<QLabel*>();
         QStringList shown;
@@ -314,293 +314,293 @@ private slots:
         for (int i = 0; i < lines.size(); ++i)
             QVERIFY2(labels[i]->font().bold() == lines[i].bold, qPrintable(lines[i].text));
 
-        const QList<BitBtn*> copies = InertButtons(window);
+        const QList<Button*> copies = inertButtons(window);
         QCOMPARE(copies.size(), buttons.size());
         for (int i = 0; i < buttons.size(); ++i) {
             QCOMPARE(copies[i]->text(), buttons[i].caption);
-            const BitBtn real(nullptr, QString(), buttons[i].glyph);
-            const QImage picture = GlyphImage(copies[i]->icon());
+            const Button real(nullptr, QString(), buttons[i].icon);
+            const QImage picture = iconImage(copies[i]->icon());
             QVERIFY(!picture.isNull());
-            QVERIFY2(picture == GlyphImage(real.icon()), qPrintable(buttons[i].caption));
+            QVERIFY2(picture == iconImage(real.icon()), qPrintable(buttons[i].caption));
         }
     }
 };
 
 void HelpWindowsTest::everyLineOnce_data()
 {
-    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("windowIndex");
     QTest::addColumn<Lines>("lines");
     QTest::addColumn<ButtonCopies>("buttons");
 
     QTest::newRow("Help1")
         << 14
         << Lines{
-               B("Welcome to the datafile creation utility!"),
-               N("This utility will create a VHOLD.INI file that can be used as an  army  "
+               b("Welcome to the datafile creation utility!"),
+               n("This utility will create a VHOLD.INI file that can be used as an  army  "
                  "datafile  for"),
-               N("the free Musterant program that creates Rosters for Varnhold players."),
-               N("The program lets you create a single squad at a time, leading you through 7 "
+               n("the free Musterant program that creates Rosters for Varnhold players."),
+               n("The program lets you create a single squad at a time, leading you through 7 "
                  "steps. After those"),
-               N("steps you'll get back in the main window, where you can save the data to a "
+               n("steps you'll get back in the main window, where you can save the data to a "
                  "vhold.ini datafile"),
-               N("that can be used in the Musterant program.The following steps have to be "
+               n("that can be used in the Musterant program.The following steps have to be "
                  "taken:"),
-               N("Step 1:  Main Window. Lets you load/save datafiles, choose army specifications "
+               n("Step 1:  Main Window. Lets you load/save datafiles, choose army specifications "
                  "and edit squads"),
-               N("Step 2: Squad Windows. Lets you fill in the characteristics of the squad/model"),
-               N("Step 3: Standard Weapons. Lets you choose the standard weapons carried by the "
+               n("Step 2: Squad Windows. Lets you fill in the characteristics of the squad/model"),
+               n("Step 3: Standard Weapons. Lets you choose the standard weapons carried by the "
                  "squad "),
-               N("Step 4: Replace Weapons. Lets you choose the replaceable weapons carried by the "
+               n("Step 4: Replace Weapons. Lets you choose the replaceable weapons carried by the "
                  "squad"),
-               N("Step 5: Additional Weapons. Lets you choose the additional weapons carried by "
+               n("Step 5: Additional Weapons. Lets you choose the additional weapons carried by "
                  "the squad"),
-               N("Step 6: Specials. Anything that doesn't fit in the weapons fits in the specials "
+               n("Step 6: Specials. Anything that doesn't fit in the weapons fits in the specials "
                  "one way or the other"),
-               N("Step 7: Restrictions. Fill in the number of weapons and specials a squad/model "
+               n("Step 7: Restrictions. Fill in the number of weapons and specials a squad/model "
                  "may have"),
-               B("Make sure you have your army's Feldbrev at hand when filling in the data!"),
-               N("What is the name of your army?"),
-               N("Fill in the name of your army, for instance RED ORCHARD or HOLLOW CROWN"),
-               N("What is a unit called in your army?"),
-               N("Usually this is Unit, but players of the Skarrow fill in Brood"),
-               N("What is a squad called in your army?"),
-               N("Usually this is Squad, but players of the Skarrow fill in Swarm"),
-               N("This button is used to create a new squad, and you will have to follow all 7 "
+               b("Make sure you have your army's Feldbrev at hand when filling in the data!"),
+               n("What is the name of your army?"),
+               n("Fill in the name of your army, for instance RED ORCHARD or HOLLOW CROWN"),
+               n("What is a unit called in your army?"),
+               n("Usually this is Unit, but players of the Skarrow fill in Brood"),
+               n("What is a squad called in your army?"),
+               n("Usually this is Squad, but players of the Skarrow fill in Swarm"),
+               n("This button is used to create a new squad, and you will have to follow all 7 "
                  "steps to complete the "),
-               N("specifications of 1 squad. Only after the 7 steps the squad is accepted and a "
+               n("specifications of 1 squad. Only after the 7 steps the squad is accepted and a "
                  "new one can be created."),
-               N("This button is used to edit an already accepted squad. If no squads are "
+               n("This button is used to edit an already accepted squad. If no squads are "
                  "accepted yet (you didn't follow"),
-               N("all 7 steps once, or no datafile is loaded) the button is unavailable."),
-               N("This button is used to load a existing vhold.ini army file. Only valid files "
+               n("all 7 steps once, or no datafile is loaded) the button is unavailable."),
+               n("This button is used to load a existing vhold.ini army file. Only valid files "
                  "are accepted, meaning that it"),
-               N("must contain a section called [Race]."),
-               N("This button is used to save the data to a vhold.ini file. If no squads are "
+               n("must contain a section called [Race]."),
+               n("This button is used to save the data to a vhold.ini file. If no squads are "
                  "accepted yet (you didn't follow"),
-               N("all 7 steps once, or no datafile is loaded) the button is unavailable."),
-               N("By pressing this button you will end the datafile creation utility."),
+               n("all 7 steps once, or no datafile is loaded) the button is unavailable."),
+               n("By pressing this button you will end the datafile creation utility."),
            }
-        << ButtonCopies{{"New ", Glyph::New},
-                        {"Edit", Glyph::Edit},
-                        {"Load", Glyph::Load},
-                        {"Save", Glyph::Save},
-                        {"&Close", Glyph::Close}};
+        << ButtonCopies{{"New ", ButtonIcon::New},
+                        {"Edit", ButtonIcon::Edit},
+                        {"Load", ButtonIcon::Load},
+                        {"Save", ButtonIcon::Save},
+                        {"&Close", ButtonIcon::Close}};
 
     QTest::newRow("Help2")
         << 15
         << Lines{
-               B("This is step 2 of 7: the squad is not yet accepted!"),
-               N("In this step 2 you'll have to fill in all the characteristics of the squad, "
+               b("This is step 2 of 7: the squad is not yet accepted!"),
+               n("In this step 2 you'll have to fill in all the characteristics of the squad, "
                  "like"),
-               N("name, specifications, type, minimum and maximum number of models"),
-               N("in the squad. Look in your Feldbrev for these characteristics."),
-               N("This button takes you back to the Main Window"),
-               N("This button takes you to step 3: Standard Weapons. If you did not fill"),
-               N("in the name and the type of the squad, this button is unavailable!"),
+               n("name, specifications, type, minimum and maximum number of models"),
+               n("in the squad. Look in your Feldbrev for these characteristics."),
+               n("This button takes you back to the Main Window"),
+               n("This button takes you to step 3: Standard Weapons. If you did not fill"),
+               n("in the name and the type of the squad, this button is unavailable!"),
            }
-        << ButtonCopies{{" Previous", Glyph::Previous}, {"Next ", Glyph::Next}};
+        << ButtonCopies{{" Previous", ButtonIcon::Previous}, {"Next ", ButtonIcon::Next}};
 
     QTest::newRow("Help3")
         << 16
         << Lines{
-               B("This is step 3 of 7: the squad is not yet accepted!"),
-               B("Standard Weapons are those weapons that are carried by default by all models "
+               b("This is step 3 of 7: the squad is not yet accepted!"),
+               b("Standard Weapons are those weapons that are carried by default by all models "
                  "in the squad."),
-               B("They (usually) don't cost any points and are an integral part of the models in "
+               b("They (usually) don't cost any points and are an integral part of the models in "
                  "the squad. The"),
-               B("weapons can not be replaced or removed from the models."),
-               N("The list must contain all Standard Weapons the models in the squad are "
+               b("weapons can not be replaced or removed from the models."),
+               n("The list must contain all Standard Weapons the models in the squad are "
                  "carrying. It may be empty."),
-               N("With this button you can add Standard Weapons to the list."),
-               N(DelText),
-               N(EditText),
-               N("This button will take you back to the previous step 2: fill in the "
+               n("With this button you can add Standard Weapons to the list."),
+               n(delText),
+               n(editText),
+               n("This button will take you back to the previous step 2: fill in the "
                  "characteristics of the squad"),
-               N("This button will take you to the next step 4: Replaceable Weapons"),
+               n("This button will take you to the next step 4: Replaceable Weapons"),
            }
-        << ButtonCopies{{"Add  ", Glyph::Add},
-                        {"  Del", Glyph::Delete},
-                        {"  Edit", Glyph::Edit},
-                        {"Previous", Glyph::Previous},
-                        {"Next  ", Glyph::Next}};
+        << ButtonCopies{{"Add  ", ButtonIcon::Add},
+                        {"  Del", ButtonIcon::Delete},
+                        {"  Edit", ButtonIcon::Edit},
+                        {"Previous", ButtonIcon::Previous},
+                        {"Next  ", ButtonIcon::Next}};
 
     QTest::newRow("Help4")
         << 17
         << Lines{
-               B("This is step 4 of 7: the squad is not yet accepted!"),
-               B("Replaceable Weapons are those weapons that can be replaced by other weapons "
+               b("This is step 4 of 7: the squad is not yet accepted!"),
+               b("Replaceable Weapons are those weapons that can be replaced by other weapons "
                  "for a"),
-               B("certain cost. The replaceable weapon is the one the model is carrying at this "
+               b("certain cost. The replaceable weapon is the one the model is carrying at this "
                  "point, and"),
-               B("the replace weapons are the weapons that can substitude the replaceable "
+               b("the replace weapons are the weapons that can substitude the replaceable "
                  "weapon."),
-               N("The left list must contain all Replaceable Weapons the models in the squad are "
+               n("The left list must contain all Replaceable Weapons the models in the squad are "
                  "carrying. It may be empty."),
-               N("The right list must contain all Replace Weapons for the selected replaceable "
+               n("The right list must contain all Replace Weapons for the selected replaceable "
                  "weapon. It may not be empty."),
-               N("With this button you can add either Replaceable or Replace Weapons to the "
+               n("With this button you can add either Replaceable or Replace Weapons to the "
                  "list."),
-               N(DelText),
-               N(EditText),
-               N("This button will take you back to the previous step 3: Standard Weapons."),
-               N("This button will take you to the next step 5: Additional Weapons."),
+               n(delText),
+               n(editText),
+               n("This button will take you back to the previous step 3: Standard Weapons."),
+               n("This button will take you to the next step 5: Additional Weapons."),
            }
-        << ButtonCopies{{"Add  ", Glyph::Add},
-                        {"  Del", Glyph::Delete},
-                        {"  Edit", Glyph::Edit},
-                        {"Previous", Glyph::Previous},
-                        {"Next  ", Glyph::Next}};
+        << ButtonCopies{{"Add  ", ButtonIcon::Add},
+                        {"  Del", ButtonIcon::Delete},
+                        {"  Edit", ButtonIcon::Edit},
+                        {"Previous", ButtonIcon::Previous},
+                        {"Next  ", ButtonIcon::Next}};
 
     QTest::newRow("help5")
         << 18
         << Lines{
-               B("This is step 5 of 7: the squad is not yet accepted!"),
-               B("Additional Weapons are those weapons that are not carried by the models in the "
+               b("This is step 5 of 7: the squad is not yet accepted!"),
+               b("Additional Weapons are those weapons that are not carried by the models in the "
                  "squad"),
-               B("by default, but can be carried for a certain cost. It usually is a list of "
+               b("by default, but can be carried for a certain cost. It usually is a list of "
                  "weapons from which"),
-               B("the models must choose in order to form a valid squad."),
-               N("The list must contain all Additional Weapons the models in the squad may "
+               b("the models must choose in order to form a valid squad."),
+               n("The list must contain all Additional Weapons the models in the squad may "
                  "carry. It may be empty."),
-               N("With this button you can add Additional Weapons to the list."),
-               N(DelText),
-               N(EditText),
-               N("This button will take you back to the previous step 4: Replaceable Weapons."),
-               N("This button will take you to the next step 6: Special Abilities."),
+               n("With this button you can add Additional Weapons to the list."),
+               n(delText),
+               n(editText),
+               n("This button will take you back to the previous step 4: Replaceable Weapons."),
+               n("This button will take you to the next step 6: Special Abilities."),
            }
-        << ButtonCopies{{"Add  ", Glyph::Add},
-                        {"  Del", Glyph::Delete},
-                        {"  Edit", Glyph::Edit},
-                        {"Previous", Glyph::Previous},
-                        {"Next  ", Glyph::Next}};
+        << ButtonCopies{{"Add  ", ButtonIcon::Add},
+                        {"  Del", ButtonIcon::Delete},
+                        {"  Edit", ButtonIcon::Edit},
+                        {"Previous", ButtonIcon::Previous},
+                        {"Next  ", ButtonIcon::Next}};
 
     QTest::newRow("Help6")
         << 19
         << Lines{
-               B("This is step 6 of 7: the squad is not yet accepted!"),
-               B("Special Abilities are all other weapons and abilities that can not be placed "
+               b("This is step 6 of 7: the squad is not yet accepted!"),
+               b("Special Abilities are all other weapons and abilities that can not be placed "
                  "in the previous"),
-               B("weaponlists. Usually they are special weapons, psychic or combat abilities or "
+               b("weaponlists. Usually they are special weapons, psychic or combat abilities or "
                  "upgrades"),
-               B("that apply to an entire squad/unit or can only be used once per army."),
-               N("The list must contain all Special Ablitiies the models in the squad are "
+               b("that apply to an entire squad/unit or can only be used once per army."),
+               n("The list must contain all Special Ablitiies the models in the squad are "
                  "capable of. It may be empty."),
-               N("With this button you can add Special Ability to the list."),
-               N(DelText),
-               N(EditText),
-               N("This button will take you back to the previous step 5: Additional Weapons."),
-               N("This button will take you to the next step 7: Restrictions"),
+               n("With this button you can add Special Ability to the list."),
+               n(delText),
+               n(editText),
+               n("This button will take you back to the previous step 5: Additional Weapons."),
+               n("This button will take you to the next step 7: Restrictions"),
            }
-        << ButtonCopies{{"Add  ", Glyph::Add},
-                        {"  Del", Glyph::Delete},
-                        {"  Edit", Glyph::Edit},
-                        {"Previous", Glyph::Previous},
-                        {"Next  ", Glyph::Next}};
+        << ButtonCopies{{"Add  ", ButtonIcon::Add},
+                        {"  Del", ButtonIcon::Delete},
+                        {"  Edit", ButtonIcon::Edit},
+                        {"Previous", ButtonIcon::Previous},
+                        {"Next  ", ButtonIcon::Next}};
 
     QTest::newRow("Help7")
         << 20
         << Lines{
-               B("This is step 7 of 7: Once the OK button is pressed, the squad is accepted!"),
-               B("Usually the models in a squad may carry only a limited number of weapons and "
+               b("This is step 7 of 7: Once the OK button is pressed, the squad is accepted!"),
+               b("Usually the models in a squad may carry only a limited number of weapons and "
                  "have a "),
-               B("limited amount of special abilites. In this step you must fill in those "
+               b("limited amount of special abilites. In this step you must fill in those "
                  "restrictions for  maximum"),
-               B("number of weapons, abilities and how many abilities can be used from a given "
+               b("number of weapons, abilities and how many abilities can be used from a given "
                  "groupnumber."),
-               N("How many weapons can 1 model carry in total "
+               n("How many weapons can 1 model carry in total "
                  "(standard+replaceable+additional)?"),
-               N("This is the maximum number of weapons a model in the squad may carry, "
+               n("This is the maximum number of weapons a model in the squad may carry, "
                  "including standard, replaceable and additional weapons."),
-               N("Just look in the Feldbrev and add all possible weapons, minus the ones defined "
+               n("Just look in the Feldbrev and add all possible weapons, minus the ones defined "
                  "in the Special Abilities!"),
-               N("How many Special Abilities can 1 model have in total?"),
-               N("This is the total number of Special Abilities a model in the squad may have. "
+               n("How many Special Abilities can 1 model have in total?"),
+               n("This is the total number of Special Abilities a model in the squad may have. "
                  "See your Feldbrev. Only available if you filled in step 6. "),
-               B("Max"),
-               N("(Only available if you filled in Step 6)"),
-               N("In Step 6, you've added Special Abilities and those abilities where grouped in "
+               b("Max"),
+               n("(Only available if you filled in Step 6)"),
+               n("In Step 6, you've added Special Abilities and those abilities where grouped in "
                  "groupnumbers. This was done because usually not all"),
-               N("Special Abilities may be chosen at the same time. You usually may only choose "
+               n("Special Abilities may be chosen at the same time. You usually may only choose "
                  "a single or a few from different kinds of abilites."),
-               N("So the different kinds of abilities are grouped, and you must choose how many "
+               n("So the different kinds of abilities are grouped, and you must choose how many "
                  "abilities may be used from those groups. This is the"),
-               N("value you have to fill in at the Max position. "),
-               N("Example: The squad may choose 4 abilities (total number of abilities given in "
+               n("value you have to fill in at the Max position. "),
+               n("Example: The squad may choose 4 abilities (total number of abilities given in "
                  "previous parameter) from the following total of 8 abilities:"),
-               N("Group 1: Psychic Power: Veil, Psychic Power: Ember, Psychic Power: Hush, "
+               n("Group 1: Psychic Power: Veil, Psychic Power: Ember, Psychic Power: Hush, "
                  "Psychic Power: Lure"),
-               N("Group 2: Wargear: Grapnel, Wargear: Smoke Pots"),
-               N("Group 3: Runes: Warding, Runes: Mending"),
-               N("If the squad may only choose 1 from groups 2 and 3, but 2 from group 1,  the "
+               n("Group 2: Wargear: Grapnel, Wargear: Smoke Pots"),
+               n("Group 3: Runes: Warding, Runes: Mending"),
+               n("If the squad may only choose 1 from groups 2 and 3, but 2 from group 1,  the "
                  "Max values for group1 will be 2, and for the other groups 1"),
-               N("How many Special Abilities can 1 model have in total?"),
-               N("4"),
-               N("Groupnr"),
-               N("Specials in the group"),
-               N("Max"),
-               N("1"),
-               N("Psychic Power: Veil,Psychic Power: Ember,Psychic Power: Hush,Psychic Power: "
+               n("How many Special Abilities can 1 model have in total?"),
+               n("4"),
+               n("Groupnr"),
+               n("Specials in the group"),
+               n("Max"),
+               n("1"),
+               n("Psychic Power: Veil,Psychic Power: Ember,Psychic Power: Hush,Psychic Power: "
                  "Lure"),
-               N("2"),
-               N("2"),
-               N("Wargear: Grapnel,Wargear: Smoke Pots"),
-               N("1"),
-               N("3"),
-               N("Runes: Warding,Runes: Mending"),
-               N("1"),
-               N("This button will take you back to the previous step 6: Special Abilities."),
-               N("This button will end the steps and accept the data that is filled in for this "
+               n("2"),
+               n("2"),
+               n("Wargear: Grapnel,Wargear: Smoke Pots"),
+               n("1"),
+               n("3"),
+               n("Runes: Warding,Runes: Mending"),
+               n("1"),
+               n("This button will take you back to the previous step 6: Special Abilities."),
+               n("This button will end the steps and accept the data that is filled in for this "
                  "squad. You willl return to the main window"),
            }
-        << ButtonCopies{{"Previous", Glyph::Previous}, {"OK", Glyph::Ok}};
+        << ButtonCopies{{"Previous", ButtonIcon::Previous}, {"OK", ButtonIcon::Ok}};
 
     QTest::newRow("Help8")
         << 21
         << Lines{
-               N("Just fill in the name of the ability and give it a small description."),
-               N("Do not make the description too long, it won't be printed that way"),
-               N("If you're edting the Special Ability you cannot change its name."),
-               N("This is done for safety reasons so you don't loose track of the"),
-               N("ability in other squads."),
-               N("Tip: By using the same prefix name for groups, you can easily "),
-               N("distinguish between groups and their abilities."),
-               N("Example: one group of abilities are all classified as Wargear. So all "
+               n("Just fill in the name of the ability and give it a small description."),
+               n("Do not make the description too long, it won't be printed that way"),
+               n("If you're edting the Special Ability you cannot change its name."),
+               n("This is done for safety reasons so you don't loose track of the"),
+               n("ability in other squads."),
+               n("Tip: By using the same prefix name for groups, you can easily "),
+               n("distinguish between groups and their abilities."),
+               n("Example: one group of abilities are all classified as Wargear. So all "
                  "abilities "),
-               N("that are Wargear should have the following prefix:"),
-               N("Wargear:"),
+               n("that are Wargear should have the following prefix:"),
+               n("Wargear:"),
            }
         << ButtonCopies{};
 
     QTest::newRow("Help9")
         << 22
         << Lines{
-               N("Fill in the point costs and groupnumber for the Special Ability. Also choose "
+               n("Fill in the point costs and groupnumber for the Special Ability. Also choose "
                  "whether the"),
-               N("ability applies to all models in the squad or to the entire squad and choose "
+               n("ability applies to all models in the squad or to the entire squad and choose "
                  "whether the"),
-               N("ability can be used only once per army."),
-               N("Choose the groupnumber the ability belongs to. Usually not all abilities can be "
+               n("ability can be used only once per army."),
+               n("Choose the groupnumber the ability belongs to. Usually not all abilities can be "
                  "choosen "),
-               N("at the same time, but only a limited number of abilities per group. By "
+               n("at the same time, but only a limited number of abilities per group. By "
                  "grouping the abilities"),
-               N("you can choose the limitations in Step 7. Groups are usually easy to "
+               n("you can choose the limitations in Step 7. Groups are usually easy to "
                  "distinguish as they"),
-               N("are also grouped or classified seperately in the Feldbrev. Also, by using a "
+               n("are also grouped or classified seperately in the Feldbrev. Also, by using a "
                  "prefix in the"),
-               N("name of the abilities, you can already distinguish them and they're much "
+               n("name of the abilities, you can already distinguish them and they're much "
                  "easier to keep"),
-               N("apart. So if the Feldbrev mentions an ability from the Wargear, fill in all the "
+               n("apart. So if the Feldbrev mentions an ability from the Wargear, fill in all the "
                  "abilities that are"),
-               N("listed under Wargear, give the ability names a prefix of Wargear: and place "
+               n("listed under Wargear, give the ability names a prefix of Wargear: and place "
                  "them all in "),
-               N("the same group(number). You should get something like:"),
-               N("Wargear: Grapnel (group1)"),
-               N("Wargear: Smoke Pots (group1)"),
-               N("Wargear: Iron Visor (group1)"),
-               N("...."),
-               N("Psychic Power: Veil (group2)"),
-               N("Psychic Power: Ember (group2)"),
-               N("...."),
+               n("the same group(number). You should get something like:"),
+               n("Wargear: Grapnel (group1)"),
+               n("Wargear: Smoke Pots (group1)"),
+               n("Wargear: Iron Visor (group1)"),
+               n("...."),
+               n("Psychic Power: Veil (group2)"),
+               n("Psychic Power: Ember (group2)"),
+               n("...."),
            }
         << ButtonCopies{};
 }

@@ -1,10 +1,10 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
-#include "ui/controls/Buttons.h"
-#include "ui/controls/Edit.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,38 +17,38 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 
-    static void WriteFile(const QString& path, const QByteArray& bytes)
+    static void writeFile(const QString& path, const QByteArray& bytes)
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
 
-    static void Load(TestWindows& app, ScriptedUser& user, const QString& path)
+    static void load(TestWindows& app, ScriptedUser& user, const QString& path)
     {
-        user.ChooseFile(path);
-        QTest::mouseClick(app.forms.Form1->BitBtn4, Qt::LeftButton);
+        user.chooseFile(path);
+        QTest::mouseClick(app.windows.mainWindow->loadButton, Qt::LeftButton);
     }
 
 private slots:
     void startsEmpty()
     {
         TestWindows app;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        QCOMPARE(main.Caption(), QStringLiteral("Varnhold Datafile Creator (v1.0)"));
-        QCOMPARE(main.StatusBar1->PanelText(0), QStringLiteral("Army: "));
-        QCOMPARE(main.StatusBar1->PanelText(1), QStringLiteral("Total Squads: 0"));
-        QCOMPARE(main.Edit2->Text(), QStringLiteral("Unit"));
-        QCOMPARE(main.Edit3->Text(), QStringLiteral("Squad"));
-        QVERIFY(!main.BitBtn3->isEnabled());
-        QVERIFY(!main.BitBtn5->isEnabled());
-        QVERIFY(main.BitBtn4->isEnabled());
-        QVERIFY(main.Panel4->isHidden());
-        QCOMPARE(app.store.TroopCount, 0);
-        QCOMPARE(app.store.CurrentTroop, 0);
-        QVERIFY(app.store.WeaponCatalogue && app.store.WeaponCatalogue->IsEmpty());
-        QVERIFY(app.store.SpecialCatalogue && app.store.SpecialCatalogue->IsEmpty());
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        QCOMPARE(main.windowTitle(), QStringLiteral("Varnhold Datafile Creator (v1.0)"));
+        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Army: "));
+        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
+        QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Unit"));
+        QCOMPARE(main.squadWordEdit->text(), QStringLiteral("Squad"));
+        QVERIFY(!main.saveButton->isEnabled());
+        QVERIFY(!main.editTroopButton->isEnabled());
+        QVERIFY(main.loadButton->isEnabled());
+        QVERIFY(main.loadingNotice->isHidden());
+        QCOMPARE(app.store.troopCount, 0);
+        QCOMPARE(app.store.currentSlot, 0);
+        QVERIFY(app.store.weaponCatalogue && app.store.weaponCatalogue->isEmpty());
+        QVERIFY(app.store.abilityCatalogue && app.store.abilityCatalogue->isEmpty());
     }
 
     void armyNameInUpperCase_data()
@@ -67,22 +67,22 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, held);
         TestWindows app;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        TypeText(main.Edit1, typed);
-        QCOMPARE(main.Edit1->Text(), held);
-        QCOMPARE(main.StatusBar1->PanelText(0), QStringLiteral("Army: ") + held);
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        typeText(main.armyNameEdit, typed);
+        QCOMPARE(main.armyNameEdit->text(), held);
+        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Army: ") + held);
     }
 
     void squadWordCountsAtOnce()
     {
         TestWindows app;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        app.store.TroopCount = 3;
-        main.Edit3->selectAll();
-        QTest::keyClicks(main.Edit3, QStringLiteral("Swarm"));
-        QCOMPARE(main.StatusBar1->PanelText(1), QStringLiteral("Total Swarms: 3"));
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        app.store.troopCount = 3;
+        main.squadWordEdit->selectAll();
+        QTest::keyClicks(main.squadWordEdit, QStringLiteral("Swarm"));
+        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));
     }
 
     void loadSetsButtonsAndTexts_data()
@@ -107,30 +107,30 @@ private slots:
         QFETCH(QString, countText);
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vhold.ini"));
-        WriteFile(path, file);
-        Load(app, user, path);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(main.StatusBar1->PanelText(0), armyText);
-        QCOMPARE(main.StatusBar1->PanelText(1), countText);
-        QVERIFY(main.BitBtn3->isEnabled());
-        QCOMPARE(main.BitBtn5->isEnabled(), editEnabled);
-        QVERIFY(main.Panel4->isHidden());
-        QCOMPARE(user.Shown().first().file.title, QStringLiteral("Load the datafile"));
-        QCOMPARE(user.Shown().first().file.fileName, QStringLiteral("vhold.ini"));
-        QCOMPARE(user.Shown().first().file.filter, QStringLiteral("*.ini"));
+        writeFile(path, file);
+        load(app, user, path);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(main.statusBar->panelText(0), armyText);
+        QCOMPARE(main.statusBar->panelText(1), countText);
+        QVERIFY(main.saveButton->isEnabled());
+        QCOMPARE(main.editTroopButton->isEnabled(), editEnabled);
+        QVERIFY(main.loadingNotice->isHidden());
+        QCOMPARE(user.shown().first().file.title, QStringLiteral("Load the datafile"));
+        QCOMPARE(user.shown().first().file.fileName, QStringLiteral("vhold.ini"));
+        QCOMPARE(user.shown().first().file.filter, QStringLiteral("*.ini"));
     }
 
     void closeEndsTheProgram()
     {
         TestWindows app;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        QTimer::singleShot(0, main.BitBtn2,
-                           [&] { QTest::mouseClick(main.BitBtn2, Qt::LeftButton); });
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        QTimer::singleShot(0, main.closeButton,
+                           [&] { QTest::mouseClick(main.closeButton, Qt::LeftButton); });
         QTimer watchdog;
         watchdog.setSingleShot(true);
         bool timedOut = false;

@@ -1,13 +1,13 @@
-#include "datafile/ErrorOnRead.h"
-#include "store/ComVars.h"
+#include "datafile/ReadErrorDialog.h"
+#include "store/Store.h"
 #include "support/Armies.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
-#include "ui/controls/Buttons.h"
-#include "ui/controls/Edit.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,14 +25,14 @@
 namespace
 {
 
-void WriteFile(const QString& path, const QByteArray& bytes)
+void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
 
-QString Reasonless(const QString& message)
+QString reasonless(const QString& message)
 {
     return message.section(u'\n', 0, 0);
 }
@@ -51,8 +51,8 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && (seen.isEmpty() || seen.last() != bar->PanelText(1)))
-            seen << bar->PanelText(1);
+        if (event->type() == QEvent::Paint && (seen.isEmpty() || seen.last() != bar->panelText(1)))
+            seen << bar->panelText(1);
         return false;
     }
 
@@ -70,41 +70,41 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        FillFullArmy(app.store);
-        main.Edit1->SetText(QStringLiteral("hollow crown"));
-        main.Edit2->SetText(QStringLiteral("Brood"));
-        main.Edit3->SetText(QStringLiteral("Swarm"));
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        fillFullArmy(app.store);
+        main.armyNameEdit->setText(QStringLiteral("hollow crown"));
+        main.unitWordEdit->setText(QStringLiteral("Brood"));
+        main.squadWordEdit->setText(QStringLiteral("Swarm"));
         QTemporaryDir dir;
-        user.ChooseFile(dir.filePath(QStringLiteral("army")));
-        user.ChooseFile(dir.filePath(QStringLiteral("again.ini")));
-        main.BitBtn3Click();
-        main.BitBtn3Click();
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        const ShownModal& dialog = user.Shown().first();
+        user.chooseFile(dir.filePath(QStringLiteral("army")));
+        user.chooseFile(dir.filePath(QStringLiteral("again.ini")));
+        main.saveArmy();
+        main.saveArmy();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        const ShownModal& dialog = user.shown().first();
         QCOMPARE(dialog.file.kind, FileDialogRequest::Kind::Save);
         QCOMPARE(dialog.file.title, QStringLiteral("Save the datafile"));
         QCOMPARE(dialog.file.fileName, QStringLiteral("vhold.ini"));
         QCOMPARE(dialog.file.filter, QStringLiteral("*.ini"));
         // No extension is added to a name typed without one.
-        const QByteArray saved = ReadBytes(dir.filePath(QStringLiteral("army")));
-        QCOMPARE(saved, ReadBytes(TestData(QStringLiteral("golden-full-army.ini"))));
-        QCOMPARE(ReadBytes(dir.filePath(QStringLiteral("again.ini"))), saved);
+        const QByteArray saved = readBytes(dir.filePath(QStringLiteral("army")));
+        QCOMPARE(saved, readBytes(testData(QStringLiteral("golden-full-army.ini"))));
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("again.ini"))), saved);
     }
 
     void cancelledSaveStillTakesTheTexts()
     {
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        TypeText(main.Edit1, QStringLiteral("skarrow"));
-        user.ChooseFile(QString());
-        main.BitBtn3Click();
-        QCOMPARE(app.store.TheArmy.Name, QStringLiteral("SKARROW"));
-        QCOMPARE(app.store.TheArmy.SquadName, QStringLiteral("Squad"));
-        QCOMPARE(user.Messages(), QStringList());
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        typeText(main.armyNameEdit, QStringLiteral("skarrow"));
+        user.chooseFile(QString());
+        main.saveArmy();
+        QCOMPARE(app.store.army.name, QStringLiteral("SKARROW"));
+        QCOMPARE(app.store.army.squadWord, QStringLiteral("Squad"));
+        QCOMPARE(user.messages(), QStringList());
     }
 
     // A failed save never leaves a broken file and never passes for a success.
@@ -129,21 +129,21 @@ private slots:
         QFETCH(QString, reasonNames);
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
         QTemporaryDir dir;
-        WriteFile(dir.filePath(QStringLiteral("old.ini")), "old contents\r\n");
-        main.Edit2->SetText(unitWord);
-        user.ChooseFile(dir.filePath(target));
-        user.Answer(mrOk);
-        main.BitBtn3Click();
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Shown().last().caption, QStringLiteral("*** FILE ERROR ***"));
-        const QString text = user.Shown().last().text;
-        QCOMPARE(Reasonless(text), QStringLiteral("An error occurred while writing to the file!"));
+        writeFile(dir.filePath(QStringLiteral("old.ini")), "old contents\r\n");
+        main.unitWordEdit->setText(unitWord);
+        user.chooseFile(dir.filePath(target));
+        user.answer(ModalResult::Ok);
+        main.saveArmy();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.shown().last().caption, QStringLiteral("*** FILE ERROR ***"));
+        const QString text = user.shown().last().text;
+        QCOMPARE(reasonless(text), QStringLiteral("An error occurred while writing to the file!"));
         QVERIFY2(!text.section(u'\n', 1).trimmed().isEmpty(), qPrintable(text));
         QVERIFY2(text.contains(reasonNames), qPrintable(text));
-        QCOMPARE(ReadBytes(dir.filePath(QStringLiteral("old.ini"))),
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("old.ini"))),
                  QByteArray("old contents\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList{"old.ini"});
@@ -153,27 +153,27 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        TypeText(main.Edit1, QStringLiteral("kept"));
-        user.ChooseFile(TestData(QStringLiteral("load-no-race.ini")));
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        typeText(main.armyNameEdit, QStringLiteral("kept"));
+        user.chooseFile(testData(QStringLiteral("load-no-race.ini")));
         QString label1;
-        user.WindowOf<TForm13>([&](TForm13& window) {
-            label1 = window.Label1->text();
-            QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        user.windowOf<ReadErrorDialog>([&](ReadErrorDialog& window) {
+            label1 = window.raceMissingLabel->text();
+            QTest::mouseClick(window.okButton, Qt::LeftButton);
         });
-        QTest::mouseClick(main.BitBtn4, Qt::LeftButton);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Shown()[1].caption, QStringLiteral("*** ERROR READING FILE ***"));
+        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.shown()[1].caption, QStringLiteral("*** ERROR READING FILE ***"));
         QCOMPARE(
             label1,
             QStringLiteral("The [Race] section cannot be found in the specified vhold.ini file."));
-        QCOMPARE(main.Edit1->Text(), QStringLiteral("KEPT"));
-        QCOMPARE(main.StatusBar1->PanelText(1), QStringLiteral("Total Squads: 0"));
-        QVERIFY(main.BitBtn3->isEnabled());
-        QVERIFY(!main.BitBtn5->isEnabled());
-        QCOMPARE(app.store.WeaponCatalogue->Count(), 1);
-        QCOMPARE(app.store.TroopTable[0].Name, QString());
+        QCOMPARE(main.armyNameEdit->text(), QStringLiteral("KEPT"));
+        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
+        QVERIFY(main.saveButton->isEnabled());
+        QVERIFY(!main.editTroopButton->isEnabled());
+        QCOMPARE(app.store.weaponCatalogue->count(), 1);
+        QCOMPARE(app.store.troops[0].name, QString());
     }
 
     // Whatever the file holds, a load ends with the read-error window and writes nothing.
@@ -198,67 +198,67 @@ private slots:
         QFETCH(int, kind);
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("vhold.ini"));
         if (kind == 0)
-            WriteFile(path, bytes);
+            writeFile(path, bytes);
         else if (kind == 1)
             QDir(dir.path()).mkdir(QStringLiteral("vhold.ini"));
         const QStringList before =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        user.ChooseFile(path);
-        user.WindowOf<TForm13>([](TForm13& window) { window.BitBtn1->click(); });
+        user.chooseFile(path);
+        user.windowOf<ReadErrorDialog>([](ReadErrorDialog& window) { window.okButton->click(); });
         QElapsedTimer clock;
         clock.start();
-        QTest::mouseClick(main.BitBtn4, Qt::LeftButton);
+        QTest::mouseClick(main.loadButton, Qt::LeftButton);
         QVERIFY(clock.elapsed() < 10000);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(app.store.TroopCount, 0);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(app.store.troopCount, 0);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
         if (kind == 0)
-            QCOMPARE(ReadBytes(path), bytes);
+            QCOMPARE(readBytes(path), bytes);
     }
 
     void loadCountsUpTroopByTroop()
     {
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
         QTemporaryDir dir;
-        WriteFile(dir.filePath(QStringLiteral("a.ini")),
-                  ArmyWithTroops("Name=Skarrow\r\nSquadName=Brood\r\n", 3));
+        writeFile(dir.filePath(QStringLiteral("a.ini")),
+                  armyWithTroops("Name=Skarrow\r\nSquadName=Brood\r\n", 3));
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        PaintRecorder recorder(main.StatusBar1);
-        user.ChooseFile(dir.filePath(QStringLiteral("a.ini")));
-        QTest::mouseClick(main.BitBtn4, Qt::LeftButton);
+        PaintRecorder recorder(main.statusBar);
+        user.chooseFile(dir.filePath(QStringLiteral("a.ini")));
+        QTest::mouseClick(main.loadButton, Qt::LeftButton);
         QCOMPARE(recorder.seen,
                  (QStringList{"Total Broods: 1", "Total Broods: 2", "Total Broods: 3"}));
-        QCOMPARE(main.Edit1->Text(), QStringLiteral("SKARROW"));
-        QCOMPARE(main.Edit3->Text(), QStringLiteral("Brood"));
-        QCOMPARE(app.store.TheArmy.Name, QStringLiteral("Skarrow"));
+        QCOMPARE(main.armyNameEdit->text(), QStringLiteral("SKARROW"));
+        QCOMPARE(main.squadWordEdit->text(), QStringLiteral("Brood"));
+        QCOMPARE(app.store.army.name, QStringLiteral("Skarrow"));
     }
 
     void moreThanAHundredTroopsAreCutAndTold()
     {
         TestWindows app;
         ScriptedUser user;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
         QTemporaryDir dir;
-        WriteFile(dir.filePath(QStringLiteral("horde.ini")), ArmyWithTroops("Name=Horde\r\n", 101));
-        user.ChooseFile(dir.filePath(QStringLiteral("horde.ini")));
-        user.Answer(mrOk);
-        QTest::mouseClick(main.BitBtn4, Qt::LeftButton);
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
-        QCOMPARE(user.Messages(),
+        writeFile(dir.filePath(QStringLiteral("horde.ini")), armyWithTroops("Name=Horde\r\n", 101));
+        user.chooseFile(dir.filePath(QStringLiteral("horde.ini")));
+        user.answer(ModalResult::Ok);
+        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(),
                  QStringList{"*** TOO MANY TROOPS ***|The datafile holds more than 100 troops. "
                              "Only the first 100 were loaded."});
-        QCOMPARE(app.store.TroopCount, 100);
-        QCOMPARE(main.StatusBar1->PanelText(1), QStringLiteral("Total Squads: 100"));
-        QVERIFY(!main.BitBtn1->isEnabled());
+        QCOMPARE(app.store.troopCount, 100);
+        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 100"));
+        QVERIFY(!main.newTroopButton->isEnabled());
     }
 
     // The dialogs users see: a real save dialog, a real open dialog and the real read-error
@@ -266,12 +266,12 @@ private slots:
     void realDialogsSaveAndLoad()
     {
         TestWindows app;
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        FillFullArmy(app.store);
-        main.Edit1->SetText(QStringLiteral("HOLLOW CROWN"));
-        main.Edit2->SetText(QStringLiteral("Brood"));
-        main.Edit3->SetText(QStringLiteral("Swarm"));
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        fillFullArmy(app.store);
+        main.armyNameEdit->setText(QStringLiteral("HOLLOW CROWN"));
+        main.unitWordEdit->setText(QStringLiteral("Brood"));
+        main.squadWordEdit->setText(QStringLiteral("Swarm"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vhold.ini"));
         QStringList titles;
@@ -290,25 +290,25 @@ private slots:
             });
         };
         answerFileDialog(path);
-        main.BitBtn3Click();
-        QCOMPARE(ReadBytes(path), ReadBytes(TestData(QStringLiteral("golden-full-army.ini"))));
+        main.saveArmy();
+        QCOMPARE(readBytes(path), readBytes(testData(QStringLiteral("golden-full-army.ini"))));
 
         answerFileDialog(path);
-        main.BitBtn4Click();
-        QCOMPARE(app.store.TroopCount, 3);
-        QCOMPARE(main.StatusBar1->PanelText(1), QStringLiteral("Total Swarms: 3"));
+        main.loadArmy();
+        QCOMPARE(app.store.troopCount, 3);
+        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));
 
-        answerFileDialog(TestData(QStringLiteral("load-no-race.ini")));
+        answerFileDialog(testData(QStringLiteral("load-no-race.ini")));
         QTimer::singleShot(100, [&titles, &app] {
-            if (QApplication::activeModalWidget() == app.forms.Form13) {
-                titles << app.forms.Form13->windowTitle();
-                QTest::mouseClick(app.forms.Form13->BitBtn1, Qt::LeftButton);
+            if (QApplication::activeModalWidget() == app.windows.readErrorDialog) {
+                titles << app.windows.readErrorDialog->windowTitle();
+                QTest::mouseClick(app.windows.readErrorDialog->okButton, Qt::LeftButton);
             }
         });
-        main.BitBtn4Click();
+        main.loadArmy();
         QCOMPARE(titles, (QStringList{"Save the datafile", "Load the datafile", "Load the datafile",
                                       "*** ERROR READING FILE ***"}));
-        QVERIFY(app.forms.Form13->isHidden());
+        QVERIFY(app.windows.readErrorDialog->isHidden());
     }
 };
 

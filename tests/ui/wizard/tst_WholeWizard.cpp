@@ -4,22 +4,22 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/WizardSteps.h"
-#include "ui/catalogue/Availables.h"
-#include "ui/catalogue/New_item.h"
-#include "ui/catalogue/Special_Abilities.h"
-#include "ui/catalogue/Specials.h"
-#include "ui/controls/Buttons.h"
-#include "ui/controls/Edit.h"
+#include "ui/catalogue/AbilityCostsDialog.h"
+#include "ui/catalogue/AbilityEditor.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/catalogue/WeaponEditor.h"
+#include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
-#include "ui/controls/ListBox.h"
+#include "ui/controls/LineEdit.h"
 #include "ui/controls/RadioGroup.h"
-#include "ui/controls/TrackBar.h"
-#include "ui/main/Main.h"
-#include "ui/wizard/RWeaponCosts.h"
-#include "ui/wizard/R_Weapons.h"
-#include "ui/wizard/SelectType.h"
-#include "ui/wizard/SpecialGroups.h"
-#include "ui/wizard/St_Weapons.h"
+#include "ui/controls/Slider.h"
+#include "ui/controls/SortedListWidget.h"
+#include "ui/main/MainWindow.h"
+#include "ui/wizard/CharacteristicsStep.h"
+#include "ui/wizard/ItemListStep.h"
+#include "ui/wizard/ReplaceableWeaponsStep.h"
+#include "ui/wizard/RestrictionsStep.h"
+#include "ui/wizard/WeaponCostsDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,21 +46,21 @@ public:
 
     RealModals()
     {
-        connect(&poll, &QTimer::timeout, this, &RealModals::Look);
+        connect(&poll, &QTimer::timeout, this, &RealModals::look);
         poll.start(10);
     }
 
-    void Expect(const QString& caption, Act act) { steps.push_back({caption, std::move(act)}); }
+    void expect(const QString& caption, Act act) { steps.push_back({caption, std::move(act)}); }
     // A window that the step being played opens, before any step queued already.
-    void ExpectFirst(const QString& caption, Act act)
+    void expectFirst(const QString& caption, Act act)
     {
         steps.push_front({caption, std::move(act)});
     }
 
-    QStringList Seen() const { return seen; }
-    QStringList Problems() const
+    QStringList seen() const { return seenCaptions; }
+    QStringList problems() const
     {
-        QStringList all = problems;
+        QStringList all = problemList;
         for (const Step& step : steps)
             all << QStringLiteral("never shown: ") + step.caption;
         return all;
@@ -72,30 +72,30 @@ private:
         Act act;
     };
 
-    void Look()
+    void look()
     {
         QWidget* top = QApplication::activeModalWidget();
         if (!top || !top->isVisible() || acting.contains(top))
             return;
         // A window that has its result is closing: its loop ends once this pass of events does.
-        if (auto* form = qobject_cast<FormBase*>(top); form && form->ModalResult() != mrNone)
+        if (auto* shown = qobject_cast<Window*>(top); shown && shown->result() != ModalResult::None)
             return;
         acting << top;
         // The step runs from the event loop, not from inside this timer, so that a modal window
         // it opens is seen in turn.
         QTimer::singleShot(0, this, [this, target = QPointer<QWidget>(top), top] {
             if (target)
-                Run(*target);
+                run(*target);
             acting.removeOne(top);
         });
     }
 
-    void Run(QWidget& window)
+    void run(QWidget& window)
     {
         const QString caption = window.windowTitle();
-        seen << caption;
+        seenCaptions << caption;
         if (steps.empty() || steps.front().caption != caption) {
-            problems << QStringLiteral("out of turn: ") + caption;
+            problemList << QStringLiteral("out of turn: ") + caption;
             window.close();
             return;
         }
@@ -107,57 +107,57 @@ private:
     QTimer poll;
     QList<QWidget*> acting;
     std::deque<Step> steps;
-    QStringList seen;
-    QStringList problems;
+    QStringList seenCaptions;
+    QStringList problemList;
 };
 
-void ClickNames(ListBox& box, const QStringList& names)
+void clickNames(SortedListWidget& box, const QStringList& names)
 {
     for (const QString& name : names) {
         const QList<QListWidgetItem*> found =
             box.findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
         QVERIFY2(found.size() == 1, qPrintable(name));
-        ClickItem(box, box.row(found.first()));
+        clickItem(box, box.row(found.first()));
     }
 }
 
-void Pick(RealModals& user, const QString& caption, const QStringList& names)
+void pick(RealModals& user, const QString& caption, const QStringList& names)
 {
-    user.Expect(caption, [names](QWidget& window) {
-        auto& picker = static_cast<TForm5&>(window);
-        ClickNames(*picker.ListBox1, names);
-        QTest::mouseClick(picker.BitBtn1, Qt::LeftButton);
+    user.expect(caption, [names](QWidget& window) {
+        auto& picker = static_cast<Picker&>(window);
+        clickNames(*picker.itemList, names);
+        QTest::mouseClick(picker.okButton, Qt::LeftButton);
     });
 }
 
-void Costs(RealModals& user, const QString& caption, const QStringList& names,
+void costs(RealModals& user, const QString& caption, const QStringList& names,
            const QStringList& costs)
 {
-    user.Expect(caption, [names, costs](QWidget& window) {
-        auto& form = static_cast<TForm8&>(window);
-        QCOMPARE(Column(*form.StringGrid1, 0), names);
+    user.expect(caption, [names, costs](QWidget& window) {
+        auto& dialog = static_cast<WeaponCostsDialog&>(window);
+        QCOMPARE(column(*dialog.costGrid, 0), names);
         for (int row = 0; row < costs.size(); ++row)
-            TypeOverCell(*form.StringGrid1, 1, row, costs[row]);
-        QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+            typeOverCell(*dialog.costGrid, 1, row, costs[row]);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     });
 }
 
-void Cost(RealModals& user, const QString& name, const QString& cost, const QString& group,
+void cost(RealModals& user, const QString& name, const QString& cost, const QString& group,
           bool wholeSquad)
 {
-    user.Expect(QStringLiteral("Edit Special Ability"),
+    user.expect(QStringLiteral("Edit Special Ability"),
                 [name, cost, group, wholeSquad](QWidget& window) {
-                    auto& dialog = static_cast<TForm10&>(window);
-                    QCOMPARE(dialog.StringGrid1->Cell(0, 0), name);
-                    TypeOverCell(*dialog.StringGrid1, 1, 0, cost);
-                    TypeOverCell(*dialog.StringGrid1, 2, 0, group);
+                    auto& dialog = static_cast<AbilityCostsDialog&>(window);
+                    QCOMPARE(dialog.abilityGrid->cell(0, 0), name);
+                    typeOverCell(*dialog.abilityGrid, 1, 0, cost);
+                    typeOverCell(*dialog.abilityGrid, 2, 0, group);
                     if (wholeSquad)
-                        QTest::mouseClick(dialog.RadioGroup1->Button(1), Qt::LeftButton);
-                    QTest::mouseClick(dialog.BitBtn1, Qt::LeftButton);
+                        QTest::mouseClick(dialog.scopeChoice->button(1), Qt::LeftButton);
+                    QTest::mouseClick(dialog.okButton, Qt::LeftButton);
                 });
 }
 
-void Click(QPushButton* button)
+void click(QPushButton* button)
 {
     QVERIFY2(button->isEnabled() && button->isVisible(), qPrintable(button->text()));
     QTest::mouseClick(button, Qt::LeftButton);
@@ -181,143 +181,143 @@ private slots:
         Store& store = app.store;
         // The catalogues as a loaded datafile brings them; one weapon and one ability are made
         // on the way.
-        AddLines(store, store.WeaponCatalogue,
+        addLines(store, store.weaponCatalogue,
                  {"Flame thrower,Template,4,5,Assault 1,Ignores cover",
                   "Frag grenades,6,3,,Assault 1,", "Rifle,24,3,5,Rapid fire,",
                   "Rocket launcher,48,8,3,Heavy 1,"});
-        AddLines(store, store.SpecialCatalogue, {"Zeal,Rerolls in assault"});
+        addLines(store, store.abilityCatalogue, {"Zeal,Rerolls in assault"});
         RealModals user;
 
         // Step 1: the army, then New.
-        TForm1& main = *app.forms.Form1;
-        main.Show();
-        QVERIFY(MakeActive(main));
-        TypeText(main.Edit1, QStringLiteral("Red Orchard"));
-        Click(main.BitBtn1);
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        QVERIFY(makeActive(main));
+        typeText(main.armyNameEdit, QStringLiteral("Red Orchard"));
+        click(main.newTroopButton);
 
         // Step 2: name, points, profile, role and model counts.
-        TForm3& step2 = *app.forms.Form3;
-        QVERIFY(MakeActive(step2));
+        CharacteristicsStep& step2 = *app.windows.characteristicsStep;
+        QVERIFY(makeActive(step2));
         const QStringList row{"Kai Guard", "12", "3", "3", "3", "3", "1", "3", "1", "7", "4"};
         for (int col = 0; col < row.size(); ++col)
-            TypeOverCell(*step2.StringGrid1, col, 0, row[col]);
-        step2.ComboBox1->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(step2.ComboBox1, Qt::Key_Home);
-        QTest::keyClick(step2.ComboBox1, Qt::Key_Down);
-        QTest::keyClick(step2.ComboBox1, Qt::Key_Down);
-        QCOMPARE(step2.ComboBox1->currentText(), QStringLiteral("Troops"));
-        step2.TrackBar2->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(step2.TrackBar2, Qt::Key_Home);
+            typeOverCell(*step2.troopGrid, col, 0, row[col]);
+        step2.roleComboBox->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(step2.roleComboBox, Qt::Key_Home);
+        QTest::keyClick(step2.roleComboBox, Qt::Key_Down);
+        QTest::keyClick(step2.roleComboBox, Qt::Key_Down);
+        QCOMPARE(step2.roleComboBox->currentText(), QStringLiteral("Troops"));
+        step2.maxModelsSlider->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(step2.maxModelsSlider, Qt::Key_Home);
         for (int i = 1; i < 5; ++i)
-            QTest::keyClick(step2.TrackBar2, Qt::Key_Right);
-        Click(step2.BitBtn1);
+            QTest::keyClick(step2.maxModelsSlider, Qt::Key_Right);
+        click(step2.nextButton);
 
         // Step 3: a standard weapon made on the way with the picker's New.
-        TForm4& items = *app.forms.Form4;
-        QVERIFY(MakeActive(items));
-        QCOMPARE(items.Caption(), QStringLiteral("Standard Weapons"));
-        user.Expect(QStringLiteral("Available Weapons"), [&user](QWidget& window) {
-            auto& picker = static_cast<TForm5&>(window);
-            user.ExpectFirst(QStringLiteral("New Standard Weapon"), [](QWidget& window) {
-                auto& editor = static_cast<TForm6&>(window);
-                TypeText(editor.Edit1, QStringLiteral("Bolt pistol"));
+        ItemListStep& items = *app.windows.itemListStep;
+        QVERIFY(makeActive(items));
+        QCOMPARE(items.windowTitle(), QStringLiteral("Standard Weapons"));
+        user.expect(QStringLiteral("Available Weapons"), [&user](QWidget& window) {
+            auto& picker = static_cast<Picker&>(window);
+            user.expectFirst(QStringLiteral("New Standard Weapon"), [](QWidget& window) {
+                auto& editor = static_cast<WeaponEditor&>(window);
+                typeText(editor.nameEdit, QStringLiteral("Bolt pistol"));
                 const QStringList cells{"12", "4", "5", "Pistol", ""};
                 for (int col = 0; col < cells.size(); ++col)
-                    TypeOverCell(*editor.StringGrid1, col, 0, cells[col]);
-                QTest::mouseClick(editor.BitBtn1, Qt::LeftButton);
+                    typeOverCell(*editor.detailsGrid, col, 0, cells[col]);
+                QTest::mouseClick(editor.okButton, Qt::LeftButton);
             });
-            QTest::mouseClick(picker.BitBtn3, Qt::LeftButton);
-            ClickNames(*picker.ListBox1, {"Bolt pistol"});
-            QTest::mouseClick(picker.BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            clickNames(*picker.itemList, {"Bolt pistol"});
+            QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
-        Click(items.BitBtn3);
-        Click(items.BitBtn2);
+        click(items.addButton);
+        click(items.nextButton);
 
         // Step 4: a rifle that may become a flame thrower or a rocket launcher.
-        TForm7& step4 = *app.forms.Form7;
-        QVERIFY(MakeActive(step4));
-        Pick(user, QStringLiteral("Available Weapons"), {"Rifle"});
-        Click(step4.BitBtn1);
-        ClickItem(*step4.ListBox1, 0);
-        Pick(user, QStringLiteral("Available Weapons"), {"Flame thrower", "Rocket launcher"});
-        Costs(user, QStringLiteral("Replace Weapon Costs"), {"Flame thrower", "Rocket launcher"},
+        ReplaceableWeaponsStep& step4 = *app.windows.replaceableWeaponsStep;
+        QVERIFY(makeActive(step4));
+        pick(user, QStringLiteral("Available Weapons"), {"Rifle"});
+        click(step4.addReplaceableButton);
+        clickItem(*step4.replaceableList, 0);
+        pick(user, QStringLiteral("Available Weapons"), {"Flame thrower", "Rocket launcher"});
+        costs(user, QStringLiteral("Replace Weapon Costs"), {"Flame thrower", "Rocket launcher"},
               {"6", "10"});
-        Click(step4.BitBtn4);
-        Click(step4.BitBtn7);
+        click(step4.addReplacementButton);
+        click(step4.nextButton);
 
         // Step 5: grenades at 1 point.
-        QVERIFY(MakeActive(items));
-        QCOMPARE(items.Caption(), QStringLiteral("Additional Weapons"));
-        Pick(user, QStringLiteral("Available Weapons"), {"Frag grenades"});
-        Costs(user, QStringLiteral("Additional Weapon Costs"), {"Frag grenades"}, {"1"});
-        Click(items.BitBtn3);
-        Click(items.BitBtn2);
+        QVERIFY(makeActive(items));
+        QCOMPARE(items.windowTitle(), QStringLiteral("Additional Weapons"));
+        pick(user, QStringLiteral("Available Weapons"), {"Frag grenades"});
+        costs(user, QStringLiteral("Additional Weapon Costs"), {"Frag grenades"}, {"1"});
+        click(items.addButton);
+        click(items.nextButton);
 
         // Step 6: a new ability and a catalogue one, in two groups, the second for the squad.
-        QVERIFY(MakeActive(items));
-        QCOMPARE(items.Caption(), QStringLiteral("Special Abilities"));
-        user.Expect(QStringLiteral("Available Special Abilities"), [&user](QWidget& window) {
-            auto& picker = static_cast<TForm5&>(window);
-            user.ExpectFirst(QStringLiteral("Add Special Ability"), [](QWidget& window) {
-                auto& editor = static_cast<TForm9&>(window);
-                TypeText(editor.Edit1, QStringLiteral("Stubborn"));
-                TypeText(editor.Edit2, QStringLiteral("Never falls back"));
-                QTest::mouseClick(editor.BitBtn1, Qt::LeftButton);
+        QVERIFY(makeActive(items));
+        QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
+        user.expect(QStringLiteral("Available Special Abilities"), [&user](QWidget& window) {
+            auto& picker = static_cast<Picker&>(window);
+            user.expectFirst(QStringLiteral("Add Special Ability"), [](QWidget& window) {
+                auto& editor = static_cast<AbilityEditor&>(window);
+                typeText(editor.nameEdit, QStringLiteral("Stubborn"));
+                typeText(editor.descriptionEdit, QStringLiteral("Never falls back"));
+                QTest::mouseClick(editor.okButton, Qt::LeftButton);
             });
-            QTest::mouseClick(picker.BitBtn3, Qt::LeftButton);
-            ClickNames(*picker.ListBox1, {"Zeal", "Stubborn"});
-            QTest::mouseClick(picker.BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            clickNames(*picker.itemList, {"Zeal", "Stubborn"});
+            QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
-        Cost(user, QStringLiteral("Stubborn"), QStringLiteral("5"), QStringLiteral("1"), false);
-        Cost(user, QStringLiteral("Zeal"), QStringLiteral("10"), QStringLiteral("2"), true);
-        Click(items.BitBtn3);
-        QCOMPARE(ListItems(*items.ListBox1), (QStringList{"Stubborn", "Zeal"}));
-        Click(items.BitBtn2);
+        cost(user, QStringLiteral("Stubborn"), QStringLiteral("5"), QStringLiteral("1"), false);
+        cost(user, QStringLiteral("Zeal"), QStringLiteral("10"), QStringLiteral("2"), true);
+        click(items.addButton);
+        QCOMPARE(listItems(*items.itemList), (QStringList{"Stubborn", "Zeal"}));
+        click(items.nextButton);
 
         // Step 7, back to step 6 and on again: the abilities are as stored.
-        TForm11& step7 = *app.forms.Form11;
-        QVERIFY(MakeActive(step7));
-        Click(step7.BitBtn1);
-        QVERIFY(MakeActive(items));
-        QCOMPARE(items.Caption(), QStringLiteral("Special Abilities"));
-        QCOMPARE(ListItems(*items.ListBox1), (QStringList{"Stubborn", "Zeal"}));
-        Click(items.BitBtn2);
+        RestrictionsStep& step7 = *app.windows.restrictionsStep;
+        QVERIFY(makeActive(step7));
+        click(step7.previousButton);
+        QVERIFY(makeActive(items));
+        QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
+        QCOMPARE(listItems(*items.itemList), (QStringList{"Stubborn", "Zeal"}));
+        click(items.nextButton);
 
         // Step 7: two weapons and two abilities a model, one of each group; OK accepts.
-        QVERIFY(MakeActive(step7));
-        for (Edit* edit : {step7.Edit1, step7.Edit2}) {
+        QVERIFY(makeActive(step7));
+        for (LineEdit* edit : {step7.weaponLimitEdit, step7.abilityLimitEdit}) {
             edit->setFocus(Qt::TabFocusReason);
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-            TypeText(edit, QStringLiteral("2"));
+            typeText(edit, QStringLiteral("2"));
         }
         for (int row = 0; row < 2; ++row)
-            TypeOverCell(*step7.StringGrid1, 2, row, QStringLiteral("1"));
-        Click(step7.BitBtn2);
-        QCOMPARE(store.TroopCount, 1);
-        QCOMPARE(store.CurrentTroop, 1);
+            typeOverCell(*step7.groupGrid, 2, row, QStringLiteral("1"));
+        click(step7.okButton);
+        QCOMPARE(store.troopCount, 1);
+        QCOMPARE(store.currentSlot, 1);
         QVERIFY(main.isVisible());
         for (QWidget* step : {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
                               static_cast<QWidget*>(&step4), static_cast<QWidget*>(&step7)})
             QVERIFY(!step->isVisible());
 
         // Save, through the real file dialog.
-        user.Expect(QStringLiteral("Save the datafile"), [path](QWidget& window) {
+        user.expect(QStringLiteral("Save the datafile"), [path](QWidget& window) {
             auto& dialog = static_cast<QFileDialog&>(window);
             dialog.selectFile(path);
             QMetaObject::invokeMethod(&dialog, "accept");
         });
-        QVERIFY(MakeActive(main));
-        Click(main.BitBtn3);
+        QVERIFY(makeActive(main));
+        click(main.saveButton);
 
-        QVERIFY2(user.Problems().isEmpty(), qPrintable(user.Problems().join(u'\n')));
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         const QStringList seen{
             "Available Weapons",       "New Standard Weapon",         "Available Weapons",
             "Available Weapons",       "Replace Weapon Costs",        "Available Weapons",
             "Additional Weapon Costs", "Available Special Abilities", "Add Special Ability",
             "Edit Special Ability",    "Edit Special Ability",        "Save the datafile"};
-        QCOMPARE(user.Seen(), seen);
-        const QByteArray written = ReadBytes(path);
-        const QByteArray golden = ReadBytes(TestData(QStringLiteral("golden-wizard.ini")));
+        QCOMPARE(user.seen(), seen);
+        const QByteArray written = readBytes(path);
+        const QByteArray golden = readBytes(testData(QStringLiteral("golden-wizard.ini")));
         QVERIFY(!golden.isEmpty());
         QCOMPARE(QString::fromLatin1(written).split(u'\n'),
                  QString::fromLatin1(golden).split(u'\n'));

@@ -1,0 +1,41 @@
+#include "datafile/ReadErrorDialog.h"
+
+#include "ui/controls/Button.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+ReadErrorDialog::ReadErrorDialog(WindowRegistry& windows)
+    : Window(windows, QStringLiteral("*** ERROR READING FILE ***"), TitleBar::CaptionOnly)
+{
+    messageHeading = new QLabel(QStringLiteral("Error Message:"), this);
+    messageHeading->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    messageHeading->setAlignment(Qt::AlignCenter);
+    QFont bold = messageHeading->font();
+    bold.setBold(true);
+    messageHeading->setFont(bold);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    messageFrame = frame;
+    raceMissingLabel = new QLabel(
+        QStringLiteral("The [Race] section cannot be found in the specified vhold.ini file."),
+        frame);
+    notDatafileLabel =
+        new QLabel(QStringLiteral("It appears that this is not a valid datafile!"), frame);
+    auto* labels = new QVBoxLayout(frame);
+    labels->addWidget(raceMissingLabel);
+    labels->addWidget(notDatafileLabel);
+
+    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    setDefaultButton(okButton);
+    setCancelButton(okButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(messageHeading);
+    layout->addWidget(messageFrame, 1);
+    layout->addWidget(okButton, 0, Qt::AlignHCenter);
+    setFixedClientSize(368, 141);
+}

@@ -1,0 +1,60 @@
+#include "store/LineList.h"
+
+LineList::LineList(Order order, const QCollator& collation) : order(order), collation(collation) {}
+
+int LineList::lowerBound(const QString& line) const
+{
+    int low = 0;
+    int high = items.size();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (collation.compare(items[middle], line) < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+int LineList::add(const QString& line)
+{
+    if (order == Order::Plain) {
+        items.append(line);
+        return items.size() - 1;
+    }
+    const int position = lowerBound(line);
+    if (position < items.size() && collation.compare(items[position], line) == 0)
+        return position;
+    items.insert(position, line);
+    return position;
+}
+
+bool LineList::removeAt(int index)
+{
+    if (index < 0 || index >= items.size())
+        return false;
+    items.removeAt(index);
+    return true;
+}
+
+int LineList::indexOf(const QString& line) const
+{
+    if (order == Order::Sorted) {
+        const int position = lowerBound(line);
+        if (position < items.size() && collation.compare(items[position], line) == 0)
+            return position;
+        return -1;
+    }
+    for (int i = 0; i < items.size(); ++i) {
+        if (collation.compare(items[i], line) == 0)
+            return i;
+    }
+    return -1;
+}
+
+std::unique_ptr<LineList> LineList::plainCopy() const
+{
+    auto copy = std::make_unique<LineList>(Order::Plain, collation);
+    copy->items = items;
+    return copy;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QCollator>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+// A list of text lines, either plain (lines stay in the order they were added) or sorted
+// (ascending without regard to case by the army's collation; a line that compares equal to one
+// already held is not added again).
+class LineList
+{
+public:
+    enum class Order { Plain, Sorted };
+
+    LineList(Order order, const QCollator& collation);
+
+    bool isSorted() const { return order == Order::Sorted; }
+    int count() const { return items.size(); }
+    bool isEmpty() const { return items.isEmpty(); }
+    const QString& operator[](int index) const { return items[index]; }
+    const QStringList& lines() const { return items; }
+
+    // Adds a line and yields its position. A sorted list that already holds an equal line keeps
+    // the line it had and yields that line's position.
+    int add(const QString& line);
+
+    // Removes the line at index; an index outside the list changes nothing and yields false.
+    bool removeAt(int index);
+    void clear() { items.clear(); }
+
+    // Position of a line equal to the given one without regard to case, or -1.
+    int indexOf(const QString& line) const;
+
+    // A plain list holding the same lines in the same order.
+    std::unique_ptr<LineList> plainCopy() const;
+
+private:
+    // First position whose line does not compare below the given one.
+    int lowerBound(const QString& line) const;
+
+    Order order;
+    QCollator collation;
+    QStringList items;
+};

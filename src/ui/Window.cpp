@@ -1,0 +1,153 @@
+#include "ui/Window.h"
+
+#include "ui/WindowRegistry.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+
+Window::Window(WindowRegistry& windows, const QString& caption, TitleBar titleBar)
+    : QWidget(nullptr), windows(windows)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (titleBar == TitleBar::Full)
+        flags |=
+            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    else if (titleBar == TitleBar::CloseButton)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+    setWindowTitle(caption);
+}
+
+Window::~Window()
+{
+    if (windows.active == this)
+        windows.active = nullptr;
+}
+
+void Window::setFixedClientSize(int width, int height)
+{
+    if (layout())
+        layout()->activate();
+    const QSize needed = minimumSizeHint().expandedTo(sizeHint());
+    setFixedSize(qMax(width, needed.width()), qMax(height, needed.height()));
+}
+
+void Window::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Window::showEvent(QShowEvent* event)
+{
+    if (!centred) {
+        centreOnScreen();
+        centred = true;
+    }
+    QWidget::showEvent(event);
+}
+
+void Window::makeActive()
+{
+    windows.active = this;
+    // The headless platform of the tests cannot raise windows and says so; nothing is lost.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise();
+    activateWindow();
+    activate();
+}
+
+void Window::showAndActivate()
+{
+    show();
+    makeActive();
+}
+
+ModalResult Window::exec()
+{
+    Window* opener = windows.active;
+    modalResult = ModalResult::None;
+    modal = true;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    makeActive();
+    runModalWindow(*this, modalLoop);
+    if (modalResult == ModalResult::None)
+        close();
+    if (modalResult == ModalResult::None)
+        modalResult = ModalResult::Cancel;
+    modal = false;
+    hide();
+    setWindowModality(Qt::NonModal);
+    windows.active = opener;
+    if (opener && opener->isVisible())
+        opener->makeActive();
+    return modalResult;
+}
+
+void Window::done(ModalResult result)
+{
+    modalResult = result;
+    if (modal && result != ModalResult::None)
+        modalLoop.quit();
+}
+
+void Window::setTabChain(std::initializer_list<QWidget*> order)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* next : order) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void Window::pressButton(QPushButton* button)
+{
+    if (!button || !button->isEnabled() || !button->isVisible())
+        return;
+    button->setFocus(Qt::OtherFocusReason);
+    button->click();
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    if (!canClose()) {
+        event->ignore();
+        return;
+    }
+    closing();
+    if (modal && modalResult == ModalResult::None)
+        done(ModalResult::Cancel);
+    event->accept();
+}
+
+void Window::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
+            pressButton(focused);
+        else
+            pressButton(enterButton);
+        return;
+    case Qt::Key_Escape:
+        pressButton(escapeButton);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

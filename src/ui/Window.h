@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/Modal.h"
+
+#include <QEventLoop>
+#include <QWidget>
+#include <initializer_list>
+
+class QPushButton;
+struct WindowRegistry;
+
+// What every window of the program has: a caption, a fixed size, centred placement, modeless
+// showing, exec() with a modal result, default (Enter) and cancel (Esc) buttons, and the window
+// events as virtual handlers. A window runs activate() when it is shown, and again when a modal
+// window that it opened closes.
+class Window : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class TitleBar {
+        Full,        // system menu and minimise box
+        CaptionOnly, // caption only: the window closes through its own buttons
+        CloseButton, // caption and close box only
+        Hidden,      // never shown
+    };
+
+    Window(WindowRegistry& windows, const QString& caption, TitleBar titleBar = TitleBar::Full);
+    ~Window() override;
+
+    void showAndActivate();
+    ModalResult exec();
+
+    ModalResult result() const { return modalResult; }
+    // Gives a modal window its result, which closes it.
+    void done(ModalResult result);
+
+    // Enter clicks the default button, Esc the cancel button (when they are enabled).
+    void setDefaultButton(QPushButton* button) { enterButton = button; }
+    void setCancelButton(QPushButton* button) { escapeButton = button; }
+
+    virtual void initialize() {}
+    virtual void activate() {}
+    // Whether the close box may close the window now.
+    virtual bool canClose() { return true; }
+    virtual void closing() {}
+    virtual void cleanUp() {}
+
+protected:
+    // Fixes the window at its client size, grown where the layout needs more room so that no
+    // text is clipped.
+    void setFixedClientSize(int width, int height);
+
+    // The order in which Tab walks the given controls.
+    void setTabChain(std::initializer_list<QWidget*> order);
+
+    // Clicks a button the way a user's click does: the focus moves to it first, so that the
+    // control being left finishes its editing before the click acts.
+    static void pressButton(QPushButton* button);
+
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    WindowRegistry& windows;
+
+private:
+    void makeActive();
+    void centreOnScreen();
+
+    QPushButton* enterButton = nullptr;
+    QPushButton* escapeButton = nullptr;
+    QEventLoop modalLoop;
+    ModalResult modalResult = ModalResult::None;
+    bool modal = false;
+    bool centred = false;
+};

@@ -1,0 +1,123 @@
+#include "ui/catalogue/AbilityEditor.h"
+
+#include "store/LineOps.h"
+#include "store/Store.h"
+#include "ui/WindowRegistry.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/help/AbilityEditorHelp.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace
+{
+
+// Puts the text back with every comma turned into a semicolon.
+void replaceCommas(LineEdit* edit)
+{
+    QString text = edit->text();
+    commaToSemicolon(text);
+    if (text != edit->text())
+        edit->setText(text);
+}
+
+} // namespace
+
+AbilityEditor::AbilityEditor(WindowRegistry& windows, Store& store)
+    : Window(windows, QStringLiteral("Add Special Ability"), TitleBar::CaptionOnly), store(store)
+{
+    nameLabel = new QLabel(QStringLiteral("New Special Ability"), this);
+    nameEdit = new LineEdit(this);
+    descriptionLabel =
+        new QLabel(QStringLiteral("Small Description of this Special Ability"), this);
+    descriptionEdit = new LineEdit(this);
+    nameLabel->setBuddy(nameEdit);
+    descriptionLabel->setBuddy(descriptionEdit);
+
+    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    okButton->setEnabled(false);
+    helpButton = makeHelpButton(this);
+    cancelButton = new Button(this, QStringLiteral("Cancel"), ButtonIcon::Cancel);
+    setDefaultButton(okButton);
+    setCancelButton(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(nameLabel);
+    layout->addWidget(nameEdit);
+    layout->addSpacing(4);
+    layout->addWidget(descriptionLabel);
+    layout->addWidget(descriptionEdit);
+    layout->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(okButton);
+    buttons->addStretch(1);
+    buttons->addWidget(helpButton);
+    buttons->addStretch(1);
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons);
+
+    setTabChain({nameEdit, descriptionEdit, okButton, helpButton, cancelButton});
+
+    connect(nameEdit, &LineEdit::changed, this, &AbilityEditor::updateOkButton);
+    connect(nameEdit, &LineEdit::exited, this, &AbilityEditor::replaceCommasInName);
+    connect(descriptionEdit, &LineEdit::exited, this, &AbilityEditor::replaceCommasInDescription);
+    connect(okButton, &QPushButton::clicked, this, &AbilityEditor::accept);
+    connect(helpButton, &QPushButton::clicked, this, &AbilityEditor::showHelp);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+
+    setFixedClientSize(401, 153);
+}
+
+// An ability being changed opens on its description, since its name stays as it is.
+void AbilityEditor::activate()
+{
+    if (store.editingEntry)
+        descriptionEdit->setFocus(Qt::OtherFocusReason);
+    else
+        nameEdit->setFocus(Qt::OtherFocusReason);
+}
+
+// An ability needs a name.
+void AbilityEditor::updateOkButton()
+{
+    okButton->setEnabled(!nameEdit->text().isEmpty());
+}
+
+void AbilityEditor::replaceCommasInName()
+{
+    replaceCommas(nameEdit);
+}
+
+void AbilityEditor::replaceCommasInDescription()
+{
+    replaceCommas(descriptionEdit);
+}
+
+QString AbilityEditor::entry() const
+{
+    return nameEdit->text() + u',' + descriptionEdit->text();
+}
+
+// OK: a new ability may not take the name of one in the catalogue (a different letter case
+// is another name). The commas go first, so the entry never holds more than two fields, even
+// when Enter is pressed before the field was left.
+void AbilityEditor::showHelp()
+{
+    windows.abilityEditorHelp->exec();
+}
+
+void AbilityEditor::accept()
+{
+    replaceCommas(nameEdit);
+    replaceCommas(descriptionEdit);
+    if (!store.editingEntry && findEntry(nameEdit->text(), store.abilityCatalogue.get()) >= 0) {
+        messageBox(this, QStringLiteral("*** DUPLICATE SPECIAL ABILITY ***"),
+                   QStringLiteral("Special Ability already exists! Please choose another name "
+                                  "for it."),
+                   MessageButtons::Ok);
+        return;
+    }
+    done(ModalResult::Ok);
+}

@@ -1,0 +1,139 @@
+#include "ui/catalogue/WeaponEditor.h"
+
+#include "store/LineOps.h"
+#include "store/Store.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/GridHeadings.h"
+#include "ui/controls/Labels.h"
+#include "ui/controls/LineEdit.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+WeaponEditor::WeaponEditor(WindowRegistry& windows, Store& store)
+    : Window(windows, QStringLiteral("Add Weapon"), TitleBar::CaptionOnly), store(store)
+{
+    nameLabel = new QLabel(QStringLiteral("New weapon name"), this);
+    nameEdit = new LineEdit(this);
+    nameLabel->setBuddy(nameEdit);
+
+    detailsGrid = new Grid(this, cellCount, 1);
+    const int widths[cellCount] = {37, 39, 39, 88, 264};
+    for (int col = 0; col < cellCount; ++col)
+        detailsGrid->resizeColumn(col, widths[col]);
+    detailsGrid->setDefaultRowHeight(16);
+    detailsGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    detailsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    detailsGrid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    rangeHeading = makeHeading(this, QStringLiteral("Range"));
+    strengthHeading = makeHeading(this, QStringLiteral("S"));
+    armourPiercingHeading = makeHeading(this, QStringLiteral("AP"));
+    weaponTypeHeading = makeHeading(this, QStringLiteral("Weapontype"));
+    descriptionHeading = makeHeading(this, QStringLiteral("Description"));
+    headings = new GridHeadings(this, detailsGrid,
+                                {rangeHeading, strengthHeading, armourPiercingHeading,
+                                 weaponTypeHeading, descriptionHeading});
+
+    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    cancelButton = new Button(this, QStringLiteral("Cancel"), ButtonIcon::Cancel);
+    helpButton = makeHelpButton(this);
+    setDefaultButton(okButton);
+    setCancelButton(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(nameLabel);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameEdit, 2);
+    nameRow->addStretch(3);
+    layout->addLayout(nameRow);
+    layout->addSpacing(6);
+    QHBoxLayout* gridRow = headedGrid(headings, detailsGrid, false);
+    layout->addLayout(gridRow);
+    layout->addStretch(1);
+    QHBoxLayout* buttons = buttonRow({okButton, cancelButton}, helpButton);
+    layout->addLayout(buttons);
+
+    setTabChain({nameEdit, detailsGrid, okButton, cancelButton, helpButton});
+
+    connect(nameEdit, &LineEdit::exited, this, &WeaponEditor::replaceCommasInName);
+    connect(detailsGrid, &Grid::exited, this, &WeaponEditor::replaceCommasInCells);
+    connect(okButton, &QPushButton::clicked, this, &WeaponEditor::accept);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(helpButton, &QPushButton::clicked, this, &WeaponEditor::showHelp);
+
+    setFixedClientSize(511, 158);
+}
+
+// A new weapon starts empty with the focus on its name; a weapon placed here by the opener
+// keeps its name and cells, and the focus goes to the cells.
+void WeaponEditor::activate()
+{
+    if (!store.keepEntryFields) {
+        nameEdit->setText(QString());
+        nameEdit->setFocus(Qt::OtherFocusReason);
+        for (int col = 0; col < cellCount; ++col)
+            detailsGrid->setCell(col, 0, QString());
+    } else {
+        detailsGrid->setFocus(Qt::OtherFocusReason);
+    }
+    detailsGrid->setCurrentColumn(0);
+}
+
+void WeaponEditor::replaceCommasInName()
+{
+    QString name = nameEdit->text();
+    commaToSemicolon(name);
+    if (name != nameEdit->text())
+        nameEdit->setText(name);
+}
+
+void WeaponEditor::replaceCommasInCells()
+{
+    for (int col = 0; col < cellCount; ++col) {
+        QString cell = detailsGrid->cell(col, 0);
+        commaToSemicolon(cell);
+        detailsGrid->setCell(col, 0, cell);
+    }
+}
+
+// OK: a new weapon may not take the exact name of a catalogue weapon (another letter case is
+// another name). The commas go first, so the entry always has six fields, even when Enter is
+// pressed before the field was left.
+void WeaponEditor::accept()
+{
+    replaceCommasInName();
+    replaceCommasInCells();
+    if (!store.editingEntry && findEntry(nameEdit->text(), store.weaponCatalogue.get()) >= 0) {
+        messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
+                   QStringLiteral("Duplicate weapon/special name! Please choose another name"),
+                   MessageButtons::Ok);
+        return;
+    }
+    done(ModalResult::Ok);
+}
+
+void WeaponEditor::showHelp()
+{
+    messageBox(this, QStringLiteral("Help on Add/Edit a Weapon"),
+               QStringLiteral("Fill in the name and the characteristics of the weapon. If you "
+                              "edit an existing weapon, you cannot change its name. This is done "
+                              "for safety reasons so you don't loose track of the weapon in other "
+                              "squads"),
+               MessageButtons::Ok);
+}
+
+QString WeaponEditor::entry() const
+{
+    QString entry = nameEdit->text();
+    for (int col = 0; col < cellCount; ++col)
+        entry += u',' + detailsGrid->cell(col, 0);
+    return entry;
+}
+
+void WeaponEditor::fillCells(const QString& entry)
+{
+    for (int col = 0; col < cellCount; ++col)
+        detailsGrid->setCell(col, 0, field(entry, col + 2));
+}

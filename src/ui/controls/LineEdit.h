@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A single-line edit with the events the windows rely on: changed() after every change of
+// the text (typed, pasted or set), and exited() when the user moves the focus to another control of
+// the window. In upper-case mode every letter is held as its Windows-1252 capital.
+class LineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit LineEdit(QWidget* parent = nullptr, const QString& text = QString());
+
+    void setUpperCase(bool on);
+
+signals:
+    void changed();
+    void exited();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void applyUpperCase(const QString& value);
+
+    bool upperCase = false;
+};
+
+// The text as the upper-case edit holds it: each letter replaced by its capital where that
+// capital is one character of Windows-1252.
+QString upperCaseText(const QString& text);

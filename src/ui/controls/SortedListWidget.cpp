@@ -1,0 +1,131 @@
+#include "ui/controls/SortedListWidget.h"
+
+#include "store/LineOps.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+SortedListWidget::SortedListWidget(QWidget* parent, const QCollator& collation, Selection selection)
+    : QListWidget(parent), collation(collation)
+{
+    setSelectionMode(selection == Selection::Toggle ? QAbstractItemView::MultiSelection
+                                                    : QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setDragEnabled(false);
+    setUniformItemSizes(true);
+}
+
+QString SortedListWidget::itemText(int index) const
+{
+    const QListWidgetItem* found = item(index);
+    return found ? found->text() : QString();
+}
+
+int SortedListWidget::addSorted(const QString& text)
+{
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (collation.compare(item(middle)->text(), text) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    insertItem(low, text);
+    return low;
+}
+
+// The other items keep their selected state: the view would otherwise select the neighbour of
+// a selected item that is removed.
+void SortedListWidget::removeAt(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    QList<bool> selected;
+    for (int i = 0; i < count(); ++i) {
+        if (i != index)
+            selected << item(i)->isSelected();
+    }
+    delete takeItem(index);
+    for (int i = 0; i < count(); ++i)
+        item(i)->setSelected(selected.value(i));
+}
+
+int SortedListWidget::firstSelected() const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->isSelected())
+            return i;
+    }
+    return -1;
+}
+
+void SortedListWidget::selectOnly(int index)
+{
+    clearSelection();
+    if (QListWidgetItem* chosen = item(index)) {
+        chosen->setSelected(true);
+        setCurrentItem(chosen, QItemSelectionModel::NoUpdate);
+    }
+}
+
+bool SortedListWidget::isSelected(int index) const
+{
+    const QListWidgetItem* found = item(index);
+    return found && found->isSelected();
+}
+
+void SortedListWidget::setSelected(int index, bool selected)
+{
+    if (QListWidgetItem* found = item(index))
+        found->setSelected(selected);
+}
+
+int SortedListWidget::selectedCount() const
+{
+    int selected = 0;
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->isSelected())
+            ++selected;
+    }
+    return selected;
+}
+
+void SortedListWidget::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+        emit userSelected();
+}
+
+// Dragging with a button held would select every item passed over; a click selects one.
+void SortedListWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() != Qt::NoButton)
+        return;
+    QListWidget::mouseMoveEvent(event);
+}
+
+void SortedListWidget::keyPressEvent(QKeyEvent* event)
+{
+    QList<bool> before;
+    for (int i = 0; i < count(); ++i)
+        before << item(i)->isSelected();
+    QListWidget::keyPressEvent(event);
+    for (int i = 0; i < count(); ++i) {
+        if (before.value(i) != item(i)->isSelected()) {
+            emit userSelected();
+            return;
+        }
+    }
+}
+
+bool listHasName(const SortedListWidget& list, const QString& name)
+{
+    for (int i = 0; i < list.count(); ++i) {
+        if (field(list.itemText(i), 1) == name)
+            return true;
+    }
+    return false;
+}

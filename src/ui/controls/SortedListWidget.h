@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QCollator>
+#include <QListWidget>
+
+// A list box kept sorted without regard to case by the army's collation. Unlike a sorted list of
+// lines it keeps two items that differ only in case: a new item goes after the items that compare
+// equal to it. In toggle mode several items can be selected, each click (or Space) toggling one
+// item; there is no range selection. userSelected() fires whenever the user clicks an item or
+// changes the selection from the keyboard, never for changes made by code.
+class SortedListWidget : public QListWidget
+{
+    Q_OBJECT
+public:
+    enum class Selection { Single, Toggle };
+
+    SortedListWidget(QWidget* parent, const QCollator& collation,
+                     Selection selection = Selection::Single);
+
+    // The text of the item at index; the empty text outside the list.
+    QString itemText(int index) const;
+
+    // Adds an item at its sorted place, unselected, and yields that position.
+    int addSorted(const QString& text);
+    // Removes the item at index; the other items keep their selected state. An index outside
+    // the list does nothing.
+    void removeAt(int index);
+
+    // The selected item with the lowest index, or -1 when none is selected.
+    int firstSelected() const;
+    // Selects only the item at index; -1 (or any index outside the list) selects none.
+    void selectOnly(int index);
+
+    bool isSelected(int index) const;
+    void setSelected(int index, bool selected);
+    int selectedCount() const;
+
+signals:
+    void userSelected();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QCollator collation;
+};
+
+// Whether field 1 of some item of the list is exactly the name.
+bool listHasName(const SortedListWidget& list, const QString& name);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/help/HelpWindow.h"
+
+// The help page of step 5, the additional weapons.
+class AdditionalWeaponsHelp : public HelpWindow
+{
+    Q_OBJECT
+public:
+    explicit AdditionalWeaponsHelp(WindowRegistry& windows);
+};

@@ -1,0 +1,273 @@
+#include "ui/main/MainWindow.h"
+
+#include "datafile/Loader.h"
+#include "datafile/ReadErrorDialog.h"
+#include "datafile/Writer.h"
+#include "platform/DatafileOutput.h"
+#include "platform/IniFile.h"
+#include "platform/WaitCursor.h"
+#include "store/Store.h"
+#include "ui/WindowRegistry.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Labels.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/controls/StatusBar.h"
+#include "ui/help/MainWindowHelp.h"
+#include "ui/main/TroopSelectionDialog.h"
+#include "ui/wizard/CharacteristicsStep.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace
+{
+
+const QString datafileName = QStringLiteral("vhold.ini");
+const QString datafileFilter = QStringLiteral("*.ini");
+
+} // namespace
+
+MainWindow::MainWindow(WindowRegistry& windows, Store& store)
+    : Window(windows, QStringLiteral("Varnhold Datafile Creator (v1.0)")), store(store)
+{
+    armyNameLabel = makeLabel(this, QStringLiteral("What is the name of your army?"));
+    armyNameEdit = new LineEdit(this);
+    armyNameEdit->setUpperCase(true);
+    unitWordLabel = makeLabel(this, QStringLiteral("What is a unit called in your army?"));
+    unitWordEdit = new LineEdit(this, QStringLiteral("Unit"));
+    squadWordLabel = makeLabel(this, QStringLiteral("What is a squad called in your army?"));
+    squadWordEdit = new LineEdit(this, QStringLiteral("Squad"));
+    armyNameLabel->setBuddy(armyNameEdit);
+    unitWordLabel->setBuddy(unitWordEdit);
+    squadWordLabel->setBuddy(squadWordEdit);
+
+    newTroopButton = new Button(this, QStringLiteral("New "), ButtonIcon::New);
+    closeButton = new Button(this, QStringLiteral("Close"), ButtonIcon::Close);
+    saveButton = new Button(this, QStringLiteral("Save"), ButtonIcon::Save);
+    loadButton = new Button(this, QStringLiteral("Load"), ButtonIcon::Load);
+    editTroopButton = new Button(this, QStringLiteral("Edit "), ButtonIcon::Edit);
+    helpButton = makeHelpButton(this);
+    saveButton->setEnabled(false);
+    editTroopButton->setEnabled(false);
+
+    statusBar = new StatusBar(this, {160, 50},
+                              {QStringLiteral("Army: "), QStringLiteral("Total Squads: 0")});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 0);
+    for (auto [question, edit] : {std::pair{armyNameLabel, armyNameEdit},
+                                  {unitWordLabel, unitWordEdit},
+                                  {squadWordLabel, squadWordEdit}}) {
+        layout->addWidget(question);
+        layout->addWidget(edit);
+    }
+    layout->addSpacing(6);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(newTroopButton, 0, 0);
+    buttons->addWidget(editTroopButton, 0, 1);
+    buttons->addWidget(saveButton, 0, 2);
+    buttons->addWidget(loadButton, 1, 0);
+    buttons->addWidget(closeButton, 1, 1);
+    buttons->addWidget(helpButton, 1, 2, Qt::AlignRight);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+    layout->addWidget(statusBar);
+
+    loadingNotice = new QLabel(QStringLiteral("Loading datafile. Please wait..."), this);
+    loadingNotice->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    loadingNotice->setAlignment(Qt::AlignCenter);
+    loadingNotice->setAutoFillBackground(true);
+    loadingNotice->hide();
+
+    setTabChain({armyNameEdit, unitWordEdit, squadWordEdit, newTroopButton, closeButton, saveButton,
+                 loadButton, editTroopButton, helpButton});
+
+    connect(armyNameEdit, &LineEdit::changed, this, &MainWindow::showArmyName);
+    connect(squadWordEdit, &LineEdit::changed, this, &MainWindow::showTroopCount);
+    connect(newTroopButton, &QPushButton::clicked, this, &MainWindow::newTroop);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(saveButton, &QPushButton::clicked, this, &MainWindow::saveArmy);
+    connect(loadButton, &QPushButton::clicked, this, &MainWindow::loadArmy);
+    connect(editTroopButton, &QPushButton::clicked, this, &MainWindow::editTroop);
+    connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+
+    setFixedClientSize(331, 235);
+    const QSize panelSize = loadingNotice->sizeHint().expandedTo(QSize(width() * 3 / 4, 48));
+    loadingNotice->setGeometry(QRect(
+        QPoint((width() - panelSize.width()) / 2, (height() - panelSize.height()) / 2), panelSize));
+}
+
+QString MainWindow::countText(const QString& squadWord) const
+{
+    return QStringLiteral("Total ") + squadWord + QStringLiteral("s: ") +
+           QString::number(store.troopCount);
+}
+
+void MainWindow::initialize()
+{
+    setUpStore(store);
+}
+
+// Edit and Save open up once a troop has been accepted; New is held back while every slot of
+// the army is taken.
+void MainWindow::activate()
+{
+    if (store.currentSlot > 0) {
+        editTroopButton->setEnabled(true);
+        saveButton->setEnabled(true);
+    }
+    newTroopButton->setEnabled(store.troopCount < Store::slotCount);
+}
+
+void MainWindow::copyArmyTexts()
+{
+    store.army.name = armyNameEdit->text();
+    store.army.unitWord = unitWordEdit->text();
+    store.army.squadWord = squadWordEdit->text();
+}
+
+// New: the troop is built in the first slot after the accepted ones, as that slot stands; an
+// army whose slots are all taken starts no troop.
+void MainWindow::newTroop()
+{
+    if (store.troopCount >= Store::slotCount)
+        return;
+    store.currentSlot = store.troopCount;
+    copyArmyTexts();
+    hide();
+    windows.characteristicsStep->showAndActivate();
+}
+
+// Closing the main window ends the program; troops not saved are lost without a question.
+void MainWindow::closing()
+{
+    QCoreApplication::quit();
+}
+
+void MainWindow::cleanUp()
+{
+    releaseStore(store);
+}
+
+void MainWindow::showArmyName()
+{
+    statusBar->setPanelText(0, QStringLiteral("Army: ") + armyNameEdit->text());
+}
+
+void MainWindow::showTroopCount()
+{
+    statusBar->setPanelText(1, countText(squadWordEdit->text()));
+}
+
+// Save: the army texts are taken from the edits even when the dialog is then cancelled. The
+// file on disk is replaced only by a complete new one.
+void MainWindow::saveArmy()
+{
+    copyArmyTexts();
+    const QString path =
+        runFileDialog(this, {FileDialogRequest::Kind::Save, QStringLiteral("Save the datafile"),
+                             datafileName, datafileFilter});
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!writeDatafile(path, datafileLines(store), &reason)) {
+        messageBox(this, QStringLiteral("*** FILE ERROR ***"),
+                   QStringLiteral("An error occurred while writing to the file!\n") + reason,
+                   MessageButtons::Ok);
+    }
+}
+
+namespace
+{
+
+// What the main window shows while a datafile loads.
+class MainWindowProgress : public LoadProgress
+{
+public:
+    MainWindowProgress(MainWindow& window, Store& store, ReadErrorDialog& errorWindow)
+        : window(window), store(store), errorWindow(errorWindow)
+    {
+    }
+
+    void armyRead() override
+    {
+        window.armyNameEdit->setText(store.army.name);
+        window.unitWordEdit->setText(store.army.unitWord);
+        window.squadWordEdit->setText(store.army.squadWord);
+    }
+
+    void troopRead(int n) override
+    {
+        window.statusBar->setPanelText(1, QStringLiteral("Total ") + store.army.squadWord +
+                                              QStringLiteral("s: ") + QString::number(n));
+        window.statusBar->repaint();
+    }
+
+    void raceMissing() override { errorWindow.exec(); }
+
+private:
+    MainWindow& window;
+    Store& store;
+    ReadErrorDialog& errorWindow;
+};
+
+} // namespace
+
+// Load: the army in the store is replaced by the file's, without a question.
+void MainWindow::loadArmy()
+{
+    const QString path =
+        runFileDialog(this, {FileDialogRequest::Kind::Open, QStringLiteral("Load the datafile"),
+                             datafileName, datafileFilter});
+    if (path.isEmpty())
+        return;
+
+    LoadOutcome outcome;
+    {
+        showLoadingNotice(true);
+        WaitCursor wait;
+        MainWindowProgress progress(*this, store, *windows.readErrorDialog);
+        outcome = loadDatafile(store, IniFile::read(path), progress);
+        if (outcome.raceFound)
+            editTroopButton->setEnabled(store.troopCount >= 1);
+    }
+    showLoadingNotice(false);
+    statusBar->setPanelText(1, countText(squadWordEdit->text()));
+    saveButton->setEnabled(true);
+    if (store.troopCount >= Store::slotCount)
+        newTroopButton->setEnabled(false);
+    if (outcome.troopsLeftOut) {
+        messageBox(this, QStringLiteral("*** TOO MANY TROOPS ***"),
+                   QStringLiteral("The datafile holds more than 100 troops. Only the first 100 "
+                                  "were loaded."),
+                   MessageButtons::Ok);
+    }
+}
+
+// Edit: the troop chosen in the selection dialog opens in step 2. The count text is brought up
+// to date whatever the dialog did, since it may have deleted troops.
+void MainWindow::editTroop()
+{
+    if (windows.troopSelectionDialog->exec() == ModalResult::Ok) {
+        store.currentSlot = windows.troopSelectionDialog->selectedSlot();
+        hide();
+        windows.characteristicsStep->showAndActivate();
+    }
+    statusBar->setPanelText(1, countText(store.army.squadWord));
+}
+
+void MainWindow::showHelp()
+{
+    windows.mainWindowHelp->exec();
+}
+
+void MainWindow::showLoadingNotice(bool visible)
+{
+    loadingNotice->setVisible(visible);
+    if (visible) {
+        loadingNotice->raise();
+        loadingNotice->repaint();
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/Window.h"
+
+class Button;
+class LineEdit;
+class QLabel;
+class StatusBar;
+class Store;
+
+// The main window, step 1 of the wizard: the army's name, its words for a unit and a squad,
+// New and Edit to start the wizard, Save and Load of the datafile.
+class MainWindow : public Window
+{
+    Q_OBJECT
+public:
+    MainWindow(WindowRegistry& windows, Store& store);
+
+    void initialize() override;
+    void activate() override;
+    void closing() override;
+    void cleanUp() override;
+
+    void newTroop();
+    void saveArmy();
+    void loadArmy();
+    void editTroop();
+    void showHelp();
+    void showArmyName();
+    void showTroopCount();
+
+    QLabel* armyNameLabel;
+    LineEdit* armyNameEdit;
+    QLabel* unitWordLabel;
+    LineEdit* unitWordEdit;
+    QLabel* squadWordLabel;
+    LineEdit* squadWordEdit;
+    Button* newTroopButton;
+    Button* closeButton;
+    Button* saveButton;
+    Button* loadButton;
+    Button* editTroopButton;
+    Button* helpButton;
+    QLabel* loadingNotice;
+    StatusBar* statusBar;
+
+    // "Total " + the squad word + "s: " + the number of accepted troops.
+    QString countText(const QString& squadWord) const;
+
+private:
+    void copyArmyTexts();
+    void showLoadingNotice(bool visible);
+
+    Store& store;
+};

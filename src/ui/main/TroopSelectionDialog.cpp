@@ -1,0 +1,171 @@
+#include "ui/main/TroopSelectionDialog.h"
+
+#include "store/LineOps.h"
+#include "store/Store.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/Labels.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int typeCol = 0;
+constexpr int nameCol = 1;
+constexpr int typeWidth = 78;
+constexpr int nameWidth = 192;
+
+const char* const roleNames[] = {"HeadQuarters", "Elites", "Troops", "Fast Attack",
+                                 "Heavy Support"};
+
+// The role's long name for a troop's two-letter code; empty for any other text.
+QString roleName(const QString& code)
+{
+    for (const char* role : roleNames) {
+        const QString name = QString::fromLatin1(role);
+        if (!code.isEmpty() && roleCode(name) == code)
+            return name;
+    }
+    return QString();
+}
+
+// The type column shows every role name whole in the grid's font.
+int typeColumnWidth(const QFontMetrics& metrics)
+{
+    int width = typeWidth;
+    for (const char* role : roleNames)
+        width = qMax(width, metrics.horizontalAdvance(QString::fromLatin1(role)) + 12);
+    return width;
+}
+
+QLabel* makeHeading(QWidget* parent, const QString& text, int width)
+{
+    QLabel* heading = makeHeading(parent, text);
+    heading->setFixedWidth(qMax(width, heading->sizeHint().width()));
+    return heading;
+}
+
+} // namespace
+
+TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store)
+    : Window(windows, QStringLiteral("Select the desired unit to edit"), TitleBar::CaptionOnly),
+      store(store)
+{
+    troopGrid = new Grid(this, 2, 1);
+    troopGrid->setReadOnly(true);
+    troopGrid->setSelectsRows(true);
+    troopGrid->setDefaultRowHeight(16);
+    troopGrid->setVisibleRows(9);
+    troopGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    troopGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    // The headings stand over the two columns even while the grid shows a single empty cell.
+    roleHeading =
+        makeHeading(this, QStringLiteral("Type"), typeColumnWidth(troopGrid->fontMetrics()));
+    nameHeading = makeHeading(this, QStringLiteral("Name of the unit"), nameWidth);
+    troopGrid->resizeColumn(typeCol, roleHeading->width());
+    troopGrid->resizeColumn(nameCol, nameHeading->width());
+    troopGrid->setFixedSize(troopGrid->sizeHint());
+
+    editButton = new Button(this, QStringLiteral("Edit"), ButtonIcon::Edit);
+    cancelButton = new Button(this, QStringLiteral("Cancel"), ButtonIcon::Cancel);
+    helpButton = makeHelpButton(this);
+    deleteButton = new Button(this, QStringLiteral("Delete"), ButtonIcon::Delete);
+    setDefaultButton(editButton);
+    setCancelButton(cancelButton);
+
+    auto* headings = new QHBoxLayout;
+    headings->setSpacing(0);
+    headings->addSpacing(troopGrid->frameWidth());
+    headings->addWidget(roleHeading);
+    headings->addWidget(nameHeading);
+    headings->addStretch(1);
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->setSpacing(0);
+    gridColumn->addLayout(headings);
+    gridColumn->addWidget(troopGrid);
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addStretch(1);
+    gridRow->addLayout(gridColumn);
+    gridRow->addStretch(1);
+
+    QHBoxLayout* buttons = buttonRow({editButton, cancelButton, deleteButton}, helpButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(gridRow);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+
+    setTabChain({troopGrid, editButton, cancelButton, helpButton, deleteButton});
+
+    connect(editButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(deleteButton, &QPushButton::clicked, this, &TroopSelectionDialog::deleteTroop);
+    connect(helpButton, &QPushButton::clicked, this, &TroopSelectionDialog::showHelp);
+    // A double click on a troop chooses it, as Edit does.
+    connect(troopGrid, &Grid::cellDoubleClicked, this, [this] { pressButton(editButton); });
+
+    setFixedClientSize(324, 231);
+}
+
+void TroopSelectionDialog::activate()
+{
+    fillTroopGrid();
+    troopGrid->setFocus(Qt::OtherFocusReason);
+}
+
+// Row i shows the role and name of slot i. Without troops the grid is one empty cell, and
+// there is nothing to delete.
+void TroopSelectionDialog::fillTroopGrid()
+{
+    const int troops = qBound(0, store.troopCount, int(Store::slotCount));
+    if (troops == 0) {
+        troopGrid->changeColumnCount(1);
+        troopGrid->changeRowCount(1);
+        troopGrid->setCell(typeCol, 0, QString());
+        deleteButton->setEnabled(false);
+        return;
+    }
+    troopGrid->changeColumnCount(2);
+    troopGrid->resizeColumn(typeCol, roleHeading->width());
+    troopGrid->resizeColumn(nameCol, nameHeading->width());
+    troopGrid->changeRowCount(troops);
+    for (int slot = 0; slot < troops; ++slot) {
+        const Troop& troop = store.troops[slot];
+        troopGrid->setCell(typeCol, slot, roleName(troop.role));
+        troopGrid->setCell(nameCol, slot, troop.name);
+    }
+    deleteButton->setEnabled(true);
+}
+
+int TroopSelectionDialog::selectedSlot() const
+{
+    return qBound(0, troopGrid->currentRow(), Store::slotCount - 1);
+}
+
+// Delete: the last troop takes the place of the one deleted. Nothing is deleted without a
+// troop on the selected row.
+void TroopSelectionDialog::deleteTroop()
+{
+    const int row = troopGrid->currentRow();
+    if (row < 0 || row >= store.troopCount)
+        return;
+    const QString question =
+        QStringLiteral("Are you sure you want to delete this ") + store.army.squadWord + u'?';
+    if (messageBox(this, QStringLiteral("*** DELETE ***"), question, MessageButtons::YesNo) !=
+        ModalResult::Yes)
+        return;
+    removeTroop(store, row);
+    fillTroopGrid();
+}
+
+void TroopSelectionDialog::showHelp()
+{
+    messageBox(this, QStringLiteral("Help on Edit Squads"),
+               QStringLiteral("Just choose the squad you want to edit from the given list and "
+                              "click the Ok button"),
+               MessageButtons::Ok);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/Window.h"
+
+class Button;
+class QLabel;
+class Store;
+class Grid;
+
+// The troop selection dialog: every accepted troop with its role and name, row i showing slot
+// i. Edit closes it with OK for the main window to reopen the selected troop; Delete removes
+// the selected troop at once, after a question, and the dialog stays open.
+class TroopSelectionDialog : public Window
+{
+    Q_OBJECT
+public:
+    TroopSelectionDialog(WindowRegistry& windows, Store& store);
+
+    void activate() override;
+    void deleteTroop();
+    void showHelp();
+
+    // The slot of the selected row; the first slot when no row is selected.
+    int selectedSlot() const;
+
+    Grid* troopGrid;
+    QLabel* roleHeading;
+    QLabel* nameHeading;
+    Button* editButton;
+    Button* cancelButton;
+    Button* helpButton;
+    Button* deleteButton;
+
+private:
+    void fillTroopGrid();
+
+    Store& store;
+};

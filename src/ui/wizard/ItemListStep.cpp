@@ -1,0 +1,379 @@
+#include "ui/wizard/ItemListStep.h"
+
+#include "store/LineOps.h"
+#include "store/Number.h"
+#include "store/Store.h"
+#include "ui/WindowRegistry.h"
+#include "ui/catalogue/AbilityCostsDialog.h"
+#include "ui/catalogue/CatalogueLines.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/SortedListWidget.h"
+#include "ui/controls/StatusBar.h"
+#include "ui/help/AbilitiesHelp.h"
+#include "ui/help/AdditionalWeaponsHelp.h"
+#include "ui/help/StandardWeaponsHelp.h"
+#include "ui/main/MainWindow.h"
+#include "ui/wizard/CharacteristicsStep.h"
+#include "ui/wizard/ReplaceableWeaponsStep.h"
+#include "ui/wizard/RestrictionsStep.h"
+#include "ui/wizard/WeaponCostsDialog.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace
+{
+
+struct ModeTexts {
+    const char* caption;
+    const char* heading;
+    const char* deleteCaption;
+};
+
+const ModeTexts modeTexts[] = {
+    {"Standard Weapons", "Standard weapons the unit carries", "*** DELETE STANDARD WEAPON ***"},
+    {"Additional Weapons", "Additional weapons the unit may carry",
+     "*** DELETE ADDITIONAL WEAPON ***"},
+    {"Special Abilities", "Special Abilities the unit may have", "*** DELETE SPECIAL ABILITY ***"},
+};
+
+} // namespace
+
+ItemListStep::ItemListStep(WindowRegistry& windows, Store& store)
+    : Window(windows, QStringLiteral("Standard Weapons")), store(store)
+{
+    listHeading =
+        new QLabel(QString::fromLatin1(modeTexts[int(ListMode::StandardWeapons)].heading), this);
+    listHeading->setTextFormat(Qt::PlainText);
+    listHeading->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    listHeading->setAlignment(Qt::AlignCenter);
+    listHeading->setMargin(3);
+
+    listFrame = new QFrame(this);
+    listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    itemList = new SortedListWidget(listFrame, store.collation());
+    addButton = new Button(listFrame, QStringLiteral("Add "), ButtonIcon::Add);
+    addButton->setLayoutDirection(Qt::RightToLeft);
+    deleteButton = new Button(listFrame, QStringLiteral(" Del"), ButtonIcon::Delete);
+    deleteButton->setEnabled(false);
+    editButton = new Button(listFrame, QStringLiteral("Edit "), ButtonIcon::Edit);
+    editButton->setEnabled(false);
+    auto* itemButtons = new QVBoxLayout;
+    itemButtons->addWidget(addButton);
+    itemButtons->addWidget(deleteButton);
+    itemButtons->addWidget(editButton);
+    itemButtons->addStretch(1);
+    auto* panelLayout = new QHBoxLayout(listFrame);
+    panelLayout->addWidget(itemList, 1);
+    panelLayout->addLayout(itemButtons);
+
+    previousButton = new Button(this, QStringLiteral("Previous"), ButtonIcon::Previous);
+    nextButton = new Button(this, QStringLiteral("Next"), ButtonIcon::Next);
+    nextButton->setLayoutDirection(Qt::RightToLeft);
+    helpButton = makeHelpButton(this);
+
+    statusBar = new StatusBar(this, {120, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 2);
+    layout->addWidget(listHeading);
+    layout->addWidget(listFrame, 1);
+    QHBoxLayout* buttons = buttonRow({previousButton, nextButton}, helpButton);
+    layout->addLayout(buttons);
+    layout->addWidget(statusBar);
+
+    setTabChain(
+        {previousButton, nextButton, itemList, addButton, deleteButton, editButton, helpButton});
+
+    connect(itemList, &SortedListWidget::userSelected, this, &ItemListStep::updateItemButtons);
+    connect(addButton, &QPushButton::clicked, this, &ItemListStep::addItems);
+    connect(deleteButton, &QPushButton::clicked, this, &ItemListStep::deleteItem);
+    connect(editButton, &QPushButton::clicked, this, &ItemListStep::editItem);
+    connect(previousButton, &QPushButton::clicked, this, &ItemListStep::previous);
+    connect(nextButton, &QPushButton::clicked, this, &ItemListStep::next);
+    connect(helpButton, &QPushButton::clicked, this, &ItemListStep::showHelp);
+
+    setFixedClientSize(306, 282);
+}
+
+ListMode ItemListStep::mode() const
+{
+    return store.listMode;
+}
+
+std::unique_ptr<LineList>& ItemListStep::modeList()
+{
+    Troop& troop = store.currentTroop();
+    switch (mode()) {
+    case ListMode::AdditionalWeapons:
+        return troop.additionalWeapons;
+    case ListMode::Abilities:
+        return troop.abilities;
+    default:
+        return troop.standardWeapons;
+    }
+}
+
+void ItemListStep::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        entering = true;
+    Window::showEvent(event);
+}
+
+// Entering a step shows the troop's list of the mode. When a modal window opened from here
+// closes, what the list shows stays: in the weapon modes it is the user's working copy.
+void ItemListStep::activate()
+{
+    if (!entering) {
+        showStatus();
+        return;
+    }
+    entering = false;
+
+    itemList->clear();
+    const ModeTexts& texts = modeTexts[int(mode())];
+    setWindowTitle(QString::fromLatin1(texts.caption));
+    listHeading->setText(QString::fromLatin1(texts.heading));
+    if (const LineList* list = modeList().get()) {
+        for (const QString& line : list->lines())
+            itemList->addSorted(mode() == ListMode::Abilities ? field(line, 2) : line);
+    }
+    updateItemButtons();
+    showStatus();
+}
+
+void ItemListStep::showStatus()
+{
+    statusBar->setPanelText(0, store.army.name);
+    statusBar->setPanelText(1, store.currentTroop().name);
+}
+
+void ItemListStep::updateItemButtons()
+{
+    const bool selected = itemList->firstSelected() >= 0;
+    deleteButton->setEnabled(selected);
+    editButton->setEnabled(selected);
+}
+
+int ItemListStep::findAbility(const QString& name) const
+{
+    const LineList* list = store.currentTroop().abilities.get();
+    if (!list)
+        return -1;
+    for (int i = 0; i < list->count(); ++i) {
+        if (field((*list)[i], 2) == name)
+            return i;
+    }
+    return -1;
+}
+
+// A picked name joins the list unless it is listed already. A new special ability is stored at
+// once, with its group and cost still empty, and costed right away.
+void ItemListStep::addPicked(const QString& name)
+{
+    if (listHasName(*itemList, name))
+        return;
+    std::unique_ptr<LineList>& list = modeList();
+    if (!list)
+        list = store.newSortedList();
+    if (mode() != ListMode::Abilities) {
+        itemList->addSorted(name);
+        if (mode() == ListMode::AdditionalWeapons)
+            list->add(name);
+        return;
+    }
+    // An uncosted line of the same name in other letter case already stands for the ability;
+    // the costing dialog must not open on that other line.
+    const int index = addLine(*list, QStringLiteral(",") + name);
+    if (index < 0)
+        return;
+    itemList->addSorted(name);
+    editAbilityCosts(store, windows, index);
+}
+
+// Add: the picker offers every catalogue item of the mode; the selected ones that are new to the
+// list are taken. Additional weapons are then costed, all of them.
+void ItemListStep::addItems()
+{
+    Picker& picker = *windows.picker;
+    picker.itemList->clear();
+    const LineList* catalogue =
+        mode() == ListMode::Abilities ? store.abilityCatalogue.get() : store.weaponCatalogue.get();
+    if (catalogue) {
+        for (const QString& entry : catalogue->lines())
+            picker.itemList->addSorted(field(entry, 1));
+    }
+    if (picker.exec() != ModalResult::Ok)
+        return;
+
+    QStringList picked;
+    for (int i = 0; i < picker.itemList->count(); ++i) {
+        if (picker.itemList->isSelected(i))
+            picked << picker.itemList->itemText(i);
+    }
+    for (const QString& name : picked)
+        addPicked(name);
+    if (mode() == ListMode::AdditionalWeapons)
+        editAdditionalCosts();
+}
+
+// Del: weapons leave only the working copy; a special ability's line is found by its name,
+// since the list shows names in another order than the troop holds its lines. The troop's list
+// goes when its last item does.
+void ItemListStep::deleteItem()
+{
+    if (messageBox(this, QString::fromLatin1(modeTexts[int(mode())].deleteCaption),
+                   QStringLiteral("Are you sure you want to delete this weapon from the list?"),
+                   MessageButtons::YesNo) != ModalResult::Yes)
+        return;
+    const int selected = itemList->firstSelected();
+    if (selected >= 0) {
+        if (mode() == ListMode::Abilities) {
+            const int line = findAbility(itemList->itemText(selected));
+            if (line >= 0)
+                store.currentTroop().abilities->removeAt(line);
+        }
+        itemList->removeAt(selected);
+    }
+    if (itemList->count() == 0)
+        modeList().reset();
+    deleteButton->setEnabled(false);
+    editButton->setEnabled(false);
+}
+
+// Edit: a standard weapon's catalogue entry, the costs of every additional weapon, or the group,
+// cost and scope of the selected special ability.
+void ItemListStep::editItem()
+{
+    switch (mode()) {
+    case ListMode::StandardWeapons:
+        editSelectedItem(store, windows, *itemList);
+        break;
+    case ListMode::AdditionalWeapons:
+        editAdditionalCosts();
+        break;
+    default: {
+        const int selected = itemList->firstSelected();
+        if (selected < 0)
+            return;
+        const int line = findAbility(itemList->itemText(selected));
+        if (line >= 0)
+            editAbilityCosts(store, windows, line);
+        break;
+    }
+    }
+}
+
+// The costs window lists every additional weapon with its cost; the list and the troop's lines
+// are rebuilt from what the user leaves there, each cost as a whole number.
+void ItemListStep::editAdditionalCosts()
+{
+    std::unique_ptr<LineList>& list = store.currentTroop().additionalWeapons;
+    if (!list)
+        list = store.newSortedList();
+    list->clear();
+    QList<WeaponCostsDialog::CostRow> rows;
+    for (int i = 0; i < itemList->count(); ++i) {
+        const QString item = itemList->itemText(i);
+        list->add(item);
+        rows.append({field(item, 1), readNumber(field(item, 2))});
+    }
+
+    WeaponCostsDialog& costs = *windows.weaponCostsDialog;
+    costs.setWindowTitle(QStringLiteral("Additional Weapon Costs"));
+    costs.setNameHeading(QStringLiteral("Name of the additional weapon"));
+    costs.setRows(rows);
+    costs.exec();
+
+    itemList->clear();
+    std::unique_ptr<LineList>& after = store.currentTroop().additionalWeapons;
+    if (!after)
+        after = store.newSortedList();
+    after->clear();
+    for (const WeaponCostsDialog::CostRow& row : costs.takeRows()) {
+        const QString line = row.name + u',' + QString::number(row.cost);
+        itemList->addSorted(line);
+        after->add(line);
+    }
+}
+
+// The working copy of the weapon modes replaces the troop's lines; a troop without a list of
+// the mode keeps none.
+void ItemListStep::commit()
+{
+    LineList* list = modeList().get();
+    if (!list)
+        return;
+    list->clear();
+    for (int i = 0; i < itemList->count(); ++i)
+        list->add(itemList->itemText(i));
+}
+
+// Previous: step 2 before the standard weapons, step 4 before the additional weapons, and the
+// additional weapons before the special abilities.
+void ItemListStep::previous()
+{
+    hide();
+    switch (mode()) {
+    case ListMode::StandardWeapons:
+        commit();
+        windows.characteristicsStep->showAndActivate();
+        break;
+    case ListMode::AdditionalWeapons:
+        commit();
+        windows.replaceableWeaponsStep->showAndActivate();
+        break;
+    default:
+        store.listMode = ListMode::AdditionalWeapons;
+        showAndActivate();
+        break;
+    }
+}
+
+// Next: step 4 after the standard weapons, the special abilities after the additional weapons,
+// and the restrictions after the special abilities.
+void ItemListStep::next()
+{
+    hide();
+    switch (mode()) {
+    case ListMode::StandardWeapons:
+        commit();
+        windows.replaceableWeaponsStep->showAndActivate();
+        break;
+    case ListMode::AdditionalWeapons:
+        commit();
+        store.listMode = ListMode::Abilities;
+        showAndActivate();
+        break;
+    default:
+        windows.restrictionsStep->showAndActivate();
+        break;
+    }
+}
+
+// The close box leaves the wizard without carrying the working copy into the troop.
+void ItemListStep::closing()
+{
+    hide();
+    windows.mainWindow->showAndActivate();
+}
+
+void ItemListStep::showHelp()
+{
+    switch (mode()) {
+    case ListMode::StandardWeapons:
+        windows.standardWeaponsHelp->exec();
+        break;
+    case ListMode::AdditionalWeapons:
+        windows.additionalWeaponsHelp->exec();
+        break;
+    default:
+        windows.abilitiesHelp->exec();
+        break;
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ui/Window.h"
+
+#include <memory>
+
+class Button;
+class SortedListWidget;
+class QFrame;
+class QLabel;
+class StatusBar;
+class Store;
+enum class ListMode;
+class LineList;
+
+// The item-list window, which serves three steps of the wizard by the list mode: the standard
+// weapons (0), the additional weapons with their costs (1) and the special abilities (2) of the
+// troop the wizard works on. In the two weapon modes the list is a working copy that reaches the
+// troop when the user goes on or back; special abilities are stored at once.
+class ItemListStep : public Window
+{
+    Q_OBJECT
+public:
+    ItemListStep(WindowRegistry& windows, Store& store);
+
+    void activate() override;
+    void closing() override;
+
+    void addItems();
+    void deleteItem();
+    void editItem();
+    void previous();
+    void next();
+    void showHelp();
+
+    QLabel* listHeading;
+    QFrame* listFrame;
+    SortedListWidget* itemList;
+    Button* addButton;
+    Button* deleteButton;
+    Button* editButton;
+    Button* previousButton;
+    Button* nextButton;
+    Button* helpButton;
+    StatusBar* statusBar;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void editAdditionalCosts();
+
+    // The list mode, held to the three modes the window knows.
+    ListMode mode() const;
+    // The troop's list of the current mode; null is none.
+    std::unique_ptr<LineList>& modeList();
+    void commit();
+    void updateItemButtons();
+    void showStatus();
+    // The first line of the troop's special abilities whose name is exactly the text, or -1.
+    int findAbility(const QString& name) const;
+    void addPicked(const QString& name);
+
+    Store& store;
+    // Set when the window is shown: the next activation enters a step and rebuilds the list from
+    // the troop. An activation on the return from a modal window keeps the working copy.
+    bool entering = false;
+};

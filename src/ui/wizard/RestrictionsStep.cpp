@@ -1,0 +1,258 @@
+#include "ui/wizard/RestrictionsStep.h"
+
+#include "store/LineOps.h"
+#include "store/Number.h"
+#include "store/Store.h"
+#include "ui/WindowRegistry.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/GridHeadings.h"
+#include "ui/controls/Labels.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/controls/StatusBar.h"
+#include "ui/help/RestrictionsHelp.h"
+#include "ui/main/MainWindow.h"
+#include "ui/wizard/ItemListStep.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int groupCol = 0;
+constexpr int namesCol = 1;
+constexpr int maxCol = 2;
+constexpr int namesWidth = 294;
+constexpr int widestNames = 760;
+constexpr int clientWidth = 480;
+constexpr int clientHeight = 300;
+
+// A narrow edit for a small number.
+LineEdit* makeNumberEdit(QWidget* parent)
+{
+    auto* edit = new LineEdit(parent, QStringLiteral("0"));
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    return edit;
+}
+
+bool hasSpecialAbilities(const Troop& troop)
+{
+    return troop.abilities && !troop.abilities->isEmpty();
+}
+
+// How many ability names a cell of the group table holds: names up to the first empty one.
+int nameCount(const QString& names)
+{
+    int count = 0;
+    while (!field(names, count + 1).isEmpty())
+        ++count;
+    return count;
+}
+
+} // namespace
+
+RestrictionsStep::RestrictionsStep(WindowRegistry& windows, Store& store)
+    : Window(windows, QStringLiteral("Restrictions")), store(store)
+{
+    weaponLimitLabel = makeLabel(this, QStringLiteral("How many weapons can 1 model carry in total "
+                                                      "(standard+replaceable+additional)?"));
+    weaponLimitEdit = makeNumberEdit(this);
+    abilityLimitLabel =
+        makeLabel(this, QStringLiteral("How many Special Abilities can 1 model have in "
+                                       "total?"));
+    abilityLimitEdit = makeNumberEdit(this);
+    weaponLimitLabel->setBuddy(weaponLimitEdit);
+    abilityLimitLabel->setBuddy(abilityLimitEdit);
+
+    groupGrid = new Grid(this, 3, 5);
+    groupGrid->setFixedColumns(2);
+    groupGrid->resizeColumn(groupCol, 41);
+    groupGrid->resizeColumn(namesCol, namesWidth);
+    groupGrid->resizeColumn(maxCol, 39);
+    groupGrid->setVisibleRows(5);
+    groupGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    groupGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    groupGrid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    groupHeading = makeHeading(this, QStringLiteral("Groupnr"));
+    groupAbilitiesHeading = makeHeading(this, QStringLiteral("Specials in the group"));
+    groupMaxHeading = makeHeading(this, QStringLiteral("Max"));
+    headings =
+        new GridHeadings(this, groupGrid, {groupHeading, groupAbilitiesHeading, groupMaxHeading});
+
+    previousButton = new Button(this, QStringLiteral(" Previous"), ButtonIcon::Previous);
+    helpButton = makeHelpButton(this);
+    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    setDefaultButton(okButton);
+
+    statusBar = new StatusBar(this, {160, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 2);
+    auto* weapons = new QHBoxLayout;
+    weapons->addWidget(weaponLimitEdit);
+    weapons->addStretch(1);
+    auto* specials = new QHBoxLayout;
+    specials->addWidget(abilityLimitEdit);
+    specials->addStretch(1);
+    QHBoxLayout* gridRow = headedGrid(headings, groupGrid, false);
+    QHBoxLayout* buttons = buttonRow({previousButton, okButton}, helpButton);
+
+    layout->addWidget(weaponLimitLabel);
+    layout->addLayout(weapons);
+    layout->addSpacing(6);
+    layout->addWidget(abilityLimitLabel);
+    layout->addLayout(specials);
+    layout->addSpacing(6);
+    layout->addLayout(gridRow);
+    layout->addStretch(1);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->addSpacing(4);
+    layout->addWidget(statusBar);
+
+    setTabChain(
+        {weaponLimitEdit, abilityLimitEdit, groupGrid, previousButton, okButton, helpButton});
+
+    connect(groupGrid, &Grid::exited, this, &RestrictionsStep::clampGroupMaxima);
+    connect(previousButton, &QPushButton::clicked, this, &RestrictionsStep::previous);
+    connect(okButton, &QPushButton::clicked, this, &RestrictionsStep::acceptTroop);
+    connect(helpButton, &QPushButton::clicked, this, &RestrictionsStep::showHelp);
+
+    // Room for the ability limit and the group table, which only a troop with special
+    // abilities shows.
+    setFixedClientSize(clientWidth, clientHeight);
+}
+
+void RestrictionsStep::showGroupTable(bool visible)
+{
+    for (QWidget* control :
+         {static_cast<QWidget*>(abilityLimitLabel), static_cast<QWidget*>(abilityLimitEdit),
+          static_cast<QWidget*>(headings), static_cast<QWidget*>(groupGrid)})
+        control->setVisible(visible);
+}
+
+// Every activation shows the troop's limits as stored; the ability questions only for a troop
+// with special abilities.
+void RestrictionsStep::activate()
+{
+    const Troop& troop = store.currentTroop();
+    showGroupTable(false);
+    weaponLimitEdit->setText(troop.weaponLimit);
+    weaponLimitEdit->setFocus(Qt::OtherFocusReason);
+    weaponLimitEdit->selectAll();
+    if (hasSpecialAbilities(troop)) {
+        showGroupTable(true);
+        fillGroupTable();
+    }
+    statusBar->setPanelText(0, store.army.name);
+    statusBar->setPanelText(1, troop.name);
+}
+
+// One row per run of consecutive abilities of the same group, in list order: the group, its
+// ability names joined by ",", and the maximum held for that row's position.
+void RestrictionsStep::fillGroupTable()
+{
+    const Troop& troop = store.currentTroop();
+    const LineList& abilities = *troop.abilities;
+    abilityLimitEdit->setText(field(troop.abilityLimits, 1));
+
+    QStringList groups;
+    QStringList names;
+    for (int i = 0; i < abilities.count(); ++i) {
+        const QString group = field(abilities[i], 1);
+        if (groups.isEmpty() || group != groups.last()) {
+            groups << group;
+            names << QString();
+        }
+        names.last() += field(abilities[i], 2);
+        if (i + 1 < abilities.count() && field(abilities[i + 1], 1) == group)
+            names.last() += u',';
+    }
+
+    groupGrid->changeRowCount(groups.size());
+    int namesWidth = namesWidth;
+    for (int row = 0; row < groups.size(); ++row) {
+        groupGrid->setCell(groupCol, row, groups[row]);
+        groupGrid->setCell(namesCol, row, names[row]);
+        groupGrid->item(row, namesCol)->setToolTip(names[row]);
+        groupGrid->setCell(maxCol, row, field(troop.abilityLimits, row + 2));
+        namesWidth = qMax(namesWidth, groupGrid->fontMetrics().horizontalAdvance(names[row]) + 12);
+    }
+    groupGrid->setCurrentRow(0);
+    groupGrid->scrollToTop();
+
+    // The window widens so that the names of each group show whole, as far as the screen
+    // allows; the cell's tool tip shows names that are longer still.
+    groupGrid->resizeColumn(namesCol, qMin(namesWidth, widestNames));
+    setFixedClientSize(clientWidth, clientHeight);
+}
+
+// Each group's maximum lies between 1 and the number of abilities in the group.
+void RestrictionsStep::clampGroupMaxima()
+{
+    for (int row = 0; row < groupGrid->rowCount(); ++row) {
+        const int count = nameCount(groupGrid->cell(namesCol, row));
+        int max = readNumber(groupGrid->cell(maxCol, row));
+        if (count < max)
+            max = count;
+        if (max <= 0)
+            max = 1;
+        groupGrid->setCell(maxCol, row, QString::number(max));
+    }
+}
+
+// The weapon limit is held between 0 and the troop's number of weapon lines. A troop without
+// special abilities holds no ability limits, so nothing of another troop's table is kept.
+void RestrictionsStep::storeRestrictions()
+{
+    Troop& troop = store.currentTroop();
+    if (hasSpecialAbilities(troop)) {
+        QStringList fields{QString::number(readNumber(abilityLimitEdit->text()))};
+        for (int row = 0; row < groupGrid->rowCount(); ++row)
+            fields << QString::number(readNumber(groupGrid->cell(maxCol, row)));
+        troop.abilityLimits = fields.join(u',');
+    } else {
+        troop.abilityLimits = QStringLiteral("0");
+    }
+    int weapons = qMax(0, readNumber(weaponLimitEdit->text()));
+    clampWeaponLimit(store, weapons);
+    troop.weaponLimit = QString::number(weapons);
+}
+
+// Previous: back to step 6, the special abilities, in the item-list window.
+void RestrictionsStep::previous()
+{
+    storeRestrictions();
+    store.listMode = ListMode::Abilities;
+    hide();
+    windows.itemListStep->showAndActivate();
+}
+
+// OK accepts the troop: a new troop is counted, and the wizard's next troop is the first free
+// slot (the last slot once the army is full).
+void RestrictionsStep::acceptTroop()
+{
+    storeRestrictions();
+    if (store.currentSlot == store.troopCount)
+        ++store.troopCount;
+    store.currentSlot = qMin(store.troopCount, Store::slotCount - 1);
+    hide();
+    windows.mainWindow->showAndActivate();
+}
+
+// The close box leaves the troop as entered but does not accept it.
+void RestrictionsStep::closing()
+{
+    storeRestrictions();
+    hide();
+    windows.mainWindow->showAndActivate();
+}
+
+// What was typed is stored first, so that it is shown again when the help window closes.
+void RestrictionsStep::showHelp()
+{
+    storeRestrictions();
+    windows.restrictionsHelp->exec();
+}

@@ -1,0 +1,120 @@
+#include "ui/wizard/WeaponCostsDialog.h"
+
+#include "store/LineOps.h"
+#include "store/Number.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/GridHeadings.h"
+#include "ui/controls/Labels.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int nameCol = 0;
+constexpr int costCol = 1;
+constexpr int rowsBeforeFirstUse = 50;
+
+} // namespace
+
+WeaponCostsDialog::WeaponCostsDialog(WindowRegistry& windows)
+    : Window(windows, QStringLiteral("Replaceable weapon costs"), TitleBar::CaptionOnly)
+{
+    costGrid = new Grid(this, 2, rowsBeforeFirstUse);
+    costGrid->setFixedColumns(1);
+    QFont bold = costGrid->font();
+    bold.setBold(true);
+    costGrid->setFont(bold);
+    costGrid->resizeColumn(nameCol, 257);
+    costGrid->resizeColumn(costCol, 45);
+    costGrid->setDefaultRowHeight(16);
+    costGrid->setVisibleRows(6);
+    costGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    costGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    costGrid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    nameHeading = makeHeading(this, QStringLiteral("Name of the replace weapon"));
+    costHeading = makeHeading(this, QStringLiteral("Costs"));
+    headings = new GridHeadings(this, costGrid, {nameHeading, costHeading});
+
+    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    helpButton = makeHelpButton(this);
+    setDefaultButton(okButton);
+
+    auto* layout = new QVBoxLayout(this);
+    QHBoxLayout* gridRow = headedGrid(headings, costGrid, true);
+    layout->addLayout(gridRow);
+    layout->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addStretch(1);
+    buttons->addWidget(helpButton);
+    layout->addLayout(buttons);
+
+    setTabChain({costGrid, okButton, helpButton});
+
+    connect(costGrid, &Grid::exited, this, &WeaponCostsDialog::replaceCommasInCosts);
+    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(helpButton, &QPushButton::clicked, this, &WeaponCostsDialog::showHelp);
+
+    setFixedClientSize(356, 182);
+}
+
+// The user starts typing in the first weapon's cost; with no weapon there is only OK.
+void WeaponCostsDialog::activate()
+{
+    if (costGrid->rowCount() == 0) {
+        okButton->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    costGrid->setCurrentRow(0);
+    costGrid->setCurrentColumn(costCol);
+    costGrid->scrollToTop();
+    costGrid->setFocus(Qt::OtherFocusReason);
+}
+
+void WeaponCostsDialog::setNameHeading(const QString& heading)
+{
+    nameHeading->setText(heading);
+}
+
+void WeaponCostsDialog::setRows(const QList<CostRow>& rows)
+{
+    costGrid->changeRowCount(rows.size());
+    for (int row = 0; row < rows.size(); ++row) {
+        costGrid->setCell(nameCol, row, rows[row].name);
+        costGrid->setCell(costCol, row, QString::number(rows[row].cost));
+    }
+}
+
+QList<WeaponCostsDialog::CostRow> WeaponCostsDialog::takeRows()
+{
+    QList<CostRow> rows;
+    for (int row = 0; row < costGrid->rowCount(); ++row) {
+        rows.append({costGrid->cell(nameCol, row), readNumber(costGrid->cell(costCol, row))});
+        costGrid->setCell(costCol, row, QString());
+    }
+    return rows;
+}
+
+// Costs become fields of the troop's lines, so a typed comma turns into ";".
+void WeaponCostsDialog::replaceCommasInCosts()
+{
+    for (int row = 0; row < costGrid->rowCount(); ++row) {
+        QString cost = costGrid->cell(costCol, row);
+        commaToSemicolon(cost);
+        costGrid->setCell(costCol, row, cost);
+    }
+}
+
+void WeaponCostsDialog::showHelp()
+{
+    messageBox(this, QStringLiteral("Help on Weapon Costs"),
+               QStringLiteral("Fill in the point costs of all given weapons and click on the Ok "
+                              "button"),
+               MessageButtons::Ok);
+}

@@ -1,0 +1,222 @@
+#include "support/Armies.h"
+#include "support/Catalogue.h"
+#include "support/GridCells.h"
+#include "support/ScriptedUser.h"
+#include "support/TestWindows.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/StatusBar.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/TroopSelectionDialog.h"
+#include "ui/wizard/CharacteristicsStep.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+
+// Accepted troops, one per "name:type", in slot order, as the wizard leaves them.
+void accept(Store& store, const QStringList& troops)
+{
+    store.army.squadWord = QStringLiteral("Squad");
+    for (const QString& troop : troops) {
+        store.troops[store.troopCount].name = troop.section(u':', 0, 0);
+        store.troops[store.troopCount].role = troop.section(u':', 1);
+        ++store.troopCount;
+    }
+    store.currentSlot = store.troopCount;
+}
+
+} // namespace
+
+class TroopSelectionDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fillShowsSlotsInOrder_data()
+    {
+        QTest::addColumn<QStringList>("troops");
+        QTest::addColumn<QStringList>("types");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("three troops") << QStringList{"Kai:HQ", "Rook:FA", "Vane:HS"}
+                                      << QStringList{"HeadQuarters", "Fast Attack", "Heavy Support"}
+                                      << QStringList{"Kai", "Rook", "Vane"};
+        QTest::newRow("roles by exact code")
+            << QStringList{"a:EL", "b:TR", "c:tr", "d:"} << QStringList{"Elites", "Troops", "", ""}
+            << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("no troop: one empty cell")
+            << QStringList{} << QStringList{""} << QStringList{""};
+    }
+    void fillShowsSlotsInOrder()
+    {
+        QFETCH(QStringList, troops);
+        QFETCH(QStringList, types);
+        QFETCH(QStringList, names);
+        TestWindows app;
+        ScriptedUser user;
+        accept(app.store, troops);
+        user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Select the desired unit to edit"));
+            QCOMPARE(dialog.troopGrid->columnCount(), troops.isEmpty() ? 1 : 2);
+            QCOMPARE(column(*dialog.troopGrid, 0), types);
+            QCOMPARE(column(*dialog.troopGrid, 1), names);
+            QCOMPARE(dialog.deleteButton->isEnabled(), !troops.isEmpty());
+            QVERIFY(dialog.editButton->isEnabled());
+        });
+        app.windows.troopSelectionDialog->exec();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+    }
+
+    // The last troop takes the deleted troop's place, its lists copied as plain lists in their
+    // order; the dialog stays open and shows the new order at once. Without a selected row
+    // nothing is asked or deleted.
+    void deleteMovesTheLastTroop_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("first of four") << 0 << int(ModalResult::Yes) << QStringList{"D", "B", "C"};
+        QTest::newRow("second of four") << 1 << int(ModalResult::Yes) << QStringList{"A", "D", "C"};
+        QTest::newRow("last of four") << 3 << int(ModalResult::Yes) << QStringList{"A", "B", "C"};
+        QTest::newRow("answered No")
+            << 0 << int(ModalResult::No) << QStringList{"A", "B", "C", "D"};
+        QTest::newRow("no row selected")
+            << -1 << int(ModalResult::Yes) << QStringList{"A", "B", "C", "D"};
+    }
+    void deleteMovesTheLastTroop()
+    {
+        QFETCH(int, row);
+        QFETCH(int, answer);
+        QFETCH(QStringList, after);
+        TestWindows app;
+        ScriptedUser user;
+        accept(app.store, {"A:HQ", "B:EL", "C:TR", "D:HS"});
+        app.store.army.squadWord = QStringLiteral("Swarm");
+        Troop& last = app.store.troops[3];
+        addLines(app.store, last.abilities, {"2,Wings,5", "1,Claws,3"});
+        addLines(app.store, last.standardWeapons, {"Spit"});
+        user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
+            if (row < 0)
+                dialog.troopGrid->setCurrentCell(-1, -1);
+            else
+                clickCell(*dialog.troopGrid, 0, row);
+            QCOMPARE(dialog.troopGrid->currentRow(), row);
+            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
+            QCOMPARE(column(*dialog.troopGrid, 1), after);
+        });
+        if (row >= 0)
+            user.answer(ModalResult(answer));
+        app.windows.troopSelectionDialog->exec();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(),
+                 row < 0
+                     ? QStringList{}
+                     : QStringList{"*** DELETE ***|Are you sure you want to delete this Swarm?"});
+        QCOMPARE(app.store.troopCount, after.size());
+        for (int slot = 0; slot < after.size(); ++slot)
+            QCOMPARE(app.store.troops[slot].name, after[slot]);
+        QVERIFY(after.size() == 4 || (last.name.isEmpty() && !last.abilities));
+        const int d = after.indexOf(QStringLiteral("D"));
+        if (d < 0)
+            return;
+        const Troop& moved = app.store.troops[d];
+        QCOMPARE(moved.role, QStringLiteral("HS"));
+        QCOMPARE(linesOf(moved.abilities.get()), (QStringList{"1,Claws,3", "2,Wings,5"}));
+        QCOMPARE(linesOf(moved.standardWeapons.get()), QStringList{"Spit"});
+        QCOMPARE(moved.abilities->isSorted(), d == 3);
+    }
+
+    // Deleting the only troop leaves nothing to delete; pressed anyway, Delete asks nothing.
+    // Cancel still brings the main window's count up to date, and Edit stays available.
+    void deletingTheOnlyTroop()
+    {
+        TestWindows app;
+        ScriptedUser user;
+        accept(app.store, {"A:HQ"});
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
+            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
+            QCOMPARE(column(*dialog.troopGrid, 0), QStringList{""});
+            QVERIFY(!dialog.deleteButton->isEnabled());
+            dialog.deleteTroop();
+            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+        });
+        user.answer(ModalResult::Yes);
+        QTest::mouseClick(main.editTroopButton, Qt::LeftButton);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages().size(), 1);
+        QCOMPARE(app.store.troopCount, 0);
+        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
+        QVERIFY(main.isVisible() && main.editTroopButton->isEnabled());
+    }
+
+    // Edit reopens the chosen troop in step 2, in its own slot; without troops, slot 0.
+    void editReopensTheChosenTroop_data()
+    {
+        QTest::addColumn<QStringList>("troops");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("third row") << QStringList{"A:HQ", "B:EL", "C:TR"} << 2 << false << "C";
+        QTest::newRow("double click") << QStringList{"A:HQ", "B:EL"} << 1 << true << "B";
+        QTest::newRow("no troops") << QStringList{} << 0 << false << "";
+    }
+    void editReopensTheChosenTroop()
+    {
+        QFETCH(QStringList, troops);
+        QFETCH(int, row);
+        QFETCH(bool, doubleClick);
+        QFETCH(QString, shown);
+        TestWindows app;
+        ScriptedUser user;
+        accept(app.store, troops);
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
+            Grid& grid = *dialog.troopGrid;
+            clickCell(grid, 0, row);
+            if (doubleClick)
+                QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {},
+                                   grid.visualRect(grid.model()->index(row, 0)).center());
+            else
+                QTest::mouseClick(dialog.editButton, Qt::LeftButton);
+        });
+        main.editTroop();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(app.store.currentSlot, row);
+        QCOMPARE(app.store.troopCount, troops.size());
+        QVERIFY(main.isHidden() && app.windows.characteristicsStep->isVisible());
+        QCOMPARE(app.windows.characteristicsStep->troopGrid->cell(0, 0), shown);
+        QCOMPARE(main.statusBar->panelText(1),
+                 QStringLiteral("Total Squads: %1").arg(troops.size()));
+    }
+
+    // The wiring users run: the dialog shown for real, Enter on the selected row.
+    void editThroughTheRealDialog()
+    {
+        TestWindows app;
+        accept(app.store, {"A:HQ", "B:EL"});
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TroopSelectionDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            seen = true;
+            clickCell(*dialog->troopGrid, 1, 1);
+            QTest::keyClick(dialog->troopGrid, Qt::Key_Return);
+        });
+        QTest::mouseClick(main.editTroopButton, Qt::LeftButton);
+        QVERIFY(seen);
+        QCOMPARE(app.store.currentSlot, 1);
+        QVERIFY(app.windows.characteristicsStep->isVisible() &&
+                app.windows.troopSelectionDialog->isHidden());
+    }
+};
+
+QTEST_MAIN(TroopSelectionDialogTest)
+#include "tst_TroopSelectionDialog.moc"

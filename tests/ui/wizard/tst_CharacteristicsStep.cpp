@@ -1,0 +1,455 @@
+#include "support/ScriptedUser.h"
+#include "support/TestWindows.h"
+#include "support/Typing.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/controls/Slider.h"
+#include "ui/controls/StatusBar.h"
+#include "ui/main/MainWindow.h"
+#include "ui/wizard/CharacteristicsStep.h"
+#include "ui/wizard/ItemListStep.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+
+const QString clashMessage =
+    QStringLiteral("*** UNITNAME ALREADY EXISTS ***|Unitname already "
+                   "exists in this trooptype! Please choose another name.");
+
+void accept(Store& store, int slot, const QString& name, const QString& type)
+{
+    store.troops[slot].name = name;
+    store.troops[slot].role = type;
+    store.troopCount = qMax(store.troopCount, slot + 1);
+}
+
+// New on the main window, as the user presses it.
+void pressNew(TestWindows& app)
+{
+    MainWindow& main = *app.windows.mainWindow;
+    main.showAndActivate();
+    QTest::mouseClick(main.newTroopButton, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(app.windows.characteristicsStep));
+}
+
+// Step 2 on an accepted troop, as the troop selection dialog's Edit opens it.
+void openAccepted(TestWindows& app, int slot)
+{
+    app.store.currentSlot = slot;
+    app.windows.characteristicsStep->showAndActivate();
+    QVERIFY(QTest::qWaitForWindowActive(app.windows.characteristicsStep));
+}
+
+// Clicks a cell, selects its text and types over it.
+void typeCell(CharacteristicsStep& step, int col, const QString& text)
+{
+    Grid* grid = step.troopGrid;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, col)).center());
+    QCOMPARE(grid->currentColumn(), col);
+    QTest::keyClick(grid->cellEditor(), Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(grid->cellEditor(), Qt::Key_Delete);
+    else
+        typeText(grid->cellEditor(), text);
+}
+
+// The user moves the focus on from the grid.
+void leaveGrid(CharacteristicsStep& step)
+{
+    step.roleComboBox->setFocus(Qt::TabFocusReason);
+}
+
+void chooseRole(CharacteristicsStep& step, const QString& role)
+{
+    QTest::keyClick(step.roleComboBox, Qt::Key_Home);
+    for (int i = 0; i < 5 && step.roleComboBox->currentText() != role; ++i)
+        QTest::keyClick(step.roleComboBox, Qt::Key_Down);
+    QCOMPARE(step.roleComboBox->currentText(), role);
+}
+
+void moveBar(Slider* bar, int position)
+{
+    QTest::keyClick(bar, Qt::Key_Home);
+    for (int i = 1; i < position; ++i)
+        QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->value(), position);
+}
+
+} // namespace
+
+class CharacteristicsStepTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newOpensStepTwoOnTheNextSlot()
+    {
+        TestWindows app;
+        accept(app.store, 0, "Kai", "TR");
+        accept(app.store, 1, "Rook", "EL");
+        MainWindow& main = *app.windows.mainWindow;
+        main.showAndActivate();
+        typeText(main.armyNameEdit, QStringLiteral("red orchard"));
+        main.squadWordEdit->selectAll();
+        typeText(main.squadWordEdit, QStringLiteral("Swarm"));
+        pressNew(app);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        QCOMPARE(app.store.currentSlot, 2);
+        QCOMPARE(app.store.troopCount, 2);
+        QCOMPARE(app.store.army.name, QStringLiteral("RED ORCHARD"));
+        QCOMPARE(app.store.army.unitWord, QStringLiteral("Unit"));
+        QCOMPARE(app.store.army.squadWord, QStringLiteral("Swarm"));
+        QVERIFY(main.isHidden());
+        QCOMPARE(step.windowTitle(), QStringLiteral("Swarm Types"));
+        QCOMPARE(step.statusBar->panelText(0), QStringLiteral("Army: RED ORCHARD"));
+        QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Swarm Name: "));
+        QCOMPARE(step.statusBar->panelText(2), QStringLiteral("Total Swarms: 2"));
+        QCOMPARE(step.roleComboBox->currentIndex(), -1);
+        QCOMPARE(step.minModelsLabel->text(), QStringLiteral("1"));
+        QCOMPARE(step.maxModelsLabel->text(), QStringLiteral("1"));
+        QVERIFY(!step.nextButton->isEnabled());
+        QVERIFY(step.previousButton->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), step.troopGrid->cellEditor());
+        QCOMPARE(step.troopGrid->currentColumn(), 0);
+
+        // Typing straight away names the troop; Previous leaves it unfinished and uncounted,
+        // and the next New shows it again.
+        typeText(QApplication::focusWidget(), QStringLiteral("Kai"));
+        QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Swarm Name: Kai"));
+        QTest::mouseClick(step.previousButton, Qt::LeftButton);
+        QVERIFY(step.isHidden());
+        QVERIFY(main.isVisible());
+        QCOMPARE(app.store.troopCount, 2);
+        QCOMPARE(app.store.troops[2].name, QStringLiteral("Kai"));
+        QTest::mouseClick(main.newTroopButton, Qt::LeftButton);
+        QVERIFY(step.isVisible());
+        QCOMPARE(step.troopGrid->cell(0, 0), QStringLiteral("Kai"));
+    }
+
+    void nextAndPreviousFollowTheData_data()
+    {
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("heldType");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<bool>("next");
+        QTest::addColumn<bool>("previous");
+        QTest::newRow("new, complete") << false << ""
+                                       << "Kai"
+                                       << "Troops" << 2 << 4 << true << true;
+        QTest::newRow("new, empty name") << false << ""
+                                         << ""
+                                         << "Troops" << 1 << 1 << false << true;
+        QTest::newRow("new, no role") << false << ""
+                                      << "Kai"
+                                      << "" << 1 << 1 << false << true;
+        QTest::newRow("new, minimum above maximum") << false << ""
+                                                    << "Kai"
+                                                    << "Troops" << 5 << 3 << false << true;
+        QTest::newRow("accepted, complete") << true << "TR"
+                                            << "Kai"
+                                            << "" << 5 << 5 << true << true;
+        QTest::newRow("accepted, empty name") << true << "TR"
+                                              << ""
+                                              << "" << 1 << 1 << false << false;
+        QTest::newRow("accepted, minimum above maximum") << true << "TR"
+                                                         << "Kai"
+                                                         << "" << 5 << 3 << false << false;
+        QTest::newRow("accepted, unknown role") << true << "XX"
+                                                << "Kai"
+                                                << "" << 1 << 1 << false << false;
+    }
+    void nextAndPreviousFollowTheData()
+    {
+        QFETCH(bool, accepted);
+        QFETCH(QString, heldType);
+        QFETCH(QString, name);
+        QFETCH(QString, role);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QFETCH(bool, next);
+        QFETCH(bool, previous);
+        TestWindows app;
+        ScriptedUser user;
+        accept(app.store, 0, "Old", heldType);
+        if (accepted)
+            openAccepted(app, 0);
+        else
+            pressNew(app);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        QCOMPARE(step.roleComboBox->currentIndex(), heldType == "TR" ? 2 : -1);
+        typeCell(step, 0, name);
+        if (!role.isEmpty())
+            chooseRole(step, role);
+        moveBar(step.maxModelsSlider, max);
+        moveBar(step.minModelsSlider, min);
+        QCOMPARE(step.nextButton->isEnabled(), next);
+        QCOMPARE(step.previousButton->isEnabled(), previous);
+        // The close box follows Next.
+        step.close();
+        QCOMPARE(step.isVisible(), !next);
+        QCOMPARE(app.windows.mainWindow->isVisible(), next);
+        QCOMPARE(user.messages(), QStringList());
+        QVERIFY(user.problems().isEmpty());
+    }
+
+    void modelCountsFollowTheBars()
+    {
+        TestWindows app;
+        pressNew(app);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        typeCell(step, 0, QStringLiteral("Kai"));
+        chooseRole(step, QStringLiteral("Elites"));
+        moveBar(step.maxModelsSlider, 3);
+        moveBar(step.minModelsSlider, 5);
+        QCOMPARE(step.minModelsLabel->text(), QStringLiteral("5"));
+        QCOMPARE(app.store.currentTroop().minModels, QStringLiteral("5"));
+        QVERIFY(!step.nextButton->isEnabled());
+        QTest::keyClick(step.maxModelsSlider, Qt::Key_Right);
+        QTest::keyClick(step.maxModelsSlider, Qt::Key_Right);
+        QCOMPARE(step.maxModelsLabel->text(), QStringLiteral("5"));
+        QCOMPARE(app.store.currentTroop().maxModels, QStringLiteral("5"));
+        QVERIFY(step.nextButton->isEnabled());
+        QCOMPARE(app.store.currentTroop().role, QStringLiteral("EL"));
+    }
+
+    void sameNameInOneRoleIsRefused_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<bool>("previous");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("same role, Next") << 2 << "Kai"
+                                         << "Troops" << false << true;
+        QTest::newRow("same role, Previous") << 2 << "Kai"
+                                             << "Troops" << true << true;
+        QTest::newRow("other role") << 2 << "Kai"
+                                    << "Elites" << true << false;
+        QTest::newRow("differs in case") << 2 << "kai"
+                                         << "Troops" << true << false;
+        QTest::newRow("trailing blank") << 2 << "Kai "
+                                        << "Troops" << false << false;
+        QTest::newRow("its own name") << 0 << "Kai"
+                                      << "Troops" << true << false;
+        QTest::newRow("accepted troop renamed") << 1 << "Kai"
+                                                << "Troops" << true << true;
+    }
+    void sameNameInOneRoleIsRefused()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, name);
+        QFETCH(QString, role);
+        QFETCH(bool, previous);
+        QFETCH(bool, refused);
+        TestWindows app;
+        ScriptedUser user;
+        accept(app.store, 0, "Kai", "TR");
+        accept(app.store, 1, "Rook", "TR");
+        if (slot < app.store.troopCount)
+            openAccepted(app, slot);
+        else
+            pressNew(app);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        typeCell(step, 0, name);
+        chooseRole(step, role);
+        if (refused)
+            user.answer(ModalResult::Ok);
+        QTest::mouseClick(previous ? step.previousButton : step.nextButton, Qt::LeftButton);
+        QCOMPARE(user.messages(), refused ? QStringList{clashMessage} : QStringList());
+        QVERIFY(user.problems().isEmpty());
+        // Leaving the grid for the button stored the name, refused or not.
+        QCOMPARE(app.store.troops[slot].name, name);
+        QCOMPARE(step.isVisible(), refused);
+        QCOMPARE(app.windows.mainWindow->isVisible(), !refused && previous);
+        // Next goes on to the standard weapons.
+        QCOMPARE(app.windows.itemListStep->isVisible(), !refused && !previous);
+    }
+
+    // The message box as users get it. The close box refuses a clash as Previous does, so an
+    // accepted troop cannot take another's name and role on the way out.
+    void clashShownInARealMessageBox()
+    {
+        TestWindows app;
+        accept(app.store, 0, "Kai", "HQ");
+        accept(app.store, 1, "Rook", "HQ");
+        openAccepted(app, 1);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        typeCell(step, 0, QStringLiteral("Kai"));
+        leaveGrid(step);
+        QCOMPARE(app.store.troops[1].name, QStringLiteral("Kai"));
+        // The box is answered as soon as it is up; the test gives up after five seconds.
+        QString seen;
+        QTimer poll;
+        int tries = 0;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                seen = box->windowTitle() + u'|' + box->text();
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            }
+            if (box || ++tries > 500)
+                poll.stop();
+        });
+        poll.start(10);
+        step.close();
+        QCOMPARE(seen, clashMessage);
+        QVERIFY(step.isVisible());
+        QVERIFY(app.windows.mainWindow->isHidden());
+    }
+
+    void profileAndCommasAsStored_data()
+    {
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("chars");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty profile")
+            << QStringList{"Kai", "", "", "", "", "", "", "", "", "", ""} << ",,,,,,,,"
+            << "Kai||||||||||";
+        QTest::newRow("full profile")
+            << QStringList{"Kai", "60", "4", "4", "3", "3", "1", "3", "1", "7", "5+"}
+            << "4,4,3,3,1,3,1,7,5+"
+            << "Kai|60|4|4|3|3|1|3|1|7|5+";
+        QTest::newRow("commas in every cell")
+            << QStringList{"Kai, the Old", "5,5", "1,", ",2", "", "", "", "", "", "", ",,"}
+            << "1;,;2,,,,,,,;;"
+            << "Kai; the Old|5;5|1;|;2|||||||;;";
+    }
+    void profileAndCommasAsStored()
+    {
+        QFETCH(QStringList, cells);
+        QFETCH(QString, chars);
+        QFETCH(QString, shown);
+        TestWindows app;
+        pressNew(app);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        // Cell after cell with Tab, as a user fills the row.
+        QWidget* editor = step.troopGrid->cellEditor();
+        for (const QString& cell : cells) {
+            typeText(editor, cell);
+            QTest::keyClick(editor, Qt::Key_Tab);
+        }
+        leaveGrid(step);
+        QStringList row;
+        for (int col = 0; col < cells.size(); ++col)
+            row << step.troopGrid->cell(col, 0);
+        QCOMPARE(row.join(u'|'), shown);
+        const Troop& troop = app.store.currentTroop();
+        QCOMPARE(troop.name, row[0]);
+        QCOMPARE(troop.points, row[1]);
+        QCOMPARE(troop.characteristics, chars);
+        QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Squad Name: ") + row[0]);
+    }
+
+    void armourOnlyPositive_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("held");
+        QTest::newRow("zero keeps") << "0"
+                                    << "12";
+        QTest::newRow("empty keeps") << ""
+                                     << "12";
+        QTest::newRow("negative keeps") << "-3"
+                                        << "12";
+        QTest::newRow("text keeps") << "heavy"
+                                    << "12";
+        QTest::newRow("number") << "14"
+                                << "14";
+        QTest::newRow("leading zero") << "014"
+                                      << "14";
+        QTest::newRow("digits before a comma") << "1,5"
+                                               << "1";
+    }
+    void armourOnlyPositive()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, held);
+        TestWindows app;
+        accept(app.store, 0, "Kai", "HS");
+        for (QString* armour : {&app.store.troops[0].frontArmour, &app.store.troops[0].sideArmour,
+                                &app.store.troops[0].rearArmour})
+            *armour = QStringLiteral("12");
+        openAccepted(app, 0);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        for (int col = 11; col <= 13; ++col)
+            typeCell(step, col, typed);
+        leaveGrid(step);
+        const Troop& troop = app.store.troops[0];
+        QCOMPARE(QStringList({troop.frontArmour, troop.sideArmour, troop.rearArmour}),
+                 QStringList({held, held, held}));
+        step.hide();
+        step.showAndActivate();
+        QCOMPARE(step.troopGrid->cell(11, 0), held);
+    }
+
+    void loadedTroopShownSafely_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("min");
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<int>("minBar");
+        QTest::addColumn<int>("maxBar");
+        QTest::addColumn<bool>("next");
+        QTest::newRow("min 40, max 40") << "FA"
+                                        << "40"
+                                        << "40" << 3 << 32 << 32 << true;
+        QTest::newRow("min 40, max 32") << "FA"
+                                        << "40"
+                                        << "32" << 3 << 32 << 32 << false;
+        QTest::newRow("unknown role") << "fa"
+                                      << "1"
+                                      << "2" << -1 << 1 << 2 << false;
+        QTest::newRow("counts not numbers") << "HS"
+                                            << "many"
+                                            << " 3x" << 4 << 1 << 3 << true;
+        QTest::newRow("counts below the range") << "HQ"
+                                                << "-4"
+                                                << "0" << 0 << 1 << 1 << true;
+    }
+    void loadedTroopShownSafely()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, min);
+        QFETCH(QString, max);
+        QFETCH(int, role);
+        QFETCH(int, minBar);
+        QFETCH(int, maxBar);
+        QFETCH(bool, next);
+        TestWindows app;
+        accept(app.store, 0, "Kai", type);
+        app.store.troops[0].minModels = min;
+        app.store.troops[0].maxModels = max;
+        app.store.troops[0].characteristics = QStringLiteral("4,4");
+        openAccepted(app, 0);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        QCOMPARE(step.minModelsLabel->text(), min);
+        QCOMPARE(step.maxModelsLabel->text(), max);
+        QCOMPARE(step.minModelsSlider->value(), minBar);
+        QCOMPARE(step.maxModelsSlider->value(), maxBar);
+        QCOMPARE(step.roleComboBox->currentIndex(), role);
+        QCOMPARE(step.nextButton->isEnabled(), next);
+        QCOMPARE(step.troopGrid->cell(4, 0), QString());
+        // Showing and leaving the grid change nothing held.
+        leaveGrid(step);
+        QCOMPARE(app.store.troops[0].minModels, min);
+        QCOMPARE(app.store.troops[0].maxModels, max);
+        QCOMPARE(app.store.troops[0].role, type);
+        QCOMPARE(app.store.troops[0].characteristics, QStringLiteral("4,4,,,,,,,"));
+    }
+};
+
+QTEST_MAIN(CharacteristicsStepTest)
+#include "tst_CharacteristicsStep.moc"

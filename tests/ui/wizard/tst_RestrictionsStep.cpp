@@ -1,0 +1,242 @@
+#include "store/LineOps.h"
+#include "support/Armies.h"
+#include "support/Catalogue.h"
+#include "support/GridCells.h"
+#include "support/TestWindows.h"
+#include "support/Typing.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/controls/StatusBar.h"
+#include "ui/help/RestrictionsHelp.h"
+#include "ui/main/MainWindow.h"
+#include "ui/wizard/ItemListStep.h"
+#include "ui/wizard/RestrictionsStep.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+
+// Step 7 on the troop in the given slot, as step 6's Next shows it.
+RestrictionsStep& enter(TestWindows& app, int slot)
+{
+    app.store.currentSlot = slot;
+    app.windows.restrictionsStep->showAndActivate();
+    return *app.windows.restrictionsStep;
+}
+
+} // namespace
+
+class RestrictionsStepTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A group is a run of lines with the same group number; the maxima belong to the rows by
+    // position. OK without entering the grid stores the maxima as they stand.
+    void groupTable_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<QString>("specials");
+        QTest::addColumn<QStringList>("groups");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("maxima");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("groups 1, 1 and 2")
+            << QStringList{"1,Jump packs,5", "1,Bionics,3", "2,Command squad,20,1"} << true
+            << "4,2,1" << QStringList{"1", "2"}
+            << QStringList{"Bionics,Jump packs", "Command squad"} << QStringList{"2", "1"}
+            << "4,2,1";
+        QTest::newRow("groups 1, 10 and 2")
+            << QStringList{"2,c,1", "10,b,1", "1,a,1"} << true << "3,7,8,9"
+            << QStringList{"1", "10", "2"} << QStringList{"a", "b", "c"}
+            << QStringList{"7", "8", "9"} << "3,7,8,9";
+        QTest::newRow("loaded, first ability re-costed")
+            << QStringList{"1,b,5", "2,c,5", "1,a,7"} << false << "0" << QStringList{"1", "2", "1"}
+            << QStringList{"b", "c", "a"} << QStringList{"", "", ""} << "0,0,0,0";
+    }
+    void groupTable()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, sorted);
+        QFETCH(QString, specials);
+        QFETCH(QStringList, groups);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, maxima);
+        QFETCH(QString, stored);
+        TestWindows app;
+        Troop& troop = app.store.troops[0];
+        troop.name = QStringLiteral("Kai");
+        troop.abilityLimits = specials;
+        addLines(app.store, troop.abilities, lines, sorted);
+        app.store.army.name = QStringLiteral("RED ORCHARD");
+        RestrictionsStep& step = enter(app, 0);
+        QCOMPARE(step.windowTitle(), QStringLiteral("Restrictions"));
+        QVERIFY(step.abilityLimitLabel->isVisible() && step.abilityLimitEdit->isVisible());
+        QVERIFY(step.groupGrid->isVisible() && step.groupMaxHeading->isVisible());
+        QCOMPARE(step.abilityLimitEdit->text(), field(specials, 1));
+        QCOMPARE(column(*step.groupGrid, 0), groups);
+        QCOMPARE(column(*step.groupGrid, 1), names);
+        QCOMPARE(column(*step.groupGrid, 2), maxima);
+        QCOMPARE(step.statusBar->panelText(0), QStringLiteral("RED ORCHARD"));
+        QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Kai"));
+        QTest::mouseClick(step.okButton, Qt::LeftButton);
+        QCOMPARE(troop.abilityLimits, stored);
+    }
+
+    // A troop without special abilities sees only the weapon question, and holds no ability
+    // limits of the troop shown before it.
+    void troopWithoutAbilities()
+    {
+        TestWindows app;
+        addLines(app.store, app.store.troops[0].abilities, {"1,a,1", "2,b,1"});
+        app.store.troops[0].abilityLimits = QStringLiteral("2,1,1");
+        RestrictionsStep& step = enter(app, 0);
+        QTest::mouseClick(step.okButton, Qt::LeftButton);
+        addLines(app.store, app.store.troops[1].abilities, {});
+        enter(app, 1);
+        QVERIFY(step.weaponLimitEdit->isVisible());
+        QVERIFY(!step.abilityLimitEdit->isVisible() && !step.abilityLimitLabel->isVisible());
+        QVERIFY(!step.groupGrid->isVisible() && !step.groupHeading->isVisible());
+        QTest::mouseClick(step.okButton, Qt::LeftButton);
+        QCOMPARE(app.store.troops[1].abilityLimits, QStringLiteral("0"));
+        QCOMPARE(app.store.troops[0].abilityLimits, QStringLiteral("2,1,1"));
+    }
+
+    void weaponLimit_data()
+    {
+        QTest::addColumn<int>("weapons");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("7 of 3") << 3 << "7" << 3;
+        QTest::newRow("-2") << 3 << "-2" << 0;
+        QTest::newRow("2 of 3") << 3 << "2" << 2;
+        QTest::newRow("no number") << 3 << "two" << 0;
+        QTest::newRow("no weapons") << 0 << "5" << 0;
+    }
+    void weaponLimit()
+    {
+        QFETCH(int, weapons);
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        TestWindows app;
+        Troop& troop = app.store.troops[0];
+        if (weapons > 0) {
+            addLines(app.store, troop.standardWeapons, {"Rifle", "Knife"});
+            addLines(app.store, troop.replaceableWeapons, {"Rifle,Flamer,6"});
+            addLines(app.store, troop.additionalWeapons, {});
+        }
+        RestrictionsStep& step = enter(app, 0);
+        QCOMPARE(step.weaponLimitEdit->text(), QStringLiteral("0"));
+        typeText(step.weaponLimitEdit, typed);
+        QCOMPARE(step.weaponLimitEdit->text(), typed);
+        QTest::mouseClick(step.okButton, Qt::LeftButton);
+        QCOMPARE(troop.weaponLimit, QString::number(stored));
+    }
+
+    // Leaving the grid keeps each maximum between 1 and the number of names in its group.
+    void groupMaximumBounded_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("bounded");
+        QTest::newRow("5 for two names") << "5" << 2;
+        QTest::newRow("0") << "0" << 1;
+        QTest::newRow("empty") << "" << 1;
+        QTest::newRow("2 for two names") << "2" << 2;
+    }
+    void groupMaximumBounded()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, bounded);
+        TestWindows app;
+        Troop& troop = app.store.troops[0];
+        addLines(app.store, troop.abilities, {"1,a,1", "1,b,1", "2,c,1"});
+        RestrictionsStep& step = enter(app, 0);
+        QVERIFY(makeActive(step));
+        Grid& grid = *step.groupGrid;
+        clickCell(grid, 2, 0);
+        QCOMPARE(QApplication::focusWidget(), grid.cellEditor());
+        typeText(grid.cellEditor(), typed);
+        QTest::mouseClick(step.abilityLimitEdit, Qt::LeftButton);
+        QCOMPARE(column(grid, 2), (QStringList{QString::number(bounded), "1"}));
+        QTest::mouseClick(step.okButton, Qt::LeftButton);
+        QCOMPARE(troop.abilityLimits, QStringLiteral("0,%1,1").arg(bounded));
+    }
+
+    // OK counts a new troop and moves the wizard to the first free slot; the close box keeps
+    // what was entered but accepts nothing, and so does Previous, back to step 6.
+    void leaving_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("countAfter");
+        QTest::addColumn<int>("currentAfter");
+        QTest::newRow("new troop") << 2 << 2 << "OK" << 3 << 3;
+        QTest::newRow("edited troop") << 3 << 1 << "OK" << 3 << 3;
+        QTest::newRow("hundredth troop") << 99 << 99 << "OK" << 100 << 99;
+        QTest::newRow("close box, new troop") << 2 << 2 << "close" << 2 << 2;
+        QTest::newRow("previous, new troop") << 2 << 2 << "previous" << 2 << 2;
+    }
+    void leaving()
+    {
+        QFETCH(int, count);
+        QFETCH(int, current);
+        QFETCH(QString, way);
+        QFETCH(int, countAfter);
+        QFETCH(int, currentAfter);
+        TestWindows app;
+        app.store.troopCount = count;
+        app.store.listMode = ListMode::AdditionalWeapons;
+        addLines(app.store, app.store.troops[current].standardWeapons, {"Rifle"});
+        RestrictionsStep& step = enter(app, current);
+        typeText(step.weaponLimitEdit, QStringLiteral("1"));
+        if (way == "close")
+            step.close();
+        else
+            QTest::mouseClick(way == "OK" ? step.okButton : step.previousButton, Qt::LeftButton);
+        QCOMPARE(app.store.troops[current].weaponLimit, QStringLiteral("1"));
+        QCOMPARE(app.store.troopCount, countAfter);
+        QCOMPARE(app.store.currentSlot, currentAfter);
+        QVERIFY(step.isHidden());
+        MainWindow& main = *app.windows.mainWindow;
+        if (way == "previous") {
+            QVERIFY(app.windows.itemListStep->isVisible() && main.isHidden());
+            QCOMPARE(int(app.store.listMode), 2);
+            return;
+        }
+        QVERIFY(main.isVisible());
+        QCOMPARE(main.newTroopButton->isEnabled(), countAfter < 100);
+        QVERIFY(main.editTroopButton->isEnabled() && main.saveButton->isEnabled());
+    }
+
+    // The help window shown for real; what was typed is still there when it closes.
+    void helpKeepsWhatWasTyped()
+    {
+        TestWindows app;
+        Troop& troop = app.store.troops[0];
+        addLines(app.store, troop.standardWeapons, {"Rifle", "Knife"});
+        RestrictionsStep& step = enter(app, 0);
+        typeText(step.weaponLimitEdit, QStringLiteral("2"));
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* help = qobject_cast<RestrictionsHelp*>(QApplication::activeModalWidget());
+            QVERIFY(help);
+            seen = true;
+            QTest::mouseClick(help->okButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(step.helpButton, Qt::LeftButton);
+        QVERIFY(seen);
+        QVERIFY(app.windows.restrictionsHelp->isHidden());
+        QCOMPARE(step.weaponLimitEdit->text(), QStringLiteral("2"));
+        QCOMPARE(troop.weaponLimit, QStringLiteral("2"));
+    }
+};
+
+QTEST_MAIN(RestrictionsStepTest)
+#include "tst_RestrictionsStep.moc"
