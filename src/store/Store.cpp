@@ -15,27 +15,27 @@ std::unique_ptr<LineList> Store::newPlainList() const
     return std::make_unique<LineList>(LineList::Order::Plain, collator);
 }
 
-void resetSlot(Store& store, int index)
+void resetSlot(Store& store, int slot)
 {
-    if (index < 0 || index >= Store::slotCount)
+    if (slot < 0 || slot >= Store::slotCount)
         return;
-    Troop& slot = store.troops[index];
-    slot.name.clear();
-    slot.points.clear();
-    slot.role.clear();
-    slot.minModels = QStringLiteral("1");
-    slot.maxModels = QStringLiteral("1");
-    slot.frontArmour.clear();
-    slot.sideArmour.clear();
-    slot.rearArmour.clear();
-    slot.characteristics.clear();
-    slot.weaponLimit = QStringLiteral("0");
-    slot.abilityLimits = QStringLiteral("0");
-    slot.standardWeapons.reset();
-    slot.replaceableWeapons.reset();
-    slot.additionalWeapons.reset();
-    slot.abilities.reset();
-    slot.reservedList.reset();
+    Troop& troop = store.troops[slot];
+    troop.name.clear();
+    troop.points.clear();
+    troop.role.clear();
+    troop.minModels = QStringLiteral("1");
+    troop.maxModels = QStringLiteral("1");
+    troop.frontArmour.clear();
+    troop.sideArmour.clear();
+    troop.rearArmour.clear();
+    troop.characteristics.clear();
+    troop.weaponLimit = QStringLiteral("0");
+    troop.abilityLimits = QStringLiteral("0");
+    troop.standardWeapons.reset();
+    troop.replaceableWeapons.reset();
+    troop.additionalWeapons.reset();
+    troop.abilities.reset();
+    troop.reservedList.reset();
 }
 
 void setUpStore(Store& store)
@@ -71,14 +71,14 @@ std::unique_ptr<LineList> plainCopyOf(const std::unique_ptr<LineList>& list)
 
 } // namespace
 
-void removeTroop(Store& store, int r)
+void removeTroop(Store& store, int slot)
 {
-    if (r < 0 || r >= store.troopCount)
+    if (slot < 0 || slot >= store.troopCount)
         return;
     const int last = store.troopCount - 1;
-    resetSlot(store, r);
-    if (r < last) {
-        Troop& target = store.troops[r];
+    resetSlot(store, slot);
+    if (slot < last) {
+        Troop& target = store.troops[slot];
         const Troop& source = store.troops[last];
         target.name = source.name;
         target.points = source.points;

@@ -72,7 +72,7 @@ private:
 };
 
 // Empties a slot: texts to their start values, every list of the slot destroyed.
-void resetSlot(Store& store, int index);
+void resetSlot(Store& store, int slot);
 
 // The store as the main window sets it up when it is created: no troops, empty catalogues.
 void setUpStore(Store& store);
@@ -83,6 +83,6 @@ void resetAllSlots(Store& store);
 // The release at the end of the run: the catalogues, then the slots in use from 0 upward.
 void releaseStore(Store& store);
 
-// Removes accepted troop r; the last accepted troop takes its place, its lists copied as plain
-// lists in their order. An index outside the accepted troops changes nothing.
-void removeTroop(Store& store, int r);
+// Removes the accepted troop in the slot; the last accepted troop takes its place, its lists copied
+// as plain lists in their order. An index outside the accepted troops changes nothing.
+void removeTroop(Store& store, int slot);
