@@ -40,9 +40,6 @@ private slots:
                                                      << true << 0 << dataFolder + "/load-lists.ini"
                                                      << ""
                                                      << "";
-        QTest::newRow("version") << QStringList{"/usr/bin/quarrimak", "-v"} << false << 0
-                                 << QString() << "Quarrimak 1.0\n"
-                                 << "";
         QTest::newRow("missing file")
             << QStringList{"quarrimak", "gone.ini"} << false << 1 << QString() << ""
             << "quarrimak: \"gone.ini\" does not exist.\n";
