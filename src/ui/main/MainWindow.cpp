@@ -221,9 +221,14 @@ void MainWindow::loadArmy()
     const QString path =
         runFileDialog(this, {FileDialogRequest::Kind::Open, QStringLiteral("Load the datafile"),
                              datafileName, datafileFilter});
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadFile(path);
+}
 
+// Reads the datafile at `path` into the store and the window, as Load does once a file is
+// chosen; a file without an army is answered with the read-error window.
+bool MainWindow::loadFile(const QString& path)
+{
     LoadOutcome outcome;
     {
         showLoadingNotice(true);
@@ -244,6 +249,7 @@ void MainWindow::loadArmy()
                                   "were loaded."),
                    MessageButtons::Ok);
     }
+    return outcome.raceFound;
 }
 
 // Edit: the troop chosen in the selection dialog opens in step 2. The count text is brought up

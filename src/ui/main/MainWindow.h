@@ -24,6 +24,8 @@ public:
     void newTroop();
     void saveArmy();
     void loadArmy();
+    // Yields whether the file held an army and was taken into the store.
+    bool loadFile(const QString& path);
     void editTroop();
     void showHelp();
     void showArmyName();

@@ -1,17 +1,20 @@
 #include "store/Store.h"
-#include "ui/main/MainWindow.h"
+#include "ui/main/Startup.h"
 #include "ui/main/WindowSet.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Quarrimak"));
-    application.setQuitOnLastWindowClosed(false);
+    describeApplication();
+    const StartRequest request = readCommandLine(argc, argv);
+    if (!request.start)
+        return request.exitStatus;
 
+    QApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
     Store store;
     WindowSet windows(store);
-    windows.registry.mainWindow->showAndActivate();
+    startEditor(windows.registry, request.file);
     return application.exec();
 }

@@ -1,0 +1,106 @@
+#include "ui/main/Startup.h"
+
+#include "ui/WindowRegistry.h"
+#include "ui/main/MainWindow.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+
+void describeApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Quarrimak"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUARRIMAK_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUARRIMAK_APPLICATION_ID));
+}
+
+namespace
+{
+
+enum class Hint { None, Help };
+
+StartRequest refuse(QTextStream& err, const QString& program, const QString& message, Hint hint)
+{
+    err << program << ": " << message << '\n';
+    if (hint == Hint::Help)
+        err << "Try '" << program << " --help' for more information.\n";
+    err.flush();
+    return {false, 1, {}};
+}
+
+// Why `file` cannot be opened as a datafile, or the empty text when it can be read.
+QString unreadableReason(const QFileInfo& file)
+{
+    const QString quoted = u'"' + file.filePath() + u'"';
+    if (!file.exists())
+        return quoted + QStringLiteral(" does not exist.");
+    if (file.isDir())
+        return quoted + QStringLiteral(" is a folder, not a datafile.");
+    if (!file.isReadable())
+        return quoted + QStringLiteral(" cannot be read: permission denied.");
+    return {};
+}
+
+} // namespace
+
+StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("quarrimak") : QFileInfo(arguments[0]).fileName();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Builds the army datafile (vhold.ini) that the roster program Musterant "
+                       "reads.\nWith FILE, the editor starts with that datafile loaded."));
+    // Not the parser's own help option: it also offers help on Qt's options, which this
+    // command line does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A datafile to load."),
+                                 QStringLiteral("[FILE]"));
+
+    if (!parser.parse(arguments))
+        return refuse(err, program, parser.errorText(), Hint::Help);
+    if (parser.isSet(help)) {
+        out << parser.helpText();
+        out.flush();
+        return {false, 0, {}};
+    }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+            << '\n';
+        out.flush();
+        return {false, 0, {}};
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return refuse(err, program, QStringLiteral("only one FILE can be loaded at a time."),
+                      Hint::Help);
+    if (files.isEmpty())
+        return {};
+    const QFileInfo file(files[0]);
+    const QString reason = unreadableReason(file);
+    if (!reason.isEmpty())
+        return refuse(err, program, reason, Hint::None);
+    return {true, 0, file.absoluteFilePath()};
+}
+
+StartRequest readCommandLine(int& argc, char** argv)
+{
+    // The parser names the program after the application's first argument, so a windowless
+    // application stands in until the command line is read.
+    QCoreApplication commandLine(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return readCommandLine(QCoreApplication::arguments(), out, err);
+}
+
+void startEditor(WindowRegistry& windows, const QString& file)
+{
+    windows.mainWindow->showAndActivate();
+    if (!file.isEmpty())
+        windows.mainWindow->loadFile(file);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+struct WindowRegistry;
+
+// What the command line asks of the program: to start, with a datafile to open or none, or to
+// end at once with an exit status once its answer (help, version or an error) is printed.
+struct StartRequest {
+    bool start = true;
+    int exitStatus = 0;
+    QString file; // absolute path, or empty
+};
+
+// The program's name, version and application id, as the desktop and --version know them.
+void describeApplication();
+
+// Reads the program's arguments (its own path first). Help and the version go to `out`, a
+// command line that cannot be followed to `err`, both before any window exists.
+StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// The same for the program's own arguments, printing to standard output and standard error.
+StartRequest readCommandLine(int& argc, char** argv);
+
+// Shows the main window and then loads `file`, if one is named, as Load does.
+void startEditor(WindowRegistry& windows, const QString& file);

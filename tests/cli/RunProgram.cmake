@@ -1,0 +1,23 @@
+# Runs PROGRAM with ARGUMENTS (a list) on a machine without any display, and checks that it
+# exits with STATUS ("0" or "nonzero") and that its standard output and standard error match
+# the regular expressions OUTPUT and ERROR.
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+            --unset=QT_QPA_PLATFORM ${PROGRAM} ${ARGUMENTS}
+    RESULT_VARIABLE status
+    OUTPUT_VARIABLE output
+    ERROR_VARIABLE error
+    TIMEOUT 30)
+
+if(STATUS STREQUAL "0" AND NOT status STREQUAL "0")
+    message(FATAL_ERROR "exit status ${status}, expected 0\nstdout: ${output}\nstderr: ${error}")
+endif()
+if(STATUS STREQUAL "nonzero" AND (status STREQUAL "0" OR NOT status MATCHES "^[0-9]+$"))
+    message(FATAL_ERROR "exit status ${status}, expected a non-zero status\nstderr: ${error}")
+endif()
+if(NOT output MATCHES "${OUTPUT}")
+    message(FATAL_ERROR "standard output does not match '${OUTPUT}':\n${output}")
+endif()
+if(NOT error MATCHES "${ERROR}")
+    message(FATAL_ERROR "standard error does not match '${ERROR}':\n${error}")
+endif()
