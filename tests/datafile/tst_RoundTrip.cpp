@@ -5,7 +5,9 @@
 #include "store/Number.h"
 #include "store/Store.h"
 #include "support/Armies.h"
+#include "support/SaveLoad.h"
 
+#include <QDirIterator>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -174,6 +176,27 @@ private slots:
             }
             QCOMPARE(got.size(), want.size());
         }
+    }
+
+    void everyTestFileSavesTheSameAfterALoad_data()
+    {
+        QTest::addColumn<QString>("path");
+        QDirIterator files(QStringLiteral(QUARRIMAK_TEST_DATA), QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QTest::newRow(qPrintable(path.mid(qsizetype(sizeof(QUARRIMAK_TEST_DATA))))) << path;
+        }
+    }
+    // What was saved reads back the same: a load of the file saved after a load gives the
+    // same file again.
+    void everyTestFileSavesTheSameAfterALoad()
+    {
+        QFETCH(QString, path);
+        const QByteArray file = readBytes(path);
+        QByteArray saved;
+        QVERIFY(saveAfterLoad(file, saved));
+        QCOMPARE(saveLoadDifference(file), QString());
     }
 };
 
