@@ -121,6 +121,9 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason)
                                          "socket); only a regular file can be saved over."));
         return false;
     }
+    // A file the user may not write to is not replaced, though its folder would allow it.
+    if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
+        return failWithErrno(reason, errno);
 
     QByteArray temporary;
     const int fd = createTemporary(target, temporary);
