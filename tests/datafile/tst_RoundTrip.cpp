@@ -38,17 +38,6 @@ public:
             text += alphabet[below(alphabet.size())];
         if (text.trimmed().isEmpty() && !mayBeEmpty)
             text = QStringLiteral("n");
-        return storable(text);
-    }
-
-    // A value without blanks at either end and not wholly inside a pair of quotes, since the
-    // datafile cannot carry those.
-    static QString storable(QString text)
-    {
-        text = text.trimmed();
-        if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
-            text.back() == text.front())
-            text.append(u'x');
         return text;
     }
 
@@ -59,7 +48,7 @@ public:
         QStringList fields;
         for (int i = 0; i < count; ++i)
             fields << (i == 0 ? text(12, false) : text(8));
-        return storable(fields.join(u','));
+        return fields.join(u',');
     }
 
     void fillList(const Store& store, std::unique_ptr<LineList>& list, int fields)
