@@ -31,7 +31,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 QStringList folderContent(const QString& path)
 {
-    return QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                QDir::NoDotAndDotDot);
 }
 
 } // namespace
