@@ -23,21 +23,78 @@ const char* const headerLines[] = {
     "",
 };
 
-// One entry per line of the list, keyed by the prefix and the line's position from 1.
-void writeList(const LineList* list, const QString& prefix, const QString& valuePrefix,
+// The blanks the reader trims from both ends of a value.
+bool isBlank(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == ' ' || u == '\t' || u == 0x0B || u == 0x0C || u == 0x1A;
+}
+
+bool isWhollyQuoted(const QString& value)
+{
+    return value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+           value.back() == value.front();
+}
+
+// The reader trims blanks from a value and takes one pair of quotes off a value wholly inside
+// them. Such a value is written inside one more pair of quotes, so that it reads back exactly
+// as the store holds it; every other value is written as it is.
+QString entry(const QString& key, const QString& value)
+{
+    if (!value.isEmpty() &&
+        (isBlank(value.front()) || isBlank(value.back()) || isWhollyQuoted(value)))
+        return key + QStringLiteral("=\"") + value + u'"';
+    return key + u'=' + value;
+}
+
+QString trimBlanks(const QString& value)
+{
+    qsizetype begin = 0;
+    qsizetype end = value.size();
+    while (begin < end && isBlank(value[begin]))
+        ++begin;
+    while (end > begin && isBlank(value[end - 1]))
+        --end;
+    return value.mid(begin, end - begin);
+}
+
+// Whether the line holds nothing but blanks, possibly inside a pair of quotes: written as it
+// is it reads back empty or blank, and the loader ends a list at an empty entry.
+bool isBlankLine(const QString& line)
+{
+    QString inner = trimBlanks(line);
+    if (isWhollyQuoted(inner))
+        inner = trimBlanks(inner.mid(1, inner.size() - 2));
+    return inner.isEmpty();
+}
+
+// The lines of a troop list that reach the file. A blank line is left out: the roster program
+// and our loader would see no line after it.
+QStringList writtenLines(const LineList* list)
+{
+    QStringList lines;
+    if (list) {
+        for (const QString& line : list->lines()) {
+            if (!isBlankLine(line))
+                lines << line;
+        }
+    }
+    return lines;
+}
+
+// One entry per line, keyed by the prefix and the line's position from 1.
+void writeList(const QStringList& lines, const QString& prefix, const QString& valuePrefix,
                QStringList& out)
 {
-    if (!list)
-        return;
-    for (int i = 0; i < list->count(); ++i)
-        out << prefix + QString::number(i + 1) + u'=' + valuePrefix + (*list)[i];
+    for (int i = 0; i < lines.size(); ++i)
+        out << entry(prefix + QString::number(i + 1), valuePrefix + lines[i]);
 }
 
 // Armour is written only when its text reads as a number other than 0.
 void writeArmour(const QString& key, const QString& value, QStringList& out)
 {
     if (readNumber(value) != 0)
-        out << key + u'=' + value;
+        out << entry(key, value);
 }
 
 QString joinFields(const QString& line, int count)
@@ -46,6 +103,22 @@ QString joinFields(const QString& line, int count)
     for (int n = 1; n <= count; ++n)
         fields << field(line, n);
     return fields.join(u',');
+}
+
+// The catalogue's entries cut or padded to their fields. Entries that become the same line, or
+// lines the catalogue counts as equal, are written once, in the catalogue's order, as a load
+// gives them back.
+void writeCatalogue(const Store& store, const LineList* catalogue, const QString& section,
+                    int fields, QStringList& out)
+{
+    if (!catalogue || catalogue->isEmpty())
+        return;
+    const auto lines = store.newSortedList();
+    for (const QString& line : catalogue->lines())
+        lines->add(joinFields(line, fields));
+    out << section;
+    for (int i = 0; i < lines->count(); ++i)
+        out << entry(QString::number(i + 1), (*lines)[i]);
 }
 
 } // namespace
@@ -58,9 +131,9 @@ void writeHeader(QStringList& out)
 
 void writeArmy(const Store& store, QStringList& out)
 {
-    out << QStringLiteral("[Race]") << QStringLiteral("Name=") + store.army.name
-        << QStringLiteral("UnitName=") + store.army.unitWord
-        << QStringLiteral("SquadName=") + store.army.squadWord << QString();
+    out << QStringLiteral("[Race]") << entry(QStringLiteral("Name"), store.army.name)
+        << entry(QStringLiteral("UnitName"), store.army.unitWord)
+        << entry(QStringLiteral("SquadName"), store.army.squadWord) << QString();
 }
 
 void writeTroops(const Store& store, QStringList& out)
@@ -68,44 +141,47 @@ void writeTroops(const Store& store, QStringList& out)
     const int count = qBound(0, store.troopCount, int(Store::slotCount));
     for (int k = 1; k <= count; ++k) {
         const Troop& troop = store.troops[k - 1];
-        out << QStringLiteral("[Troop%1]").arg(k) << QStringLiteral("Name=") + troop.name
-            << QStringLiteral("Points=") + troop.points << QStringLiteral("Type=") + troop.role
-            << QStringLiteral("Min=") + troop.minModels << QStringLiteral("Max=") + troop.maxModels;
+        out << QStringLiteral("[Troop%1]").arg(k) << entry(QStringLiteral("Name"), troop.name)
+            << entry(QStringLiteral("Points"), troop.points)
+            << entry(QStringLiteral("Type"), troop.role)
+            << entry(QStringLiteral("Min"), troop.minModels)
+            << entry(QStringLiteral("Max"), troop.maxModels);
         writeArmour(QStringLiteral("f_arm"), troop.frontArmour, out);
         writeArmour(QStringLiteral("s_arm"), troop.sideArmour, out);
         writeArmour(QStringLiteral("r_arm"), troop.rearArmour, out);
-        out << QStringLiteral("Chars=") + troop.characteristics
-            << QStringLiteral("Weapons=") + troop.weaponLimit;
-        writeList(troop.standardWeapons.get(), QStringLiteral("Weapon"), QString(), out);
-        writeList(troop.replaceableWeapons.get(), QStringLiteral("R_Weapon"),
-                  troop.maxModels + u',', out);
-        writeList(troop.additionalWeapons.get(), QStringLiteral("A_Weapon"), QString(), out);
-        if (troop.abilities && !troop.abilityLimits.isEmpty())
-            out << QStringLiteral("Specials=") + troop.abilityLimits;
-        writeList(troop.abilities.get(), QStringLiteral("Special"), QString(), out);
+        out << entry(QStringLiteral("Chars"), troop.characteristics)
+            << entry(QStringLiteral("Weapons"), troop.weaponLimit);
+        writeList(writtenLines(troop.standardWeapons.get()), QStringLiteral("Weapon"), QString(),
+                  out);
+        // The loader drops everything up to the first comma, so the maximum in front of each
+        // line is written as its number: a Max text holding a comma would otherwise grow the
+        // line on every save.
+        writeList(writtenLines(troop.replaceableWeapons.get()), QStringLiteral("R_Weapon"),
+                  QString::number(readNumber(troop.maxModels)) + u',', out);
+        writeList(writtenLines(troop.additionalWeapons.get()), QStringLiteral("A_Weapon"),
+                  QString(), out);
+        const QStringList abilities = writtenLines(troop.abilities.get());
+        // An empty limit is written as the 0 a load gives it, so that the file of a loaded army
+        // saves the same again.
+        if (!abilities.isEmpty())
+            out << entry(QStringLiteral("Specials"),
+                         troop.abilityLimits.isEmpty() ? QStringLiteral("0") : troop.abilityLimits);
+        writeList(abilities, QStringLiteral("Special"), QString(), out);
         out << QString();
     }
 }
 
 void writeWeaponCatalogue(const Store& store, QStringList& out)
 {
-    const LineList* catalogue = store.weaponCatalogue.get();
-    if (!catalogue || catalogue->isEmpty())
-        return;
-    out << QStringLiteral("[WeaponSpecs]");
-    for (int i = 0; i < catalogue->count(); ++i)
-        out << QString::number(i + 1) + u'=' + joinFields((*catalogue)[i], 6);
-    out << QString();
+    const int countBefore = out.size();
+    writeCatalogue(store, store.weaponCatalogue.get(), QStringLiteral("[WeaponSpecs]"), 6, out);
+    if (out.size() > countBefore)
+        out << QString();
 }
 
 void writeAbilityCatalogue(const Store& store, QStringList& out)
 {
-    const LineList* catalogue = store.abilityCatalogue.get();
-    if (!catalogue || catalogue->isEmpty())
-        return;
-    out << QStringLiteral("[Specials]");
-    for (int i = 0; i < catalogue->count(); ++i)
-        out << QString::number(i + 1) + u'=' + joinFields((*catalogue)[i], 2);
+    writeCatalogue(store, store.abilityCatalogue.get(), QStringLiteral("[Specials]"), 2, out);
 }
 
 QStringList datafileLines(const Store& store)

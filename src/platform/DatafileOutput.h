@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -8,3 +9,7 @@
 // unless every line can be encoded and the whole file reaches the disk. On failure the result
 // is false and *reason says why in words for the user.
 bool writeDatafile(const QString& path, const QStringList& lines, QString* reason);
+
+// The bytes of the file that writeDatafile writes. False, with *reason, when a line holds a
+// character that Windows-1252 cannot hold.
+bool encodeDatafile(const QStringList& lines, QByteArray& bytes, QString* reason);

@@ -1,10 +1,11 @@
 #include "platform/IniFile.h"
 
 #include "platform/CodePage.h"
+#include "platform/FileBytes.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 // The rule numbers in brackets are those of ini-semantics.md.
@@ -140,22 +141,19 @@ QString decodeUtf16Le(const QByteArray& bytes)
 
 } // namespace
 
-IniFile IniFile::read(const QString& path)
+IniFile IniFile::read(const QString& path, QString* reason)
 {
-    // [R3] Only a regular file is read: a folder, a missing file, a device or a pipe (which
-    // could block or never end) all read as a file with no sections.
-    if (!QFileInfo(path).isFile())
-        return IniFile();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // [R3] A file that cannot be read has no sections; anything but a regular file, and
+    // anything larger than any datafile, is not read at all.
+    QByteArray bytes;
+    if (!readFileBytes(path, bytes, reason))
         return IniFile();
     try {
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return IniFile();
         return parse(bytes);
     } catch (const std::bad_alloc&) {
         // A file too large for the memory left is as unreadable as a missing one.
+        if (reason)
+            *reason = QString::fromLocal8Bit(std::strerror(ENOMEM));
         return IniFile();
     }
 }

@@ -11,8 +11,9 @@
 class IniFile
 {
 public:
-    // A missing or unreadable file reads as a file with no sections.
-    static IniFile read(const QString& path);
+    // A missing or unreadable file reads as a file with no sections; *reason then says why
+    // the file could not be read.
+    static IniFile read(const QString& path, QString* reason = nullptr);
     static IniFile parse(const QByteArray& bytes);
 
     QStringList sectionNames() const;

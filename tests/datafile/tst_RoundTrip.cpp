@@ -5,7 +5,9 @@
 #include "store/Number.h"
 #include "store/Store.h"
 #include "support/Armies.h"
+#include "support/SaveLoad.h"
 
+#include <QDirIterator>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,17 +38,6 @@ public:
             text += alphabet[below(alphabet.size())];
         if (text.trimmed().isEmpty() && !mayBeEmpty)
             text = QStringLiteral("n");
-        return storable(text);
-    }
-
-    // A value without blanks at either end and not wholly inside a pair of quotes, since the
-    // datafile cannot carry those.
-    static QString storable(QString text)
-    {
-        text = text.trimmed();
-        if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
-            text.back() == text.front())
-            text.append(u'x');
         return text;
     }
 
@@ -57,7 +48,7 @@ public:
         QStringList fields;
         for (int i = 0; i < count; ++i)
             fields << (i == 0 ? text(12, false) : text(8));
-        return storable(fields.join(u','));
+        return fields.join(u',');
     }
 
     void fillList(const Store& store, std::unique_ptr<LineList>& list, int fields)
@@ -174,6 +165,27 @@ private slots:
             }
             QCOMPARE(got.size(), want.size());
         }
+    }
+
+    void everyTestFileSavesTheSameAfterALoad_data()
+    {
+        QTest::addColumn<QString>("path");
+        QDirIterator files(QStringLiteral(QUARRIMAK_TEST_DATA), QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QTest::newRow(qPrintable(path.mid(qsizetype(sizeof(QUARRIMAK_TEST_DATA))))) << path;
+        }
+    }
+    // What was saved reads back the same: a load of the file saved after a load gives the
+    // same file again.
+    void everyTestFileSavesTheSameAfterALoad()
+    {
+        QFETCH(QString, path);
+        const QByteArray file = readBytes(path);
+        QByteArray saved;
+        QVERIFY(saveAfterLoad(file, saved));
+        QCOMPARE(saveLoadDifference(file), QString());
     }
 };
 

@@ -18,6 +18,13 @@ void fillEmptyArmy(Store& store)
     store.army = {QStringLiteral("RED ORCHARD"), QStringLiteral("Unit"), QStringLiteral("Squad")};
 }
 
+// The lines of troop 1 after "Weapons=", up to the empty line that ends the section.
+QStringList listEntriesOfTroop1(const QStringList& lines)
+{
+    const qsizetype first = lines.indexOf(QStringLiteral("Weapons=0")) + 1;
+    return lines.mid(first, lines.indexOf(QString(), first) - first);
+}
+
 QByteArray save(const Store& store, const QString& path)
 {
     QString reason;
@@ -76,6 +83,72 @@ private slots:
         lines = datafileLines(store);
         QCOMPARE(lines.mid(lines.size() - 4),
                  QStringList({"[WeaponSpecs]", "1=axe,,,,,", "2=Rifle,24,3,5,Rapid fire,", ""}));
+    }
+
+    void troopListEntries_data()
+    {
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<QStringList>("weapons");
+        QTest::addColumn<QStringList>("replaceable");
+        QTest::addColumn<QStringList>("abilities");
+        QTest::addColumn<QString>("limits");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("entries that would read back empty are left out, the rest numbered on")
+            << "1" << QStringList{"Axe", "", " ", "\"\"", " '' ", "\" \t\"", "Bow"}
+            << QStringList{" ", "Axe,Bow,2"} << QStringList{"1,Roar,2", "\t"} << "1,1"
+            << QStringList{"Weapon1=Axe", "Weapon2=Bow", "R_Weapon1=1,Axe,Bow,2", "Specials=1,1",
+                           "Special1=1,Roar,2"};
+        QTest::newRow("values the reader would change are written inside quotes")
+            << "1" << QStringList{" Axe", "Bow\t", "\"Club\"", "'Dirk'", "\"Spear'", "x\"\"y"}
+            << QStringList() << QStringList() << "1,1"
+            << QStringList{"Weapon1=\" Axe\"",   "Weapon2=\"Bow\t\"", "Weapon3=\"\"Club\"\"",
+                           "Weapon4=\"'Dirk'\"", "Weapon5=\"Spear'",  "Weapon6=x\"\"y"};
+        QTest::newRow("the maximum in front of a replaceable weapon is its number")
+            << "5,3" << QStringList() << QStringList{"Axe,Bow,2", "Club"} << QStringList() << "1,1"
+            << QStringList{"R_Weapon1=5,Axe,Bow,2", "R_Weapon2=5,Club"};
+        QTest::newRow("a maximum without a number gives 0")
+            << " many" << QStringList() << QStringList{"Club"} << QStringList() << "1,1"
+            << QStringList{"R_Weapon1=0,Club"};
+        QTest::newRow("abilities that are all left out give no Specials entry")
+            << "1" << QStringList() << QStringList() << QStringList{" "} << "1,1" << QStringList();
+        QTest::newRow("an empty limit of written abilities is written as the 0 a load gives")
+            << "1" << QStringList() << QStringList() << QStringList{"1,Roar,2"} << ""
+            << QStringList{"Specials=0", "Special1=1,Roar,2"};
+    }
+    void troopListEntries()
+    {
+        QFETCH(QString, max);
+        QFETCH(QStringList, weapons);
+        QFETCH(QStringList, replaceable);
+        QFETCH(QStringList, abilities);
+        QFETCH(QString, limits);
+        QFETCH(QStringList, entries);
+        Store store(english);
+        fillEmptyArmy(store);
+        store.troopCount = 1;
+        Troop& troop = store.troops[0];
+        troop.maxModels = max;
+        troop.abilityLimits = limits;
+        addLines(store, troop.standardWeapons, weapons, false);
+        addLines(store, troop.replaceableWeapons, replaceable, false);
+        addLines(store, troop.abilities, abilities, false);
+        QCOMPARE(listEntriesOfTroop1(datafileLines(store)), entries);
+    }
+
+    // Entries that the fields make the same line, or lines that the catalogue counts as equal,
+    // are written once.
+    void catalogueLinesWrittenOnce()
+    {
+        Store store(english);
+        fillEmptyArmy(store);
+        for (const char* line : {"Axe", "Axe,,", "axe,,,,,", "Bow,1,2,3,4,5,6", " Club"})
+            store.weaponCatalogue->add(QString::fromLatin1(line));
+        for (const char* line : {"Roar", "Roar,,x", "roar,"})
+            store.abilityCatalogue->add(QString::fromLatin1(line));
+        const QStringList lines = datafileLines(store);
+        QCOMPARE(lines.mid(lines.indexOf(QStringLiteral("[WeaponSpecs]"))),
+                 QStringList({"[WeaponSpecs]", "1=\" Club,,,,,\"", "2=Axe,,,,,", "3=Bow,1,2,3,4,5",
+                              "", "[Specials]", "1=Roar,"}));
     }
 };
 

@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace
 {
@@ -26,7 +31,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 QStringList folderContent(const QString& path)
 {
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -42,6 +48,9 @@ private slots:
     void unencodable();
     void unwritablePath_data();
     void unwritablePath();
+    void notRegularFile_data();
+    void notRegularFile();
+    void fullDisk();
 };
 
 void TestDatafileOutput::exactBytes_data()
@@ -158,6 +167,81 @@ void TestDatafileOutput::unwritablePath()
         QCOMPARE(readAll(folder.filePath(blocker)), old);
     if (blocker.endsWith('/'))
         QCOMPARE(folderContent(folder.filePath(blocker)), QStringList());
+}
+
+void TestDatafileOutput::notRegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a pipe") << "pipe";
+    QTest::newRow("a socket") << "socket";
+    QTest::newRow("a link to a device") << "device";
+}
+
+// Saving over anything but a regular file is refused with the reason, and the thing in the way
+// stays what it was.
+void TestDatafileOutput::notRegularFile()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("vhold.ini");
+    const QByteArray name = QFile::encodeName(path);
+    int socketFd = -1;
+    if (kind == "pipe") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (kind == "socket") {
+        socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(socketFd >= 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof(address.sun_path));
+        qstrcpy(address.sun_path, name.constData());
+        QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    } else {
+        QVERIFY(QFile::link("/dev/null", path));
+    }
+    struct stat before;
+    QCOMPARE(::lstat(name.constData(), &before), 0);
+
+    QString reason;
+    QVERIFY(!writeDatafile(path, {"[Race]", "Name=New"}, &reason));
+    QCOMPARE(reason, QString("It is not a regular file (a device, a pipe or a socket); only a "
+                             "regular file can be saved over."));
+    struct stat after;
+    QCOMPARE(::lstat(name.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(folderContent(folder.path()), QStringList{"vhold.ini"});
+    if (socketFd >= 0)
+        ::close(socketFd);
+}
+
+// On a full file system the save names the cause, keeps the old file and leaves no temporary
+// file behind. A small file system of its own is mounted for it, which needs root.
+void TestDatafileOutput::fullDisk()
+{
+    if (::geteuid() != 0)
+        QSKIP("Mounting a small file system needs root.");
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QByteArray mountPoint = QFile::encodeName(folder.path());
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("This system does not let the tests mount a file system.");
+    const QString path = folder.filePath("vhold.ini");
+    const QByteArray old = "[Race]\r\nName=Old\r\n";
+    const bool oldWritten = writeFile(path, old);
+
+    QString reason;
+    const bool saved = writeDatafile(path, QStringList(4000, QString(60, u'x')), &reason);
+    const QByteArray kept = readAll(path);
+    const QStringList content = folderContent(folder.path());
+    QCOMPARE(::umount(mountPoint.constData()), 0);
+
+    QVERIFY(oldWritten);
+    QVERIFY(!saved);
+    QCOMPARE(reason, QString("No space left on device"));
+    QCOMPARE(kept, old);
+    QCOMPARE(content, QStringList{"vhold.ini"});
 }
 
 QTEST_GUILESS_MAIN(TestDatafileOutput)

@@ -215,7 +215,8 @@ private:
 
 } // namespace
 
-// Load: the army in the store is replaced by the file's, without a question.
+// Load: the army in the store is replaced by the file's, without a question. A file that
+// cannot be read (gone, not a regular file, far too large) leaves the army as it was.
 void MainWindow::loadArmy()
 {
     const QString path =
@@ -230,15 +231,25 @@ void MainWindow::loadArmy()
 bool MainWindow::loadFile(const QString& path)
 {
     LoadOutcome outcome;
+    QString reason;
     {
         showLoadingNotice(true);
         WaitCursor wait;
-        MainWindowProgress progress(*this, store, *windows.readErrorDialog);
-        outcome = loadDatafile(store, IniFile::read(path), progress);
-        if (outcome.raceFound)
-            editTroopButton->setEnabled(store.troopCount >= 1);
+        const IniFile file = IniFile::read(path, &reason);
+        if (reason.isEmpty()) {
+            MainWindowProgress progress(*this, store, *windows.readErrorDialog);
+            outcome = loadDatafile(store, file, progress);
+            if (outcome.raceFound)
+                editTroopButton->setEnabled(store.troopCount >= 1);
+        }
     }
     showLoadingNotice(false);
+    if (!reason.isEmpty()) {
+        messageBox(this, QStringLiteral("*** FILE ERROR ***"),
+                   QStringLiteral("An error occurred while reading the file!\n") + reason,
+                   MessageButtons::Ok);
+        return false;
+    }
     statusBar->setPanelText(1, countText(squadWordEdit->text()));
     saveButton->setEnabled(true);
     if (store.troopCount >= Store::slotCount)

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace
 {
@@ -180,22 +181,27 @@ private slots:
     void badInputIsRefusedCalmly_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("kind"); // 0 file, 1 folder, 2 vanished
+        QTest::addColumn<int>("kind");       // 0 file, 1 folder, 2 vanished, 3 pipe
+        QTest::addColumn<QString>("reason"); // of a file that cannot be read
         QRandomGenerator random(7);
         QByteArray noise(1 << 20, '\0');
         for (char& byte : noise)
             byte = char(random.bounded(256));
-        QTest::newRow("empty file") << QByteArray() << 0;
-        QTest::newRow("1 MB of random bytes") << noise << 0;
-        QTest::newRow("NUL bytes") << QByteArray("[Ra\0ce]\r\n\0\0\0Name=x\r\n", 20) << 0;
-        QTest::newRow("one line of 10 MB") << QByteArray(10 << 20, 'x') << 0;
-        QTest::newRow("a folder") << QByteArray() << 1;
-        QTest::newRow("vanished file") << QByteArray() << 2;
+        QTest::newRow("empty file") << QByteArray() << 0 << QString();
+        QTest::newRow("1 MB of random bytes") << noise << 0 << QString();
+        QTest::newRow("NUL bytes")
+            << QByteArray("[Ra\0ce]\r\n\0\0\0Name=x\r\n", 20) << 0 << QString();
+        QTest::newRow("one line of 10 MB") << QByteArray(10 << 20, 'x') << 0 << QString();
+        QTest::newRow("a folder") << QByteArray() << 1 << "It is not a regular file.";
+        QTest::newRow("vanished file") << QByteArray() << 2 << "No such file or directory";
+        QTest::newRow("a pipe no one writes to")
+            << QByteArray() << 3 << "It is not a regular file.";
     }
     void badInputIsRefusedCalmly()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, kind);
+        QFETCH(QString, reason);
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = *app.windows.mainWindow;
@@ -206,17 +212,32 @@ private slots:
             writeFile(path, bytes);
         else if (kind == 1)
             QDir(dir.path()).mkdir(QStringLiteral("vhold.ini"));
+        else if (kind == 3)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         const QStringList before =
-            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        // A file that cannot be read is told as such, and the army in the store stays.
+        app.store.army.name = QStringLiteral("Kept");
         user.chooseFile(path);
-        user.windowOf<ReadErrorDialog>([](ReadErrorDialog& window) { window.okButton->click(); });
+        if (reason.isEmpty())
+            user.windowOf<ReadErrorDialog>(
+                [](ReadErrorDialog& window) { window.okButton->click(); });
+        else
+            user.answer(ModalResult::Ok);
         QElapsedTimer clock;
         clock.start();
         QTest::mouseClick(main.loadButton, Qt::LeftButton);
         QVERIFY(clock.elapsed() < 10000);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(app.store.troopCount, 0);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 before);
+        if (!reason.isEmpty()) {
+            QCOMPARE(user.messages(),
+                     QStringList{"*** FILE ERROR ***|An error occurred while reading the file!\n" +
+                                 reason});
+            QCOMPARE(app.store.army.name, QStringLiteral("Kept"));
+        }
         if (kind == 0)
             QCOMPARE(readBytes(path), bytes);
     }

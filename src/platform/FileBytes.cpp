@@ -1,0 +1,109 @@
+#include "platform/FileBytes.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+bool fail(QString* reason, const QString& text)
+{
+    if (reason)
+        *reason = text;
+    return false;
+}
+
+bool failWithErrno(QString* reason, int error)
+{
+    return fail(reason, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QString notRegular()
+{
+    return QStringLiteral("It is not a regular file.");
+}
+
+QString tooLarge(qint64 limit)
+{
+    return QStringLiteral("The file is larger than %1 MiB; no datafile is that large.")
+        .arg(limit / (1024 * 1024));
+}
+
+// Closes the file however the read ends.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : fd(fd) {}
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    const int fd;
+};
+
+} // namespace
+
+bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason, qint64 limit)
+{
+    bytes.clear();
+    if (path.isEmpty())
+        return failWithErrno(reason, ENOENT);
+    const QByteArray name = QFile::encodeName(path);
+
+    // A device or a pipe is not opened at all: opening one may wait or have effects of its
+    // own. The check is made again on what was opened, in case the path changed meanwhile.
+    struct stat status;
+    if (::stat(name.constData(), &status) != 0)
+        return failWithErrno(reason, errno);
+    if (!S_ISREG(status.st_mode))
+        return fail(reason, notRegular());
+
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.fd < 0)
+        return failWithErrno(reason, errno);
+    if (::fstat(file.fd, &status) != 0)
+        return failWithErrno(reason, errno);
+    if (!S_ISREG(status.st_mode))
+        return fail(reason, notRegular());
+    if (status.st_size > limit)
+        return fail(reason, tooLarge(limit));
+
+    // Files of the system's own folders (/proc, /sys) claim a size of 0 or one that is not
+    // their length, so the read goes on until the end or past the limit, whichever comes
+    // first. Reads of one whole chunk suit the files that accept only whole records.
+    try {
+        constexpr qsizetype chunkSize = 64 * 1024;
+        QByteArray chunk(chunkSize, Qt::Uninitialized);
+        bytes.reserve(qsizetype(status.st_size));
+        for (;;) {
+            const ssize_t got = ::read(file.fd, chunk.data(), size_t(chunkSize));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                const int error = errno;
+                bytes.clear();
+                return failWithErrno(reason, error);
+            }
+            if (got == 0)
+                break;
+            if (bytes.size() + got > limit) {
+                bytes.clear();
+                return fail(reason, tooLarge(limit));
+            }
+            bytes.append(chunk.constData(), qsizetype(got));
+        }
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        return failWithErrno(reason, ENOMEM);
+    }
+    return true;
+}

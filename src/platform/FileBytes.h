@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A real datafile is well under 10 MB; anything larger is not one, and reading it would only
+// hold the user up and fill the memory.
+constexpr qint64 maxDatafileSize = qint64(256) * 1024 * 1024;
+
+// Reads the whole content of a regular file into bytes, never blocking on a read and never
+// reading more than limit bytes. On failure (a missing or unreadable file, anything but a
+// regular file, a read that would block, more than limit bytes) the result is false and
+// *reason says why in words for the user.
+bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason,
+                   qint64 limit = maxDatafileSize);
