@@ -43,7 +43,11 @@ void readTroop(const IniFile& file, const QString& section, Troop& troop, Store&
     readList(file, section, QStringLiteral("Weapon"), false, store, troop.standardWeapons);
     readList(file, section, QStringLiteral("R_Weapon"), true, store, troop.replaceableWeapons);
     readList(file, section, QStringLiteral("A_Weapon"), false, store, troop.additionalWeapons);
-    troop.abilityLimits = value("Specials", QStringLiteral("0"));
+    // An empty limit reads as the 0 that a missing one gives: the writer leaves an empty limit
+    // out, so a loaded army saves the same again.
+    troop.abilityLimits = value("Specials", QString());
+    if (troop.abilityLimits.isEmpty())
+        troop.abilityLimits = QStringLiteral("0");
     readList(file, section, QStringLiteral("Special"), false, store, troop.abilities);
 }
 

@@ -161,11 +161,8 @@ void writeTroops(const Store& store, QStringList& out)
         writeList(writtenLines(troop.additionalWeapons.get()), QStringLiteral("A_Weapon"),
                   QString(), out);
         const QStringList abilities = writtenLines(troop.abilities.get());
-        // An empty limit is written as the 0 a load gives it, so that the file of a loaded army
-        // saves the same again.
-        if (!abilities.isEmpty())
-            out << entry(QStringLiteral("Specials"),
-                         troop.abilityLimits.isEmpty() ? QStringLiteral("0") : troop.abilityLimits);
+        if (!abilities.isEmpty() && !troop.abilityLimits.isEmpty())
+            out << entry(QStringLiteral("Specials"), troop.abilityLimits);
         writeList(abilities, QStringLiteral("Special"), QString(), out);
         out << QString();
     }

@@ -111,9 +111,9 @@ private slots:
             << QStringList{"R_Weapon1=0,Club"};
         QTest::newRow("abilities that are all left out give no Specials entry")
             << "1" << QStringList() << QStringList() << QStringList{" "} << "1,1" << QStringList();
-        QTest::newRow("an empty limit of written abilities is written as the 0 a load gives")
+        QTest::newRow("an empty limit is left out, the abilities written")
             << "1" << QStringList() << QStringList() << QStringList{"1,Roar,2"} << ""
-            << QStringList{"Specials=0", "Special1=1,Roar,2"};
+            << QStringList{"Special1=1,Roar,2"};
     }
     void troopListEntries()
     {
