@@ -26,7 +26,8 @@ void replaceCommas(LineEdit* edit)
 } // namespace
 
 AbilityEditor::AbilityEditor(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Add Special Ability"), TitleBar::CaptionOnly), store(store)
+    : Window(windows, QStringLiteral("Add Special Ability"), TitleBar::CaptionOnly, Kind::Dialog),
+      store(store)
 {
     nameLabel = new QLabel(QStringLiteral("New Special Ability"), this);
     nameEdit = new LineEdit(this);

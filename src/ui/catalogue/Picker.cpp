@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 Picker::Picker(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Available")), store(store)
+    : Window(windows, QStringLiteral("Available"), TitleBar::Full, Kind::Dialog), store(store)
 {
     listFrame = new QFrame(this);
     listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -104,7 +104,7 @@ void HelpPanel::addDrawing(QWidget* drawing)
 }
 
 HelpWindow::HelpWindow(WindowRegistry& windows, const QString& caption)
-    : Window(windows, caption, TitleBar::CloseButton)
+    : Window(windows, caption, TitleBar::CloseButton, Kind::Dialog)
 {
     body = new QWidget;
     bodyLayout = new QVBoxLayout(body);

@@ -51,7 +51,8 @@ QLabel* makeHeading(QWidget* parent, const QString& text, int width)
 } // namespace
 
 TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Select the desired unit to edit"), TitleBar::CaptionOnly),
+    : Window(windows, QStringLiteral("Select the desired unit to edit"), TitleBar::CaptionOnly,
+             Kind::Dialog),
       store(store)
 {
     troopGrid = new Grid(this, 2, 1);

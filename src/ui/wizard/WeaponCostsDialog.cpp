@@ -21,7 +21,8 @@ constexpr int rowsBeforeFirstUse = 50;
 } // namespace
 
 WeaponCostsDialog::WeaponCostsDialog(WindowRegistry& windows)
-    : Window(windows, QStringLiteral("Replaceable weapon costs"), TitleBar::CaptionOnly)
+    : Window(windows, QStringLiteral("Replaceable weapon costs"), TitleBar::CaptionOnly,
+             Kind::Dialog)
 {
     costGrid = new Grid(this, 2, rowsBeforeFirstUse);
     costGrid->setFixedColumns(1);
