@@ -1,6 +1,7 @@
 #include "ui/WindowAccessibility.h"
 
 #include "ui/Window.h"
+#include "ui/controls/Button.h"
 #include "ui/controls/StatusBar.h"
 
 #include <QAccessibleWidget>
@@ -29,6 +30,8 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
     if (auto* window = qobject_cast<Window*>(object))
         return new WindowInterface(window);
+    if (auto* picture = qobject_cast<ButtonPicture*>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
     if (auto* statusBar = qobject_cast<StatusBar*>(object))
         return new QAccessibleWidget(statusBar, QAccessible::StatusBar);
     return nullptr;

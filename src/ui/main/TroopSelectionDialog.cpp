@@ -69,6 +69,7 @@ TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store
     nameHeading = makeHeading(this, QStringLiteral("Name of the unit"), nameWidth);
     troopGrid->resizeColumn(typeCol, roleHeading->width());
     troopGrid->resizeColumn(nameCol, nameHeading->width());
+    troopGrid->setColumnHeadings({roleHeading->text(), nameHeading->text()});
     troopGrid->setFixedSize(troopGrid->sizeHint());
 
     editButton = new Button(this, QStringLiteral("Edit"), ButtonIcon::Edit);

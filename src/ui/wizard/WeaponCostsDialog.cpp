@@ -80,7 +80,7 @@ void WeaponCostsDialog::activate()
 
 void WeaponCostsDialog::setNameHeading(const QString& heading)
 {
-    nameHeading->setText(heading);
+    headings->setHeading(nameCol, heading);
 }
 
 void WeaponCostsDialog::setRows(const QList<CostRow>& rows)
