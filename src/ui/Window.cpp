@@ -38,6 +38,9 @@ void Window::setFixedClientSize(int width, int height)
         layout()->activate();
     const QSize needed = minimumSizeHint().expandedTo(sizeHint());
     setFixedSize(qMax(width, needed.width()), qMax(height, needed.height()));
+    // Controls that a window hides and shows later must not change its size.
+    if (layout())
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
 }
 
 void Window::centreOnScreen()
