@@ -104,6 +104,29 @@ const QList<std::tuple<const char*, Pick, Pick>>& dialogsAndOpeners()
     return all;
 }
 
+// The window's buttons that Tab reaches, in the order Tab walks them.
+QList<QWidget*> buttonsInTabOrder(QWidget& window)
+{
+    QList<QWidget*> buttons;
+    for (QWidget* next = window.nextInFocusChain(); next != &window;
+         next = next->nextInFocusChain()) {
+        if (qobject_cast<QPushButton*>(next) && next->window() == &window &&
+            (next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(&window))
+            buttons << next;
+    }
+    return buttons;
+}
+
+// Reading order: row by row from the top, each row from the left.
+bool readsBefore(const QWidget* a, const QWidget* b)
+{
+    const QRect first(a->mapTo(a->window(), QPoint()), a->size());
+    const QRect second(b->mapTo(b->window(), QPoint()), b->size());
+    if (first.bottom() < second.top() || second.bottom() < first.top())
+        return first.top() < second.top();
+    return first.left() < second.left();
+}
+
 } // namespace
 
 class WindowTest : public QObject
@@ -141,6 +164,26 @@ private slots:
         QCOMPARE(transientParent, opener->windowHandle());
         QCOMPARE(dialog->windowHandle()->transientParent(), nullptr);
         QCOMPARE(app.windows.active, opener);
+    }
+
+    void tabWalksButtonsInReadingOrder_data()
+    {
+        QTest::addColumn<Pick>("pick");
+        QTest::newRow("main window") << Pick([](WindowRegistry& w) { return w.mainWindow; });
+        QTest::newRow("troop selection")
+            << Pick([](WindowRegistry& w) { return w.troopSelectionDialog; });
+        QTest::newRow("ability editor") << Pick([](WindowRegistry& w) { return w.abilityEditor; });
+    }
+    // Tab meets the buttons in the order a reader does.
+    void tabWalksButtonsInReadingOrder()
+    {
+        QFETCH(Pick, pick);
+        TestWindows app;
+        Window& window = *pick(app.windows);
+        const QList<QWidget*> tabOrder = buttonsInTabOrder(window);
+        QList<QWidget*> readingOrder = tabOrder;
+        std::stable_sort(readingOrder.begin(), readingOrder.end(), readsBefore);
+        QCOMPARE(readingOrder, tabOrder);
     }
 
     void enterButtonIsDrawnAsDefault_data()

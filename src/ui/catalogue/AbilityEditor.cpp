@@ -51,15 +51,9 @@ AbilityEditor::AbilityEditor(WindowRegistry& windows, Store& store)
     layout->addWidget(descriptionLabel);
     layout->addWidget(descriptionEdit);
     layout->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(okButton);
-    buttons->addStretch(1);
-    buttons->addWidget(helpButton);
-    buttons->addStretch(1);
-    buttons->addWidget(cancelButton);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({okButton, cancelButton}, helpButton));
 
-    setTabChain({nameEdit, descriptionEdit, okButton, helpButton, cancelButton});
+    setTabChain({nameEdit, descriptionEdit, okButton, cancelButton, helpButton});
 
     connect(nameEdit, &LineEdit::changed, this, &AbilityEditor::updateOkButton);
     connect(nameEdit, &LineEdit::exited, this, &AbilityEditor::replaceCommasInName);

@@ -94,12 +94,18 @@ TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store
     gridRow->addLayout(gridColumn);
     gridRow->addStretch(1);
 
-    QHBoxLayout* buttons = buttonRow({editButton, cancelButton, deleteButton}, helpButton);
+    // Delete stands on a row of its own below the others, so that reading the window row by row
+    // meets the buttons in the order Tab walks them.
+    QHBoxLayout* buttons = buttonRow({editButton, cancelButton}, helpButton);
+    auto* deleteRow = new QHBoxLayout;
+    deleteRow->addWidget(deleteButton);
+    deleteRow->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(gridRow);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    layout->addLayout(deleteRow);
 
     setTabChain({troopGrid, editButton, cancelButton, helpButton, deleteButton});
 
