@@ -13,7 +13,8 @@ struct WindowRegistry;
 // showing, exec() with a modal result, default (Enter) and cancel (Esc) buttons, and the window
 // events as virtual handlers. A window runs activate() when it is shown, and again when a modal
 // window that it opened closes. A dialog is a dialog to the desktop and to assistive technology:
-// of dialog type, and transient for its opener while it is shown.
+// of dialog type, and transient for its opener while it is shown. It is no QDialog, whose
+// exec() yields an int and which brings an Esc, Enter and close handling of its own.
 class Window : public QWidget
 {
     Q_OBJECT

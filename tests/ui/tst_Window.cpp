@@ -5,6 +5,7 @@
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
+#include "ui/controls/Button.h"
 #include "ui/help/AbilitiesHelp.h"
 #include "ui/help/AbilityCostsHelp.h"
 #include "ui/help/AbilityEditorHelp.h"
@@ -184,6 +185,36 @@ private slots:
         QList<QWidget*> readingOrder = tabOrder;
         std::stable_sort(readingOrder.begin(), readingOrder.end(), readsBefore);
         QCOMPARE(readingOrder, tabOrder);
+    }
+
+    void helpPicturesShowTheirPictureOnTheButtonsSide_data()
+    {
+        QTest::addColumn<Pick>("help");
+        QTest::addColumn<Pick>("window");
+        for (const auto& [name, pickHelp, pickWindow] : dialogsAndOpeners()) {
+            const QByteArray row(name);
+            if (row.endsWith("help") && (row.startsWith("step") || row.startsWith("main")))
+                QTest::newRow(name) << pickHelp << pickWindow;
+        }
+    }
+    // A help page's picture of a button shows the button's picture on the side the button does.
+    void helpPicturesShowTheirPictureOnTheButtonsSide()
+    {
+        QFETCH(Pick, help);
+        QFETCH(Pick, window);
+        TestWindows app;
+        QHash<QString, Qt::LayoutDirection> sides;
+        for (const Button* button : window(app.windows)->findChildren<Button*>())
+            sides.insert(button->text().remove(u'&').trimmed(), button->layoutDirection());
+        int compared = 0;
+        for (const ButtonPicture* picture : help(app.windows)->findChildren<ButtonPicture*>()) {
+            const QString caption = picture->text().remove(u'&').trimmed();
+            if (!sides.contains(caption))
+                continue;
+            QVERIFY2(picture->layoutDirection() == sides.value(caption), qPrintable(caption));
+            ++compared;
+        }
+        QVERIFY(compared >= 2);
     }
 
     void enterButtonIsDrawnAsDefault_data()
