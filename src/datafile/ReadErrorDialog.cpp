@@ -7,7 +7,8 @@
 #include <QVBoxLayout>
 
 ReadErrorDialog::ReadErrorDialog(WindowRegistry& windows)
-    : Window(windows, QStringLiteral("*** ERROR READING FILE ***"), TitleBar::CaptionOnly)
+    : Window(windows, QStringLiteral("*** ERROR READING FILE ***"), TitleBar::CaptionOnly,
+             Kind::Dialog)
 {
     messageHeading = new QLabel(QStringLiteral("Error Message:"), this);
     messageHeading->setFrameStyle(QFrame::Panel | QFrame::Raised);

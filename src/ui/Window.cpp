@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 
+#include "ui/WindowAccessibility.h"
 #include "ui/WindowRegistry.h"
 
 #include <QCloseEvent>
@@ -8,11 +9,14 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
-Window::Window(WindowRegistry& windows, const QString& caption, TitleBar titleBar)
-    : QWidget(nullptr), windows(windows)
+Window::Window(WindowRegistry& windows, const QString& caption, TitleBar titleBar, Kind kind)
+    : QWidget(nullptr), windows(windows), kind(kind)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    installWindowAccessibility();
+    Qt::WindowFlags flags = (kind == Kind::Dialog ? Qt::Dialog : Qt::Window) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (titleBar == TitleBar::Full)
         flags |=
             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
@@ -34,6 +38,9 @@ void Window::setFixedClientSize(int width, int height)
         layout()->activate();
     const QSize needed = minimumSizeHint().expandedTo(sizeHint());
     setFixedSize(qMax(width, needed.width()), qMax(height, needed.height()));
+    // Controls that a window hides and shows later must not change its size.
+    if (layout())
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
 }
 
 void Window::centreOnScreen()
@@ -71,12 +78,32 @@ void Window::showAndActivate()
     makeActive();
 }
 
+void Window::setDefaultButton(QPushButton* button)
+{
+    if (enterButton)
+        enterButton->setDefault(false);
+    enterButton = button;
+    if (enterButton)
+        enterButton->setDefault(true);
+}
+
+// The opener stays behind the dialog for as long as the dialog is shown, and the dialog gets no
+// taskbar entry of its own.
+void Window::setOpener(Window* opener)
+{
+    if (!windowHandle())
+        create();
+    QWindow* parent = opener && opener != this ? opener->windowHandle() : nullptr;
+    windowHandle()->setTransientParent(parent);
+}
+
 ModalResult Window::exec()
 {
     Window* opener = windows.active;
     modalResult = ModalResult::None;
     modal = true;
     setWindowModality(Qt::ApplicationModal);
+    setOpener(opener);
     show();
     makeActive();
     runModalWindow(*this, modalLoop);
@@ -86,6 +113,7 @@ ModalResult Window::exec()
         modalResult = ModalResult::Cancel;
     modal = false;
     hide();
+    setOpener(nullptr);
     setWindowModality(Qt::NonModal);
     windows.active = opener;
     if (opener && opener->isVisible())

@@ -12,7 +12,9 @@ struct WindowRegistry;
 // What every window of the program has: a caption, a fixed size, centred placement, modeless
 // showing, exec() with a modal result, default (Enter) and cancel (Esc) buttons, and the window
 // events as virtual handlers. A window runs activate() when it is shown, and again when a modal
-// window that it opened closes.
+// window that it opened closes. A dialog is a dialog to the desktop and to assistive technology:
+// of dialog type, and transient for its opener while it is shown. It is no QDialog, whose
+// exec() yields an int and which brings an Esc, Enter and close handling of its own.
 class Window : public QWidget
 {
     Q_OBJECT
@@ -24,7 +26,13 @@ public:
         Hidden,      // never shown
     };
 
-    Window(WindowRegistry& windows, const QString& caption, TitleBar titleBar = TitleBar::Full);
+    enum class Kind {
+        Frame,  // the main window and the wizard steps, shown modelessly one at a time
+        Dialog, // shown modally over the window that opens it
+    };
+
+    Window(WindowRegistry& windows, const QString& caption, TitleBar titleBar = TitleBar::Full,
+           Kind kind = Kind::Frame);
     ~Window() override;
 
     void showAndActivate();
@@ -34,8 +42,11 @@ public:
     // Gives a modal window its result, which closes it.
     void done(ModalResult result);
 
-    // Enter clicks the default button, Esc the cancel button (when they are enabled).
-    void setDefaultButton(QPushButton* button) { enterButton = button; }
+    bool isDialog() const { return kind == Kind::Dialog; }
+
+    // Enter clicks the default button, Esc the cancel button (when they are enabled). The
+    // default button is drawn as such.
+    void setDefaultButton(QPushButton* button);
     void setCancelButton(QPushButton* button) { escapeButton = button; }
 
     virtual void initialize() {}
@@ -66,7 +77,9 @@ protected:
 private:
     void makeActive();
     void centreOnScreen();
+    void setOpener(Window* opener);
 
+    const Kind kind;
     QPushButton* enterButton = nullptr;
     QPushButton* escapeButton = nullptr;
     QEventLoop modalLoop;

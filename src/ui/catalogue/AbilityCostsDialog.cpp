@@ -26,7 +26,8 @@ enum Scope { EachModel, WholeSquad };
 } // namespace
 
 AbilityCostsDialog::AbilityCostsDialog(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Edit Special Ability"), TitleBar::CaptionOnly), store(store)
+    : Window(windows, QStringLiteral("Edit Special Ability"), TitleBar::CaptionOnly, Kind::Dialog),
+      store(store)
 {
     abilityGrid = new Grid(this, 3, 1);
     abilityGrid->setFixedColumns(1);

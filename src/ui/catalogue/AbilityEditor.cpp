@@ -26,7 +26,8 @@ void replaceCommas(LineEdit* edit)
 } // namespace
 
 AbilityEditor::AbilityEditor(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Add Special Ability"), TitleBar::CaptionOnly), store(store)
+    : Window(windows, QStringLiteral("Add Special Ability"), TitleBar::CaptionOnly, Kind::Dialog),
+      store(store)
 {
     nameLabel = new QLabel(QStringLiteral("New Special Ability"), this);
     nameEdit = new LineEdit(this);
@@ -50,15 +51,9 @@ AbilityEditor::AbilityEditor(WindowRegistry& windows, Store& store)
     layout->addWidget(descriptionLabel);
     layout->addWidget(descriptionEdit);
     layout->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(okButton);
-    buttons->addStretch(1);
-    buttons->addWidget(helpButton);
-    buttons->addStretch(1);
-    buttons->addWidget(cancelButton);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({okButton, cancelButton}, helpButton));
 
-    setTabChain({nameEdit, descriptionEdit, okButton, helpButton, cancelButton});
+    setTabChain({nameEdit, descriptionEdit, okButton, cancelButton, helpButton});
 
     connect(nameEdit, &LineEdit::changed, this, &AbilityEditor::updateOkButton);
     connect(nameEdit, &LineEdit::exited, this, &AbilityEditor::replaceCommasInName);

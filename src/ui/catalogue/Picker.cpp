@@ -16,12 +16,13 @@
 #include <QVBoxLayout>
 
 Picker::Picker(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Available")), store(store)
+    : Window(windows, QStringLiteral("Available"), TitleBar::Full, Kind::Dialog), store(store)
 {
     listFrame = new QFrame(this);
     listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     itemList =
         new SortedListWidget(listFrame, store.collation(), SortedListWidget::Selection::Toggle);
+    itemList->setAccessibleName(windowTitle());
     newButton = new Button(listFrame, QStringLiteral("New "), ButtonIcon::New);
     editButton = new Button(listFrame, QStringLiteral("Edit"), ButtonIcon::Edit);
     editButton->setEnabled(false);
@@ -60,6 +61,7 @@ void Picker::activate()
     setWindowTitle(store.listMode == ListMode::Abilities
                        ? QStringLiteral("Available Special Abilities")
                        : QStringLiteral("Available Weapons"));
+    itemList->setAccessibleName(windowTitle());
     editButton->setEnabled(false);
 }
 

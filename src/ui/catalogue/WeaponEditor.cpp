@@ -13,7 +13,8 @@
 #include <QVBoxLayout>
 
 WeaponEditor::WeaponEditor(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Add Weapon"), TitleBar::CaptionOnly), store(store)
+    : Window(windows, QStringLiteral("Add Weapon"), TitleBar::CaptionOnly, Kind::Dialog),
+      store(store)
 {
     nameLabel = new QLabel(QStringLiteral("New weapon name"), this);
     nameEdit = new LineEdit(this);

@@ -46,6 +46,17 @@ Button::Button(QWidget* parent, const QString& caption, ButtonIcon icon)
 {
     setIcon(standardIcon(style(), icon));
     setAutoDefault(false);
+    if (icon == ButtonIcon::Add || icon == ButtonIcon::Next)
+        setLayoutDirection(Qt::RightToLeft);
+}
+
+ButtonPicture::ButtonPicture(QWidget* parent, const QString& caption, ButtonIcon icon)
+    : Button(parent, caption, icon)
+{
+    setFocusPolicy(Qt::NoFocus);
+    // A click on the picture falls through to the page, as on any printed picture.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(caption.trimmed());
 }
 
 Button* makeHelpButton(QWidget* parent)

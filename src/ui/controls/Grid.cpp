@@ -133,9 +133,28 @@ QLineEdit* Grid::cellEditor() const
     return editor;
 }
 
+void Grid::setColumnHeadings(const QStringList& headings)
+{
+    columnHeadings = headings;
+    QStringList named = headings;
+    named.removeAll(QString());
+    setAccessibleName(named.join(QStringLiteral(", ")));
+    editor->setAccessibleName(accessibleName());
+    applyColumnHeadings();
+    placeEditor();
+}
+
+// The header stays hidden: the window draws the headings itself, over the columns.
+void Grid::applyColumnHeadings()
+{
+    for (int col = 0; col < columnCount() && col < columnHeadings.size(); ++col)
+        setHorizontalHeaderItem(col, new QTableWidgetItem(columnHeadings[col]));
+}
+
 void Grid::changeColumnCount(int count)
 {
     setColumnCount(qMax(0, count));
+    applyColumnHeadings();
     ensureCurrentCell();
     placeEditor();
     updateGeometry();
@@ -336,6 +355,8 @@ void Grid::placeEditor()
         editor->setText(cell(editorColumn, editorRow));
         editor->selectAll();
     }
+    const QString heading = columnHeadings.value(editorColumn);
+    editor->setAccessibleName(heading.isEmpty() ? accessibleName() : heading);
     editor->setGeometry(visualRect(current));
     if (!editor->isVisible()) {
         const bool focusHere = hasFocus();

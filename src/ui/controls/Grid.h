@@ -54,6 +54,11 @@ public:
     bool isReadOnly() const { return readOnlyCells; }
     void setReadOnly(bool on);
 
+    // The headings shown over the columns, one per column in column order. Assistive technology
+    // reads them as the column headers and, joined, as the grid's name; the cell editor takes
+    // the heading of the column it edits.
+    void setColumnHeadings(const QStringList& headings);
+
     // The cell editor; it is visible only on an editable current cell.
     QLineEdit* cellEditor() const;
 
@@ -87,6 +92,7 @@ private:
 
     int minimumRowHeight() const;
     void applyRowHeight();
+    void applyColumnHeadings();
     void ensureCurrentCell();
     void placeEditor();
     void editorTextEdited(const QString& text);
@@ -105,4 +111,5 @@ private:
     bool readOnlyCells = false;
     int editorColumn = -1;
     int editorRow = -1;
+    QStringList columnHeadings;
 };

@@ -19,9 +19,26 @@ GridHeadings::GridHeadings(QWidget* parent, Grid* grid, const QList<QLabel*>& la
             grid->resizeColumn(col, label->sizeHint().width());
     }
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    applyToGrid();
     connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, &GridHeadings::place);
     connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridHeadings::place);
     grid->installEventFilter(this);
+}
+
+void GridHeadings::setHeading(int col, const QString& text)
+{
+    if (QLabel* label = labels.value(col)) {
+        label->setText(text);
+        applyToGrid();
+    }
+}
+
+void GridHeadings::applyToGrid()
+{
+    QStringList texts;
+    for (const QLabel* label : labels)
+        texts << (label ? label->text() : QString());
+    grid->setColumnHeadings(texts);
 }
 
 QSize GridHeadings::sizeHint() const

@@ -17,6 +17,9 @@ class GridHeadings : public QWidget
 public:
     GridHeadings(QWidget* parent, Grid* grid, const QList<QLabel*>& labels);
 
+    // Changes the text of a column's heading, on screen and for assistive technology.
+    void setHeading(int col, const QString& text);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -27,6 +30,7 @@ protected:
 
 private:
     void place();
+    void applyToGrid();
 
     Grid* grid;
     QList<QLabel*> labels;

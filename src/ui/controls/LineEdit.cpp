@@ -2,6 +2,7 @@
 
 #include "platform/CodePage.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 
 QString upperCaseText(const QString& text)
@@ -36,6 +37,17 @@ void LineEdit::applyUpperCase(const QString& value)
         }
     }
     emit changed();
+}
+
+void LineEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::ReadOnlyChange) {
+        QPalette colours = QApplication::palette(this);
+        if (isReadOnly())
+            colours.setBrush(QPalette::Base, colours.window());
+        setPalette(colours);
+    }
 }
 
 void LineEdit::focusOutEvent(QFocusEvent* event)

@@ -4,7 +4,8 @@
 
 // A single-line edit with the events the windows rely on: changed() after every change of
 // the text (typed, pasted or set), and exited() when the user moves the focus to another control of
-// the window. In upper-case mode every letter is held as its Windows-1252 capital.
+// the window. In upper-case mode every letter is held as its Windows-1252 capital. A read-only
+// edit shows the window's colour behind its text, so that it does not look open to typing.
 class LineEdit : public QLineEdit
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ signals:
     void exited();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

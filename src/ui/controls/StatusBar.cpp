@@ -21,6 +21,7 @@ StatusBar::StatusBar(QWidget* parent, const QList<int>& widths, const QStringLis
             panel->setFixedWidth(widths[i]);
         panel->setSizePolicy(last ? QSizePolicy::Expanding : QSizePolicy::Fixed,
                              QSizePolicy::Fixed);
+        panel->setMinimumHeight(panel->sizeHint().height());
         panel->setObjectName(QStringLiteral("Panel%1").arg(i));
         row->addWidget(panel, last ? 1 : 0);
         panels.append(panel);

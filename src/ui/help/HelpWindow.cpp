@@ -59,13 +59,10 @@ QLabel* HelpPanel::addIndentedLine(const QString& text)
     return addText(text, false, indent);
 }
 
-Button* HelpPanel::addButton(const QString& caption, ButtonIcon icon,
-                             const QStringList& explanation)
+ButtonPicture* HelpPanel::addButton(const QString& caption, ButtonIcon icon,
+                                    const QStringList& explanation)
 {
-    auto* button = new Button(this, caption, icon);
-    button->setFocusPolicy(Qt::NoFocus);
-    // A click on the picture falls through to the page, as on any printed picture.
-    button->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* button = new ButtonPicture(this, caption, icon);
     button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     addRow(button, explanation);
     return button;
@@ -104,7 +101,7 @@ void HelpPanel::addDrawing(QWidget* drawing)
 }
 
 HelpWindow::HelpWindow(WindowRegistry& windows, const QString& caption)
-    : Window(windows, caption, TitleBar::CloseButton)
+    : Window(windows, caption, TitleBar::CloseButton, Kind::Dialog)
 {
     body = new QWidget;
     bodyLayout = new QVBoxLayout(body);

@@ -23,9 +23,9 @@ public:
     QLabel* addBoldLine(const QString& text);
     // A line set in a little under the one before it.
     QLabel* addIndentedLine(const QString& text);
-    // A picture of a window's button: same caption and picture, but it does nothing and takes
-    // no focus. Its explanation stands to its right.
-    Button* addButton(const QString& caption, ButtonIcon icon, const QStringList& explanation);
+    // A picture of a window's button, its explanation to its right.
+    ButtonPicture* addButton(const QString& caption, ButtonIcon icon,
+                             const QStringList& explanation);
     // A copy of a window's question, alone on its line or with its explanation to its right.
     QLabel* addQuestionLine(const QString& question);
     QLabel* addQuestionRow(const QString& question, const QStringList& explanation);

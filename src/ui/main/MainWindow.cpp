@@ -56,7 +56,7 @@ MainWindow::MainWindow(WindowRegistry& windows, Store& store)
                               {QStringLiteral("Army: "), QStringLiteral("Total Squads: 0")});
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 0);
+    layout->setContentsMargins(8, 8, 8, 2);
     for (auto [question, edit] : {std::pair{armyNameLabel, armyNameEdit},
                                   {unitWordLabel, unitWordEdit},
                                   {squadWordLabel, squadWordEdit}}) {
@@ -65,11 +65,12 @@ MainWindow::MainWindow(WindowRegistry& windows, Store& store)
     }
     layout->addSpacing(6);
     auto* buttons = new QGridLayout;
+    // Read row by row, the buttons stand in the order Tab walks them.
     buttons->addWidget(newTroopButton, 0, 0);
-    buttons->addWidget(editTroopButton, 0, 1);
+    buttons->addWidget(closeButton, 0, 1);
     buttons->addWidget(saveButton, 0, 2);
     buttons->addWidget(loadButton, 1, 0);
-    buttons->addWidget(closeButton, 1, 1);
+    buttons->addWidget(editTroopButton, 1, 1);
     buttons->addWidget(helpButton, 1, 2, Qt::AlignRight);
     layout->addLayout(buttons);
     layout->addStretch(1);

@@ -51,7 +51,8 @@ QLabel* makeHeading(QWidget* parent, const QString& text, int width)
 } // namespace
 
 TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Select the desired unit to edit"), TitleBar::CaptionOnly),
+    : Window(windows, QStringLiteral("Select the desired unit to edit"), TitleBar::CaptionOnly,
+             Kind::Dialog),
       store(store)
 {
     troopGrid = new Grid(this, 2, 1);
@@ -68,6 +69,7 @@ TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store
     nameHeading = makeHeading(this, QStringLiteral("Name of the unit"), nameWidth);
     troopGrid->resizeColumn(typeCol, roleHeading->width());
     troopGrid->resizeColumn(nameCol, nameHeading->width());
+    troopGrid->setColumnHeadings({roleHeading->text(), nameHeading->text()});
     troopGrid->setFixedSize(troopGrid->sizeHint());
 
     editButton = new Button(this, QStringLiteral("Edit"), ButtonIcon::Edit);
@@ -92,12 +94,18 @@ TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store
     gridRow->addLayout(gridColumn);
     gridRow->addStretch(1);
 
-    QHBoxLayout* buttons = buttonRow({editButton, cancelButton, deleteButton}, helpButton);
+    // Delete stands on a row of its own below the others, so that reading the window row by row
+    // meets the buttons in the order Tab walks them.
+    QHBoxLayout* buttons = buttonRow({editButton, cancelButton}, helpButton);
+    auto* deleteRow = new QHBoxLayout;
+    deleteRow->addWidget(deleteButton);
+    deleteRow->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(gridRow);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    layout->addLayout(deleteRow);
 
     setTabChain({troopGrid, editButton, cancelButton, helpButton, deleteButton});
 

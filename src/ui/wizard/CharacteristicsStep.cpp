@@ -105,6 +105,7 @@ CharacteristicsStep::CharacteristicsStep(WindowRegistry& windows, Store& store)
                             QStringLiteral("Heavy Support")});
     roleComboBox->setCurrentIndex(-1);
     roleComboBox->installEventFilter(this);
+    roleHeading->setBuddy(roleComboBox);
 
     minModelsHeading = makeHeading(this, QStringLiteral("Minimum number of models "));
     minModelsSlider = new Slider(this, fewestModels, mostModels);
@@ -116,10 +117,11 @@ CharacteristicsStep::CharacteristicsStep(WindowRegistry& windows, Store& store)
     maxModelsLabel = makeValueLabel(this);
     maxModelsFromLabel = makeLabel(this, QStringLiteral("1"));
     maxModelsToLabel = makeLabel(this, QStringLiteral("32"));
+    minModelsHeading->setBuddy(minModelsSlider);
+    maxModelsHeading->setBuddy(maxModelsSlider);
 
     previousButton = new Button(this, QStringLiteral("Previous"), ButtonIcon::Previous);
     nextButton = new Button(this, QStringLiteral("Next "), ButtonIcon::Next);
-    nextButton->setLayoutDirection(Qt::RightToLeft);
     nextButton->setEnabled(false);
     helpButton = makeHelpButton(this);
 

@@ -56,8 +56,8 @@ ItemListStep::ItemListStep(WindowRegistry& windows, Store& store)
     listFrame = new QFrame(this);
     listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     itemList = new SortedListWidget(listFrame, store.collation());
+    itemList->setAccessibleName(listHeading->text());
     addButton = new Button(listFrame, QStringLiteral("Add "), ButtonIcon::Add);
-    addButton->setLayoutDirection(Qt::RightToLeft);
     deleteButton = new Button(listFrame, QStringLiteral(" Del"), ButtonIcon::Delete);
     deleteButton->setEnabled(false);
     editButton = new Button(listFrame, QStringLiteral("Edit "), ButtonIcon::Edit);
@@ -73,7 +73,6 @@ ItemListStep::ItemListStep(WindowRegistry& windows, Store& store)
 
     previousButton = new Button(this, QStringLiteral("Previous"), ButtonIcon::Previous);
     nextButton = new Button(this, QStringLiteral("Next"), ButtonIcon::Next);
-    nextButton->setLayoutDirection(Qt::RightToLeft);
     helpButton = makeHelpButton(this);
 
     statusBar = new StatusBar(this, {120, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});
@@ -139,6 +138,7 @@ void ItemListStep::activate()
     const ModeTexts& texts = modeTexts[int(mode())];
     setWindowTitle(QString::fromLatin1(texts.caption));
     listHeading->setText(QString::fromLatin1(texts.heading));
+    itemList->setAccessibleName(listHeading->text());
     if (const LineList* list = modeList().get()) {
         for (const QString& line : list->lines())
             itemList->addSorted(mode() == ListMode::Abilities ? field(line, 2) : line);

@@ -63,8 +63,8 @@ ReplaceableWeaponsStep::ReplaceableWeaponsStep(WindowRegistry& windows, Store& s
     replaceableHeading = makeHeading(this, QStringLiteral("Weapons that can be replaced"));
     replaceableFrame = makeListPanel(this);
     replaceableList = new SortedListWidget(replaceableFrame, store.collation());
+    replaceableList->setAccessibleName(replaceableHeading->text());
     addReplaceableButton = new Button(replaceableFrame, QStringLiteral("Add "), ButtonIcon::Add);
-    addReplaceableButton->setLayoutDirection(Qt::RightToLeft);
     deleteReplaceableButton =
         new Button(replaceableFrame, QStringLiteral(" Del"), ButtonIcon::Delete);
     editReplaceableButton = new Button(replaceableFrame, QStringLiteral("Edit "), ButtonIcon::Edit);
@@ -74,8 +74,8 @@ ReplaceableWeaponsStep::ReplaceableWeaponsStep(WindowRegistry& windows, Store& s
     replacementHeading = makeHeading(this, QStringLiteral("Replace weapons"));
     replacementFrame = makeListPanel(this);
     replacementList = new SortedListWidget(replacementFrame, store.collation());
+    replacementList->setAccessibleName(replacementHeading->text());
     addReplacementButton = new Button(replacementFrame, QStringLiteral("Add  "), ButtonIcon::Add);
-    addReplacementButton->setLayoutDirection(Qt::RightToLeft);
     deleteReplacementButton =
         new Button(replacementFrame, QStringLiteral("  Del"), ButtonIcon::Delete);
     editCostsButton = new Button(replacementFrame, QStringLiteral(" Edit"), ButtonIcon::Edit);
@@ -87,7 +87,6 @@ ReplaceableWeaponsStep::ReplaceableWeaponsStep(WindowRegistry& windows, Store& s
 
     previousButton = new Button(this, QStringLiteral(" Previous"), ButtonIcon::Previous);
     nextButton = new Button(this, QStringLiteral("Next  "), ButtonIcon::Next);
-    nextButton->setLayoutDirection(Qt::RightToLeft);
     helpButton = makeHelpButton(this);
     setDefaultButton(nextButton);
     setCancelButton(nextButton);

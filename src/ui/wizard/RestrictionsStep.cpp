@@ -99,6 +99,9 @@ RestrictionsStep::RestrictionsStep(WindowRegistry& windows, Store& store)
     QHBoxLayout* gridRow = headedGrid(headings, groupGrid, false);
     QHBoxLayout* buttons = buttonRow({previousButton, okButton}, helpButton);
 
+    // Without the group table the weapon question stands in the middle of the room above the
+    // buttons rather than over an empty space.
+    layout->addStretch(1);
     layout->addWidget(weaponLimitLabel);
     layout->addLayout(weapons);
     layout->addSpacing(6);
@@ -172,21 +175,20 @@ void RestrictionsStep::fillGroupTable()
     }
 
     groupGrid->changeRowCount(groups.size());
-    int shownNamesWidth = namesWidth;
+    int widest = namesWidth;
     for (int row = 0; row < groups.size(); ++row) {
         groupGrid->setCell(groupCol, row, groups[row]);
         groupGrid->setCell(namesCol, row, names[row]);
         groupGrid->item(row, namesCol)->setToolTip(names[row]);
         groupGrid->setCell(maxCol, row, field(troop.abilityLimits, row + 2));
-        shownNamesWidth =
-            qMax(shownNamesWidth, groupGrid->fontMetrics().horizontalAdvance(names[row]) + 12);
+        widest = qMax(widest, groupGrid->fontMetrics().horizontalAdvance(names[row]) + 12);
     }
     groupGrid->setCurrentRow(0);
     groupGrid->scrollToTop();
 
     // The window widens so that the names of each group show whole, as far as the screen
     // allows; the cell's tool tip shows names that are longer still.
-    groupGrid->resizeColumn(namesCol, qMin(shownNamesWidth, widestNames));
+    groupGrid->resizeColumn(namesCol, qMin(widest, widestNames));
     setFixedClientSize(clientWidth, clientHeight);
 }
 

@@ -21,7 +21,8 @@ constexpr int rowsBeforeFirstUse = 50;
 } // namespace
 
 WeaponCostsDialog::WeaponCostsDialog(WindowRegistry& windows)
-    : Window(windows, QStringLiteral("Replaceable weapon costs"), TitleBar::CaptionOnly)
+    : Window(windows, QStringLiteral("Replaceable weapon costs"), TitleBar::CaptionOnly,
+             Kind::Dialog)
 {
     costGrid = new Grid(this, 2, rowsBeforeFirstUse);
     costGrid->setFixedColumns(1);
@@ -79,7 +80,7 @@ void WeaponCostsDialog::activate()
 
 void WeaponCostsDialog::setNameHeading(const QString& heading)
 {
-    nameHeading->setText(heading);
+    headings->setHeading(nameCol, heading);
 }
 
 void WeaponCostsDialog::setRows(const QList<CostRow>& rows)

@@ -36,6 +36,24 @@ class RestrictionsStepTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Whether the troop has special abilities with short names or none, the window keeps the
+    // one fixed size it was made with.
+    void oneFixedSizeWithAndWithoutAbilities()
+    {
+        TestWindows app;
+        const QSize made = app.windows.restrictionsStep->size();
+        addLines(app.store, app.store.troops[0].abilities, {QStringLiteral("1,Gaze,5")});
+        RestrictionsStep& step = enter(app, 0);
+        QVERIFY(step.groupGrid->isVisible());
+        QCOMPARE(step.size(), made);
+        step.hide();
+        enter(app, 1);
+        QVERIFY(!step.groupGrid->isVisible());
+        QApplication::processEvents();
+        QCOMPARE(step.size(), made);
+        QCOMPARE(step.minimumSize(), made);
+        QCOMPARE(step.maximumSize(), made);
+    }
     // A group is a run of lines with the same group number; the maxima belong to the rows by
     // position. OK without entering the grid stores the maxima as they stand.
     void groupTable_data()
