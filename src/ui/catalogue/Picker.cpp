@@ -55,6 +55,15 @@ Picker::Picker(WindowRegistry& windows, Store& store)
     setFixedClientSize(251, 274);
 }
 
+void Picker::offer(const LineList* catalogue)
+{
+    itemList->clear();
+    if (catalogue) {
+        for (const QString& entry : catalogue->lines())
+            itemList->addSorted(field(entry, 1));
+    }
+}
+
 void Picker::activate()
 {
     setWindowTitle(store.listMode == ListMode::Abilities

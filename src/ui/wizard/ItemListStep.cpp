@@ -201,13 +201,8 @@ void ItemListStep::addPicked(const QString& name)
 void ItemListStep::addItems()
 {
     Picker& picker = *windows.picker;
-    picker.itemList->clear();
-    const LineList* catalogue =
-        mode() == ListMode::Abilities ? store.abilityCatalogue.get() : store.weaponCatalogue.get();
-    if (catalogue) {
-        for (const QString& entry : catalogue->lines())
-            picker.itemList->addSorted(field(entry, 1));
-    }
+    picker.offer(mode() == ListMode::Abilities ? store.abilityCatalogue.get()
+                                               : store.weaponCatalogue.get());
     if (picker.exec() != ModalResult::Ok)
         return;
 

@@ -221,11 +221,7 @@ ModalResult ReplaceableWeaponsStep::pickWeapons(SortedListWidget& target)
 {
     store.listMode = ListMode::StandardWeapons;
     Picker& picker = *windows.picker;
-    picker.itemList->clear();
-    if (const LineList* catalogue = store.weaponCatalogue.get()) {
-        for (const QString& entry : catalogue->lines())
-            picker.itemList->addSorted(field(entry, 1));
-    }
+    picker.offer(store.weaponCatalogue.get());
     const ModalResult result = picker.exec();
     if (result != ModalResult::Ok)
         return result;

@@ -172,20 +172,20 @@ void RestrictionsStep::fillGroupTable()
     }
 
     groupGrid->changeRowCount(groups.size());
-    int namesWidth = namesWidth;
+    int width = namesWidth;
     for (int row = 0; row < groups.size(); ++row) {
         groupGrid->setCell(groupCol, row, groups[row]);
         groupGrid->setCell(namesCol, row, names[row]);
         groupGrid->item(row, namesCol)->setToolTip(names[row]);
         groupGrid->setCell(maxCol, row, field(troop.abilityLimits, row + 2));
-        namesWidth = qMax(namesWidth, groupGrid->fontMetrics().horizontalAdvance(names[row]) + 12);
+        width = qMax(width, groupGrid->fontMetrics().horizontalAdvance(names[row]) + 12);
     }
     groupGrid->setCurrentRow(0);
     groupGrid->scrollToTop();
 
     // The window widens so that the names of each group show whole, as far as the screen
     // allows; the cell's tool tip shows names that are longer still.
-    groupGrid->resizeColumn(namesCol, qMin(namesWidth, widestNames));
+    groupGrid->resizeColumn(namesCol, qMin(width, widestNames));
     setFixedClientSize(clientWidth, clientHeight);
 }
 
