@@ -102,21 +102,32 @@ void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
     }
 }
 
-char16_t foldAscii(char16_t c)
-{
-    return (c >= 'A' && c <= 'Z') ? char16_t(c + ('a' - 'A')) : c;
-}
+thread_local quint64 comparisons = 0;
 
 // [S1] Only ASCII letters match regardless of case: "É" and "é" are different names.
-bool sameName(const QString& a, const QString& b)
+IniFile::FoldedName fold(const QString& name)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (foldAscii(a[i].unicode()) != foldAscii(b[i].unicode()))
-            return false;
+    const auto isUpper = [](QChar c) {
+        return c >= u'A' && c <= u'Z';
+    };
+    if (std::none_of(name.begin(), name.end(), isUpper))
+        return {name};
+    QString folded = name;
+    for (QChar& c : folded) {
+        if (isUpper(c))
+            c = QChar(c.unicode() + (u'a' - u'A'));
     }
-    return true;
+    return {folded};
+}
+
+// The index of the first of that name, which the given index becomes when it is the first.
+int firstIndex(QHash<IniFile::FoldedName, int>& index, IniFile::FoldedName name, int position)
+{
+    const auto found = index.constFind(name);
+    if (found != index.cend())
+        return *found;
+    index.insert(std::move(name), position);
+    return position;
 }
 
 // [R2] The UTF-16LE byte-order mark leads. A file of an odd length loses its last, half,
@@ -165,14 +176,20 @@ IniFile IniFile::parse(const QByteArray& bytes)
     IniFile ini;
     // A section named "" is neither listed nor reached by a look-up, and neither are its
     // entries, so it is not kept.
+    // [S3] [S5] The index keeps the first section, and the first entry of a section, of each
+    // name; a later one of the same name is listed but never found.
     const auto header = [&ini](QString name) {
         if (name.isEmpty())
             return false;
-        ini.sections.push_back(Section{std::move(name), {}});
+        firstIndex(ini.firstSection, fold(name), int(ini.sections.size()));
+        ini.sections.push_back(Section{std::move(name), {}, {}});
         return true;
     };
     const auto entry = [&ini](QString key, QString value, bool hasValue) {
-        ini.sections.back().entries.push_back(Entry{std::move(key), std::move(value), hasValue});
+        Section& section = ini.sections.back();
+        const int index = int(section.entries.size());
+        const int first = firstIndex(section.firstEntry, fold(key), index);
+        section.entries.push_back(Entry{std::move(key), std::move(value), hasValue, first});
     };
 
     if (isUtf16Le(bytes)) {
@@ -219,19 +236,47 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     if (!found)
         return fallback;
     // [S5] The first entry of the name answers, even a line without "=" [L5].
-    for (const Entry& entry : found->entries) {
-        if (sameName(entry.key, key))
-            return entry.hasValue ? entry.value : fallback;
+    const auto entry = found->firstEntry.constFind(fold(key));
+    if (entry == found->firstEntry.cend())
+        return fallback;
+    const Entry& first = found->entries[size_t(*entry)];
+    return first.hasValue ? first.value : fallback;
+}
+
+std::vector<IniFile::KeyValue> IniFile::keyValues(const QString& section) const
+{
+    std::vector<KeyValue> pairs;
+    if (const Section* found = findSection(section)) {
+        pairs.reserve(found->entries.size());
+        for (const Entry& entry : found->entries) {
+            if (!entry.hasValue)
+                continue;
+            const Entry& first = found->entries[size_t(entry.firstOfKey)];
+            pairs.emplace_back(entry.key, first.hasValue ? first.value : QString());
+        }
     }
-    return fallback;
+    return pairs;
+}
+
+quint64 IniFile::nameComparisons()
+{
+    return comparisons;
+}
+
+bool IniFile::FoldedName::operator==(const FoldedName& other) const
+{
+    ++comparisons;
+    return text == other.text;
+}
+
+size_t qHash(const IniFile::FoldedName& name, size_t seed)
+{
+    return qHash(name.text, seed);
 }
 
 // [S3] The first section of the name answers, even when the key is missing there.
 const IniFile::Section* IniFile::findSection(const QString& name) const
 {
-    for (const Section& section : sections) {
-        if (sameName(section.name, name))
-            return &section;
-    }
-    return nullptr;
+    const auto found = firstSection.constFind(fold(name));
+    return found == firstSection.cend() ? nullptr : &sections[size_t(*found)];
 }

@@ -57,11 +57,13 @@ Picker::Picker(WindowRegistry& windows, Store& store)
 
 void Picker::offer(const LineList* catalogue)
 {
-    itemList->clear();
+    QStringList names;
     if (catalogue) {
+        names.reserve(catalogue->count());
         for (const QString& entry : catalogue->lines())
-            itemList->addSorted(field(entry, 1));
+            names.append(field(entry, 1));
     }
+    itemList->setSortedItems(names);
 }
 
 void Picker::activate()

@@ -1,42 +1,49 @@
 #include "ui/controls/Button.h"
 
 #include <QHBoxLayout>
-#include <QStyle>
+#include <QIcon>
 
 namespace
 {
 
-QIcon standardIcon(const QStyle* style, ButtonIcon icon)
+const char* pictureName(ButtonIcon icon)
 {
     switch (icon) {
     case ButtonIcon::None:
-        return QIcon();
+        return nullptr;
     case ButtonIcon::Ok:
-        return style->standardIcon(QStyle::SP_DialogOkButton);
+        return "ok";
     case ButtonIcon::Cancel:
-        return style->standardIcon(QStyle::SP_DialogCancelButton);
+        return "cancel";
     case ButtonIcon::Close:
-        return style->standardIcon(QStyle::SP_DialogCloseButton);
+        return "close";
     case ButtonIcon::New:
-        return style->standardIcon(QStyle::SP_FileIcon);
+        return "new";
     case ButtonIcon::Save:
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
+        return "save";
     case ButtonIcon::Load:
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
+        return "load";
     case ButtonIcon::Edit:
-        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
+        return "edit";
     case ButtonIcon::Add:
-        return style->standardIcon(QStyle::SP_FileDialogNewFolder);
+        return "add";
     case ButtonIcon::Delete:
-        return style->standardIcon(QStyle::SP_TrashIcon);
+        return "delete";
     case ButtonIcon::Previous:
-        return style->standardIcon(QStyle::SP_ArrowLeft);
+        return "previous";
     case ButtonIcon::Next:
-        return style->standardIcon(QStyle::SP_ArrowRight);
+        return "next";
     case ButtonIcon::Help:
-        return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+        return "help";
     }
-    return QIcon();
+    return nullptr;
+}
+
+// The pictures are compiled into the program (icons/), so no theme is searched for them.
+QIcon picture(ButtonIcon icon)
+{
+    const char* name = pictureName(icon);
+    return name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))) : QIcon();
 }
 
 } // namespace
@@ -44,7 +51,7 @@ QIcon standardIcon(const QStyle* style, ButtonIcon icon)
 Button::Button(QWidget* parent, const QString& caption, ButtonIcon icon)
     : QPushButton(caption, parent)
 {
-    setIcon(standardIcon(style(), icon));
+    setIcon(picture(icon));
     setAutoDefault(false);
 }
 

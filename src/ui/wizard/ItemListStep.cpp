@@ -135,14 +135,15 @@ void ItemListStep::activate()
     }
     entering = false;
 
-    itemList->clear();
     const ModeTexts& texts = modeTexts[int(mode())];
     setWindowTitle(QString::fromLatin1(texts.caption));
     listHeading->setText(QString::fromLatin1(texts.heading));
+    QStringList items;
     if (const LineList* list = modeList().get()) {
         for (const QString& line : list->lines())
-            itemList->addSorted(mode() == ListMode::Abilities ? field(line, 2) : line);
+            items.append(mode() == ListMode::Abilities ? field(line, 2) : line);
     }
+    itemList->setSortedItems(items);
     updateItemButtons();
     showStatus();
 }

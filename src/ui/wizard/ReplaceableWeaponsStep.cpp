@@ -165,12 +165,13 @@ QString ReplaceableWeaponsStep::selectedReplaceable() const
 
 void ReplaceableWeaponsStep::fillReplaceableList()
 {
-    replaceableList->clear();
     std::unique_ptr<LineList>& list = store.currentTroop().replaceableWeapons;
     if (!list)
         list = store.newSortedList();
+    QStringList names;
     for (const QString& line : list->lines())
-        replaceableList->addSorted(field(line, 1));
+        names.append(field(line, 1));
+    replaceableList->setSortedItems(names);
 }
 
 // The replace weapons of the selected weapon, each as its name and cost. The listing ends at
