@@ -6,9 +6,10 @@
 namespace
 {
 
-const std::array<const char*, 16> words = {"Storm",  "Lance",  "Ember", "Volley", "Hollow", "Crown",
-                                           "Brass",  "Moor",   "Thorn", "Pike",   "Shrike", "Talon",
-                                           "Cinder", "Warden", "Gale",  "Rift"};
+// In alphabetical order, so that names made from them in order sort in order.
+const std::array<const char*, 16> words = {"Brass", "Cinder", "Crown",  "Ember", "Gale",   "Hollow",
+                                           "Lance", "Moor",   "Pike",   "Rift",  "Shrike", "Storm",
+                                           "Talon", "Thorn",  "Volley", "Warden"};
 const std::array<const char*, 5> roles = {"HQ", "EL", "TR", "FA", "HS"};
 const std::array<const char*, 6> kinds = {"Pistol",     "Assault 1", "Assault 2",
                                           "Rapid Fire", "Heavy 3",   "Close combat"};
@@ -32,17 +33,17 @@ QByteArray number(qint64 n)
 }
 
 // Names are unique through their running number, so every catalogue entry is kept on loading.
-// A troop's lines name catalogue entries by these same names.
+// A troop's lines name catalogue entries by these same names. A catalogue's names come in sorted
+// order (up to 245,760 weapons), as the editor saves them.
 QByteArray weaponName(int index)
 {
-    return QByteArray(words[size_t(index) % words.size()]) + ' ' +
-           words[size_t(index / 16) % words.size()] + ' ' +
-           number(index + 1).rightJustified(6, '0');
+    return QByteArray(words[size_t(qMin(index / 16384, 15))]) + ' ' +
+           words[size_t(index / 1024 % 16)] + ' ' + number(index + 1).rightJustified(6, '0');
 }
 
 QByteArray abilityName(int index)
 {
-    return QByteArray(words[size_t(index) % words.size()]) + " gift " +
+    return QByteArray(words[size_t(qMin(index / 2048, 15))]) + " gift " +
            number(index + 1).rightJustified(5, '0');
 }
 

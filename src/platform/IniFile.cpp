@@ -104,30 +104,31 @@ void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
 
 thread_local quint64 comparisons = 0;
 
-// [S1] Only ASCII letters match regardless of case: "É" and "é" are different names.
-IniFile::FoldedName fold(const QString& name)
+char16_t foldAscii(char16_t c)
 {
-    const auto isUpper = [](QChar c) {
-        return c >= u'A' && c <= u'Z';
-    };
-    if (std::none_of(name.begin(), name.end(), isUpper))
-        return {name};
-    QString folded = name;
-    for (QChar& c : folded) {
-        if (isUpper(c))
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
-    return {folded};
+    return (c >= 'A' && c <= 'Z') ? char16_t(c + ('a' - 'A')) : c;
 }
 
-// The index of the first of that name, which the given index becomes when it is the first.
-int firstIndex(QHash<IniFile::FoldedName, int>& index, IniFile::FoldedName name, int position)
+// [S1] Only ASCII letters match regardless of case: "É" and "é" are different names.
+bool sameName(const QString& a, const QString& b)
 {
-    const auto found = index.constFind(name);
-    if (found != index.cend())
-        return *found;
-    index.insert(std::move(name), position);
-    return position;
+    ++comparisons;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (foldAscii(a[i].unicode()) != foldAscii(b[i].unicode()))
+            return false;
+    }
+    return true;
+}
+
+// FNV-1a over the name as it matches, so that names that match hash alike.
+quint32 nameHash(const QString& name)
+{
+    quint32 hash = 2166136261u;
+    for (const QChar c : name)
+        hash = (hash ^ foldAscii(c.unicode())) * 16777619u;
+    return hash;
 }
 
 // [R2] The UTF-16LE byte-order mark leads. A file of an odd length loses its last, half,
@@ -181,14 +182,18 @@ IniFile IniFile::parse(const QByteArray& bytes)
     const auto header = [&ini](QString name) {
         if (name.isEmpty())
             return false;
-        firstIndex(ini.firstSection, fold(name), int(ini.sections.size()));
+        ini.sectionIndex.addFirst(name, int(ini.sections.size()), [&ini](int i) -> const QString& {
+            return ini.sections[size_t(i)].name;
+        });
         ini.sections.push_back(Section{std::move(name), {}, {}});
         return true;
     };
     const auto entry = [&ini](QString key, QString value, bool hasValue) {
         Section& section = ini.sections.back();
         const int index = int(section.entries.size());
-        const int first = firstIndex(section.firstEntry, fold(key), index);
+        const int first = section.index.addFirst(key, index, [&section](int i) -> const QString& {
+            return section.entries[size_t(i)].key;
+        });
         section.entries.push_back(Entry{std::move(key), std::move(value), hasValue, first});
     };
 
@@ -236,10 +241,11 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     if (!found)
         return fallback;
     // [S5] The first entry of the name answers, even a line without "=" [L5].
-    const auto entry = found->firstEntry.constFind(fold(key));
-    if (entry == found->firstEntry.cend())
+    const int entry = found->index.find(
+        key, [found](int i) -> const QString& { return found->entries[size_t(i)].key; });
+    if (entry < 0)
         return fallback;
-    const Entry& first = found->entries[size_t(*entry)];
+    const Entry& first = found->entries[size_t(entry)];
     return first.hasValue ? first.value : fallback;
 }
 
@@ -263,20 +269,58 @@ quint64 IniFile::nameComparisons()
     return comparisons;
 }
 
-bool IniFile::FoldedName::operator==(const FoldedName& other) const
+template <typename NameAt>
+size_t IniFile::NameIndex::slotOf(const QString& name, quint32 hash, NameAt nameAt) const
 {
-    ++comparisons;
-    return text == other.text;
+    const size_t mask = table.size() - 1;
+    size_t slot = hash & mask;
+    while (table[slot].position >= 0 &&
+           !(table[slot].hash == hash && sameName(nameAt(table[slot].position), name)))
+        slot = (slot + 1) & mask;
+    return slot;
 }
 
-size_t qHash(const IniFile::FoldedName& name, size_t seed)
+template <typename NameAt>
+int IniFile::NameIndex::addFirst(const QString& name, int position, NameAt nameAt)
 {
-    return qHash(name.text, seed);
+    if (2 * (used + 1) > table.size())
+        grow();
+    const quint32 hash = nameHash(name);
+    Slot& slot = table[slotOf(name, hash, nameAt)];
+    if (slot.position < 0) {
+        slot = Slot{hash, position};
+        ++used;
+    }
+    return slot.position;
+}
+
+template <typename NameAt> int IniFile::NameIndex::find(const QString& name, NameAt nameAt) const
+{
+    if (table.empty())
+        return -1;
+    return table[slotOf(name, nameHash(name), nameAt)].position;
+}
+
+// Twice the slots; each name keeps its hash, so none is hashed again.
+void IniFile::NameIndex::grow()
+{
+    std::vector<Slot> old(std::max<size_t>(8, 2 * table.size()), Slot{0, -1});
+    old.swap(table);
+    const size_t mask = table.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.position < 0)
+            continue;
+        size_t at = slot.hash & mask;
+        while (table[at].position >= 0)
+            at = (at + 1) & mask;
+        table[at] = slot;
+    }
 }
 
 // [S3] The first section of the name answers, even when the key is missing there.
 const IniFile::Section* IniFile::findSection(const QString& name) const
 {
-    const auto found = firstSection.constFind(fold(name));
-    return found == firstSection.cend() ? nullptr : &sections[size_t(*found)];
+    const int found = sectionIndex.find(
+        name, [this](int i) -> const QString& { return sections[size_t(i)].name; });
+    return found < 0 ? nullptr : &sections[size_t(found)];
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -34,13 +33,31 @@ public:
     // look-up costs, counted so that tests can hold it to the size of the file.
     static quint64 nameComparisons();
 
-    // A name with its ASCII letters in lower case, as look-ups match it.
-    struct FoldedName {
-        QString text;
-        bool operator==(const FoldedName& other) const;
+private:
+    // Finds the first of the names held at positions 0, 1, 2, ... of a list kept elsewhere (the
+    // sections or the entries of one section), by a hash of the name as look-ups match it.
+    class NameIndex
+    {
+    public:
+        // The position of the first name that matches; the given position when there is none,
+        // which is then the first of its name.
+        template <typename NameAt> int addFirst(const QString& name, int position, NameAt nameAt);
+        // The position of the first name that matches, or -1.
+        template <typename NameAt> int find(const QString& name, NameAt nameAt) const;
+
+    private:
+        struct Slot {
+            quint32 hash;
+            int position; // -1 for an empty slot
+        };
+        template <typename NameAt>
+        size_t slotOf(const QString& name, quint32 hash, NameAt nameAt) const;
+        void grow();
+
+        std::vector<Slot> table;
+        size_t used = 0;
     };
 
-private:
     struct Entry {
         QString key;
         QString value;
@@ -50,13 +67,11 @@ private:
     struct Section {
         QString name;
         std::vector<Entry> entries;
-        QHash<FoldedName, int> firstEntry;
+        NameIndex index;
     };
 
     const Section* findSection(const QString& name) const;
 
     std::vector<Section> sections;
-    QHash<FoldedName, int> firstSection;
+    NameIndex sectionIndex;
 };
-
-size_t qHash(const IniFile::FoldedName& name, size_t seed = 0);
