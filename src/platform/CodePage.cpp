@@ -1,5 +1,6 @@
 #include "platform/CodePage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace
@@ -37,6 +38,13 @@ int charToByte(char16_t c)
 
 QString decodeWindows1252(const QByteArray& bytes)
 {
+    // Outside 80 to 9F the code page is Latin-1, which Qt decodes many bytes at a time.
+    const auto differsFromLatin1 = [](char byte) {
+        const auto value = static_cast<unsigned char>(byte);
+        return value >= 0x80 && value <= 0x9F;
+    };
+    if (std::none_of(bytes.begin(), bytes.end(), differsFromLatin1))
+        return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i)

@@ -36,7 +36,11 @@ bool writeDatafile(const QString& path, const QStringList& lines, QString* reaso
 {
     // Every line is encoded before the file is touched, so a character the code page cannot
     // hold leaves the old file as it was.
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
     QByteArray bytes;
+    bytes.reserve(size);
     QByteArray encoded;
     for (const QString& line : lines) {
         QChar bad;
