@@ -90,7 +90,8 @@ void readCatalogue(const IniFile& file, const QString& section, const Store& sto
     values.reserve(qsizetype(entries.size()));
     for (IniFile::KeyValue& entry : entries)
         values.append(std::move(entry.second));
-    catalogue.addAll(values);
+    entries = {};
+    catalogue.addAll(std::move(values));
 }
 
 } // namespace

@@ -31,13 +31,13 @@ int LineList::add(const QString& line)
     return position;
 }
 
-void LineList::addAll(const QStringList& lines)
+void LineList::addAll(QStringList lines)
 {
     if (order == Order::Plain) {
         items += lines;
         return;
     }
-    QStringList merged = items + lines;
+    QStringList merged = items.isEmpty() ? std::move(lines) : items + lines;
     // Lines that already come in order, as a saved catalogue's do, need no sort.
     if (!takeInOrder(merged)) {
         std::stable_sort(merged.begin(), merged.end(), [this](const QString& a, const QString& b) {

@@ -26,7 +26,7 @@ public:
     int add(const QString& line);
     // Adds the lines as add() would one after the other, sorting once: in a sorted list the
     // first of equal lines stays, a line held before the call first of all.
-    void addAll(const QStringList& lines);
+    void addAll(QStringList lines);
 
     // Removes the line at index; an index outside the list changes nothing and yields false.
     bool removeAt(int index);
