@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <algorithm>
 #include <new>
 
@@ -122,10 +123,12 @@ bool sameName(const QString& a, const QString& b)
     return true;
 }
 
-// FNV-1a over the name as it matches, so that names that match hash alike.
+// FNV-1a over the name as it matches, so that names that match hash alike. It starts from a
+// value drawn once per run, so that no file can be made whose names all fall together.
 quint32 nameHash(const QString& name)
 {
-    quint32 hash = 2166136261u;
+    static const quint32 seed = QRandomGenerator::system()->generate();
+    quint32 hash = 2166136261u ^ seed;
     for (const QChar c : name)
         hash = (hash ^ foldAscii(c.unicode())) * 16777619u;
     return hash;
