@@ -1,7 +1,9 @@
 #include "ui/controls/Button.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <array>
 
 namespace
 {
@@ -39,19 +41,37 @@ const char* pictureName(ButtonIcon icon)
     return nullptr;
 }
 
-// The pictures are compiled into the program (icons/), so no theme is searched for them.
-QIcon picture(ButtonIcon icon)
+// The pictures are compiled into the program (icons/), so no theme is searched for them. Each
+// is decoded once for the run, however many buttons carry it; the application owns them.
+class Pictures : public QObject
 {
-    const char* name = pictureName(icon);
-    return name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))) : QIcon();
-}
+    Q_OBJECT
+public:
+    explicit Pictures(QObject* application) : QObject(application) {}
+
+    static QIcon of(ButtonIcon icon)
+    {
+        auto* pictures = QCoreApplication::instance()->findChild<Pictures*>(
+            QString(), Qt::FindDirectChildrenOnly);
+        if (!pictures)
+            pictures = new Pictures(QCoreApplication::instance());
+        QIcon& picture = pictures->icons[size_t(icon)];
+        const char* name = pictureName(icon);
+        if (picture.isNull() && name)
+            picture = QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+        return picture;
+    }
+
+private:
+    std::array<QIcon, size_t(ButtonIcon::Help) + 1> icons;
+};
 
 } // namespace
 
 Button::Button(QWidget* parent, const QString& caption, ButtonIcon icon)
     : QPushButton(caption, parent)
 {
-    setIcon(picture(icon));
+    setIcon(Pictures::of(icon));
     setAutoDefault(false);
 }
 
@@ -72,3 +92,5 @@ QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons, QWidget* help)
     row->addWidget(help);
     return row;
 }
+
+#include "Button.moc"
