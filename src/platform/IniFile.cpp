@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 // The rule numbers in brackets are those of ini-semantics.md.
@@ -17,6 +18,43 @@ template <typename Unit> bool isBlank(Unit c)
 {
     return c == ' ' || c == '\t' || c == 0x0B || c == 0x0C || c == 0x1A;
 }
+
+// The first c in the range, or its end.
+template <typename Unit> const Unit* findUnit(const Unit* begin, const Unit* end, char c)
+{
+    return std::find(begin, end, Unit(c));
+}
+
+const char* findUnit(const char* begin, const char* end, char c)
+{
+    const void* found = std::memchr(begin, c, size_t(end - begin));
+    return found ? static_cast<const char*>(found) : end;
+}
+
+// [L1] Where the line that starts at a position ends: at the nearer of the next CR and the next
+// LF. Each is searched for once, so the walk stays linear whatever the mix of line ends.
+template <typename Unit> class LineEnds
+{
+public:
+    LineEnds(const Unit* data, const Unit* end)
+        : end(end), nextCr(findUnit(data, end, '\r')), nextLf(findUnit(data, end, '\n'))
+    {
+    }
+
+    const Unit* from(const Unit* position)
+    {
+        if (nextCr < position)
+            nextCr = findUnit(position, end, '\r');
+        if (nextLf < position)
+            nextLf = findUnit(position, end, '\n');
+        return std::min(nextCr, nextLf);
+    }
+
+private:
+    const Unit* end;
+    const Unit* nextCr;
+    const Unit* nextLf;
+};
 
 // A piece of a line, as a range of code units (bytes or UTF-16 units).
 template <typename Unit> struct Span {
@@ -43,7 +81,7 @@ template <typename Unit> struct Span {
 
     Span trim() const { return trimStart().trimEnd(); }
 
-    const Unit* find(char c) const { return std::find(begin, end, Unit(c)); }
+    const Unit* find(char c) const { return findUnit(begin, end, c); }
 
     // [R4] A NUL ends the name or value it stands in, as the C string Windows makes of it
     // would. It is applied after trimming, as Wine does: the trimming sees the whole line.
@@ -68,11 +106,10 @@ void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
     // [L7] Entries before the first header belong to no section.
     bool wanted = false;
     const Unit* position = data;
+    LineEnds<Unit> lineEnds(data, end);
     while (position < end) {
         // [L1] Any CR or LF ends a line; the empty lines a run of them leaves are blank.
-        const Unit* lineEnd = position;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-            ++lineEnd;
+        const Unit* lineEnd = lineEnds.from(position);
         const Span<Unit> line = Span<Unit>{position, lineEnd}.trim();
         position = lineEnd < end ? lineEnd + 1 : end;
         if (line.empty())
