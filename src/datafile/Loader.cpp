@@ -63,24 +63,23 @@ void readCatalogue(const IniFile& file, const QString& section, const Store& sto
     const QCollator& collation = store.collation();
     std::vector<IniFile::KeyValue> entries = file.keyValues(section);
     const auto keyBefore = [&collation](const IniFile::KeyValue& a, const IniFile::KeyValue& b) {
-        return collation.compare(a.first, b.first) < 0;
+        return collation.compare(*a.key, *b.key) < 0;
     };
     // Of keys that compare equal, only the first is taken. Two keys of digits compare equal
     // only when they are the same, and then they look up the same value.
-    const bool digitKeys =
-        std::all_of(entries.begin(), entries.end(),
-                    [](const IniFile::KeyValue& e) { return isDigits(e.first); });
+    const bool digitKeys = std::all_of(entries.begin(), entries.end(),
+                                       [](const IniFile::KeyValue& e) { return isDigits(*e.key); });
     if (!digitKeys) {
         std::stable_sort(entries.begin(), entries.end(), keyBefore);
         entries.erase(
             std::unique(entries.begin(), entries.end(),
                         [&collation](const IniFile::KeyValue& a, const IniFile::KeyValue& b) {
-                            return collation.compare(a.first, b.first) == 0;
+                            return collation.compare(*a.key, *b.key) == 0;
                         }),
             entries.end());
     }
     const auto before = [&](const IniFile::KeyValue& a, const IniFile::KeyValue& b) {
-        const int byValue = collation.compare(a.second, b.second);
+        const int byValue = collation.compare(*a.value, *b.value);
         return byValue != 0 ? byValue < 0 : keyBefore(a, b);
     };
     if (!std::is_sorted(entries.begin(), entries.end(), before))
@@ -88,8 +87,8 @@ void readCatalogue(const IniFile& file, const QString& section, const Store& sto
 
     QStringList values;
     values.reserve(qsizetype(entries.size()));
-    for (IniFile::KeyValue& entry : entries)
-        values.append(std::move(entry.second));
+    for (const IniFile::KeyValue& entry : entries)
+        values.append(*entry.value);
     entries = {};
     catalogue.addAll(std::move(values));
 }

@@ -291,6 +291,7 @@ QString IniFile::value(const QString& section, const QString& key, const QString
 
 std::vector<IniFile::KeyValue> IniFile::keyValues(const QString& section) const
 {
+    static const QString empty;
     std::vector<KeyValue> pairs;
     if (const Section* found = findSection(section)) {
         pairs.reserve(found->entries.size());
@@ -298,7 +299,7 @@ std::vector<IniFile::KeyValue> IniFile::keyValues(const QString& section) const
             if (!entry.hasValue)
                 continue;
             const Entry& first = found->entries[size_t(entry.firstOfKey)];
-            pairs.emplace_back(entry.key, first.hasValue ? first.value : QString());
+            pairs.push_back({&entry.key, first.hasValue ? &first.value : &empty});
         }
     }
     return pairs;

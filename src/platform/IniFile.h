@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <utility>
 #include <vector>
 
 // An initialisation file parsed once, answering the three questions the Windows service
@@ -14,7 +13,11 @@
 class IniFile
 {
 public:
-    using KeyValue = std::pair<QString, QString>;
+    // A key and its value as the file holds them, valid while the file lives.
+    struct KeyValue {
+        const QString* key;
+        const QString* value;
+    };
 
     // A missing or unreadable file reads as a file with no sections.
     static IniFile read(const QString& path);
