@@ -56,6 +56,17 @@ bool encodeWindows1252(const QString& text, QByteArray& out, QChar* bad)
 {
     out.resize(text.size());
     char* bytes = out.data();
+    // Outside 80 to 9F a Latin-1 character is its own byte. These loops have no early exit, so
+    // they go many characters at a time.
+    const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16());
+    bool latin1 = true;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        latin1 &= units[i] < 0x80 || (units[i] >= 0xA0 && units[i] <= 0xFF);
+    if (latin1) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            bytes[i] = static_cast<char>(units[i]);
+        return true;
+    }
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int byte = charToByte(text[i].unicode());
         if (byte < 0) {
