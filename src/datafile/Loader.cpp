@@ -3,6 +3,8 @@
 #include "platform/IniFile.h"
 #include "store/Store.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -51,15 +53,48 @@ void readTroop(const IniFile& file, const QString& section, Troop& troop, Store&
     readList(file, section, QStringLiteral("Special"), false, store, troop.abilities);
 }
 
-// Every key of the section, taken once in sorted order, adds its value to the catalogue.
+bool isDigits(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Every key of the section is taken once, in sorted order, and adds its value to the sorted
+// catalogue, where the first of equal values stays: of equal values, the one under the key
+// that sorts first. The entries are sorted once by value, then key, to the same effect.
 void readCatalogue(const IniFile& file, const QString& section, const Store& store,
                    LineList& catalogue)
 {
-    const auto keys = store.newSortedList();
-    for (const QString& key : file.keyNames(section))
-        keys->add(key);
-    for (const QString& key : keys->lines())
-        catalogue.add(file.value(section, key, QString()));
+    const QCollator& collation = store.collation();
+    std::vector<IniFile::KeyValue> entries = file.keyValues(section);
+    const auto keyBefore = [&collation](const IniFile::KeyValue& a, const IniFile::KeyValue& b) {
+        return collation.compare(*a.key, *b.key) < 0;
+    };
+    // Of keys that compare equal, only the first is taken. Two keys of digits compare equal
+    // only when they are the same, and then they look up the same value.
+    const bool digitKeys = std::all_of(entries.begin(), entries.end(),
+                                       [](const IniFile::KeyValue& e) { return isDigits(*e.key); });
+    if (!digitKeys) {
+        std::stable_sort(entries.begin(), entries.end(), keyBefore);
+        entries.erase(
+            std::unique(entries.begin(), entries.end(),
+                        [&collation](const IniFile::KeyValue& a, const IniFile::KeyValue& b) {
+                            return collation.compare(*a.key, *b.key) == 0;
+                        }),
+            entries.end());
+    }
+    const auto before = [&](const IniFile::KeyValue& a, const IniFile::KeyValue& b) {
+        const int byValue = collation.compare(*a.value, *b.value);
+        return byValue != 0 ? byValue < 0 : keyBefore(a, b);
+    };
+    if (!std::is_sorted(entries.begin(), entries.end(), before))
+        std::stable_sort(entries.begin(), entries.end(), before);
+
+    QStringList values;
+    values.reserve(qsizetype(entries.size()));
+    for (const IniFile::KeyValue& entry : entries)
+        values.append(*entry.value);
+    entries = {};
+    catalogue.addAll(std::move(values));
 }
 
 } // namespace

@@ -97,12 +97,19 @@ void writeArmour(const QString& key, const QString& value, QStringList& out)
         out << entry(key, value);
 }
 
+// The first count fields of the line, and empty ones for those it lacks.
 QString joinFields(const QString& line, int count)
 {
-    QStringList fields;
-    for (int n = 1; n <= count; ++n)
-        fields << field(line, n);
-    return fields.join(u',');
+    int fields = 1;
+    qsizetype end = line.size();
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u',' && ++fields > count) {
+            end = i;
+            --fields;
+            break;
+        }
+    }
+    return fields < count ? line.left(end) + QString(count - fields, u',') : line.left(end);
 }
 
 // The catalogue's entries cut or padded to their fields. Entries that become the same line, or

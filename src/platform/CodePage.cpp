@@ -1,5 +1,6 @@
 #include "platform/CodePage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace
@@ -37,6 +38,13 @@ int charToByte(char16_t c)
 
 QString decodeWindows1252(const QByteArray& bytes)
 {
+    // Outside 80 to 9F the code page is Latin-1, which Qt decodes many bytes at a time.
+    const auto differsFromLatin1 = [](char byte) {
+        const auto value = static_cast<unsigned char>(byte);
+        return value >= 0x80 && value <= 0x9F;
+    };
+    if (std::none_of(bytes.begin(), bytes.end(), differsFromLatin1))
+        return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -48,6 +56,17 @@ bool encodeWindows1252(const QString& text, QByteArray& out, QChar* bad)
 {
     out.resize(text.size());
     char* bytes = out.data();
+    // Outside 80 to 9F a Latin-1 character is its own byte. These loops have no early exit, so
+    // they go many characters at a time.
+    const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16());
+    bool latin1 = true;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        latin1 &= units[i] < 0x80 || (units[i] >= 0xA0 && units[i] <= 0xFF);
+    if (latin1) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            bytes[i] = static_cast<char>(units[i]);
+        return true;
+    }
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int byte = charToByte(text[i].unicode());
         if (byte < 0) {

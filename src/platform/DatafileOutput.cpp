@@ -151,7 +151,11 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason)
 
 bool encodeDatafile(const QStringList& lines, QByteArray& bytes, QString* reason)
 {
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
     bytes.clear();
+    bytes.reserve(size);
     QByteArray encoded;
     for (const QString& line : lines) {
         QChar bad;

@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileBytes.h"
 
+#include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -17,6 +18,43 @@ template <typename Unit> bool isBlank(Unit c)
 {
     return c == ' ' || c == '\t' || c == 0x0B || c == 0x0C || c == 0x1A;
 }
+
+// The first c in the range, or its end.
+template <typename Unit> const Unit* findUnit(const Unit* begin, const Unit* end, char c)
+{
+    return std::find(begin, end, Unit(c));
+}
+
+const char* findUnit(const char* begin, const char* end, char c)
+{
+    const void* found = std::memchr(begin, c, size_t(end - begin));
+    return found ? static_cast<const char*>(found) : end;
+}
+
+// [L1] Where the line that starts at a position ends: at the nearer of the next CR and the next
+// LF. Each is searched for once, so the walk stays linear whatever the mix of line ends.
+template <typename Unit> class LineEnds
+{
+public:
+    LineEnds(const Unit* data, const Unit* end)
+        : end(end), nextCr(findUnit(data, end, '\r')), nextLf(findUnit(data, end, '\n'))
+    {
+    }
+
+    const Unit* from(const Unit* position)
+    {
+        if (nextCr < position)
+            nextCr = findUnit(position, end, '\r');
+        if (nextLf < position)
+            nextLf = findUnit(position, end, '\n');
+        return std::min(nextCr, nextLf);
+    }
+
+private:
+    const Unit* end;
+    const Unit* nextCr;
+    const Unit* nextLf;
+};
 
 // A piece of a line, as a range of code units (bytes or UTF-16 units).
 template <typename Unit> struct Span {
@@ -43,7 +81,7 @@ template <typename Unit> struct Span {
 
     Span trim() const { return trimStart().trimEnd(); }
 
-    const Unit* find(char c) const { return std::find(begin, end, Unit(c)); }
+    const Unit* find(char c) const { return findUnit(begin, end, c); }
 
     // [R4] A NUL ends the name or value it stands in, as the C string Windows makes of it
     // would. It is applied after trimming, as Wine does: the trimming sees the whole line.
@@ -68,11 +106,10 @@ void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
     // [L7] Entries before the first header belong to no section.
     bool wanted = false;
     const Unit* position = data;
+    LineEnds<Unit> lineEnds(data, end);
     while (position < end) {
         // [L1] Any CR or LF ends a line; the empty lines a run of them leaves are blank.
-        const Unit* lineEnd = position;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-            ++lineEnd;
+        const Unit* lineEnd = lineEnds.from(position);
         const Span<Unit> line = Span<Unit>{position, lineEnd}.trim();
         position = lineEnd < end ? lineEnd + 1 : end;
         if (line.empty())
@@ -103,6 +140,8 @@ void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
     }
 }
 
+thread_local quint64 comparisons = 0;
+
 char16_t foldAscii(char16_t c)
 {
     return (c >= 'A' && c <= 'Z') ? char16_t(c + ('a' - 'A')) : c;
@@ -111,6 +150,7 @@ char16_t foldAscii(char16_t c)
 // [S1] Only ASCII letters match regardless of case: "É" and "é" are different names.
 bool sameName(const QString& a, const QString& b)
 {
+    ++comparisons;
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
@@ -118,6 +158,17 @@ bool sameName(const QString& a, const QString& b)
             return false;
     }
     return true;
+}
+
+// FNV-1a over the name as it matches, so that names that match hash alike. It starts from a
+// value drawn once per run, so that no file can be made whose names all fall together.
+quint32 nameHash(const QString& name)
+{
+    static const quint32 seed = QRandomGenerator::system()->generate();
+    quint32 hash = 2166136261u ^ seed;
+    for (const QChar c : name)
+        hash = (hash ^ foldAscii(c.unicode())) * 16777619u;
+    return hash;
 }
 
 // [R2] The UTF-16LE byte-order mark leads. A file of an odd length loses its last, half,
@@ -163,14 +214,24 @@ IniFile IniFile::parse(const QByteArray& bytes)
     IniFile ini;
     // A section named "" is neither listed nor reached by a look-up, and neither are its
     // entries, so it is not kept.
+    // [S3] [S5] The index keeps the first section, and the first entry of a section, of each
+    // name; a later one of the same name is listed but never found.
     const auto header = [&ini](QString name) {
         if (name.isEmpty())
             return false;
-        ini.sections.push_back(Section{std::move(name), {}});
+        ini.sectionIndex.addFirst(name, int(ini.sections.size()), [&ini](int i) -> const QString& {
+            return ini.sections[size_t(i)].name;
+        });
+        ini.sections.push_back(Section{std::move(name), {}, {}});
         return true;
     };
     const auto entry = [&ini](QString key, QString value, bool hasValue) {
-        ini.sections.back().entries.push_back(Entry{std::move(key), std::move(value), hasValue});
+        Section& section = ini.sections.back();
+        const int index = int(section.entries.size());
+        const int first = section.index.addFirst(key, index, [&section](int i) -> const QString& {
+            return section.entries[size_t(i)].key;
+        });
+        section.entries.push_back(Entry{std::move(key), std::move(value), hasValue, first});
     };
 
     if (isUtf16Le(bytes)) {
@@ -217,19 +278,87 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     if (!found)
         return fallback;
     // [S5] The first entry of the name answers, even a line without "=" [L5].
-    for (const Entry& entry : found->entries) {
-        if (sameName(entry.key, key))
-            return entry.hasValue ? entry.value : fallback;
+    const int entry = found->index.find(
+        key, [found](int i) -> const QString& { return found->entries[size_t(i)].key; });
+    if (entry < 0)
+        return fallback;
+    const Entry& first = found->entries[size_t(entry)];
+    return first.hasValue ? first.value : fallback;
+}
+
+std::vector<IniFile::KeyValue> IniFile::keyValues(const QString& section) const
+{
+    static const QString empty;
+    std::vector<KeyValue> pairs;
+    if (const Section* found = findSection(section)) {
+        pairs.reserve(found->entries.size());
+        for (const Entry& entry : found->entries) {
+            if (!entry.hasValue)
+                continue;
+            const Entry& first = found->entries[size_t(entry.firstOfKey)];
+            pairs.push_back({&entry.key, first.hasValue ? &first.value : &empty});
+        }
     }
-    return fallback;
+    return pairs;
+}
+
+quint64 IniFile::nameComparisons()
+{
+    return comparisons;
+}
+
+template <typename NameAt>
+size_t IniFile::NameIndex::slotOf(const QString& name, quint32 hash, NameAt nameAt) const
+{
+    const size_t mask = table.size() - 1;
+    size_t slot = hash & mask;
+    while (table[slot].position >= 0 &&
+           !(table[slot].hash == hash && sameName(nameAt(table[slot].position), name)))
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+template <typename NameAt>
+int IniFile::NameIndex::addFirst(const QString& name, int position, NameAt nameAt)
+{
+    if (2 * (used + 1) > table.size())
+        grow();
+    const quint32 hash = nameHash(name);
+    Slot& slot = table[slotOf(name, hash, nameAt)];
+    if (slot.position < 0) {
+        slot = Slot{hash, position};
+        ++used;
+    }
+    return slot.position;
+}
+
+template <typename NameAt> int IniFile::NameIndex::find(const QString& name, NameAt nameAt) const
+{
+    if (table.empty())
+        return -1;
+    return table[slotOf(name, nameHash(name), nameAt)].position;
+}
+
+// Twice the slots; each name keeps its hash, so none is hashed again.
+void IniFile::NameIndex::grow()
+{
+    std::vector<Slot> old(std::max<size_t>(8, 2 * table.size()), Slot{0, -1});
+    old.swap(table);
+    const size_t mask = table.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.position < 0)
+            continue;
+        size_t at = slot.hash & mask;
+        while (table[at].position >= 0)
+            at = (at + 1) & mask;
+        table[at] = slot;
+    }
 }
 
 // [S3] The first section of the name answers, even when the key is missing there.
 const IniFile::Section* IniFile::findSection(const QString& name) const
 {
-    for (const Section& section : sections) {
-        if (sameName(section.name, name))
-            return &section;
-    }
-    return nullptr;
+    const int found = sectionIndex.find(
+        name, [this](int i) -> const QString& { return sections[size_t(i)].name; });
+    return found < 0 ? nullptr : &sections[size_t(found)];
 }

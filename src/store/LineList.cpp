@@ -1,5 +1,7 @@
 #include "store/LineList.h"
 
+#include <algorithm>
+
 LineList::LineList(Order order, const QCollator& collation) : order(order), collation(collation) {}
 
 int LineList::lowerBound(const QString& line) const
@@ -27,6 +29,36 @@ int LineList::add(const QString& line)
         return position;
     items.insert(position, line);
     return position;
+}
+
+void LineList::addAll(QStringList lines)
+{
+    if (order == Order::Plain) {
+        items += lines;
+        return;
+    }
+    QStringList merged = items.isEmpty() ? std::move(lines) : items + lines;
+    // Lines that already come in order, as a saved catalogue's do, need no sort.
+    if (!takeInOrder(merged)) {
+        std::stable_sort(merged.begin(), merged.end(), [this](const QString& a, const QString& b) {
+            return collation.compare(a, b) < 0;
+        });
+        takeInOrder(merged);
+    }
+}
+
+bool LineList::takeInOrder(const QStringList& lines)
+{
+    items.clear();
+    items.reserve(lines.size());
+    for (const QString& line : lines) {
+        const int comparison = items.isEmpty() ? -1 : collation.compare(items.last(), line);
+        if (comparison > 0)
+            return false;
+        if (comparison < 0)
+            items.append(line);
+    }
+    return true;
 }
 
 bool LineList::removeAt(int index)

@@ -24,6 +24,9 @@ public:
     // Adds a line and yields its position. A sorted list that already holds an equal line keeps
     // the line it had and yields that line's position.
     int add(const QString& line);
+    // Adds the lines as add() would one after the other, sorting once: in a sorted list the
+    // first of equal lines stays, a line held before the call first of all.
+    void addAll(QStringList lines);
 
     // Removes the line at index; an index outside the list changes nothing and yields false.
     bool removeAt(int index);
@@ -38,6 +41,9 @@ public:
 private:
     // First position whose line does not compare below the given one.
     int lowerBound(const QString& line) const;
+    // Makes the list the given lines, each dropped that equals the one before it. A line that
+    // sorts below the one before it stops the walk and yields false.
+    bool takeInOrder(const QStringList& lines);
 
     Order order;
     QCollator collation;

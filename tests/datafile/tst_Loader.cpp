@@ -4,6 +4,7 @@
 #include "support/Armies.h"
 #include "support/TestWindows.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace
@@ -33,6 +34,20 @@ std::unique_ptr<Loaded> loadFile(const QString& name)
     setUpStore(loaded->store);
     loaded->outcome = loadDatafile(loaded->store, IniFile::read(testData(name)), loaded->progress);
     return loaded;
+}
+
+// An army of one troop with that many standard weapons and a weapon catalogue of that many
+// entries, whose keys run backwards and whose entries come in sorted order, as saved.
+QByteArray armyOfSize(int count)
+{
+    QByteArray bytes = "[Race]\r\nName=Horde\r\n[Troop1]\r\nName=Host\r\n";
+    for (int i = 1; i <= count; ++i)
+        bytes += "Weapon" + QByteArray::number(i) + "=Weapon " + QByteArray::number(i) + "\r\n";
+    bytes += "[WeaponSpecs]\r\n";
+    for (int i = 0; i < count; ++i)
+        bytes += QByteArray::number(count - i) + "=Weapon " +
+                 QByteArray::number(i).rightJustified(6, '0') + ",24,4,5,Rapid Fire,\r\n";
+    return bytes;
 }
 
 QStringList linesOf(const std::unique_ptr<LineList>& list)
@@ -129,6 +144,87 @@ private slots:
             (QStringList{"AXE,,,,,", "Bow,24,3,,,", "Lance,36,8,2,Heavy 1,", "Sling,12,2,,,"}));
         QCOMPARE(loaded->store.abilityCatalogue->lines(),
                  (QStringList{"Armour,Saves on 4+", "Zeal,Never falls back"}));
+    }
+
+    // The catalogue holds what taking the keys one by one in sorted order, each adding its value
+    // to the sorted catalogue, gives: with keys that repeat, differ in case or accents, lines
+    // without "=", empty values and values that differ only in case.
+    void catalogueAsKeyByKey_data()
+    {
+        QTest::addColumn<bool>("numberedKeys");
+        QTest::newRow("numbered keys") << true;
+        QTest::newRow("named keys") << false;
+    }
+    void catalogueAsKeyByKey()
+    {
+        QFETCH(bool, numberedKeys);
+        constexpr int count = 3000;
+        const QStringList keyStarts = {"k", "K", QStringLiteral("é"), QStringLiteral("É")};
+        const QStringList valueStarts = {"Axe", "AXE", "axe", "Bow"};
+        QRandomGenerator dice(1252);
+        QString text = "[Race]\r\n[WeaponSpecs]\r\n";
+        for (int i = 0; i < count; ++i) {
+            const QString number = QString::number(dice.bounded(count));
+            text += numberedKeys ? number : keyStarts[dice.bounded(4)] + number;
+            const int kind = dice.bounded(20);
+            if (kind == 0)
+                text += "\r\n";
+            else if (kind == 1)
+                text += "=\r\n";
+            else
+                text += '=' + valueStarts[dice.bounded(4)] +
+                        QString::number(dice.bounded(count / 4)) + ',' +
+                        QString::number(dice.bounded(9)) + "\r\n";
+        }
+        const IniFile file = IniFile::parse(text.toLatin1());
+        Store store(english);
+        setUpStore(store);
+        RecordedProgress progress;
+        loadDatafile(store, file, progress);
+
+        const QString section = QStringLiteral("WeaponSpecs");
+        const auto keys = store.newSortedList();
+        for (const QString& key : file.keyNames(section))
+            keys->add(key);
+        const auto expected = store.newSortedList();
+        for (const QString& key : keys->lines())
+            expected->add(file.value(section, key, QString()));
+        QVERIFY(expected->count() > count / 2);
+        QCOMPARE(store.weaponCatalogue->lines(), expected->lines());
+    }
+
+    void hundredThousandEntriesLoadWhole()
+    {
+        constexpr int count = 100000;
+        Store store(english);
+        setUpStore(store);
+        RecordedProgress progress;
+        loadDatafile(store, IniFile::parse(armyOfSize(count)), progress);
+        QCOMPARE(store.troops[0].standardWeapons->count(), count);
+        QCOMPARE(store.troops[0].standardWeapons->lines().last(), QStringLiteral("Weapon 100000"));
+        QCOMPARE(store.weaponCatalogue->count(), count);
+        QCOMPARE((*store.weaponCatalogue)[0], QStringLiteral("Weapon 000000,24,4,5,Rapid Fire,"));
+        QCOMPARE((*store.weaponCatalogue)[count - 1],
+                 QStringLiteral("Weapon 099999,24,4,5,Rapid Fire,"));
+    }
+
+    // Twice the entries cost the reader less than three times the work: a look-up does not walk
+    // the file.
+    void readerWorkGrowsWithTheFile()
+    {
+        const auto work = [](int count) {
+            const IniFile file = IniFile::parse(armyOfSize(count));
+            Store store(english);
+            setUpStore(store);
+            RecordedProgress progress;
+            const quint64 before = IniFile::nameComparisons();
+            loadDatafile(store, file, progress);
+            return IniFile::nameComparisons() - before;
+        };
+        const quint64 single = work(10000);
+        const quint64 twice = work(20000);
+        QVERIFY(single >= 10000);
+        QVERIFY2(twice < 3 * single, qPrintable(QString("%1 then %2").arg(single).arg(twice)));
     }
 
     void loadReplacesTheWholeStore()

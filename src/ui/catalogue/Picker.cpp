@@ -56,6 +56,17 @@ Picker::Picker(WindowRegistry& windows, Store& store)
     setFixedClientSize(251, 274);
 }
 
+void Picker::offer(const LineList* catalogue)
+{
+    QStringList names;
+    if (catalogue) {
+        names.reserve(catalogue->count());
+        for (const QString& entry : catalogue->lines())
+            names.append(field(entry, 1));
+    }
+    itemList->setSortedItems(names);
+}
+
 void Picker::activate()
 {
     setWindowTitle(store.listMode == ListMode::Abilities

@@ -3,6 +3,7 @@
 #include "ui/Window.h"
 
 class Button;
+class LineList;
 class SortedListWidget;
 class QFrame;
 class Store;
@@ -17,6 +18,9 @@ public:
     Picker(WindowRegistry& windows, Store& store);
 
     void activate() override;
+    // Empties the list and lists the name of every entry of the catalogue (none when null),
+    // unselected, in sorted order.
+    void offer(const LineList* catalogue);
     void updateEditButton();
     void newEntry();
     void editEntry();

@@ -1,50 +1,77 @@
 #include "ui/controls/Button.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QStyle>
+#include <QIcon>
+#include <array>
 
 namespace
 {
 
-QIcon standardIcon(const QStyle* style, ButtonIcon icon)
+const char* pictureName(ButtonIcon icon)
 {
     switch (icon) {
     case ButtonIcon::None:
-        return QIcon();
+        return nullptr;
     case ButtonIcon::Ok:
-        return style->standardIcon(QStyle::SP_DialogOkButton);
+        return "ok";
     case ButtonIcon::Cancel:
-        return style->standardIcon(QStyle::SP_DialogCancelButton);
+        return "cancel";
     case ButtonIcon::Close:
-        return style->standardIcon(QStyle::SP_DialogCloseButton);
+        return "close";
     case ButtonIcon::New:
-        return style->standardIcon(QStyle::SP_FileIcon);
+        return "new";
     case ButtonIcon::Save:
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
+        return "save";
     case ButtonIcon::Load:
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
+        return "load";
     case ButtonIcon::Edit:
-        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
+        return "edit";
     case ButtonIcon::Add:
-        return style->standardIcon(QStyle::SP_FileDialogNewFolder);
+        return "add";
     case ButtonIcon::Delete:
-        return style->standardIcon(QStyle::SP_TrashIcon);
+        return "delete";
     case ButtonIcon::Previous:
-        return style->standardIcon(QStyle::SP_ArrowLeft);
+        return "previous";
     case ButtonIcon::Next:
-        return style->standardIcon(QStyle::SP_ArrowRight);
+        return "next";
     case ButtonIcon::Help:
-        return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+        return "help";
     }
-    return QIcon();
+    return nullptr;
 }
+
+// The pictures are compiled into the program (icons/), so no theme is searched for them. Each
+// is decoded once for the run, however many buttons carry it; the application owns them.
+class Pictures : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Pictures(QObject* application) : QObject(application) {}
+
+    static QIcon of(ButtonIcon icon)
+    {
+        auto* pictures = QCoreApplication::instance()->findChild<Pictures*>(
+            QString(), Qt::FindDirectChildrenOnly);
+        if (!pictures)
+            pictures = new Pictures(QCoreApplication::instance());
+        QIcon& picture = pictures->icons[size_t(icon)];
+        const char* name = pictureName(icon);
+        if (picture.isNull() && name)
+            picture = QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+        return picture;
+    }
+
+private:
+    std::array<QIcon, size_t(ButtonIcon::Help) + 1> icons;
+};
 
 } // namespace
 
 Button::Button(QWidget* parent, const QString& caption, ButtonIcon icon)
     : QPushButton(caption, parent)
 {
-    setIcon(standardIcon(style(), icon));
+    setIcon(Pictures::of(icon));
     setAutoDefault(false);
     if (icon == ButtonIcon::Add || icon == ButtonIcon::Next)
         setLayoutDirection(Qt::RightToLeft);
@@ -76,3 +103,5 @@ QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons, QWidget* help)
     row->addWidget(help);
     return row;
 }
+
+#include "Button.moc"

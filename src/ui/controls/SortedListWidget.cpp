@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 SortedListWidget::SortedListWidget(QWidget* parent, const QCollator& collation, Selection selection)
     : QListWidget(parent), collation(collation)
@@ -34,6 +35,18 @@ int SortedListWidget::addSorted(const QString& text)
     }
     insertItem(low, text);
     return low;
+}
+
+void SortedListWidget::setSortedItems(QStringList texts)
+{
+    const auto before = [this](const QString& a, const QString& b) {
+        return collation.compare(a, b) < 0;
+    };
+    // Texts that already come in order, as a catalogue's names mostly do, need no sort.
+    if (!std::is_sorted(texts.begin(), texts.end(), before))
+        std::stable_sort(texts.begin(), texts.end(), before);
+    clear();
+    addItems(texts);
 }
 
 // The other items keep their selected state: the view would otherwise select the neighbour of

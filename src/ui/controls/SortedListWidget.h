@@ -22,6 +22,9 @@ public:
 
     // Adds an item at its sorted place, unselected, and yields that position.
     int addSorted(const QString& text);
+    // Replaces every item with the texts, unselected, in sorted order; equal texts keep the
+    // order given, as one addSorted() after the other would place them.
+    void setSortedItems(QStringList texts);
     // Removes the item at index; the other items keep their selected state. An index outside
     // the list does nothing.
     void removeAt(int index);

@@ -134,15 +134,16 @@ void ItemListStep::activate()
     }
     entering = false;
 
-    itemList->clear();
     const ModeTexts& texts = modeTexts[int(mode())];
     setWindowTitle(QString::fromLatin1(texts.caption));
     listHeading->setText(QString::fromLatin1(texts.heading));
     itemList->setAccessibleName(listHeading->text());
+    QStringList items;
     if (const LineList* list = modeList().get()) {
         for (const QString& line : list->lines())
-            itemList->addSorted(mode() == ListMode::Abilities ? field(line, 2) : line);
+            items.append(mode() == ListMode::Abilities ? field(line, 2) : line);
     }
+    itemList->setSortedItems(items);
     updateItemButtons();
     showStatus();
 }
@@ -201,13 +202,8 @@ void ItemListStep::addPicked(const QString& name)
 void ItemListStep::addItems()
 {
     Picker& picker = *windows.picker;
-    picker.itemList->clear();
-    const LineList* catalogue =
-        mode() == ListMode::Abilities ? store.abilityCatalogue.get() : store.weaponCatalogue.get();
-    if (catalogue) {
-        for (const QString& entry : catalogue->lines())
-            picker.itemList->addSorted(field(entry, 1));
-    }
+    picker.offer(mode() == ListMode::Abilities ? store.abilityCatalogue.get()
+                                               : store.weaponCatalogue.get());
     if (picker.exec() != ModalResult::Ok)
         return;
 

@@ -164,12 +164,13 @@ QString ReplaceableWeaponsStep::selectedReplaceable() const
 
 void ReplaceableWeaponsStep::fillReplaceableList()
 {
-    replaceableList->clear();
     std::unique_ptr<LineList>& list = store.currentTroop().replaceableWeapons;
     if (!list)
         list = store.newSortedList();
+    QStringList names;
     for (const QString& line : list->lines())
-        replaceableList->addSorted(field(line, 1));
+        names.append(field(line, 1));
+    replaceableList->setSortedItems(names);
 }
 
 // The replace weapons of the selected weapon, each as its name and cost. The listing ends at
@@ -220,11 +221,7 @@ ModalResult ReplaceableWeaponsStep::pickWeapons(SortedListWidget& target)
 {
     store.listMode = ListMode::StandardWeapons;
     Picker& picker = *windows.picker;
-    picker.itemList->clear();
-    if (const LineList* catalogue = store.weaponCatalogue.get()) {
-        for (const QString& entry : catalogue->lines())
-            picker.itemList->addSorted(field(entry, 1));
-    }
+    picker.offer(store.weaponCatalogue.get());
     const ModalResult result = picker.exec();
     if (result != ModalResult::Ok)
         return result;

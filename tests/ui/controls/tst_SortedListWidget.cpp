@@ -68,6 +68,13 @@ private slots:
         box.removeAt(box.count());
         QCOMPARE(itemTexts(box), order);
         QCOMPARE(box.itemText(box.count()), QString());
+
+        // Filled in one pass, the list holds the same order and nothing from before.
+        SortedListWidget filled(nullptr, english());
+        filled.addSorted(QStringLiteral("earlier"));
+        filled.setSelected(0, true);
+        filled.setSortedItems(added);
+        QCOMPARE(itemTexts(filled), order);
     }
 
     // Rows clicked in turn and the items afterwards; every click is reported.
