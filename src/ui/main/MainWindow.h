@@ -18,12 +18,16 @@ public:
 
     void initialize() override;
     void activate() override;
+    bool canClose() override;
     void closing() override;
     void cleanUp() override;
 
     void newTroop();
-    void saveArmy();
+    // Save: whether the datafile was written.
+    bool saveArmy();
     void loadArmy();
+    // Load without the question and the open dialog: whether the army of the file was taken.
+    bool loadFile(const QString& path);
     void editTroop();
     void showHelp();
     void showArmyName();
@@ -50,6 +54,10 @@ public:
 private:
     void copyArmyTexts();
     void showLoadingNotice(bool visible);
+    QStringList datafileAsSaveWouldWrite();
+    bool unsavedChangesSettled();
 
     Store& store;
+    // The datafile last saved or loaded; before that, the one of the untouched program.
+    QStringList savedDatafile;
 };

@@ -156,6 +156,7 @@ private slots:
         MainWindow& main = *app.windows.mainWindow;
         main.showAndActivate();
         typeText(main.armyNameEdit, QStringLiteral("kept"));
+        user.answer(ModalResult::No);
         user.chooseFile(testData(QStringLiteral("load-no-race.ini")));
         QString label1;
         user.windowOf<ReadErrorDialog>([&](ReadErrorDialog& window) {
@@ -164,19 +165,19 @@ private slots:
         });
         QTest::mouseClick(main.loadButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(user.shown()[1].caption, QStringLiteral("*** ERROR READING FILE ***"));
+        QCOMPARE(user.shown()[2].caption, QStringLiteral("*** ERROR READING FILE ***"));
         QCOMPARE(
             label1,
             QStringLiteral("The [Race] section cannot be found in the specified vhold.ini file."));
         QCOMPARE(main.armyNameEdit->text(), QStringLiteral("KEPT"));
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
-        QVERIFY(main.saveButton->isEnabled());
+        QVERIFY(!main.saveButton->isEnabled());
         QVERIFY(!main.editTroopButton->isEnabled());
-        QCOMPARE(app.store.weaponCatalogue->count(), 1);
-        QCOMPARE(app.store.troops[0].name, QString());
+        QCOMPARE(app.store.weaponCatalogue->count(), 0);
     }
 
-    // Whatever the file holds, a load ends with the read-error window and writes nothing.
+    // Whatever the file holds, a load ends with the read-error window, writes nothing and leaves
+    // the army that was loaded before exactly as it was.
     void badInputIsRefusedCalmly_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -186,6 +187,8 @@ private slots:
         for (char& byte : noise)
             byte = char(random.bounded(256));
         QTest::newRow("empty file") << QByteArray() << 0;
+        QTest::newRow("catalogues without [Race]")
+            << readBytes(testData(QStringLiteral("load-no-race.ini"))) << 0;
         QTest::newRow("1 MB of random bytes") << noise << 0;
         QTest::newRow("NUL bytes") << QByteArray("[Ra\0ce]\r\n\0\0\0Name=x\r\n", 20) << 0;
         QTest::newRow("one line of 10 MB") << QByteArray(10 << 20, 'x') << 0;
@@ -208,6 +211,23 @@ private slots:
             QDir(dir.path()).mkdir(QStringLiteral("vhold.ini"));
         const QStringList before =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        user.chooseFile(testData(QStringLiteral("golden-full-army.ini")));
+        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        auto shownState = [&] {
+            return QStringList{main.armyNameEdit->text(),
+                               main.unitWordEdit->text(),
+                               main.squadWordEdit->text(),
+                               main.statusBar->panelText(0),
+                               main.statusBar->panelText(1),
+                               QString::number(main.newTroopButton->isEnabled()),
+                               QString::number(main.editTroopButton->isEnabled()),
+                               QString::number(main.saveButton->isEnabled())};
+        };
+        const QStringList stateBefore = shownState();
+        const QStringList storeBefore = describe(app.store);
+        user.chooseFile(dir.filePath(QStringLiteral("before.ini")));
+        main.saveArmy();
+
         user.chooseFile(path);
         user.windowOf<ReadErrorDialog>([](ReadErrorDialog& window) { window.okButton->click(); });
         QElapsedTimer clock;
@@ -215,8 +235,16 @@ private slots:
         QTest::mouseClick(main.loadButton, Qt::LeftButton);
         QVERIFY(clock.elapsed() < 10000);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(app.store.troopCount, 0);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(shownState(), stateBefore);
+        QCOMPARE(describe(app.store), storeBefore);
+        user.chooseFile(dir.filePath(QStringLiteral("after.ini")));
+        main.saveArmy();
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("after.ini"))),
+                 readBytes(dir.filePath(QStringLiteral("before.ini"))));
+        QCOMPARE(app.store.troopCount, 3);
+        QStringList files = before + QStringList{"after.ini", "before.ini"};
+        files.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
         if (kind == 0)
             QCOMPARE(readBytes(path), bytes);
     }
