@@ -1,6 +1,8 @@
 #include "ui/Window.h"
 
 #include "ui/WindowRegistry.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/LineEdit.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -95,6 +97,8 @@ ModalResult Window::exec()
 
 void Window::done(ModalResult result)
 {
+    if (result == ModalResult::Ok)
+        finishEditing();
     modalResult = result;
     if (modal && result != ModalResult::None)
         modalLoop.quit();
@@ -118,8 +122,24 @@ void Window::pressButton(QPushButton* button)
     button->click();
 }
 
+void Window::finishEditing()
+{
+    for (QWidget* widget = focusWidget(); widget && widget != this;
+         widget = widget->parentWidget()) {
+        if (auto* grid = qobject_cast<Grid*>(widget)) {
+            grid->finishEditing();
+            return;
+        }
+        if (auto* edit = qobject_cast<LineEdit*>(widget)) {
+            edit->finishEditing();
+            return;
+        }
+    }
+}
+
 void Window::closeEvent(QCloseEvent* event)
 {
+    finishEditing();
     if (!canClose()) {
         event->ignore();
         return;

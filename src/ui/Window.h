@@ -53,6 +53,10 @@ protected:
     // The order in which Tab walks the given controls.
     void setTabChain(std::initializer_list<QWidget*> order);
 
+    // Takes what the control being edited shows, as leaving it would: a button pressed without
+    // the focus moving to it (by a key, a screen reader or switch access) still acts on it.
+    void finishEditing();
+
     // Clicks a button the way a user's click does: the focus moves to it first, so that the
     // control being left finishes its editing before the click acts.
     static void pressButton(QPushButton* button);

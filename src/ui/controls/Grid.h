@@ -54,6 +54,9 @@ public:
     bool isReadOnly() const { return readOnlyCells; }
     void setReadOnly(bool on);
 
+    // Ends the editing as leaving the grid would: exited() fires.
+    void finishEditing() { emit exited(); }
+
     // The cell editor; it is visible only on an editable current cell.
     QLineEdit* cellEditor() const;
 
