@@ -1,6 +1,7 @@
 #include "datafile/ReadErrorDialog.h"
 #include "store/Store.h"
 #include "support/Armies.h"
+#include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
@@ -20,7 +21,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace
 {
@@ -290,7 +290,7 @@ private slots:
     }
 
     // The dialogs users see: a real save dialog, a real open dialog and the real read-error
-    // window, each closed from a timer.
+    // window, each answered once it is shown.
     void realDialogsSaveAndLoad()
     {
         TestWindows app;
@@ -303,40 +303,44 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vhold.ini"));
         QStringList titles;
-        auto answerFileDialog = [&](const QString& chosen) {
-            QTimer::singleShot(50, [&titles, chosen] {
-                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                if (!dialog)
+        ModalAnswer answer;
+        // The user types the whole path into the name field and presses Enter.
+        auto chooseFile = [&](const QString& chosen) {
+            answer.expect<QFileDialog>([&titles, chosen](QFileDialog& dialog) {
+                titles << dialog.windowTitle();
+                auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                if (!name) {
+                    dialog.reject();
                     return;
-                titles << dialog->windowTitle();
-                // The user types the whole path into the name field and presses Enter.
-                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                if (!name)
-                    return;
+                }
                 name->setText(chosen);
                 QTest::keyClick(name, Qt::Key_Return);
             });
         };
-        answerFileDialog(path);
+        chooseFile(path);
         main.saveArmy();
+        QVERIFY2(answer.answered(), qPrintable(answer.failure()));
         QCOMPARE(readBytes(path), readBytes(testData(QStringLiteral("golden-full-army.ini"))));
 
-        answerFileDialog(path);
+        chooseFile(path);
         main.loadArmy();
+        QVERIFY2(answer.answered(), qPrintable(answer.failure()));
         QCOMPARE(app.store.troopCount, 3);
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));
 
-        answerFileDialog(testData(QStringLiteral("load-no-race.ini")));
-        QTimer::singleShot(100, [&titles, &app] {
-            if (QApplication::activeModalWidget() == app.windows.readErrorDialog) {
-                titles << app.windows.readErrorDialog->windowTitle();
-                QTest::mouseClick(app.windows.readErrorDialog->okButton, Qt::LeftButton);
-            }
+        chooseFile(testData(QStringLiteral("load-no-race.ini")));
+        ModalAnswer errorAnswer;
+        errorAnswer.expect<ReadErrorDialog>([&titles](ReadErrorDialog& window) {
+            titles << window.windowTitle();
+            QTest::mouseClick(window.okButton, Qt::LeftButton);
         });
         main.loadArmy();
+        QVERIFY2(answer.answered(), qPrintable(answer.failure()));
+        QVERIFY2(errorAnswer.answered(), qPrintable(errorAnswer.failure()));
         QCOMPARE(titles, (QStringList{"Save the datafile", "Load the datafile", "Load the datafile",
                                       "*** ERROR READING FILE ***"}));
         QVERIFY(app.windows.readErrorDialog->isHidden());
+        QCOMPARE(app.store.troopCount, 3);
     }
 };
 
