@@ -4,12 +4,14 @@
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 Window::Window(WindowRegistry& windows, const QString& caption, TitleBar titleBar)
     : QWidget(nullptr), windows(windows)
@@ -22,6 +24,8 @@ Window::Window(WindowRegistry& windows, const QString& caption, TitleBar titleBa
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setWindowTitle(caption);
+    activationRetry.setInterval(50);
+    connect(&activationRetry, &QTimer::timeout, this, &Window::retryActivation);
 }
 
 Window::~Window()
@@ -57,19 +61,63 @@ void Window::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void Window::hideEvent(QHideEvent* event)
+{
+    activationPending = false;
+    QWidget::hideEvent(event);
+}
+
+// The window in front takes the keys.
 void Window::makeActive()
 {
     windows.active = this;
+    activationPending = true;
+    activationTries = 0;
+    activationRetry.start();
+    requestActivation();
+    activate();
+}
+
+void Window::requestActivation()
+{
     // The headless platform of the tests cannot raise windows and says so; nothing is lost.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         raise();
     activateWindow();
-    activate();
 }
 
+void Window::focusFirstControl()
+{
+    if (firstControl && firstControl->isEnabled() && firstControl->isVisibleTo(this))
+        firstControl->setFocus(Qt::OtherFocusReason);
+}
+
+// A desktop without a window manager can lose the activation of a window shown right after it
+// was hidden (step 5 to step 6, the costing dialog opened again at once): the platform gives
+// the window the input focus but the toolkit never hears of it. The request is repeated for a
+// short while, and a window that is on screen by then, with no other window of the program
+// active or modal, is made the active one directly.
+void Window::retryActivation()
+{
+    QWidget* modalWindow = QApplication::activeModalWidget();
+    if (!activationPending || windows.active != this || !isVisible() || isActiveWindow() ||
+        (modalWindow && modalWindow != this) || ++activationTries > 40) {
+        activationRetry.stop();
+        return;
+    }
+    if (activationTries > 2 && !QApplication::activeWindow() && windowHandle() &&
+        windowHandle()->isExposed())
+        QApplication::setActiveWindow(this);
+    else
+        requestActivation();
+}
+
+// A window shown has the focus on its first control unless its activation handler puts it
+// elsewhere.
 void Window::showAndActivate()
 {
     show();
+    focusFirstControl();
     makeActive();
 }
 
@@ -80,6 +128,7 @@ ModalResult Window::exec()
     modal = true;
     setWindowModality(Qt::ApplicationModal);
     show();
+    focusFirstControl();
     makeActive();
     runModalWindow(*this, modalLoop);
     if (modalResult == ModalResult::None)
@@ -106,6 +155,8 @@ void Window::done(ModalResult result)
 
 void Window::setTabChain(std::initializer_list<QWidget*> order)
 {
+    if (order.size() > 0)
+        firstControl = *order.begin();
     QWidget* previous = nullptr;
     for (QWidget* next : order) {
         if (previous)

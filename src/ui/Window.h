@@ -3,6 +3,8 @@
 #include "platform/Modal.h"
 
 #include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <initializer_list>
 
@@ -62,6 +64,7 @@ protected:
     static void pressButton(QPushButton* button);
 
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -69,8 +72,16 @@ protected:
 
 private:
     void makeActive();
+    void requestActivation();
+    void retryActivation();
+    void focusFirstControl();
     void centreOnScreen();
 
+    QPointer<QWidget> firstControl;
+    // Shown to be the window in front, and not yet made active by the desktop.
+    bool activationPending = false;
+    QTimer activationRetry;
+    int activationTries = 0;
     QPushButton* enterButton = nullptr;
     QPushButton* escapeButton = nullptr;
     QEventLoop modalLoop;
