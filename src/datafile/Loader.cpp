@@ -101,6 +101,13 @@ void readCatalogue(const IniFile& file, const QString& section, const Store& sto
 
 LoadOutcome loadDatafile(Store& store, const IniFile& file, LoadProgress& progress)
 {
+    LoadOutcome outcome;
+    const QString race = QStringLiteral("Race");
+    if (!file.hasSection(race)) {
+        progress.raceMissing();
+        return outcome;
+    }
+
     resetAllSlots(store);
     if (!store.weaponCatalogue)
         store.weaponCatalogue = store.newSortedList();
@@ -111,29 +118,22 @@ LoadOutcome loadDatafile(Store& store, const IniFile& file, LoadProgress& progre
     store.currentSlot = 0;
     store.troopCount = 0;
 
-    LoadOutcome outcome;
-    const QString race = QStringLiteral("Race");
-    if (file.hasSection(race)) {
-        outcome.raceFound = true;
-        store.army.name = file.value(race, QStringLiteral("Name"), QStringLiteral("noname"));
-        store.army.unitWord = file.value(race, QStringLiteral("UnitName"), QStringLiteral("Unit"));
-        store.army.squadWord =
-            file.value(race, QStringLiteral("SquadName"), QStringLiteral("Squad"));
-        progress.armyRead();
+    outcome.raceFound = true;
+    store.army.name = file.value(race, QStringLiteral("Name"), QStringLiteral("noname"));
+    store.army.unitWord = file.value(race, QStringLiteral("UnitName"), QStringLiteral("Unit"));
+    store.army.squadWord = file.value(race, QStringLiteral("SquadName"), QStringLiteral("Squad"));
+    progress.armyRead();
 
-        int n = 1;
-        for (; file.hasSection(QStringLiteral("Troop%1").arg(n)); ++n) {
-            if (n > Store::slotCount) {
-                outcome.troopsLeftOut = true;
-                break;
-            }
-            readTroop(file, QStringLiteral("Troop%1").arg(n), store.troops[n - 1], store);
-            progress.troopRead(n);
+    int n = 1;
+    for (; file.hasSection(QStringLiteral("Troop%1").arg(n)); ++n) {
+        if (n > Store::slotCount) {
+            outcome.troopsLeftOut = true;
+            break;
         }
-        store.troopCount = n - 1;
-    } else {
-        progress.raceMissing();
+        readTroop(file, QStringLiteral("Troop%1").arg(n), store.troops[n - 1], store);
+        progress.troopRead(n);
     }
+    store.troopCount = n - 1;
 
     if (file.hasSection(QStringLiteral("WeaponSpecs")))
         readCatalogue(file, QStringLiteral("WeaponSpecs"), store, *store.weaponCatalogue);

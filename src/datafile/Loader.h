@@ -14,7 +14,7 @@ public:
     virtual void armyRead() = 0;
     // Troop n (from 1) has been read into slot n-1.
     virtual void troopRead(int n) = 0;
-    // The file has no [Race] section; the user is told before the catalogues are read.
+    // The file has no [Race] section: it is no datafile, and nothing of it is taken.
     virtual void raceMissing() = 0;
 };
 
@@ -26,5 +26,5 @@ struct LoadOutcome {
 
 // Replaces the army in the store with the army of the file: the store is cleared, then the
 // header and the troops [Troop1], [Troop2], ... up to the first missing number are read, then
-// the weapon and ability catalogues.
+// the weapon and ability catalogues. A file without [Race] leaves the store as it was.
 LoadOutcome loadDatafile(Store& store, const IniFile& file, LoadProgress& progress);

@@ -28,12 +28,6 @@ QString notRegular()
     return QStringLiteral("It is not a regular file.");
 }
 
-QString tooLarge(qint64 limit)
-{
-    return QStringLiteral("The file is larger than %1 MiB; no datafile is that large.")
-        .arg(limit / (1024 * 1024));
-}
-
 // Closes the file however the read ends.
 class Descriptor
 {
@@ -75,7 +69,7 @@ bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason, qint
     if (!S_ISREG(status.st_mode))
         return fail(reason, notRegular());
     if (status.st_size > limit)
-        return fail(reason, tooLarge(limit));
+        return fail(reason, tooLargeReason(limit));
 
     // Files of the system's own folders (/proc, /sys) claim a size of 0 or one that is not
     // their length, so the read goes on until the end or past the limit, whichever comes
@@ -97,7 +91,7 @@ bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason, qint
                 break;
             if (bytes.size() + got > limit) {
                 bytes.clear();
-                return fail(reason, tooLarge(limit));
+                return fail(reason, tooLargeReason(limit));
             }
             bytes.append(chunk.constData(), qsizetype(got));
         }
@@ -106,4 +100,10 @@ bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason, qint
         return failWithErrno(reason, ENOMEM);
     }
     return true;
+}
+
+QString tooLargeReason(qint64 limit)
+{
+    return QStringLiteral("The file is larger than %1 MiB; no datafile is that large.")
+        .arg(limit / (1024 * 1024));
 }

@@ -13,3 +13,6 @@ constexpr qint64 maxDatafileSize = qint64(256) * 1024 * 1024;
 // *reason says why in words for the user.
 bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason,
                    qint64 limit = maxDatafileSize);
+
+// What a read refused for its size says, as readFileBytes() gives it.
+QString tooLargeReason(qint64 limit = maxDatafileSize);

@@ -39,6 +39,11 @@ ModalResult messageBox(QWidget* parent, const QString& caption, const QString& t
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
+    } else if (buttons == MessageButtons::YesNoCancel) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setIcon(caption.startsWith(QLatin1String("***")) ? QMessageBox::Warning
                                                              : QMessageBox::Information);
@@ -46,8 +51,16 @@ ModalResult messageBox(QWidget* parent, const QString& caption, const QString& t
         box.setEscapeButton(QMessageBox::Ok);
     }
     const int pressed = box.exec();
-    if (buttons == MessageButtons::YesNo)
+    switch (buttons) {
+    case MessageButtons::YesNo:
         return pressed == QMessageBox::Yes ? ModalResult::Yes : ModalResult::No;
+    case MessageButtons::YesNoCancel:
+        return pressed == QMessageBox::Yes  ? ModalResult::Yes
+               : pressed == QMessageBox::No ? ModalResult::No
+                                            : ModalResult::Cancel;
+    case MessageButtons::Ok:
+        break;
+    }
     return ModalResult::Ok;
 }
 

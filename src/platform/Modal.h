@@ -8,7 +8,7 @@ class QWidget;
 // Modal results of windows and message boxes.
 enum class ModalResult { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
-enum class MessageButtons { Ok, YesNo };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 
 struct FileDialogRequest {
     enum class Kind { Open, Save };
@@ -39,8 +39,8 @@ void installModalUser(ModalUser* user);
 // installed stand-in user.
 void runModalWindow(QWidget& window, QEventLoop& loop);
 
-// A message box with a caption, a text and OK or Yes and No; yields ModalResult::Ok,
-// ModalResult::Yes or ModalResult::No.
+// A message box with a caption, a text and OK, Yes and No, or Yes, No and Cancel; yields the
+// button pressed. Esc and the close box answer No to Yes and No, Cancel to Yes, No and Cancel.
 ModalResult messageBox(QWidget* parent, const QString& caption, const QString& text,
                        MessageButtons buttons);
 

@@ -51,3 +51,20 @@ int readNumber(const QString& text)
         return int(-magnitude);
     return int(qMin(magnitude, ceiling - 1));
 }
+
+bool isWholeNumber(const QString& text)
+{
+    const QString number = text.trimmed();
+    int position = 0;
+    int base = 10;
+    if (position < number.size() && number[position] == u'$') {
+        base = 16;
+        ++position;
+    } else if (position < number.size() && (number[position] == u'+' || number[position] == u'-')) {
+        ++position;
+    }
+    const int firstDigit = position;
+    while (position < number.size() && digitValue(number[position], base) >= 0)
+        ++position;
+    return position > firstDigit && position == number.size();
+}

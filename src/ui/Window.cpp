@@ -2,7 +2,10 @@
 
 #include "ui/WindowAccessibility.h"
 #include "ui/WindowRegistry.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/LineEdit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -24,6 +27,8 @@ Window::Window(WindowRegistry& windows, const QString& caption, TitleBar titleBa
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setWindowTitle(caption);
+    activationRetry.setInterval(50);
+    connect(&activationRetry, &QTimer::timeout, this, &Window::retryActivation);
 }
 
 Window::~Window()
@@ -62,19 +67,63 @@ void Window::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void Window::hideEvent(QHideEvent* event)
+{
+    activationPending = false;
+    QWidget::hideEvent(event);
+}
+
+// The window in front takes the keys.
 void Window::makeActive()
 {
     windows.active = this;
+    activationPending = true;
+    activationTries = 0;
+    activationRetry.start();
+    requestActivation();
+    activate();
+}
+
+void Window::requestActivation()
+{
     // The headless platform of the tests cannot raise windows and says so; nothing is lost.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         raise();
     activateWindow();
-    activate();
 }
 
+void Window::focusFirstControl()
+{
+    if (firstControl && firstControl->isEnabled() && firstControl->isVisibleTo(this))
+        firstControl->setFocus(Qt::OtherFocusReason);
+}
+
+// A desktop without a window manager can lose the activation of a window shown right after it
+// was hidden (step 5 to step 6, the costing dialog opened again at once): the platform gives
+// the window the input focus but the toolkit never hears of it. The request is repeated for a
+// short while, and a window that is on screen by then, with no other window of the program
+// active or modal, is made the active one directly.
+void Window::retryActivation()
+{
+    QWidget* modalWindow = QApplication::activeModalWidget();
+    if (!activationPending || windows.active != this || !isVisible() || isActiveWindow() ||
+        (modalWindow && modalWindow != this) || ++activationTries > 40) {
+        activationRetry.stop();
+        return;
+    }
+    if (activationTries > 2 && !QApplication::activeWindow() && windowHandle() &&
+        windowHandle()->isExposed())
+        QApplication::setActiveWindow(this);
+    else
+        requestActivation();
+}
+
+// A window shown has the focus on its first control unless its activation handler puts it
+// elsewhere.
 void Window::showAndActivate()
 {
     show();
+    focusFirstControl();
     makeActive();
 }
 
@@ -105,6 +154,7 @@ ModalResult Window::exec()
     setWindowModality(Qt::ApplicationModal);
     setOpener(opener);
     show();
+    focusFirstControl();
     makeActive();
     runModalWindow(*this, modalLoop);
     if (modalResult == ModalResult::None)
@@ -123,6 +173,8 @@ ModalResult Window::exec()
 
 void Window::done(ModalResult result)
 {
+    if (result == ModalResult::Ok)
+        finishEditing();
     modalResult = result;
     if (modal && result != ModalResult::None)
         modalLoop.quit();
@@ -130,6 +182,8 @@ void Window::done(ModalResult result)
 
 void Window::setTabChain(std::initializer_list<QWidget*> order)
 {
+    if (order.size() > 0)
+        firstControl = *order.begin();
     QWidget* previous = nullptr;
     for (QWidget* next : order) {
         if (previous)
@@ -146,8 +200,24 @@ void Window::pressButton(QPushButton* button)
     button->click();
 }
 
+void Window::finishEditing()
+{
+    for (QWidget* widget = focusWidget(); widget && widget != this;
+         widget = widget->parentWidget()) {
+        if (auto* grid = qobject_cast<Grid*>(widget)) {
+            grid->finishEditing();
+            return;
+        }
+        if (auto* edit = qobject_cast<LineEdit*>(widget)) {
+            edit->finishEditing();
+            return;
+        }
+    }
+}
+
 void Window::closeEvent(QCloseEvent* event)
 {
+    finishEditing();
     if (!canClose()) {
         event->ignore();
         return;

@@ -3,6 +3,8 @@
 #include "platform/Modal.h"
 
 #include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <initializer_list>
 
@@ -64,11 +66,16 @@ protected:
     // The order in which Tab walks the given controls.
     void setTabChain(std::initializer_list<QWidget*> order);
 
+    // Takes what the control being edited shows, as leaving it would: a button pressed without
+    // the focus moving to it (by a key, a screen reader or switch access) still acts on it.
+    void finishEditing();
+
     // Clicks a button the way a user's click does: the focus moves to it first, so that the
     // control being left finishes its editing before the click acts.
     static void pressButton(QPushButton* button);
 
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -76,10 +83,18 @@ protected:
 
 private:
     void makeActive();
+    void requestActivation();
+    void retryActivation();
+    void focusFirstControl();
     void centreOnScreen();
     void setOpener(Window* opener);
 
     const Kind kind;
+    QPointer<QWidget> firstControl;
+    // Shown to be the window in front, and not yet made active by the desktop.
+    bool activationPending = false;
+    QTimer activationRetry;
+    int activationTries = 0;
     QPushButton* enterButton = nullptr;
     QPushButton* escapeButton = nullptr;
     QEventLoop modalLoop;

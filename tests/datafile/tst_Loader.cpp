@@ -124,14 +124,20 @@ private slots:
             QVERIFY(!list->isSorted());
     }
 
-    void fileWithoutRaceStillReadsCatalogues()
+    // A file that is no datafile must not touch the army being edited, not even its catalogues.
+    void fileWithoutRaceLeavesTheStore()
     {
-        const auto loaded = loadFile(QStringLiteral("load-no-race.ini"));
-        QVERIFY(!loaded->outcome.raceFound);
-        QCOMPARE(loaded->progress.events, QStringList{"no race"});
-        QCOMPARE(loaded->store.troopCount, 0);
-        QCOMPARE(loaded->store.troops[0].name, QString());
-        QCOMPARE(loaded->store.weaponCatalogue->lines(), QStringList{"Lance,36,8,2,Heavy 1,"});
+        Loaded loaded;
+        setUpStore(loaded.store);
+        fillFullArmy(loaded.store);
+        loaded.store.currentSlot = 2;
+        const QStringList before = describe(loaded.store);
+        loaded.outcome =
+            loadDatafile(loaded.store, IniFile::read(testData(QStringLiteral("load-no-race.ini"))),
+                         loaded.progress);
+        QVERIFY(!loaded.outcome.raceFound);
+        QCOMPARE(loaded.progress.events, QStringList{"no race"});
+        QCOMPARE(describe(loaded.store), before);
     }
 
     void catalogueTakesEveryKeyOnce()

@@ -76,8 +76,17 @@ ModalResult ScriptedUser::playMessage(QWidget*, const QString& caption, const QS
 {
     shownModals.append({ShownModal::Kind::Message, caption, text, buttons, FileDialogRequest()});
     Step step;
-    if (!takeStep(ShownModal::Kind::Message, QStringLiteral("message ") + caption, step))
-        return buttons == MessageButtons::YesNo ? ModalResult::No : ModalResult::Ok;
+    if (!takeStep(ShownModal::Kind::Message, QStringLiteral("message ") + caption, step)) {
+        switch (buttons) {
+        case MessageButtons::YesNo:
+            return ModalResult::No;
+        case MessageButtons::YesNoCancel:
+            return ModalResult::Cancel;
+        case MessageButtons::Ok:
+            break;
+        }
+        return ModalResult::Ok;
+    }
     return step.answer;
 }
 

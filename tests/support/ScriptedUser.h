@@ -21,8 +21,8 @@ struct ShownModal {
 
 // Plays the user inside modal windows, message boxes and file dialogs for a test: each modal
 // thing that opens takes the next step of the queue. A modal thing with no step, or with a
-// step of another kind, is answered with Cancel (No for questions) and noted in problems(), so a
-// test never hangs.
+// step of another kind, is answered with Cancel (No for Yes-No questions) and noted in
+// problems(), so a test never hangs.
 class ScriptedUser : public ModalUser
 {
 public:
@@ -40,7 +40,7 @@ public:
                 problemList << QStringLiteral("unexpected window ") + shown.windowTitle();
         });
     }
-    // The next message box is answered with ModalResult::Ok, ModalResult::Yes or ModalResult::No.
+    // The next message box is answered with ModalResult::Ok, Yes, No or Cancel.
     void answer(ModalResult button);
     // The next file dialog yields this path; the empty path cancels it.
     void chooseFile(const QString& path);

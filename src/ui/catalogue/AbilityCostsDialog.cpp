@@ -117,6 +117,8 @@ void editAbilityCosts(Store& store, WindowRegistry& windows, int index)
         break;
     }
 
+    grid.setCurrentRow(0);
+    grid.setCurrentColumn(CostColumn);
     dialog.exec();
 
     QString costed = QString::number(readNumber(grid.cell(GroupColumn, 0))) + u',' +

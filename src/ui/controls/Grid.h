@@ -59,6 +59,9 @@ public:
     // the heading of the column it edits.
     void setColumnHeadings(const QStringList& headings);
 
+    // Ends the editing as leaving the grid would: exited() fires.
+    void finishEditing() { emit exited(); }
+
     // The cell editor; it is visible only on an editable current cell.
     QLineEdit* cellEditor() const;
 

@@ -13,6 +13,8 @@ public:
     explicit LineEdit(QWidget* parent = nullptr, const QString& text = QString());
 
     void setUpperCase(bool on);
+    // Ends the editing as leaving the edit would: exited() fires.
+    void finishEditing() { emit exited(); }
 
 signals:
     void changed();

@@ -4,6 +4,7 @@
 #include "datafile/ReadErrorDialog.h"
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
+#include "platform/FileBytes.h"
 #include "platform/IniFile.h"
 #include "platform/WaitCursor.h"
 #include "store/Store.h"
@@ -109,12 +110,14 @@ QString MainWindow::countText(const QString& squadWord) const
 void MainWindow::initialize()
 {
     setUpStore(store);
+    savedDatafile = datafileAsSaveWouldWrite();
 }
 
 // Edit and Save open up once a troop has been accepted; New is held back while every slot of
-// the army is taken.
+// the army is taken. The count text follows the troops accepted in the wizard.
 void MainWindow::activate()
 {
+    showTroopCount();
     if (store.currentSlot > 0) {
         editTroopButton->setEnabled(true);
         saveButton->setEnabled(true);
@@ -141,7 +144,42 @@ void MainWindow::newTroop()
     windows.characteristicsStep->showAndActivate();
 }
 
-// Closing the main window ends the program; troops not saved are lost without a question.
+// The datafile that Save would write now, with the army texts as the edits show them; the store
+// keeps its own texts.
+QStringList MainWindow::datafileAsSaveWouldWrite()
+{
+    const Army kept = store.army;
+    copyArmyTexts();
+    QStringList lines = datafileLines(store);
+    store.army = kept;
+    return lines;
+}
+
+// Before the army is dropped, changes not yet saved are saved or given up as the user answers;
+// false when the user stays with the army.
+bool MainWindow::unsavedChangesSettled()
+{
+    if (datafileAsSaveWouldWrite() == savedDatafile)
+        return true;
+    switch (messageBox(this, QStringLiteral("*** UNSAVED CHANGES ***"),
+                       QStringLiteral("The army has changes that have not been saved. Save them "
+                                      "first?"),
+                       MessageButtons::YesNoCancel)) {
+    case ModalResult::Yes:
+        return saveArmy();
+    case ModalResult::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::canClose()
+{
+    return unsavedChangesSettled();
+}
+
+// Closing the main window ends the program.
 void MainWindow::closing()
 {
     QCoreApplication::quit();
@@ -164,20 +202,24 @@ void MainWindow::showTroopCount()
 
 // Save: the army texts are taken from the edits even when the dialog is then cancelled. The
 // file on disk is replaced only by a complete new one.
-void MainWindow::saveArmy()
+bool MainWindow::saveArmy()
 {
     copyArmyTexts();
     const QString path =
         runFileDialog(this, {FileDialogRequest::Kind::Save, QStringLiteral("Save the datafile"),
                              datafileName, datafileFilter});
     if (path.isEmpty())
-        return;
+        return false;
     QString reason;
-    if (!writeDatafile(path, datafileLines(store), &reason)) {
+    const QStringList lines = datafileLines(store);
+    if (!writeDatafile(path, lines, &reason)) {
         messageBox(this, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while writing to the file!\n") + reason,
                    MessageButtons::Ok);
+        return false;
     }
+    savedDatafile = lines;
+    return true;
 }
 
 namespace
@@ -216,10 +258,11 @@ private:
 
 } // namespace
 
-// Load: the army in the store is replaced by the file's, without a question. A file that
-// cannot be read (gone, not a regular file, far too large) leaves the army as it was.
+// Load: the army in the store is replaced by the file's, once its unsaved changes are settled.
 void MainWindow::loadArmy()
 {
+    if (!unsavedChangesSettled())
+        return;
     const QString path =
         runFileDialog(this, {FileDialogRequest::Kind::Open, QStringLiteral("Load the datafile"),
                              datafileName, datafileFilter});
@@ -227,8 +270,8 @@ void MainWindow::loadArmy()
         loadFile(path);
 }
 
-// Reads the datafile at `path` into the store and the window, as Load does once a file is
-// chosen; a file without an army is answered with the read-error window.
+// A file far larger than any datafile is refused with its reason; any other file that holds no
+// army is refused with the read-error window. Either way the army stays as it was.
 bool MainWindow::loadFile(const QString& path)
 {
     LoadOutcome outcome;
@@ -237,21 +280,22 @@ bool MainWindow::loadFile(const QString& path)
         showLoadingNotice(true);
         WaitCursor wait;
         const IniFile file = IniFile::read(path, &reason);
-        if (reason.isEmpty()) {
+        if (reason != tooLargeReason()) {
             MainWindowProgress progress(*this, store, *windows.readErrorDialog);
             outcome = loadDatafile(store, file, progress);
-            if (outcome.raceFound)
-                editTroopButton->setEnabled(store.troopCount >= 1);
         }
     }
     showLoadingNotice(false);
-    if (!reason.isEmpty()) {
+    if (reason == tooLargeReason()) {
         messageBox(this, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while reading the file!\n") + reason,
                    MessageButtons::Ok);
         return false;
     }
+    if (!outcome.raceFound)
+        return false;
     statusBar->setPanelText(1, countText(squadWordEdit->text()));
+    editTroopButton->setEnabled(store.troopCount >= 1);
     saveButton->setEnabled(true);
     if (store.troopCount >= Store::slotCount)
         newTroopButton->setEnabled(false);
@@ -261,7 +305,8 @@ bool MainWindow::loadFile(const QString& path)
                                   "were loaded."),
                    MessageButtons::Ok);
     }
-    return outcome.raceFound;
+    savedDatafile = datafileAsSaveWouldWrite();
+    return true;
 }
 
 // Edit: the troop chosen in the selection dialog opens in step 2. The count text is brought up

@@ -18,13 +18,15 @@ public:
 
     void initialize() override;
     void activate() override;
+    bool canClose() override;
     void closing() override;
     void cleanUp() override;
 
     void newTroop();
-    void saveArmy();
+    // Save: whether the datafile was written.
+    bool saveArmy();
     void loadArmy();
-    // Yields whether the file held an army and was taken into the store.
+    // Load without the question and the open dialog: whether the army of the file was taken.
     bool loadFile(const QString& path);
     void editTroop();
     void showHelp();
@@ -52,6 +54,10 @@ public:
 private:
     void copyArmyTexts();
     void showLoadingNotice(bool visible);
+    QStringList datafileAsSaveWouldWrite();
+    bool unsavedChangesSettled();
 
     Store& store;
+    // The datafile last saved or loaded; before that, the one of the untouched program.
+    QStringList savedDatafile;
 };

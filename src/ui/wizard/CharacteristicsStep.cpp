@@ -244,7 +244,8 @@ void CharacteristicsStep::showTroop()
     }
 }
 
-// Armour is stored only as a positive number; anything else keeps the value held before.
+// An armour cell that is empty or 0 removes the armour value and a positive number becomes it;
+// any other text is refused and the cell shows the stored value again once left.
 void CharacteristicsStep::storeTroop()
 {
     Troop& troop = store.currentTroop();
@@ -256,8 +257,11 @@ void CharacteristicsStep::storeTroop()
     troop.characteristics = chars.join(u',');
     QString* armour[] = {&troop.frontArmour, &troop.sideArmour, &troop.rearArmour};
     for (int i = 0; i < 3; ++i) {
-        const int value = readNumber(troopGrid->cell(frontArmourCol + i, 0));
-        if (value > 0)
+        const QString text = troopGrid->cell(frontArmourCol + i, 0).trimmed();
+        const int value = readNumber(text);
+        if (text.isEmpty() || (isWholeNumber(text) && value == 0))
+            armour[i]->clear();
+        else if (isWholeNumber(text) && value > 0)
             *armour[i] = QString::number(value);
     }
     troop.minModels = minModelsLabel->text();
@@ -272,6 +276,10 @@ void CharacteristicsStep::storeCells()
         troopGrid->setCell(col, 0, text);
     }
     storeTroop();
+    const Troop& troop = store.currentTroop();
+    troopGrid->setCell(frontArmourCol, 0, troop.frontArmour);
+    troopGrid->setCell(frontArmourCol + 1, 0, troop.sideArmour);
+    troopGrid->setCell(frontArmourCol + 2, 0, troop.rearArmour);
     showTroopName();
 }
 
@@ -334,6 +342,7 @@ bool CharacteristicsStep::nameTaken()
 // standard weapons follow.
 void CharacteristicsStep::next()
 {
+    finishEditing();
     if (nameTaken())
         return;
     hide();
@@ -350,6 +359,7 @@ void CharacteristicsStep::showHelp()
 // uncounted.
 void CharacteristicsStep::previous()
 {
+    finishEditing();
     if (nextButton->isEnabled() && nameTaken())
         return;
     hide();

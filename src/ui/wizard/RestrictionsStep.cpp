@@ -227,6 +227,7 @@ void RestrictionsStep::storeRestrictions()
 // Previous: back to step 6, the special abilities, in the item-list window.
 void RestrictionsStep::previous()
 {
+    finishEditing();
     storeRestrictions();
     store.listMode = ListMode::Abilities;
     hide();
@@ -237,6 +238,7 @@ void RestrictionsStep::previous()
 // slot (the last slot once the army is full).
 void RestrictionsStep::acceptTroop()
 {
+    finishEditing();
     storeRestrictions();
     if (store.currentSlot == store.troopCount)
         ++store.troopCount;

@@ -1,4 +1,5 @@
 #include "support/Catalogue.h"
+#include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 class AbilityDialogsTest : public QObject
 {
@@ -191,30 +191,31 @@ private slots:
         list.addSorted(QStringLiteral("Jump"));
         list.setSelected(0, true);
         QString editorState;
-        QTimer::singleShot(0, [&] {
-            auto* editor = qobject_cast<AbilityEditor*>(QApplication::activeModalWidget());
-            QVERIFY(editor);
-            editorState = editor->windowTitle() + u'|' + editor->nameLabel->text() + u'|' +
-                          editor->nameEdit->text() + u'|' + editor->descriptionEdit->text();
-            QVERIFY(editor->nameEdit->isReadOnly());
-            QTest::mouseClick(editor->okButton, Qt::LeftButton);
+        ModalAnswer editorAnswer;
+        editorAnswer.expect<AbilityEditor>([&](AbilityEditor& editor) {
+            editorState = editor.windowTitle() + u'|' + editor.nameLabel->text() + u'|' +
+                          editor.nameEdit->text() + u'|' + editor.descriptionEdit->text() +
+                          (editor.nameEdit->isReadOnly() ? "" : "|writable");
+            QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
         editSelectedItem(app.store, app.windows, list);
+        QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
         QCOMPARE(editorState, QStringLiteral("Edit Special Ability|Special Ability|Jump|leap"));
         QCOMPARE(linesOf(app.store.abilityCatalogue.get()), QStringList{"Jump,leap"});
         QVERIFY(!app.windows.abilityEditor->okButton->isEnabled());
 
         app.store.currentTroop().abilities = app.store.newSortedList();
         app.store.currentTroop().abilities->add(QStringLiteral(",Jump"));
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<AbilityCostsDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Edit Special Ability"));
-            QCOMPARE(dialog->abilityGrid->cell(0, 0), QStringLiteral("Jump"));
-            dialog->abilityGrid->setCell(1, 0, QStringLiteral("12"));
-            QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+        QString costsState;
+        ModalAnswer costsAnswer;
+        costsAnswer.expect<AbilityCostsDialog>([&](AbilityCostsDialog& dialog) {
+            costsState = dialog.windowTitle() + u'|' + dialog.abilityGrid->cell(0, 0);
+            dialog.abilityGrid->setCell(1, 0, QStringLiteral("12"));
+            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         });
         editAbilityCosts(app.store, app.windows, 0);
+        QVERIFY2(costsAnswer.answered(), qPrintable(costsAnswer.failure()));
+        QCOMPARE(costsState, QStringLiteral("Edit Special Ability|Jump"));
         QCOMPARE(linesOf(app.store.currentTroop().abilities.get()), QStringList{"1,Jump,12"});
     }
 };

@@ -1,4 +1,5 @@
 #include "support/Catalogue.h"
+#include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
 
 namespace
 {
@@ -237,23 +237,20 @@ private slots:
     {
         TestWindows app;
         fill(app);
-        bool editorSeen = false;
-        QTimer::singleShot(0, [&] {
-            auto* picker = qobject_cast<Picker*>(QApplication::activeModalWidget());
-            QVERIFY(picker);
-            QTimer::singleShot(0, [&] {
-                auto* editor = qobject_cast<WeaponEditor*>(QApplication::activeModalWidget());
-                QVERIFY(editor);
-                editorSeen = true;
-                typeText(editor->nameEdit, QStringLiteral("Bolter"));
-                QTest::mouseClick(editor->okButton, Qt::LeftButton);
+        ModalAnswer pickerAnswer;
+        ModalAnswer editorAnswer;
+        pickerAnswer.expect<Picker>([&](Picker& picker) {
+            editorAnswer.expect<WeaponEditor>([](WeaponEditor& editor) {
+                typeText(editor.nameEdit, QStringLiteral("Bolter"));
+                QTest::mouseClick(editor.okButton, Qt::LeftButton);
             });
-            QTest::mouseClick(picker->newButton, Qt::LeftButton);
-            clickItem(*picker->itemList, 1);
-            QTest::mouseClick(picker->okButton, Qt::LeftButton);
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            clickItem(*picker.itemList, 1);
+            QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
         QCOMPARE(showPicker(app, ListMode(0)), ModalResult::Ok);
-        QVERIFY(editorSeen);
+        QVERIFY2(pickerAnswer.answered(), qPrintable(pickerAnswer.failure()));
+        QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
         QCOMPARE(listItems(*app.windows.picker->itemList),
                  (QStringList{"axe", "*Bolter", "Rifle"}));
         QCOMPARE(app.store.weaponCatalogue->count(), 3);

@@ -1,3 +1,4 @@
+#include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "ui/help/AbilitiesHelp.h"
@@ -19,7 +20,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 namespace
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(app.windows.active, &main);
     }
 
-    // The real modal loop, closed by a click on OK from a timer, as a user's click closes it.
+    // The real modal loop, closed by a click on OK once it is shown, as a user's click closes it.
     void mainHelpButtonRealModalPath()
     {
         TestWindows app;
@@ -148,24 +148,14 @@ private slots:
         main.showAndActivate();
         QWidget* modal = nullptr;
         QString caption;
-        QTimer::singleShot(0, &main, [&] {
-            modal = QApplication::activeModalWidget();
-            if (auto* help = qobject_cast<MainWindowHelp*>(modal)) {
-                caption = help->windowTitle();
-                QTest::mouseClick(help->okButton, Qt::LeftButton);
-            }
+        ModalAnswer answer;
+        answer.expect<MainWindowHelp>([&](MainWindowHelp& help) {
+            modal = &help;
+            caption = help.windowTitle();
+            QTest::mouseClick(help.okButton, Qt::LeftButton);
         });
-        bool rescued = false;
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        connect(&watchdog, &QTimer::timeout, [&] {
-            rescued = true;
-            app.windows.mainWindowHelp->close();
-        });
-        watchdog.start(5000);
         QTest::mouseClick(main.helpButton, Qt::LeftButton);
-        watchdog.stop();
-        QVERIFY(!rescued);
+        QVERIFY2(answer.answered(), qPrintable(answer.failure()));
         QCOMPARE(modal, app.windows.mainWindowHelp);
         QCOMPARE(caption, QStringLiteral("Help on the Main Window"));
         QCOMPARE(app.windows.mainWindowHelp->result(), ModalResult::Ok);

@@ -1,6 +1,7 @@
 #include "support/Armies.h"
 #include "support/Catalogue.h"
 #include "support/GridCells.h"
+#include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "ui/controls/Button.h"
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 namespace
 {
@@ -202,16 +202,13 @@ private slots:
         accept(app.store, {"A:HQ", "B:EL"});
         MainWindow& main = *app.windows.mainWindow;
         main.showAndActivate();
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<TroopSelectionDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            seen = true;
-            clickCell(*dialog->troopGrid, 1, 1);
-            QTest::keyClick(dialog->troopGrid, Qt::Key_Return);
+        ModalAnswer answer;
+        answer.expect<TroopSelectionDialog>([](TroopSelectionDialog& dialog) {
+            clickCell(*dialog.troopGrid, 1, 1);
+            QTest::keyClick(dialog.troopGrid, Qt::Key_Return);
         });
         QTest::mouseClick(main.editTroopButton, Qt::LeftButton);
-        QVERIFY(seen);
+        QVERIFY2(answer.answered(), qPrintable(answer.failure()));
         QCOMPARE(app.store.currentSlot, 1);
         QVERIFY(app.windows.characteristicsStep->isVisible() &&
                 app.windows.troopSelectionDialog->isHidden());

@@ -1,3 +1,4 @@
+#include "datafile/Writer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
@@ -10,6 +11,7 @@
 #include "ui/wizard/CharacteristicsStep.h"
 #include "ui/wizard/ItemListStep.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -353,26 +355,29 @@ private slots:
         QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Squad Name: ") + row[0]);
     }
 
-    void armourOnlyPositive_data()
+    // What the armour cells show once left is what the store holds and the datafile gets.
+    void armourShownAsStored_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("held");
-        QTest::newRow("zero keeps") << "0"
-                                    << "12";
-        QTest::newRow("empty keeps") << ""
-                                     << "12";
-        QTest::newRow("negative keeps") << "-3"
-                                        << "12";
-        QTest::newRow("text keeps") << "heavy"
-                                    << "12";
+        QTest::newRow("zero removes") << "0"
+                                      << "";
+        QTest::newRow("empty removes") << ""
+                                       << "";
+        QTest::newRow("negative refused") << "-3"
+                                          << "12";
+        QTest::newRow("text refused") << "heavy"
+                                      << "12";
+        QTest::newRow("digits before text refused") << "14mm"
+                                                    << "12";
+        QTest::newRow("digits before a comma refused") << "1,5"
+                                                       << "12";
         QTest::newRow("number") << "14"
                                 << "14";
-        QTest::newRow("leading zero") << "014"
-                                      << "14";
-        QTest::newRow("digits before a comma") << "1,5"
-                                               << "1";
+        QTest::newRow("leading zero and blanks") << " 014 "
+                                                 << "14";
     }
-    void armourOnlyPositive()
+    void armourShownAsStored()
     {
         QFETCH(QString, typed);
         QFETCH(QString, held);
@@ -389,9 +394,45 @@ private slots:
         const Troop& troop = app.store.troops[0];
         QCOMPARE(QStringList({troop.frontArmour, troop.sideArmour, troop.rearArmour}),
                  QStringList({held, held, held}));
-        step.hide();
-        step.showAndActivate();
-        QCOMPARE(step.troopGrid->cell(11, 0), held);
+        for (int col = 11; col <= 13; ++col)
+            QCOMPARE(step.troopGrid->cell(col, 0), held);
+        QCOMPARE(datafileLines(app.store).filter(QStringLiteral("_arm=")).size(),
+                 held.isEmpty() ? 0 : 3);
+    }
+
+    // A renamed troop keeps the new name however the window is left while the name cell still
+    // has the focus: Next or Previous pressed through the accessibility interface, as screen
+    // readers and switch access press them, or the close box.
+    void typedNameStoredWhateverLeaves_data()
+    {
+        QTest::addColumn<QString>("leaveBy");
+        QTest::newRow("next pressed by a screen reader") << "next";
+        QTest::newRow("previous pressed by a screen reader") << "previous";
+        QTest::newRow("close box") << "close";
+    }
+    void typedNameStoredWhateverLeaves()
+    {
+        QFETCH(QString, leaveBy);
+        TestWindows app;
+        accept(app.store, 0, "Kai", "HS");
+        accept(app.store, 1, "Orm", "HS");
+        openAccepted(app, 1);
+        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        typeCell(step, 0, QStringLiteral("Brand"));
+        QVERIFY(step.troopGrid->cellEditor()->hasFocus());
+        if (leaveBy == QLatin1String("close")) {
+            step.close();
+        } else {
+            QPushButton* button = leaveBy == QLatin1String("next")
+                                      ? static_cast<QPushButton*>(step.nextButton)
+                                      : step.previousButton;
+            QAccessibleInterface* access = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(access && access->actionInterface());
+            access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(step.isHidden(), 5000);
+        QCOMPARE(app.store.troops[1].name, QStringLiteral("Brand"));
+        QCOMPARE(app.store.troops[0].name, QStringLiteral("Kai"));
     }
 
     void loadedTroopShownSafely_data()

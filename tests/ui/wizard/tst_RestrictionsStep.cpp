@@ -2,6 +2,7 @@
 #include "support/Armies.h"
 #include "support/Catalogue.h"
 #include "support/GridCells.h"
+#include "support/ModalAnswer.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "ui/controls/Button.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
 
 namespace
 {
@@ -241,15 +241,11 @@ private slots:
         addLines(app.store, troop.standardWeapons, {"Rifle", "Knife"});
         RestrictionsStep& step = enter(app, 0);
         typeText(step.weaponLimitEdit, QStringLiteral("2"));
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* help = qobject_cast<RestrictionsHelp*>(QApplication::activeModalWidget());
-            QVERIFY(help);
-            seen = true;
-            QTest::mouseClick(help->okButton, Qt::LeftButton);
-        });
+        ModalAnswer help;
+        help.expect<RestrictionsHelp>(
+            [](RestrictionsHelp& shown) { QTest::mouseClick(shown.okButton, Qt::LeftButton); });
         QTest::mouseClick(step.helpButton, Qt::LeftButton);
-        QVERIFY(seen);
+        QVERIFY2(help.answered(), qPrintable(help.failure()));
         QVERIFY(app.windows.restrictionsHelp->isHidden());
         QCOMPARE(step.weaponLimitEdit->text(), QStringLiteral("2"));
         QCOMPARE(troop.weaponLimit, QStringLiteral("2"));

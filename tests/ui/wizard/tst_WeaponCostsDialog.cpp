@@ -1,5 +1,6 @@
 #include "support/Catalogue.h"
 #include "support/GridCells.h"
+#include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 namespace
 {
@@ -124,15 +124,17 @@ private slots:
         for (const QString& typed : {QString(), QStringLiteral("4")}) {
             costs.setRows(typed.isEmpty() ? QList<CostRow>{}
                                           : QList<CostRow>{{QStringLiteral("Lance"), 0}});
-            QTimer::singleShot(0, [&] {
-                QWidget* shown = QApplication::activeModalWidget();
-                QCOMPARE(shown, &costs);
-                QCOMPARE(costs.costGrid->rowCount(), typed.isEmpty() ? 0 : 1);
-                QVERIFY(makeActive(costs));
+            int rowsShown = -1;
+            ModalAnswer answer;
+            answer.expect<WeaponCostsDialog>([&](WeaponCostsDialog& shown) {
+                rowsShown = shown.costGrid->rowCount();
+                QVERIFY(makeActive(shown));
                 typeText(QApplication::focusWidget(), typed);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             });
             QCOMPARE(costs.exec(), ModalResult::Ok);
+            QVERIFY2(answer.answered(), qPrintable(answer.failure()));
+            QCOMPARE(rowsShown, typed.isEmpty() ? 0 : 1);
             const QList<CostRow> rows = costs.takeRows();
             QCOMPARE(rows.size(), typed.isEmpty() ? 0 : 1);
             if (!rows.isEmpty())

@@ -14,6 +14,7 @@
 #include "ui/controls/RadioGroup.h"
 #include "ui/controls/Slider.h"
 #include "ui/controls/SortedListWidget.h"
+#include "ui/controls/StatusBar.h"
 #include "ui/main/MainWindow.h"
 #include "ui/wizard/CharacteristicsStep.h"
 #include "ui/wizard/ItemListStep.h"
@@ -296,6 +297,7 @@ private slots:
         QCOMPARE(store.troopCount, 1);
         QCOMPARE(store.currentSlot, 1);
         QVERIFY(main.isVisible());
+        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 1"));
         for (QWidget* step : {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
                               static_cast<QWidget*>(&step4), static_cast<QWidget*>(&step7)})
             QVERIFY(!step->isVisible());

@@ -1,0 +1,122 @@
+#include "store/Store.h"
+#include "support/ModalAnswer.h"
+#include "support/TestWindows.h"
+#include "ui/catalogue/AbilityCostsDialog.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/SortedListWidget.h"
+#include "ui/wizard/ItemListStep.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <functional>
+
+namespace
+{
+
+constexpr int waitMs = 20000;
+
+// Whether the window is the one the keys go to, with the focus on the given control.
+bool takesKeys(QWidget& window, QWidget* control)
+{
+    return QApplication::activeWindow() == &window && QApplication::focusWidget() == control;
+}
+
+// Which window and control have the keys, for a failure message.
+QString keysAt()
+{
+    auto describe = [](QWidget* widget) {
+        return widget ? QString::fromLatin1(widget->metaObject()->className()) + u' ' +
+                            widget->windowTitle() + u' ' + widget->accessibleName()
+                      : QStringLiteral("none");
+    };
+    return QStringLiteral("active window: ") + describe(QApplication::activeWindow()) +
+           QStringLiteral("; focus: ") + describe(QApplication::focusWidget());
+}
+
+} // namespace
+
+class ActivationTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Step 5's Next hides the item-list window and shows it again as step 6.
+    void stepShownAgainTakesTheKeys()
+    {
+        TestWindows app;
+        app.store.currentTroop().name = QStringLiteral("Kai");
+        app.store.listMode = ListMode::AdditionalWeapons;
+        ItemListStep& items = *app.windows.itemListStep;
+        items.showAndActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&items, waitMs));
+        for (int round = 0; round < 3; ++round) {
+            app.store.listMode = ListMode::AdditionalWeapons;
+            items.hide();
+            items.showAndActivate();
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                takesKeys(items, items.previousButton),
+                qPrintable(QStringLiteral("round %1, ").arg(round) + keysAt()), waitMs);
+            QTest::keyClick(items.nextButton, Qt::Key_Space);
+            QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                takesKeys(items, items.previousButton),
+                qPrintable(QStringLiteral("round %1, ").arg(round) + keysAt()), waitMs);
+        }
+    }
+
+    // One Add of two abilities opens the costing dialog twice in a row; each time it takes the
+    // keys on its cost cell, though the first was left on the group cell.
+    void secondCostingDialogTakesTheKeys()
+    {
+        TestWindows app;
+        app.store.currentTroop().name = QStringLiteral("Kai");
+        for (const char* entry : {"Jump,leap", "Zeal,faith"})
+            app.store.abilityCatalogue->add(QString::fromLatin1(entry));
+        app.store.listMode = ListMode::Abilities;
+        ItemListStep& items = *app.windows.itemListStep;
+        items.showAndActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&items, waitMs));
+
+        ModalAnswer picker;
+        ModalAnswer firstCost;
+        ModalAnswer secondCost;
+        QStringList focusSeen;
+        // Types the cost into the cell that has the keys, moves on to the group and presses
+        // Enter; `then` prepares for the next window first.
+        auto costDialog = [&](const QString& cost, std::function<void()> then) {
+            return [&, cost, then](AbilityCostsDialog& dialog) {
+                Grid& grid = *dialog.abilityGrid;
+                const bool ready =
+                    QTest::qWaitFor([&] { return takesKeys(dialog, grid.cellEditor()); }, waitMs);
+                focusSeen << QStringLiteral("%1 %2").arg(ready).arg(grid.currentColumn());
+                if (!ready)
+                    focusSeen << keysAt();
+                if (then)
+                    then();
+                QTest::keyClicks(QApplication::focusWidget(), cost);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            };
+        };
+        picker.expect<Picker>([&](Picker& shown) {
+            firstCost.expect<AbilityCostsDialog>(costDialog(QStringLiteral("5"), [&] {
+                secondCost.expect<AbilityCostsDialog>(costDialog(QStringLiteral("7"), nullptr));
+            }));
+            for (int row = 0; row < 2; ++row)
+                shown.itemList->setSelected(row, true);
+            QTest::mouseClick(shown.okButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(items.addButton, Qt::LeftButton);
+        QVERIFY2(picker.answered(), qPrintable(picker.failure()));
+        QVERIFY2(firstCost.answered(), qPrintable(firstCost.failure()));
+        QVERIFY2(secondCost.answered(), qPrintable(secondCost.failure()));
+        QCOMPARE(focusSeen, (QStringList{"1 1", "1 1"}));
+        QCOMPARE(app.store.currentTroop().abilities->lines(),
+                 (QStringList{"1,Jump,5", "1,Zeal,7"}));
+    }
+};
+
+QTEST_MAIN(ActivationTest)
+#include "tst_Activation.moc"
