@@ -85,7 +85,7 @@ int saveCommand(const QString& path, const QString& out)
     QElapsedTimer clock;
     clock.start();
     QString reason;
-    if (!writeDatafile(out, datafileLines(store), &reason)) {
+    if (!writeDatafile(out, store, &reason)) {
         std::fprintf(stderr, "save failed: %s\n", qPrintable(reason));
         return 1;
     }

@@ -52,32 +52,38 @@ QString decodeWindows1252(const QByteArray& bytes)
     return text;
 }
 
+bool encodeWindows1252(QStringView text, char* out, QChar* bad)
+{
+    // Outside 80 to 9F a Latin-1 character is its own byte. This loop has no early exit, so it
+    // goes many characters at a time; the rare other text is encoded again one by one.
+    const char16_t* units = text.utf16();
+    unsigned outside = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = units[i];
+        outside |= unsigned(unit >= 0x80) & unsigned(char16_t(unit - 0xA0) >= 0x60);
+        out[i] = static_cast<char>(unit);
+    }
+    if (!outside)
+        return true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = charToByte(units[i]);
+        if (byte < 0) {
+            if (bad)
+                *bad = QChar(units[i]);
+            return false;
+        }
+        out[i] = static_cast<char>(byte);
+    }
+    return true;
+}
+
 bool encodeWindows1252(const QString& text, QByteArray& out, QChar* bad)
 {
     out.resize(text.size());
-    char* bytes = out.data();
-    // Outside 80 to 9F a Latin-1 character is its own byte. These loops have no early exit, so
-    // they go many characters at a time.
-    const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16());
-    bool latin1 = true;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        latin1 &= units[i] < 0x80 || (units[i] >= 0xA0 && units[i] <= 0xFF);
-    if (latin1) {
-        for (qsizetype i = 0; i < text.size(); ++i)
-            bytes[i] = static_cast<char>(units[i]);
+    if (encodeWindows1252(QStringView(text), out.data(), bad))
         return true;
-    }
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int byte = charToByte(text[i].unicode());
-        if (byte < 0) {
-            out.clear();
-            if (bad)
-                *bad = text[i];
-            return false;
-        }
-        bytes[i] = static_cast<char>(byte);
-    }
-    return true;
+    out.clear();
+    return false;
 }
 
 bool fitsWindows1252(const QString& text)

@@ -11,6 +11,8 @@ QString decodeWindows1252(const QByteArray& bytes);
 // Encodes the text; a character the code page cannot hold makes it fail, and *bad (when
 // given) receives that character.
 bool encodeWindows1252(const QString& text, QByteArray& out, QChar* bad = nullptr);
+// The same into out, which has room for text.size() bytes; on failure out holds no meaning.
+bool encodeWindows1252(QStringView text, char* out, QChar* bad = nullptr);
 
 // Whether every character of the text has a byte in the code page.
 bool fitsWindows1252(const QString& text);

@@ -96,11 +96,13 @@ int syncFolder(const QString& target)
     return error;
 }
 
+} // namespace
+
 // The bytes go to a temporary file beside the target, which reaches the disk before it
 // replaces the target in one rename; the folder is synced last, so that a save reported as
 // done survives a power cut. Until the rename the old file stays as it was. Only a regular
 // file is replaced: a device, a pipe or a socket keeps its place.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason)
+bool replaceFileWith(const QString& path, const QByteArray& bytes, QString* reason)
 {
     if (path.isEmpty())
         return failWithErrno(reason, ENOENT);
@@ -147,28 +149,30 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason)
     return true;
 }
 
-} // namespace
+QString unencodableLineReason(const QString& line, QChar bad)
+{
+    return QString("The text \"%1\" holds the character %2, which the datafile cannot hold.")
+        .arg(line, showCharacter(line, bad));
+}
 
 bool encodeDatafile(const QStringList& lines, QByteArray& bytes, QString* reason)
 {
     qsizetype size = 0;
     for (const QString& line : lines)
         size += line.size() + 2;
-    bytes.clear();
-    bytes.reserve(size);
-    QByteArray encoded;
+    bytes.resize(size);
+    char* out = bytes.data();
     for (const QString& line : lines) {
         QChar bad;
-        if (!encodeWindows1252(line, encoded, &bad)) {
-            setReason(reason, QString("The text \"%1\" holds the character %2, which the "
-                                      "datafile cannot hold.")
-                                  .arg(line, showCharacter(line, bad)));
+        if (!encodeWindows1252(QStringView(line), out, &bad)) {
+            bytes.clear();
+            setReason(reason, unencodableLineReason(line, bad));
             return false;
         }
-        bytes += encoded;
-        bytes += "\r\n";
+        out += line.size();
+        *out++ = '\r';
+        *out++ = '\n';
     }
-
     return true;
 }
 
@@ -177,5 +181,5 @@ bool writeDatafile(const QString& path, const QStringList& lines, QString* reaso
     // Every line is encoded before the file is touched, so a character the code page cannot
     // hold leaves the old file as it was.
     QByteArray bytes;
-    return encodeDatafile(lines, bytes, reason) && replaceFile(path, bytes, reason);
+    return encodeDatafile(lines, bytes, reason) && replaceFileWith(path, bytes, reason);
 }

@@ -13,3 +13,9 @@ bool writeDatafile(const QString& path, const QStringList& lines, QString* reaso
 // The bytes of the file that writeDatafile writes. False, with *reason, when a line holds a
 // character that Windows-1252 cannot hold.
 bool encodeDatafile(const QStringList& lines, QByteArray& bytes, QString* reason);
+
+// Replaces the file at path by one holding the bytes, with the safety of writeDatafile.
+bool replaceFileWith(const QString& path, const QByteArray& bytes, QString* reason);
+
+// Why a line cannot be written, in words for the user: it holds bad, which the code page lacks.
+QString unencodableLineReason(const QString& line, QChar bad);
