@@ -146,13 +146,16 @@ void MainWindow::newTroop()
 
 // The datafile that Save would write now, with the army texts as the edits show them; the store
 // keeps its own texts.
-QStringList MainWindow::datafileAsSaveWouldWrite()
+QByteArray MainWindow::datafileAsSaveWouldWrite()
 {
     const Army kept = store.army;
     copyArmyTexts();
-    QStringList lines = datafileLines(store);
+    QByteArray bytes;
+    // An army that the code page cannot hold gives no bytes, which differ from any saved file.
+    if (!encodeDatafile(store, bytes, nullptr))
+        bytes.clear();
     store.army = kept;
-    return lines;
+    return bytes;
 }
 
 // Before the army is dropped, changes not yet saved are saved or given up as the user answers;
@@ -211,14 +214,14 @@ bool MainWindow::saveArmy()
     if (path.isEmpty())
         return false;
     QString reason;
-    const QStringList lines = datafileLines(store);
-    if (!writeDatafile(path, lines, &reason)) {
+    QByteArray bytes;
+    if (!encodeDatafile(store, bytes, &reason) || !replaceFileWith(path, bytes, &reason)) {
         messageBox(this, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while writing to the file!\n") + reason,
                    MessageButtons::Ok);
         return false;
     }
-    savedDatafile = lines;
+    savedDatafile = bytes;
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui/Window.h"
 
+#include <QByteArray>
+
 class Button;
 class LineEdit;
 class QLabel;
@@ -54,10 +56,10 @@ public:
 private:
     void copyArmyTexts();
     void showLoadingNotice(bool visible);
-    QStringList datafileAsSaveWouldWrite();
+    QByteArray datafileAsSaveWouldWrite();
     bool unsavedChangesSettled();
 
     Store& store;
     // The datafile last saved or loaded; before that, the one of the untouched program.
-    QStringList savedDatafile;
+    QByteArray savedDatafile;
 };
