@@ -39,10 +39,33 @@ Window::~Window()
 
 void Window::setFixedClientSize(int width, int height)
 {
+    requestedSize = QSize(width, height);
+    sizePending = true;
+    if (isVisible())
+        settleSize();
+}
+
+void Window::settleSize()
+{
+    if (!sizePending)
+        return;
+    sizePending = false;
+    fixSize(requestedSize);
+}
+
+void Window::setVisible(bool visible)
+{
+    if (visible)
+        settleSize();
+    QWidget::setVisible(visible);
+}
+
+void Window::fixSize(QSize clientSize)
+{
     if (layout())
         layout()->activate();
     const QSize needed = minimumSizeHint().expandedTo(sizeHint());
-    setFixedSize(qMax(width, needed.width()), qMax(height, needed.height()));
+    setFixedSize(clientSize.expandedTo(needed));
     // Controls that a window hides and shows later must not change its size.
     if (layout())
         layout()->setSizeConstraint(QLayout::SetNoConstraint);

@@ -38,6 +38,10 @@ public:
     ~Window() override;
 
     void showAndActivate();
+    // A window is measured when it is first shown rather than when it is made, so that start-up
+    // does not lay out every label of every window. This fixes its size now, as showing does.
+    void settleSize();
+    void setVisible(bool visible) override;
     ModalResult exec();
 
     ModalResult result() const { return modalResult; }
@@ -60,8 +64,10 @@ public:
 
 protected:
     // Fixes the window at its client size, grown where the layout needs more room so that no
-    // text is clipped.
+    // text is clipped: at once while it is shown, else when it is next shown.
     void setFixedClientSize(int width, int height);
+    // Measures the layout and fixes the window's size for the client size asked for.
+    virtual void fixSize(QSize clientSize);
 
     // The order in which Tab walks the given controls.
     void setTabChain(std::initializer_list<QWidget*> order);
@@ -101,4 +107,6 @@ private:
     ModalResult modalResult = ModalResult::None;
     bool modal = false;
     bool centred = false;
+    QSize requestedSize;
+    bool sizePending = false;
 };

@@ -23,6 +23,7 @@
 #include "ui/wizard/RestrictionsStep.h"
 #include "ui/wizard/WeaponCostsDialog.h"
 
+#include <QLayout>
 #include <QTest>
 #include <QWindow>
 #include <functional>
@@ -247,6 +248,34 @@ private slots:
         QCOMPARE(std::count_if(buttons.begin(), buttons.end(),
                                [](const QPushButton* b) { return b->isDefault(); }),
                  1);
+    }
+    void windowIsMeasuredWhenFirstShown_data()
+    {
+        QTest::addColumn<Pick>("pick");
+        QTest::newRow("characteristics")
+            << Pick([](WindowRegistry& w) { return w.characteristicsStep; });
+        QTest::newRow("replaceable weapon costs")
+            << Pick([](WindowRegistry& w) { return w.weaponCostsDialog; });
+        QTest::newRow("troop selection")
+            << Pick([](WindowRegistry& w) { return w.troopSelectionDialog; });
+        QTest::newRow("restrictions help")
+            << Pick([](WindowRegistry& w) { return w.restrictionsHelp; });
+    }
+    // Start-up lays out no window but the main window; a window is fixed at its size, room
+    // enough for every control, when it is first shown.
+    void windowIsMeasuredWhenFirstShown()
+    {
+        QFETCH(Pick, pick);
+        TestWindows app;
+        Window& window = *pick(app.windows);
+        QVERIFY(window.minimumSize() != window.maximumSize());
+        QCOMPARE(app.windows.mainWindow->minimumSize(), app.windows.mainWindow->maximumSize());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.minimumSize(), window.size());
+        QCOMPARE(window.maximumSize(), window.size());
+        const QSize needed = window.layout()->minimumSize();
+        QVERIFY(window.width() >= needed.width() && window.height() >= needed.height());
     }
 };
 

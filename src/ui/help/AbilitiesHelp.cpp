@@ -26,5 +26,5 @@ AbilitiesHelp::AbilitiesHelp(WindowRegistry& windows)
     buttons->addButton("Next  ", ButtonIcon::Next,
                        {"This button will take you to the next step 7: Restrictions"});
 
-    finishPage(678, 427);
+    setFixedClientSize(678, 427);
 }

@@ -36,5 +36,5 @@ AbilityCostsHelp::AbilityCostsHelp(WindowRegistry& windows)
     groups->addIndentedLine("Psychic Power: Ember (group2)");
     groups->addIndentedLine("....");
 
-    finishPage(571, 440);
+    setFixedClientSize(571, 440);
 }

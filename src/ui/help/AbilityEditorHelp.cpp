@@ -18,5 +18,5 @@ AbilityEditorHelp::AbilityEditorHelp(WindowRegistry& windows)
     tip->addLine("that are Wargear should have the following prefix:");
     tip->addLine("Wargear:");
 
-    finishPage(429, 305);
+    setFixedClientSize(429, 305);
 }

@@ -25,5 +25,5 @@ AdditionalWeaponsHelp::AdditionalWeaponsHelp(WindowRegistry& windows)
     buttons->addButton("Next  ", ButtonIcon::Next,
                        {"This button will take you to the next step 6: Special Abilities."});
 
-    finishPage(677, 408);
+    setFixedClientSize(677, 408);
 }

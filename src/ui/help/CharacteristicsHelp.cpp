@@ -18,5 +18,5 @@ CharacteristicsHelp::CharacteristicsHelp(WindowRegistry& windows)
                        {"This button takes you to step 3: Standard Weapons. If you did not fill",
                         "in the name and the type of the squad, this button is unavailable!"});
 
-    finishPage(467, 298);
+    setFixedClientSize(467, 298);
 }

@@ -181,7 +181,7 @@ void HelpWindow::addDeleteAndEditButtons(HelpPanel& buttons)
                                       "item.")});
 }
 
-void HelpWindow::finishPage(int width, int height)
+void HelpWindow::fixSize(QSize clientSize)
 {
     // Room to spare on the page makes each panel taller in proportion to its height, its lines
     // kept in the middle.
@@ -203,10 +203,10 @@ void HelpWindow::finishPage(int width, int height)
     const int maxWidth = room.width() - screenAllowance;
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, page);
 
-    const int clientHeight = qMin(qMax(height, naturalHeight), maxHeight);
+    const int clientHeight = qMin(qMax(clientSize.height(), naturalHeight), maxHeight);
     if (naturalHeight > clientHeight)
         naturalWidth += bar;
-    const int clientWidth = qMin(qMax(width, naturalWidth), maxWidth);
+    const int clientWidth = qMin(qMax(clientSize.width(), naturalWidth), maxWidth);
     setFixedSize(clientWidth, clientHeight);
 }
 

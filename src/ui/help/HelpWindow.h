@@ -66,7 +66,7 @@ protected:
 
     // Fixes the window at the page's client size, grown where the text needs more room and
     // kept within the screen, beyond which the page scrolls.
-    void finishPage(int width, int height);
+    void fixSize(QSize clientSize) override;
 
     void keyPressEvent(QKeyEvent* event) override;
 

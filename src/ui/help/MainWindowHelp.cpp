@@ -66,5 +66,5 @@ MainWindowHelp::MainWindowHelp(WindowRegistry& windows)
     buttons->addButton("&Close", ButtonIcon::Close,
                        {"By pressing this button you will end the datafile creation utility."});
 
-    finishPage(617, 646);
+    setFixedClientSize(617, 646);
 }

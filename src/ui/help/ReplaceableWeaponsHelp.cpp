@@ -29,5 +29,5 @@ ReplaceableWeaponsHelp::ReplaceableWeaponsHelp(WindowRegistry& windows)
     buttons->addButton("Next  ", ButtonIcon::Next,
                        {"This button will take you to the next step 5: Additional Weapons."});
 
-    finishPage(677, 426);
+    setFixedClientSize(677, 426);
 }

@@ -120,5 +120,5 @@ RestrictionsHelp::RestrictionsHelp(WindowRegistry& windows)
                        {"This button will end the steps and accept the data that is filled in for "
                         "this squad. You willl return to the main window"});
 
-    finishPage(683, 707);
+    setFixedClientSize(683, 707);
 }

@@ -27,5 +27,5 @@ StandardWeaponsHelp::StandardWeaponsHelp(WindowRegistry& windows)
     buttons->addButton("Next  ", ButtonIcon::Next,
                        {"This button will take you to the next step 4: Replaceable Weapons"});
 
-    finishPage(677, 423);
+    setFixedClientSize(677, 423);
 }

@@ -95,7 +95,9 @@ MainWindow::MainWindow(WindowRegistry& windows, Store& store)
     connect(editTroopButton, &QPushButton::clicked, this, &MainWindow::editTroop);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
 
+    // The main window is shown at once, and its loading notice is placed by its size.
     setFixedClientSize(331, 235);
+    settleSize();
     const QSize panelSize = loadingNotice->sizeHint().expandedTo(QSize(width() * 3 / 4, 48));
     loadingNotice->setGeometry(QRect(
         QPoint((width() - panelSize.width()) / 2, (height() - panelSize.height()) / 2), panelSize));

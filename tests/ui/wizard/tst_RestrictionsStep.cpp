@@ -41,6 +41,7 @@ private slots:
     void oneFixedSizeWithAndWithoutAbilities()
     {
         TestWindows app;
+        app.windows.restrictionsStep->settleSize();
         const QSize made = app.windows.restrictionsStep->size();
         addLines(app.store, app.store.troops[0].abilities, {QStringLiteral("1,Gaze,5")});
         RestrictionsStep& step = enter(app, 0);
