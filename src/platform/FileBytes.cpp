@@ -87,11 +87,10 @@ bool readFileChunks(const QString& path, QString* reason,
     // their length, so the read goes on until the end or past the limit, whichever comes
     // first. Reads of one whole chunk suit the files that accept only whole records.
     try {
-        constexpr qsizetype chunkSize = 64 * 1024;
-        QByteArray chunk(chunkSize, Qt::Uninitialized);
+        QByteArray chunk(fileChunkSize, Qt::Uninitialized);
         qint64 total = 0;
         for (;;) {
-            const ssize_t got = ::read(file.fd, chunk.data(), size_t(chunkSize));
+            const ssize_t got = ::read(file.fd, chunk.data(), size_t(fileChunkSize));
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)

@@ -15,6 +15,9 @@ constexpr qint64 maxDatafileSize = qint64(256) * 1024 * 1024;
 bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason,
                    qint64 limit = maxDatafileSize);
 
+// The most readFileChunks() hands on at once: a regular file comes in pieces of this size.
+constexpr qsizetype fileChunkSize = 64 * 1024;
+
 // Hands the content of a regular file to consume one piece after the other, with the same
 // checks, bound and reasons as readFileBytes(), so that a reader need not hold the whole file.
 // On failure consume may have had some of the pieces.
