@@ -17,9 +17,10 @@ void readList(const IniFile& file, const QString& section, const QString& key, b
         if (value.isEmpty())
             return;
         if (dropPrefix) {
+            // A copy of the rest only: the value itself is shared with the file.
             const int comma = value.indexOf(u',');
             if (comma >= 0)
-                value.remove(0, comma + 1);
+                value = value.mid(comma + 1);
         }
         if (!list)
             list = store.newPlainList();

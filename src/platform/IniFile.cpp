@@ -292,7 +292,7 @@ private:
         ini.sectionIndex.addFirst(name, int(ini.sections.size()), [this](int i) {
             return QStringView(ini.sections[size_t(i)].name);
         });
-        ini.sections.push_back(Section{std::move(name), ini.entries.size(), 0, {}});
+        ini.sections.push_back(Section{std::move(name), ini.values.size(), 0, {}});
         return true;
     }
 
@@ -304,8 +304,9 @@ private:
         const QStringView key = QStringView(ini.keyText).mid(keyStart);
         const int first = section.index.addFirst(
             key, position, [this, &section](int i) { return ini.keyOf(ini.entryAt(section, i)); });
-        Entry added{std::move(value), keyStart, quint32(key.size()), hasValue, first == position};
-        ini.entries.push_back(std::move(added));
+        ini.values.push_back(std::move(value));
+        ini.keyMarks.push_back(quint32(ini.keyText.size()) | (hasValue ? hasValueFlag : 0) |
+                               (first == position ? firstFlag : 0));
         ++section.entryCount;
     }
 
@@ -361,8 +362,8 @@ QStringList IniFile::keyNames(const QString& section) const
     QStringList names;
     if (const Section* found = findSection(section)) {
         for (int i = 0; i < found->entryCount; ++i) {
-            const Entry& entry = entryAt(*found, i);
-            if (entry.hasValue)
+            const size_t entry = entryAt(*found, i);
+            if (hasValue(entry))
                 names.append(keyOf(entry).toString());
         }
     }
@@ -374,7 +375,7 @@ qsizetype IniFile::keyCount(const QString& section) const
     qsizetype count = 0;
     if (const Section* found = findSection(section)) {
         for (int i = 0; i < found->entryCount; ++i)
-            count += entryAt(*found, i).hasValue;
+            count += hasValue(entryAt(*found, i));
     }
     return count;
 }
@@ -393,8 +394,8 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     const int entry = findEntry(*found, key);
     if (entry < 0)
         return fallback;
-    const Entry& first = entryAt(*found, entry);
-    return first.hasValue ? first.value : fallback;
+    const size_t first = entryAt(*found, entry);
+    return hasValue(first) ? values[first] : fallback;
 }
 
 std::vector<IniFile::KeyValue> IniFile::keyValues(const QString& section) const
@@ -416,12 +417,12 @@ void IniFile::forEachKeyValue(
     if (!found)
         return;
     for (int i = 0; i < found->entryCount; ++i) {
-        const Entry& entry = entryAt(*found, i);
-        if (!entry.hasValue)
+        const size_t entry = entryAt(*found, i);
+        if (!hasValue(entry))
             continue;
         const QStringView key = keyOf(entry);
-        const Entry& first = entry.isFirst ? entry : entryAt(*found, findEntry(*found, key));
-        take(key, first.hasValue ? first.value : empty);
+        const size_t first = isFirst(entry) ? entry : entryAt(*found, findEntry(*found, key));
+        take(key, hasValue(first) ? values[first] : empty);
     }
 }
 
@@ -442,7 +443,8 @@ template <typename NameAt> size_t IniFile::NameIndex::slotOf(QStringView name, N
 template <typename NameAt>
 int IniFile::NameIndex::addFirst(QStringView name, int position, NameAt nameAt)
 {
-    if (2 * (used + 1) > table.size())
+    // At most three slots in four are taken, so that a probe meets an empty slot soon.
+    if (4 * (used + 1) > 3 * table.size())
         grow(nameAt);
     int& slot = table[slotOf(name, nameAt)];
     if (slot < 0) {

@@ -70,13 +70,6 @@ private:
         size_t used = 0;
     };
 
-    struct Entry {
-        QString value;
-        quint32 keyStart; // in keyText
-        quint32 keyLength : 30;
-        quint32 hasValue : 1; // 0 for a line without "="
-        quint32 isFirst : 1;  // 1 for the first entry of the section with its name
-    };
     // The entries of a section stand together in the file's list of entries.
     struct Section {
         QString name;
@@ -86,18 +79,26 @@ private:
     };
 
     const Section* findSection(QStringView name) const;
-    QStringView keyOf(const Entry& entry) const
+    // Entry e of the file: its key, which starts where the key of entry e - 1 ends; whether its
+    // line has "="; whether it is the first entry of its section with its name.
+    QStringView keyOf(size_t e) const
     {
-        return QStringView(keyText).mid(entry.keyStart, entry.keyLength);
+        const quint32 start = e == 0 ? 0 : keyMarks[e - 1] & keyEndMask;
+        return QStringView(keyText).mid(start, (keyMarks[e] & keyEndMask) - start);
     }
-    const Entry& entryAt(const Section& section, int i) const
-    {
-        return entries[section.firstEntry + size_t(i)];
-    }
+    bool hasValue(size_t e) const { return keyMarks[e] & hasValueFlag; }
+    bool isFirst(size_t e) const { return keyMarks[e] & firstFlag; }
+    size_t entryAt(const Section& section, int i) const { return section.firstEntry + size_t(i); }
     int findEntry(const Section& section, QStringView key) const;
 
     std::vector<Section> sections;
-    std::vector<Entry> entries;
     NameIndex sectionIndex;
+    // The entries of the file in order: entry e's value, and its key's end in keyText with the
+    // flags below.
+    std::vector<QString> values;
+    std::vector<quint32> keyMarks;
+    static constexpr quint32 keyEndMask = (quint32(1) << 30) - 1;
+    static constexpr quint32 hasValueFlag = quint32(1) << 30;
+    static constexpr quint32 firstFlag = quint32(1) << 31;
     QString keyText;
 };
