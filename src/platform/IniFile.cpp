@@ -301,6 +301,9 @@ private:
     {
         Section& section = ini.sections.back();
         const int position = section.entryCount;
+        // Key ends are kept in 30 bits, far more than the key text of any datafile.
+        if (ini.keyText.size() > qsizetype(keyEndMask))
+            throw std::bad_alloc();
         const QStringView key = QStringView(ini.keyText).mid(keyStart);
         const int first = section.index.addFirst(
             key, position, [this, &section](int i) { return ini.keyOf(ini.entryAt(section, i)); });
