@@ -228,14 +228,14 @@ public:
                 reinterpret_cast<const char16_t*>(text.constData()), text.size(), wanted,
                 [this](Span<char16_t> name) { return header(toText(name).toString()); },
                 [this](Span<char16_t> key, Span<char16_t> value, bool hasValue) {
-                    const auto keyStart = quint32(ini.keyText.size());
                     ini.keyText.append(toText(key));
-                    entry(keyStart, hasValue ? toText(value).toString() : QString(), hasValue);
+                    entry(hasValue ? toText(value).toString() : QString(), hasValue);
                 });
         } else {
             scanWindows1252(pending.constData(), pending.size());
         }
         pending = QByteArray();
+        indexLastSection();
         ini.keyText.squeeze();
     }
 
@@ -272,12 +272,11 @@ private:
         scan(
             data, size, wanted, [&](Span<char> name) { return header(decode(name)); },
             [&](Span<char> key, Span<char> value, bool hasValue) {
-                const auto keyStart = quint32(ini.keyText.size());
                 if (latin1)
                     ini.keyText.append(QLatin1StringView(key.begin, key.end - key.begin));
                 else
                     appendWindows1252(toBytes(key), ini.keyText);
-                entry(keyStart, hasValue ? decode(value) : QString(), hasValue);
+                entry(hasValue ? decode(value) : QString(), hasValue);
             });
     }
 
@@ -289,6 +288,7 @@ private:
     {
         if (name.isEmpty())
             return false;
+        indexLastSection();
         ini.sectionIndex.addFirst(name, int(ini.sections.size()), [this](int i) {
             return QStringView(ini.sections[size_t(i)].name);
         });
@@ -296,21 +296,33 @@ private:
         return true;
     }
 
-    // An entry whose key is the end of keyText from keyStart on.
-    void entry(quint32 keyStart, QString value, bool hasValue)
+    // An entry whose key was the last added to keyText. The section's index is made once all
+    // of its entries are read.
+    void entry(QString value, bool hasValue)
     {
-        Section& section = ini.sections.back();
-        const int position = section.entryCount;
         // Key ends are kept in 30 bits, far more than the key text of any datafile.
         if (ini.keyText.size() > qsizetype(keyEndMask))
             throw std::bad_alloc();
-        const QStringView key = QStringView(ini.keyText).mid(keyStart);
-        const int first = section.index.addFirst(
-            key, position, [this, &section](int i) { return ini.keyOf(ini.entryAt(section, i)); });
         ini.values.push_back(std::move(value));
-        ini.keyMarks.push_back(quint32(ini.keyText.size()) | (hasValue ? hasValueFlag : 0) |
-                               (first == position ? firstFlag : 0));
-        ++section.entryCount;
+        ini.keyMarks.push_back(quint32(ini.keyText.size()) | (hasValue ? hasValueFlag : 0));
+        ++ini.sections.back().entryCount;
+    }
+
+    // Indexes the entries of the last section, sized once for their number, and marks the
+    // first entry of each name.
+    void indexLastSection()
+    {
+        if (ini.sections.empty())
+            return;
+        Section& section = ini.sections.back();
+        section.index.reserve(size_t(section.entryCount));
+        const auto keyAt = [this, &section](int i) {
+            return ini.keyOf(ini.entryAt(section, i));
+        };
+        for (int i = 0; i < section.entryCount; ++i) {
+            if (section.index.addFirst(keyAt(i), i, keyAt) == i)
+                ini.keyMarks[ini.entryAt(section, i)] |= firstFlag;
+        }
     }
 
     IniFile& ini;
@@ -462,6 +474,14 @@ template <typename NameAt> int IniFile::NameIndex::find(QStringView name, NameAt
     if (table.empty())
         return -1;
     return table[slotOf(name, nameAt)];
+}
+
+void IniFile::NameIndex::reserve(size_t count)
+{
+    size_t size = 8;
+    while (4 * count > 3 * size)
+        size *= 2;
+    table.assign(size, -1);
 }
 
 // Twice the slots, each name placed again by its hash; the names are all different, so none

@@ -57,6 +57,8 @@ private:
         // The position of the first name that matches; the given position when there is none,
         // which is then the first of its name.
         template <typename NameAt> int addFirst(QStringView name, int position, NameAt nameAt);
+        // Makes an empty index room for count names at once.
+        void reserve(size_t count);
         // The position of the first name that matches, or -1.
         template <typename NameAt> int find(QStringView name, NameAt nameAt) const;
 
