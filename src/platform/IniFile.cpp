@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <utility>
 
 // The rule numbers in brackets are those of ini-semantics.md.
 namespace
@@ -104,6 +105,11 @@ template <typename Unit, typename Header, typename Entry>
 void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry entry)
 {
     const Unit* const end = data + size;
+    // Text without a NUL, as nearly all is, needs no search for one in each name and value.
+    const bool holdsNul = findUnit(data, end, '\0') != end;
+    const auto cutAtNul = [holdsNul](Span<Unit> span) {
+        return holdsNul ? span.cutAtNul() : span;
+    };
     const Unit* position = data;
     LineEnds<Unit> lineEnds(data, end);
     while (position < end) {
@@ -117,7 +123,7 @@ void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry e
         // [L3] A header: the name stands between "[" and the first "]", or the end of line.
         if (*line.begin == '[') {
             const Span<Unit> inside{line.begin + 1, line.end};
-            wanted = header(Span<Unit>{inside.begin, inside.find(']')}.trim().cutAtNul());
+            wanted = header(cutAtNul(Span<Unit>{inside.begin, inside.find(']')}.trim()));
             continue;
         }
         if (!wanted)
@@ -127,12 +133,12 @@ void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry e
         // without "=" keeps its name so that it hides a later entry of that name.
         const Unit* equals = line.find('=');
         const bool hasValue = equals != line.end;
-        const Span<Unit> key = Span<Unit>{line.begin, equals}.trimEnd().cutAtNul();
+        const Span<Unit> key = cutAtNul(Span<Unit>{line.begin, equals}.trimEnd());
         // [L6] [S4] A comment or an empty key can be neither listed nor found.
         if (key.empty() || *key.begin == ';')
             continue;
         if (hasValue)
-            entry(key, Span<Unit>{equals + 1, line.end}.trimStart().cutAtNul().unquote(), true);
+            entry(key, cutAtNul(Span<Unit>{equals + 1, line.end}.trimStart()).unquote(), true);
         else
             entry(key, Span<Unit>{equals, equals}, false);
     }
@@ -159,13 +165,18 @@ bool sameName(QStringView a, QStringView b)
 }
 
 // FNV-1a over the name as it matches, so that names that match hash alike. It starts from a
-// value drawn once per run, so that no file can be made whose names all fall together.
+// value drawn once per run, so that no file can be made whose names all fall together. The
+// last steps mix every character into the high bits, which choose the slot: names that differ
+// in their last digit only, as numbered keys do, still land far apart.
 quint32 nameHash(QStringView name)
 {
     static const quint32 seed = QRandomGenerator::system()->generate();
     quint32 hash = 2166136261u ^ seed;
     for (const QChar c : name)
         hash = (hash ^ foldAscii(c.unicode())) * 16777619u;
+    hash ^= hash >> 16;
+    hash *= 0x85EBCA6Bu;
+    hash ^= hash >> 13;
     return hash;
 }
 
@@ -199,25 +210,23 @@ public:
 
     void add(const char* data, qsizetype size)
     {
-        // Bytes held before hold no line end once the file's text is known to be single-byte,
-        // so only the new ones are searched: a long line costs no more than a short one.
-        qsizetype unsearched = pending.size();
-        pending.append(data, size);
-        if (pending.size() < 2)
-            return;
         if (!decided) {
+            pending.append(data, size);
+            if (pending.size() < 2)
+                return;
             decided = true;
             utf16 = isUtf16Le(pending);
-            unsearched = 0;
+            if (!utf16) {
+                const QByteArray first = std::exchange(pending, QByteArray());
+                addWindows1252(first.constData(), first.size());
+            }
+            return;
         }
         // A file in UTF-16 is decoded whole, at its end.
         if (utf16)
-            return;
-        const qsizetype lastEnd = lastLineEnd(unsearched);
-        if (lastEnd < 0)
-            return;
-        scanWindows1252(pending.constData(), lastEnd + 1);
-        pending.remove(0, lastEnd + 1);
+            pending.append(data, size);
+        else
+            addWindows1252(data, size);
     }
 
     void finish()
@@ -250,14 +259,27 @@ private:
         return QByteArrayView(span.begin, span.end - span.begin);
     }
 
-    // The position of the last CR or LF at or after from, or -1.
-    qsizetype lastLineEnd(qsizetype from) const
+    // Scans the lines that the bytes end, straight from the bytes; pending holds the start of
+    // a line that no line end has closed yet, and a long line costs no more than a short one.
+    void addWindows1252(const char* data, qsizetype size)
     {
-        for (qsizetype i = pending.size() - 1; i >= from; --i) {
-            if (pending[i] == '\r' || pending[i] == '\n')
-                return i;
+        const char* const end = data + size;
+        const char* lastEnd = end;
+        while (lastEnd > data && lastEnd[-1] != '\r' && lastEnd[-1] != '\n')
+            --lastEnd;
+        if (lastEnd == data) {
+            pending.append(data, size);
+            return;
         }
-        return -1;
+        if (!pending.isEmpty()) {
+            const char* firstEnd = std::min(findUnit(data, end, '\r'), findUnit(data, end, '\n'));
+            pending.append(data, firstEnd + 1 - data);
+            scanWindows1252(pending.constData(), pending.size());
+            pending.clear();
+            data = firstEnd + 1;
+        }
+        scanWindows1252(data, lastEnd - data);
+        pending.append(lastEnd, end - lastEnd);
     }
 
     // [R1] Windows-1252, one byte one character. Text without the bytes 80 to 9F, as nearly
@@ -446,12 +468,22 @@ quint64 IniFile::nameComparisons()
     return comparisons;
 }
 
+// The slot a hash starts from, in a table of any size.
+size_t IniFile::NameIndex::start(quint32 hash) const
+{
+    return size_t((quint64(hash) * table.size()) >> 32);
+}
+
+size_t IniFile::NameIndex::next(size_t slot) const
+{
+    return slot + 1 == table.size() ? 0 : slot + 1;
+}
+
 template <typename NameAt> size_t IniFile::NameIndex::slotOf(QStringView name, NameAt nameAt) const
 {
-    const size_t mask = table.size() - 1;
-    size_t slot = nameHash(name) & mask;
+    size_t slot = start(nameHash(name));
     while (table[slot] >= 0 && !sameName(nameAt(table[slot]), name))
-        slot = (slot + 1) & mask;
+        slot = next(slot);
     return slot;
 }
 
@@ -478,10 +510,7 @@ template <typename NameAt> int IniFile::NameIndex::find(QStringView name, NameAt
 
 void IniFile::NameIndex::reserve(size_t count)
 {
-    size_t size = 8;
-    while (4 * count > 3 * size)
-        size *= 2;
-    table.assign(size, -1);
+    table.assign(std::max<size_t>(8, (4 * count + 2) / 3 + 1), -1);
 }
 
 // Twice the slots, each name placed again by its hash; the names are all different, so none
@@ -490,13 +519,12 @@ template <typename NameAt> void IniFile::NameIndex::grow(NameAt nameAt)
 {
     std::vector<int> old(std::max<size_t>(8, 2 * table.size()), -1);
     old.swap(table);
-    const size_t mask = table.size() - 1;
     for (const int position : old) {
         if (position < 0)
             continue;
-        size_t at = nameHash(nameAt(position)) & mask;
+        size_t at = start(nameHash(nameAt(position)));
         while (table[at] >= 0)
-            at = (at + 1) & mask;
+            at = next(at);
         table[at] = position;
     }
 }

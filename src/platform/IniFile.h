@@ -64,8 +64,11 @@ private:
 
     private:
         // Each slot holds a position, or -1 when empty; the names are hashed again on growth
-        // rather than kept, so that the index costs four bytes a slot.
+        // rather than kept, so that the index costs four bytes a slot. A table may have any
+        // number of slots, so that one sized at once fits its names closely.
         template <typename NameAt> size_t slotOf(QStringView name, NameAt nameAt) const;
+        size_t start(quint32 hash) const;
+        size_t next(size_t slot) const;
         template <typename NameAt> void grow(NameAt nameAt);
 
         std::vector<int> table;
