@@ -289,7 +289,8 @@ private:
         const bool latin1 = decodesAsLatin1(QByteArrayView(data, size));
         const auto decode = [latin1](Span<char> span) {
             return latin1 ? QString::fromLatin1(span.begin, span.end - span.begin)
-                          : decodeWindows1252(toBytes(span).toByteArray());
+                          : decodeWindows1252(
+                                QByteArray::fromRawData(span.begin, span.end - span.begin));
         };
         scan(
             data, size, wanted, [&](Span<char> name) { return header(decode(name)); },
