@@ -17,9 +17,10 @@ void readList(const IniFile& file, const QString& section, const QString& key, b
         if (value.isEmpty())
             return;
         if (dropPrefix) {
+            // A copy of the rest only: the value itself is shared with the file.
             const int comma = value.indexOf(u',');
             if (comma >= 0)
-                value.remove(0, comma + 1);
+                value = value.mid(comma + 1);
         }
         if (!list)
             list = store.newPlainList();
@@ -53,7 +54,7 @@ void readTroop(const IniFile& file, const QString& section, Troop& troop, Store&
     readList(file, section, QStringLiteral("Special"), false, store, troop.abilities);
 }
 
-bool isDigits(const QString& text)
+bool isDigits(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
@@ -65,20 +66,38 @@ void readCatalogue(const IniFile& file, const QString& section, const Store& sto
                    LineList& catalogue)
 {
     const QCollator& collation = store.collation();
+    // A catalogue as it is saved, keys of digits under values that rise strictly, is the
+    // sorted catalogue as it stands: one walk tells, and takes it.
+    if (catalogue.isEmpty()) {
+        QStringList values;
+        values.reserve(file.keyCount(section));
+        bool asSaved = true;
+        file.forEachKeyValue(section, [&](QStringView key, const QString& value) {
+            asSaved = asSaved && isDigits(key) &&
+                      (values.isEmpty() || collation.compare(values.constLast(), value) < 0);
+            if (asSaved)
+                values.append(value);
+        });
+        if (asSaved) {
+            catalogue.takeAscending(std::move(values));
+            return;
+        }
+    }
+
     std::vector<IniFile::KeyValue> entries = file.keyValues(section);
     const auto keyBefore = [&collation](const IniFile::KeyValue& a, const IniFile::KeyValue& b) {
-        return collation.compare(*a.key, *b.key) < 0;
+        return collation.compare(a.key, b.key) < 0;
     };
     // Of keys that compare equal, only the first is taken. Two keys of digits compare equal
     // only when they are the same, and then they look up the same value.
     const bool digitKeys = std::all_of(entries.begin(), entries.end(),
-                                       [](const IniFile::KeyValue& e) { return isDigits(*e.key); });
+                                       [](const IniFile::KeyValue& e) { return isDigits(e.key); });
     if (!digitKeys) {
         std::stable_sort(entries.begin(), entries.end(), keyBefore);
         entries.erase(
             std::unique(entries.begin(), entries.end(),
                         [&collation](const IniFile::KeyValue& a, const IniFile::KeyValue& b) {
-                            return collation.compare(*a.key, *b.key) == 0;
+                            return collation.compare(a.key, b.key) == 0;
                         }),
             entries.end());
     }

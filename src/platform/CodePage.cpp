@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace
 {
@@ -36,20 +37,45 @@ int charToByte(char16_t c)
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray& bytes)
+bool decodesAsLatin1(QByteArrayView bytes)
 {
-    // Outside 80 to 9F the code page is Latin-1, which Qt decodes many bytes at a time.
-    const auto differsFromLatin1 = [](char byte) {
+    const auto differs = [](char byte) {
         const auto value = static_cast<unsigned char>(byte);
         return value >= 0x80 && value <= 0x9F;
     };
-    if (std::none_of(bytes.begin(), bytes.end(), differsFromLatin1))
+    // Eight bytes at a time: only a word with a byte of 80 or above needs a closer look.
+    const char* data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, sizeof word);
+        if ((word & 0x8080808080808080u) != 0 && std::any_of(data + i, data + i + 8, differs))
+            return false;
+    }
+    return std::none_of(data + i, data + size, differs);
+}
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    if (decodesAsLatin1(bytes))
         return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = QChar(byteToChar(static_cast<unsigned char>(bytes[i])));
     return text;
+}
+
+void appendWindows1252(QByteArrayView bytes, QString& out)
+{
+    if (decodesAsLatin1(bytes)) {
+        out.append(QLatin1StringView(bytes.data(), bytes.size()));
+        return;
+    }
+    out.reserve(out.size() + bytes.size());
+    for (const char byte : bytes)
+        out.append(QChar(byteToChar(static_cast<unsigned char>(byte))));
 }
 
 bool encodeWindows1252(QStringView text, char* out, QChar* bad)

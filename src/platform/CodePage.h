@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Windows-1252, the code page of the datafile. Decoding maps all 256 byte values, the five
 // unassigned ones (81, 8D, 8F, 90, 9D) to the control characters of the same number, so that
 // encoding gives back the same bytes.
 QString decodeWindows1252(const QByteArray& bytes);
+// Whether the bytes hold none of 80 to 9F, so that they decode as Latin-1, which Qt decodes
+// many bytes at a time.
+bool decodesAsLatin1(QByteArrayView bytes);
+// The same, appended to out.
+void appendWindows1252(QByteArrayView bytes, QString& out);
 
 // Encodes the text; a character the code page cannot hold makes it fail, and *bad (when
 // given) receives that character.

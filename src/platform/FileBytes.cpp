@@ -49,6 +49,18 @@ public:
 bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason, qint64 limit)
 {
     bytes.clear();
+    const bool read = readFileChunks(
+        path, reason, [&bytes](const char* data, qsizetype size) { bytes.append(data, size); },
+        limit);
+    if (!read)
+        bytes.clear();
+    return read;
+}
+
+bool readFileChunks(const QString& path, QString* reason,
+                    const std::function<void(const char* data, qsizetype size)>& consume,
+                    qint64 limit)
+{
     if (path.isEmpty())
         return failWithErrno(reason, ENOENT);
     const QByteArray name = QFile::encodeName(path);
@@ -75,28 +87,22 @@ bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason, qint
     // their length, so the read goes on until the end or past the limit, whichever comes
     // first. Reads of one whole chunk suit the files that accept only whole records.
     try {
-        constexpr qsizetype chunkSize = 64 * 1024;
-        QByteArray chunk(chunkSize, Qt::Uninitialized);
-        bytes.reserve(qsizetype(status.st_size));
+        QByteArray chunk(fileChunkSize, Qt::Uninitialized);
+        qint64 total = 0;
         for (;;) {
-            const ssize_t got = ::read(file.fd, chunk.data(), size_t(chunkSize));
+            const ssize_t got = ::read(file.fd, chunk.data(), size_t(fileChunkSize));
             if (got < 0 && errno == EINTR)
                 continue;
-            if (got < 0) {
-                const int error = errno;
-                bytes.clear();
-                return failWithErrno(reason, error);
-            }
+            if (got < 0)
+                return failWithErrno(reason, errno);
             if (got == 0)
                 break;
-            if (bytes.size() + got > limit) {
-                bytes.clear();
+            total += got;
+            if (total > limit)
                 return fail(reason, tooLargeReason(limit));
-            }
-            bytes.append(chunk.constData(), qsizetype(got));
+            consume(chunk.constData(), qsizetype(got));
         }
     } catch (const std::bad_alloc&) {
-        bytes.clear();
         return failWithErrno(reason, ENOMEM);
     }
     return true;

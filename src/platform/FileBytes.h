@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // A real datafile is well under 10 MB; anything larger is not one, and reading it would only
 // hold the user up and fill the memory.
@@ -13,6 +14,16 @@ constexpr qint64 maxDatafileSize = qint64(256) * 1024 * 1024;
 // *reason says why in words for the user.
 bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason,
                    qint64 limit = maxDatafileSize);
+
+// The most readFileChunks() hands on at once: a regular file comes in pieces of this size.
+constexpr qsizetype fileChunkSize = 64 * 1024;
+
+// Hands the content of a regular file to consume one piece after the other, with the same
+// checks, bound and reasons as readFileBytes(), so that a reader need not hold the whole file.
+// On failure consume may have had some of the pieces.
+bool readFileChunks(const QString& path, QString* reason,
+                    const std::function<void(const char* data, qsizetype size)>& consume,
+                    qint64 limit = maxDatafileSize);
 
 // What a read refused for its size says, as readFileBytes() gives it.
 QString tooLargeReason(qint64 limit = maxDatafileSize);

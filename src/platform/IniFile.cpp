@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <utility>
 
 // The rule numbers in brackets are those of ini-semantics.md.
 namespace
@@ -97,14 +98,18 @@ template <typename Unit> struct Span {
 };
 
 // Walks the lines of the text, calling header(name) for a section header and
-// entry(key, value, hasValue) for an entry of a section; header answers whether the entries
-// that follow it are wanted. Only the names and values kept are decoded, by text(span).
-template <typename Unit, typename Text, typename Header, typename Entry>
-void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entry)
+// entry(key, value, hasValue) for an entry of a section, each with the pieces of the line;
+// header answers whether the entries that follow it are wanted. wanted carries that answer
+// from one piece of the file to the next.
+template <typename Unit, typename Header, typename Entry>
+void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry entry)
 {
     const Unit* const end = data + size;
-    // [L7] Entries before the first header belong to no section.
-    bool wanted = false;
+    // Text without a NUL, as nearly all is, needs no search for one in each name and value.
+    const bool holdsNul = findUnit(data, end, '\0') != end;
+    const auto cutAtNul = [holdsNul](Span<Unit> span) {
+        return holdsNul ? span.cutAtNul() : span;
+    };
     const Unit* position = data;
     LineEnds<Unit> lineEnds(data, end);
     while (position < end) {
@@ -118,7 +123,7 @@ void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
         // [L3] A header: the name stands between "[" and the first "]", or the end of line.
         if (*line.begin == '[') {
             const Span<Unit> inside{line.begin + 1, line.end};
-            wanted = header(text(Span<Unit>{inside.begin, inside.find(']')}.trim().cutAtNul()));
+            wanted = header(cutAtNul(Span<Unit>{inside.begin, inside.find(']')}.trim()));
             continue;
         }
         if (!wanted)
@@ -128,15 +133,14 @@ void scan(const Unit* data, qsizetype size, Text text, Header header, Entry entr
         // without "=" keeps its name so that it hides a later entry of that name.
         const Unit* equals = line.find('=');
         const bool hasValue = equals != line.end;
-        const Span<Unit> key = Span<Unit>{line.begin, equals}.trimEnd().cutAtNul();
+        const Span<Unit> key = cutAtNul(Span<Unit>{line.begin, equals}.trimEnd());
         // [L6] [S4] A comment or an empty key can be neither listed nor found.
         if (key.empty() || *key.begin == ';')
             continue;
         if (hasValue)
-            entry(text(key),
-                  text(Span<Unit>{equals + 1, line.end}.trimStart().cutAtNul().unquote()), true);
+            entry(key, cutAtNul(Span<Unit>{equals + 1, line.end}.trimStart()).unquote(), true);
         else
-            entry(text(key), QString(), false);
+            entry(key, Span<Unit>{equals, equals}, false);
     }
 }
 
@@ -148,7 +152,7 @@ char16_t foldAscii(char16_t c)
 }
 
 // [S1] Only ASCII letters match regardless of case: "É" and "é" are different names.
-bool sameName(const QString& a, const QString& b)
+bool sameName(QStringView a, QStringView b)
 {
     ++comparisons;
     if (a.size() != b.size())
@@ -161,13 +165,18 @@ bool sameName(const QString& a, const QString& b)
 }
 
 // FNV-1a over the name as it matches, so that names that match hash alike. It starts from a
-// value drawn once per run, so that no file can be made whose names all fall together.
-quint32 nameHash(const QString& name)
+// value drawn once per run, so that no file can be made whose names all fall together. The
+// last steps mix every character into the high bits, which choose the slot: names that differ
+// in their last digit only, as numbered keys do, still land far apart.
+quint32 nameHash(QStringView name)
 {
     static const quint32 seed = QRandomGenerator::system()->generate();
     quint32 hash = 2166136261u ^ seed;
     for (const QChar c : name)
         hash = (hash ^ foldAscii(c.unicode())) * 16777619u;
+    hash ^= hash >> 16;
+    hash *= 0x85EBCA6Bu;
+    hash ^= hash >> 13;
     return hash;
 }
 
@@ -192,62 +201,188 @@ QString decodeUtf16Le(const QByteArray& bytes)
 
 } // namespace
 
+// Builds the file from its bytes as they come. Lines are scanned as soon as a line end closes
+// them, so only the text of the last, open, line waits for more bytes.
+class IniFile::Builder
+{
+public:
+    explicit Builder(IniFile& ini) : ini(ini) {}
+
+    void add(const char* data, qsizetype size)
+    {
+        if (!decided) {
+            pending.append(data, size);
+            if (pending.size() < 2)
+                return;
+            decided = true;
+            utf16 = isUtf16Le(pending);
+            if (!utf16) {
+                const QByteArray first = std::exchange(pending, QByteArray());
+                addWindows1252(first.constData(), first.size());
+            }
+            return;
+        }
+        // A file in UTF-16 is decoded whole, at its end.
+        if (utf16)
+            pending.append(data, size);
+        else
+            addWindows1252(data, size);
+    }
+
+    void finish()
+    {
+        if (utf16) {
+            const QString text = decodeUtf16Le(pending);
+            scan(
+                reinterpret_cast<const char16_t*>(text.constData()), text.size(), wanted,
+                [this](Span<char16_t> name) { return header(toText(name).toString()); },
+                [this](Span<char16_t> key, Span<char16_t> value, bool hasValue) {
+                    ini.keyText.append(toText(key));
+                    entry(hasValue ? toText(value).toString() : QString(), hasValue);
+                });
+        } else {
+            scanWindows1252(pending.constData(), pending.size());
+        }
+        pending = QByteArray();
+        indexLastSection();
+        ini.keyText.squeeze();
+    }
+
+private:
+    static QStringView toText(Span<char16_t> span)
+    {
+        return QStringView(span.begin, span.end - span.begin);
+    }
+
+    static QByteArrayView toBytes(Span<char> span)
+    {
+        return QByteArrayView(span.begin, span.end - span.begin);
+    }
+
+    // Scans the lines that the bytes end, straight from the bytes; pending holds the start of
+    // a line that no line end has closed yet, and a long line costs no more than a short one.
+    void addWindows1252(const char* data, qsizetype size)
+    {
+        const char* const end = data + size;
+        const char* lastEnd = end;
+        while (lastEnd > data && lastEnd[-1] != '\r' && lastEnd[-1] != '\n')
+            --lastEnd;
+        if (lastEnd == data) {
+            pending.append(data, size);
+            return;
+        }
+        if (!pending.isEmpty()) {
+            const char* firstEnd = std::min(findUnit(data, end, '\r'), findUnit(data, end, '\n'));
+            pending.append(data, firstEnd + 1 - data);
+            scanWindows1252(pending.constData(), pending.size());
+            pending.clear();
+            data = firstEnd + 1;
+        }
+        scanWindows1252(data, lastEnd - data);
+        pending.append(lastEnd, end - lastEnd);
+    }
+
+    // [R1] Windows-1252, one byte one character. Text without the bytes 80 to 9F, as nearly
+    // all is, is decoded as Latin-1.
+    void scanWindows1252(const char* data, qsizetype size)
+    {
+        const bool latin1 = decodesAsLatin1(QByteArrayView(data, size));
+        const auto decode = [latin1](Span<char> span) {
+            return latin1 ? QString::fromLatin1(span.begin, span.end - span.begin)
+                          : decodeWindows1252(
+                                QByteArray::fromRawData(span.begin, span.end - span.begin));
+        };
+        scan(
+            data, size, wanted, [&](Span<char> name) { return header(decode(name)); },
+            [&](Span<char> key, Span<char> value, bool hasValue) {
+                if (latin1)
+                    ini.keyText.append(QLatin1StringView(key.begin, key.end - key.begin));
+                else
+                    appendWindows1252(toBytes(key), ini.keyText);
+                entry(hasValue ? decode(value) : QString(), hasValue);
+            });
+    }
+
+    // [S3] [S5] The index keeps the first section, and the first entry of a section, of each
+    // name; a later one of the same name is listed but never found.
+    // A section named "" is neither listed nor reached by a look-up, and neither are its
+    // entries, so it is not kept.
+    bool header(QString name)
+    {
+        if (name.isEmpty())
+            return false;
+        indexLastSection();
+        ini.sectionIndex.addFirst(name, int(ini.sections.size()), [this](int i) {
+            return QStringView(ini.sections[size_t(i)].name);
+        });
+        ini.sections.push_back(Section{std::move(name), ini.values.size(), 0, {}});
+        return true;
+    }
+
+    // An entry whose key was the last added to keyText. The section's index is made once all
+    // of its entries are read.
+    void entry(QString value, bool hasValue)
+    {
+        // Key ends are kept in 30 bits, far more than the key text of any datafile.
+        if (ini.keyText.size() > qsizetype(keyEndMask))
+            throw std::bad_alloc();
+        ini.values.push_back(std::move(value));
+        ini.keyMarks.push_back(quint32(ini.keyText.size()) | (hasValue ? hasValueFlag : 0));
+        ++ini.sections.back().entryCount;
+    }
+
+    // Indexes the entries of the last section, sized once for their number, and marks the
+    // first entry of each name.
+    void indexLastSection()
+    {
+        if (ini.sections.empty())
+            return;
+        Section& section = ini.sections.back();
+        section.index.reserve(size_t(section.entryCount));
+        const auto keyAt = [this, &section](int i) {
+            return ini.keyOf(ini.entryAt(section, i));
+        };
+        for (int i = 0; i < section.entryCount; ++i) {
+            if (section.index.addFirst(keyAt(i), i, keyAt) == i)
+                ini.keyMarks[ini.entryAt(section, i)] |= firstFlag;
+        }
+    }
+
+    IniFile& ini;
+    QByteArray pending;
+    bool decided = false;
+    bool utf16 = false;
+    // [L7] Entries before the first header belong to no section.
+    bool wanted = false;
+};
+
 IniFile IniFile::read(const QString& path, QString* reason)
 {
     // [R3] A file that cannot be read has no sections; anything but a regular file, and
     // anything larger than any datafile, is not read at all.
-    QByteArray bytes;
-    if (!readFileBytes(path, bytes, reason))
+    IniFile ini;
+    Builder builder(ini);
+    const bool read = readFileChunks(
+        path, reason, [&builder](const char* data, qsizetype size) { builder.add(data, size); });
+    if (!read)
         return IniFile();
     try {
-        return parse(bytes);
+        builder.finish();
     } catch (const std::bad_alloc&) {
         // A file too large for the memory left is as unreadable as a missing one.
         if (reason)
             *reason = QString::fromLocal8Bit(std::strerror(ENOMEM));
         return IniFile();
     }
+    return ini;
 }
 
 IniFile IniFile::parse(const QByteArray& bytes)
 {
     IniFile ini;
-    // A section named "" is neither listed nor reached by a look-up, and neither are its
-    // entries, so it is not kept.
-    // [S3] [S5] The index keeps the first section, and the first entry of a section, of each
-    // name; a later one of the same name is listed but never found.
-    const auto header = [&ini](QString name) {
-        if (name.isEmpty())
-            return false;
-        ini.sectionIndex.addFirst(name, int(ini.sections.size()), [&ini](int i) -> const QString& {
-            return ini.sections[size_t(i)].name;
-        });
-        ini.sections.push_back(Section{std::move(name), {}, {}});
-        return true;
-    };
-    const auto entry = [&ini](QString key, QString value, bool hasValue) {
-        Section& section = ini.sections.back();
-        const int index = int(section.entries.size());
-        const int first = section.index.addFirst(key, index, [&section](int i) -> const QString& {
-            return section.entries[size_t(i)].key;
-        });
-        section.entries.push_back(Entry{std::move(key), std::move(value), hasValue, first});
-    };
-
-    if (isUtf16Le(bytes)) {
-        const QString text = decodeUtf16Le(bytes);
-        const auto utf16 = [](Span<char16_t> span) {
-            return QString(reinterpret_cast<const QChar*>(span.begin), span.end - span.begin);
-        };
-        scan(reinterpret_cast<const char16_t*>(text.constData()), text.size(), utf16, header,
-             entry);
-    } else {
-        // [R1] Windows-1252, one byte one character.
-        const auto windows1252 = [](Span<char> span) {
-            return decodeWindows1252(QByteArray::fromRawData(span.begin, span.end - span.begin));
-        };
-        scan(bytes.constData(), bytes.size(), windows1252, header, entry);
-    }
+    Builder builder(ini);
+    builder.add(bytes.constData(), bytes.size());
+    builder.finish();
     return ini;
 }
 
@@ -264,12 +399,28 @@ QStringList IniFile::keyNames(const QString& section) const
 {
     QStringList names;
     if (const Section* found = findSection(section)) {
-        for (const Entry& entry : found->entries) {
-            if (entry.hasValue)
-                names.append(entry.key);
+        for (int i = 0; i < found->entryCount; ++i) {
+            const size_t entry = entryAt(*found, i);
+            if (hasValue(entry))
+                names.append(keyOf(entry).toString());
         }
     }
     return names;
+}
+
+qsizetype IniFile::keyCount(const QString& section) const
+{
+    qsizetype count = 0;
+    if (const Section* found = findSection(section)) {
+        for (int i = 0; i < found->entryCount; ++i)
+            count += hasValue(entryAt(*found, i));
+    }
+    return count;
+}
+
+int IniFile::findEntry(const Section& section, QStringView key) const
+{
+    return section.index.find(key, [this, &section](int i) { return keyOf(entryAt(section, i)); });
 }
 
 QString IniFile::value(const QString& section, const QString& key, const QString& fallback) const
@@ -278,28 +429,39 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     if (!found)
         return fallback;
     // [S5] The first entry of the name answers, even a line without "=" [L5].
-    const int entry = found->index.find(
-        key, [found](int i) -> const QString& { return found->entries[size_t(i)].key; });
+    const int entry = findEntry(*found, key);
     if (entry < 0)
         return fallback;
-    const Entry& first = found->entries[size_t(entry)];
-    return first.hasValue ? first.value : fallback;
+    const size_t first = entryAt(*found, entry);
+    return hasValue(first) ? values[first] : fallback;
 }
 
 std::vector<IniFile::KeyValue> IniFile::keyValues(const QString& section) const
 {
-    static const QString empty;
     std::vector<KeyValue> pairs;
-    if (const Section* found = findSection(section)) {
-        pairs.reserve(found->entries.size());
-        for (const Entry& entry : found->entries) {
-            if (!entry.hasValue)
-                continue;
-            const Entry& first = found->entries[size_t(entry.firstOfKey)];
-            pairs.push_back({&entry.key, first.hasValue ? &first.value : &empty});
-        }
-    }
+    pairs.reserve(size_t(keyCount(section)));
+    forEachKeyValue(section, [&pairs](QStringView key, const QString& value) {
+        pairs.push_back({key, &value});
+    });
     return pairs;
+}
+
+void IniFile::forEachKeyValue(
+    const QString& section,
+    const std::function<void(QStringView key, const QString& value)>& take) const
+{
+    static const QString empty;
+    const Section* found = findSection(section);
+    if (!found)
+        return;
+    for (int i = 0; i < found->entryCount; ++i) {
+        const size_t entry = entryAt(*found, i);
+        if (!hasValue(entry))
+            continue;
+        const QStringView key = keyOf(entry);
+        const size_t first = isFirst(entry) ? entry : entryAt(*found, findEntry(*found, key));
+        take(key, hasValue(first) ? values[first] : empty);
+    }
 }
 
 quint64 IniFile::nameComparisons()
@@ -307,58 +469,71 @@ quint64 IniFile::nameComparisons()
     return comparisons;
 }
 
-template <typename NameAt>
-size_t IniFile::NameIndex::slotOf(const QString& name, quint32 hash, NameAt nameAt) const
+// The slot a hash starts from, in a table of any size.
+size_t IniFile::NameIndex::start(quint32 hash) const
 {
-    const size_t mask = table.size() - 1;
-    size_t slot = hash & mask;
-    while (table[slot].position >= 0 &&
-           !(table[slot].hash == hash && sameName(nameAt(table[slot].position), name)))
-        slot = (slot + 1) & mask;
+    return size_t((quint64(hash) * table.size()) >> 32);
+}
+
+size_t IniFile::NameIndex::next(size_t slot) const
+{
+    return slot + 1 == table.size() ? 0 : slot + 1;
+}
+
+template <typename NameAt> size_t IniFile::NameIndex::slotOf(QStringView name, NameAt nameAt) const
+{
+    size_t slot = start(nameHash(name));
+    while (table[slot] >= 0 && !sameName(nameAt(table[slot]), name))
+        slot = next(slot);
     return slot;
 }
 
 template <typename NameAt>
-int IniFile::NameIndex::addFirst(const QString& name, int position, NameAt nameAt)
+int IniFile::NameIndex::addFirst(QStringView name, int position, NameAt nameAt)
 {
-    if (2 * (used + 1) > table.size())
-        grow();
-    const quint32 hash = nameHash(name);
-    Slot& slot = table[slotOf(name, hash, nameAt)];
-    if (slot.position < 0) {
-        slot = Slot{hash, position};
+    // At most three slots in four are taken, so that a probe meets an empty slot soon.
+    if (4 * (used + 1) > 3 * table.size())
+        grow(nameAt);
+    int& slot = table[slotOf(name, nameAt)];
+    if (slot < 0) {
+        slot = position;
         ++used;
     }
-    return slot.position;
+    return slot;
 }
 
-template <typename NameAt> int IniFile::NameIndex::find(const QString& name, NameAt nameAt) const
+template <typename NameAt> int IniFile::NameIndex::find(QStringView name, NameAt nameAt) const
 {
     if (table.empty())
         return -1;
-    return table[slotOf(name, nameHash(name), nameAt)].position;
+    return table[slotOf(name, nameAt)];
 }
 
-// Twice the slots; each name keeps its hash, so none is hashed again.
-void IniFile::NameIndex::grow()
+void IniFile::NameIndex::reserve(size_t count)
 {
-    std::vector<Slot> old(std::max<size_t>(8, 2 * table.size()), Slot{0, -1});
+    table.assign(std::max<size_t>(8, (4 * count + 2) / 3 + 1), -1);
+}
+
+// Twice the slots, each name placed again by its hash; the names are all different, so none
+// needs comparing.
+template <typename NameAt> void IniFile::NameIndex::grow(NameAt nameAt)
+{
+    std::vector<int> old(std::max<size_t>(8, 2 * table.size()), -1);
     old.swap(table);
-    const size_t mask = table.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.position < 0)
+    for (const int position : old) {
+        if (position < 0)
             continue;
-        size_t at = slot.hash & mask;
-        while (table[at].position >= 0)
-            at = (at + 1) & mask;
-        table[at] = slot;
+        size_t at = start(nameHash(nameAt(position)));
+        while (table[at] >= 0)
+            at = next(at);
+        table[at] = position;
     }
 }
 
 // [S3] The first section of the name answers, even when the key is missing there.
-const IniFile::Section* IniFile::findSection(const QString& name) const
+const IniFile::Section* IniFile::findSection(QStringView name) const
 {
-    const int found = sectionIndex.find(
-        name, [this](int i) -> const QString& { return sections[size_t(i)].name; });
+    const int found =
+        sectionIndex.find(name, [this](int i) { return QStringView(sections[size_t(i)].name); });
     return found < 0 ? nullptr : &sections[size_t(found)];
 }

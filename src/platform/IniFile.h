@@ -3,19 +3,22 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <functional>
 #include <vector>
 
 // An initialisation file parsed once, answering the three questions the Windows service
 // answers: the section names, the key names of a section, and a key's value with a default.
 // Names match without regard to the case of ASCII letters; nothing is cut to a buffer size.
 // Every question is answered from an index built once, so a look-up costs the same in a file of
-// any size.
+// any size. The file is read a piece at a time and only its names and values are kept: the
+// values each as a text of its own, the key names together in one text.
 class IniFile
 {
 public:
     // A key and its value as the file holds them, valid while the file lives.
     struct KeyValue {
-        const QString* key;
+        QStringView key;
         const QString* value;
     };
 
@@ -32,12 +35,20 @@ public:
     // Every key of keyNames(section), in the same order, with the value that
     // value(section, key, "") gives for it.
     std::vector<KeyValue> keyValues(const QString& section) const;
+    // How many keys keyNames(section) lists, without making the list.
+    qsizetype keyCount(const QString& section) const;
+    // Calls take(key, value) for each of keyValues(section) in turn, without making the list.
+    void
+    forEachKeyValue(const QString& section,
+                    const std::function<void(QStringView key, const QString& value)>& take) const;
 
     // How many times readers of this thread have compared two names so far: the work a
     // look-up costs, counted so that tests can hold it to the size of the file.
     static quint64 nameComparisons();
 
 private:
+    class Builder;
+
     // Finds the first of the names held at positions 0, 1, 2, ... of a list kept elsewhere (the
     // sections or the entries of one section), by a hash of the name as look-ups match it.
     class NameIndex
@@ -45,37 +56,54 @@ private:
     public:
         // The position of the first name that matches; the given position when there is none,
         // which is then the first of its name.
-        template <typename NameAt> int addFirst(const QString& name, int position, NameAt nameAt);
+        template <typename NameAt> int addFirst(QStringView name, int position, NameAt nameAt);
+        // Makes an empty index room for count names at once.
+        void reserve(size_t count);
         // The position of the first name that matches, or -1.
-        template <typename NameAt> int find(const QString& name, NameAt nameAt) const;
+        template <typename NameAt> int find(QStringView name, NameAt nameAt) const;
 
     private:
-        struct Slot {
-            quint32 hash;
-            int position; // -1 for an empty slot
-        };
-        template <typename NameAt>
-        size_t slotOf(const QString& name, quint32 hash, NameAt nameAt) const;
-        void grow();
+        // Each slot holds a position, or -1 when empty; the names are hashed again on growth
+        // rather than kept, so that the index costs four bytes a slot. A table may have any
+        // number of slots, so that one sized at once fits its names closely.
+        template <typename NameAt> size_t slotOf(QStringView name, NameAt nameAt) const;
+        size_t start(quint32 hash) const;
+        size_t next(size_t slot) const;
+        template <typename NameAt> void grow(NameAt nameAt);
 
-        std::vector<Slot> table;
+        std::vector<int> table;
         size_t used = 0;
     };
 
-    struct Entry {
-        QString key;
-        QString value;
-        bool hasValue;  // false for a line without "="
-        int firstOfKey; // the first entry of the section with the same name, which look-ups find
-    };
+    // The entries of a section stand together in the file's list of entries.
     struct Section {
         QString name;
-        std::vector<Entry> entries;
+        size_t firstEntry;
+        int entryCount;
         NameIndex index;
     };
 
-    const Section* findSection(const QString& name) const;
+    const Section* findSection(QStringView name) const;
+    // Entry e of the file: its key, which starts where the key of entry e - 1 ends; whether its
+    // line has "="; whether it is the first entry of its section with its name.
+    QStringView keyOf(size_t e) const
+    {
+        const quint32 start = e == 0 ? 0 : keyMarks[e - 1] & keyEndMask;
+        return QStringView(keyText).mid(start, (keyMarks[e] & keyEndMask) - start);
+    }
+    bool hasValue(size_t e) const { return keyMarks[e] & hasValueFlag; }
+    bool isFirst(size_t e) const { return keyMarks[e] & firstFlag; }
+    size_t entryAt(const Section& section, int i) const { return section.firstEntry + size_t(i); }
+    int findEntry(const Section& section, QStringView key) const;
 
     std::vector<Section> sections;
     NameIndex sectionIndex;
+    // The entries of the file in order: entry e's value, and its key's end in keyText with the
+    // flags below.
+    std::vector<QString> values;
+    std::vector<quint32> keyMarks;
+    static constexpr quint32 keyEndMask = (quint32(1) << 30) - 1;
+    static constexpr quint32 hasValueFlag = quint32(1) << 30;
+    static constexpr quint32 firstFlag = quint32(1) << 31;
+    QString keyText;
 };

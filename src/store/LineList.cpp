@@ -38,27 +38,39 @@ void LineList::addAll(QStringList lines)
         return;
     }
     QStringList merged = items.isEmpty() ? std::move(lines) : items + lines;
+    items.clear();
     // Lines that already come in order, as a saved catalogue's do, need no sort.
-    if (!takeInOrder(merged)) {
+    if (!keepFirstOfEqual(merged)) {
         std::stable_sort(merged.begin(), merged.end(), [this](const QString& a, const QString& b) {
             return collation.compare(a, b) < 0;
         });
-        takeInOrder(merged);
+        keepFirstOfEqual(merged);
     }
+    items = std::move(merged);
 }
 
-bool LineList::takeInOrder(const QStringList& lines)
+void LineList::takeAscending(QStringList lines)
 {
-    items.clear();
-    items.reserve(lines.size());
-    for (const QString& line : lines) {
-        const int comparison = items.isEmpty() ? -1 : collation.compare(items.last(), line);
+    Q_ASSERT(order == Order::Sorted);
+    items = std::move(lines);
+}
+
+bool LineList::keepFirstOfEqual(QStringList& lines) const
+{
+    qsizetype kept = 0;
+    bool inOrder = true;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int comparison = kept == 0 ? -1 : collation.compare(lines[kept - 1], lines[i]);
+        if (comparison == 0)
+            continue;
         if (comparison > 0)
-            return false;
-        if (comparison < 0)
-            items.append(line);
+            inOrder = false;
+        if (kept != i)
+            lines[kept] = std::move(lines[i]);
+        ++kept;
     }
-    return true;
+    lines.resize(kept);
+    return inOrder;
 }
 
 bool LineList::removeAt(int index)

@@ -27,6 +27,9 @@ public:
     // Adds the lines as add() would one after the other, sorting once: in a sorted list the
     // first of equal lines stays, a line held before the call first of all.
     void addAll(QStringList lines);
+    // Makes a sorted list these lines, which the caller has found to rise strictly by the
+    // list's collation, without comparing them again.
+    void takeAscending(QStringList lines);
 
     // Removes the line at index; an index outside the list changes nothing and yields false.
     bool removeAt(int index);
@@ -41,9 +44,9 @@ public:
 private:
     // First position whose line does not compare below the given one.
     int lowerBound(const QString& line) const;
-    // Makes the list the given lines, each dropped that equals the one before it. A line that
-    // sorts below the one before it stops the walk and yields false.
-    bool takeInOrder(const QStringList& lines);
+    // Drops each line that equals the one kept before it, in place, and tells whether no line
+    // sorted below the one kept before it.
+    bool keepFirstOfEqual(QStringList& lines) const;
 
     Order order;
     QCollator collation;
