@@ -1,5 +1,6 @@
 #include "platform/FileBytes.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -45,17 +46,6 @@ public:
 };
 
 } // namespace
-
-bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason, qint64 limit)
-{
-    bytes.clear();
-    const bool read = readFileChunks(
-        path, reason, [&bytes](const char* data, qsizetype size) { bytes.append(data, size); },
-        limit);
-    if (!read)
-        bytes.clear();
-    return read;
-}
 
 bool readFileChunks(const QString& path, QString* reason,
                     const std::function<void(const char* data, qsizetype size)>& consume,

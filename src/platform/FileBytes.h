@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -8,22 +7,17 @@
 // hold the user up and fill the memory.
 constexpr qint64 maxDatafileSize = qint64(256) * 1024 * 1024;
 
-// Reads the whole content of a regular file into bytes, never blocking on a read and never
-// reading more than limit bytes. On failure (a missing or unreadable file, anything but a
-// regular file, a read that would block, more than limit bytes) the result is false and
-// *reason says why in words for the user.
-bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason,
-                   qint64 limit = maxDatafileSize);
-
 // The most readFileChunks() hands on at once: a regular file comes in pieces of this size.
 constexpr qsizetype fileChunkSize = 64 * 1024;
 
-// Hands the content of a regular file to consume one piece after the other, with the same
-// checks, bound and reasons as readFileBytes(), so that a reader need not hold the whole file.
-// On failure consume may have had some of the pieces.
+// Hands the content of a regular file to consume one piece after the other, never blocking on a
+// read and never reading more than limit bytes, so that a reader need not hold the whole file.
+// On failure (a missing or unreadable file, anything but a regular file, a read that would
+// block, more than limit bytes) the result is false, *reason says why in words for the user,
+// and consume may have had some of the pieces.
 bool readFileChunks(const QString& path, QString* reason,
                     const std::function<void(const char* data, qsizetype size)>& consume,
                     qint64 limit = maxDatafileSize);
 
-// What a read refused for its size says, as readFileBytes() gives it.
+// What a read refused for its size says, as readFileChunks() gives it.
 QString tooLargeReason(qint64 limit = maxDatafileSize);
