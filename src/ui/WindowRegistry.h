@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class Window;
 class MainWindow;
 class StoreHost;
@@ -24,31 +26,59 @@ class RestrictionsHelp;
 class AbilityEditorHelp;
 class AbilityCostsHelp;
 
+// One window of the registry. The main window and the store's host are made at start-up; every
+// other window is made the first time anything reaches it (through ->, * or as a pointer) and
+// then lives, with whatever its controls hold, until the window set ends. No window but those
+// two does anything when it is made, so when it is made cannot be seen; start-up stays as
+// quick as a single window's.
+template <typename W> class WindowRef
+{
+public:
+    W* get() const
+    {
+        if (!window && make)
+            window = make();
+        return window;
+    }
+    W* operator->() const { return get(); }
+    W& operator*() const { return *get(); }
+    operator W*() const { return get(); }
+
+    // Whether the window has been made, without making it.
+    bool isMade() const { return window != nullptr; }
+
+private:
+    friend class WindowSet;
+
+    mutable W* window = nullptr;
+    std::function<W*()> make;
+};
+
 // Every window of the program by its name, so that one window reaches another as
-// windows.itemListStep->showAndActivate(). A window that has not been created is null.
+// windows.itemListStep->showAndActivate().
 struct WindowRegistry {
-    MainWindow* mainWindow = nullptr;
-    StoreHost* storeHost = nullptr;
-    CharacteristicsStep* characteristicsStep = nullptr;
-    ItemListStep* itemListStep = nullptr;
-    Picker* picker = nullptr;
-    WeaponEditor* weaponEditor = nullptr;
-    ReplaceableWeaponsStep* replaceableWeaponsStep = nullptr;
-    WeaponCostsDialog* weaponCostsDialog = nullptr;
-    AbilityEditor* abilityEditor = nullptr;
-    AbilityCostsDialog* abilityCostsDialog = nullptr;
-    RestrictionsStep* restrictionsStep = nullptr;
-    TroopSelectionDialog* troopSelectionDialog = nullptr;
-    ReadErrorDialog* readErrorDialog = nullptr;
-    MainWindowHelp* mainWindowHelp = nullptr;
-    CharacteristicsHelp* characteristicsHelp = nullptr;
-    StandardWeaponsHelp* standardWeaponsHelp = nullptr;
-    ReplaceableWeaponsHelp* replaceableWeaponsHelp = nullptr;
-    AdditionalWeaponsHelp* additionalWeaponsHelp = nullptr;
-    AbilitiesHelp* abilitiesHelp = nullptr;
-    RestrictionsHelp* restrictionsHelp = nullptr;
-    AbilityEditorHelp* abilityEditorHelp = nullptr;
-    AbilityCostsHelp* abilityCostsHelp = nullptr;
+    WindowRef<MainWindow> mainWindow;
+    WindowRef<StoreHost> storeHost;
+    WindowRef<CharacteristicsStep> characteristicsStep;
+    WindowRef<ItemListStep> itemListStep;
+    WindowRef<Picker> picker;
+    WindowRef<WeaponEditor> weaponEditor;
+    WindowRef<ReplaceableWeaponsStep> replaceableWeaponsStep;
+    WindowRef<WeaponCostsDialog> weaponCostsDialog;
+    WindowRef<AbilityEditor> abilityEditor;
+    WindowRef<AbilityCostsDialog> abilityCostsDialog;
+    WindowRef<RestrictionsStep> restrictionsStep;
+    WindowRef<TroopSelectionDialog> troopSelectionDialog;
+    WindowRef<ReadErrorDialog> readErrorDialog;
+    WindowRef<MainWindowHelp> mainWindowHelp;
+    WindowRef<CharacteristicsHelp> characteristicsHelp;
+    WindowRef<StandardWeaponsHelp> standardWeaponsHelp;
+    WindowRef<ReplaceableWeaponsHelp> replaceableWeaponsHelp;
+    WindowRef<AdditionalWeaponsHelp> additionalWeaponsHelp;
+    WindowRef<AbilitiesHelp> abilitiesHelp;
+    WindowRef<RestrictionsHelp> restrictionsHelp;
+    WindowRef<AbilityEditorHelp> abilityEditorHelp;
+    WindowRef<AbilityCostsHelp> abilityCostsHelp;
 
     // The window that is active: the one last shown, or the opener again once a modal window
     // it opened has closed.

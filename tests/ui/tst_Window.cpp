@@ -16,6 +16,7 @@
 #include "ui/help/RestrictionsHelp.h"
 #include "ui/help/StandardWeaponsHelp.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/Startup.h"
 #include "ui/main/TroopSelectionDialog.h"
 #include "ui/wizard/CharacteristicsStep.h"
 #include "ui/wizard/ItemListStep.h"
@@ -23,6 +24,7 @@
 #include "ui/wizard/RestrictionsStep.h"
 #include "ui/wizard/WeaponCostsDialog.h"
 
+#include <QApplication>
 #include <QLayout>
 #include <QTest>
 #include <QWindow>
@@ -249,6 +251,27 @@ private slots:
                                [](const QPushButton* b) { return b->isDefault(); }),
                  1);
     }
+    // Start-up makes the main window and the store's host and shows the main window; any other
+    // window is made when it is first reached, once: reached again it is the same window.
+    void windowIsMadeWhenFirstReached()
+    {
+        const auto madeWindows = [] {
+            int count = 0;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                count += qobject_cast<Window*>(widget) != nullptr;
+            return count;
+        };
+        TestWindows app;
+        startEditor(app.windows, QString());
+        QVERIFY(QTest::qWaitForWindowExposed(app.windows.mainWindow.get()));
+        QCOMPARE(madeWindows(), 2);
+        QVERIFY(app.windows.storeHost.isMade() && !app.windows.picker.isMade());
+        Picker* picker = app.windows.picker;
+        QCOMPARE(madeWindows(), 3);
+        QCOMPARE(app.windows.picker.get(), picker);
+        QCOMPARE(madeWindows(), 3);
+    }
+
     void windowIsMeasuredWhenFirstShown_data()
     {
         QTest::addColumn<Pick>("pick");

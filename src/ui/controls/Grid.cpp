@@ -102,13 +102,15 @@ private:
 
 } // namespace
 
-Grid::Grid(QWidget* parent, int colCount, int rowCount)
-    : QTableWidget(qMax(0, rowCount), qMax(0, colCount), parent)
+Grid::Grid(QWidget* parent, int colCount, int rowCount) : QTableWidget(parent)
 {
     editor = new CellEditor(*this, viewport());
     setItemDelegate(new GridDelegate(*this));
+    // The headers are hidden before the grid has cells, so that they never measure them.
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    setColumnCount(qMax(0, colCount));
+    setRowCount(qMax(0, rowCount));
     horizontalHeader()->setMinimumSectionSize(4);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(4);

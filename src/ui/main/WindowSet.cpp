@@ -35,34 +35,75 @@ template <typename W, typename... Args> W* WindowSet::add(Args&&... args)
 
 WindowSet::WindowSet(Store& store)
 {
-    registry.mainWindow = add<MainWindow>(store);
-    registry.storeHost = add<StoreHost>(store);
-    registry.characteristicsStep = add<CharacteristicsStep>(store);
-    registry.itemListStep = add<ItemListStep>(store);
-    registry.picker = add<Picker>(store);
-    registry.weaponEditor = add<WeaponEditor>(store);
-    registry.replaceableWeaponsStep = add<ReplaceableWeaponsStep>(store);
-    registry.weaponCostsDialog = add<WeaponCostsDialog>();
-    registry.abilityEditor = add<AbilityEditor>(store);
-    registry.abilityCostsDialog = add<AbilityCostsDialog>(store);
-    registry.restrictionsStep = add<RestrictionsStep>(store);
-    registry.troopSelectionDialog = add<TroopSelectionDialog>(store);
-    registry.readErrorDialog = add<ReadErrorDialog>();
-    registry.mainWindowHelp = add<MainWindowHelp>();
-    registry.characteristicsHelp = add<CharacteristicsHelp>();
-    registry.standardWeaponsHelp = add<StandardWeaponsHelp>();
-    registry.replaceableWeaponsHelp = add<ReplaceableWeaponsHelp>();
-    registry.additionalWeaponsHelp = add<AdditionalWeaponsHelp>();
-    registry.abilitiesHelp = add<AbilitiesHelp>();
-    registry.restrictionsHelp = add<RestrictionsHelp>();
-    registry.abilityEditorHelp = add<AbilityEditorHelp>();
-    registry.abilityCostsHelp = add<AbilityCostsHelp>();
+    registry.characteristicsStep.make = [this, &store] {
+        return add<CharacteristicsStep>(store);
+    };
+    registry.itemListStep.make = [this, &store] {
+        return add<ItemListStep>(store);
+    };
+    registry.picker.make = [this, &store] {
+        return add<Picker>(store);
+    };
+    registry.weaponEditor.make = [this, &store] {
+        return add<WeaponEditor>(store);
+    };
+    registry.replaceableWeaponsStep.make = [this, &store] {
+        return add<ReplaceableWeaponsStep>(store);
+    };
+    registry.weaponCostsDialog.make = [this] {
+        return add<WeaponCostsDialog>();
+    };
+    registry.abilityEditor.make = [this, &store] {
+        return add<AbilityEditor>(store);
+    };
+    registry.abilityCostsDialog.make = [this, &store] {
+        return add<AbilityCostsDialog>(store);
+    };
+    registry.restrictionsStep.make = [this, &store] {
+        return add<RestrictionsStep>(store);
+    };
+    registry.troopSelectionDialog.make = [this, &store] {
+        return add<TroopSelectionDialog>(store);
+    };
+    registry.readErrorDialog.make = [this] {
+        return add<ReadErrorDialog>();
+    };
+    registry.mainWindowHelp.make = [this] {
+        return add<MainWindowHelp>();
+    };
+    registry.characteristicsHelp.make = [this] {
+        return add<CharacteristicsHelp>();
+    };
+    registry.standardWeaponsHelp.make = [this] {
+        return add<StandardWeaponsHelp>();
+    };
+    registry.replaceableWeaponsHelp.make = [this] {
+        return add<ReplaceableWeaponsHelp>();
+    };
+    registry.additionalWeaponsHelp.make = [this] {
+        return add<AdditionalWeaponsHelp>();
+    };
+    registry.abilitiesHelp.make = [this] {
+        return add<AbilitiesHelp>();
+    };
+    registry.restrictionsHelp.make = [this] {
+        return add<RestrictionsHelp>();
+    };
+    registry.abilityEditorHelp.make = [this] {
+        return add<AbilityEditorHelp>();
+    };
+    registry.abilityCostsHelp.make = [this] {
+        return add<AbilityCostsHelp>();
+    };
+    // The main window's and the store host's creation set the store up, in this order.
+    registry.mainWindow.window = add<MainWindow>(store);
+    registry.storeHost.window = add<StoreHost>(store);
 }
 
 WindowSet::~WindowSet()
 {
-    for (const auto& window : owned)
-        window->cleanUp();
+    for (size_t i = 0; i < owned.size(); ++i)
+        owned[i]->cleanUp();
     while (!owned.empty())
         owned.pop_back();
 }

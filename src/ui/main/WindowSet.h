@@ -7,8 +7,9 @@
 
 class Store;
 
-// Every window of the program, created once in the start-up order and destroyed together at
-// the end. The first window is the main window.
+// Every window of the program, each made once and destroyed together at the end, the last made
+// first. The main window is made first and the store's host second; each other window is made
+// the first time the registry is asked for it.
 class WindowSet
 {
 public:

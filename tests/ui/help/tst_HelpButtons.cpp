@@ -24,7 +24,7 @@ namespace
 // Shows a window as a user reaches it and yields its help button.
 using Opener = std::function<QPushButton*(TestWindows&)>;
 
-template <typename W> QPushButton* showAndHelp(W* window, QPushButton* help)
+template <typename W> QPushButton* showAndHelp(const W& window, QPushButton* help)
 {
     window->showAndActivate();
     return help;
