@@ -3,7 +3,11 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <array>
+#include <cstring>
 
 namespace
 {
@@ -41,8 +45,9 @@ const char* pictureName(ButtonIcon icon)
     return nullptr;
 }
 
-// The pictures are compiled into the program (icons/), so no theme is searched for them. Each
-// is decoded once for the run, however many buttons carry it; the application owns them.
+// The pictures are compiled into the program as pixels (made from icons/ by the build), so no
+// theme is searched and no picture decoded for them. Each is made once for the run, however
+// many buttons carry it; the application owns them.
 class Pictures : public QObject
 {
     Q_OBJECT
@@ -58,11 +63,28 @@ public:
         QIcon& picture = pictures->icons[size_t(icon)];
         const char* name = pictureName(icon);
         if (picture.isNull() && name)
-            picture = QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+            picture = fromPixels(QStringLiteral(":/icons/%1.argb").arg(QLatin1String(name)));
         return picture;
     }
 
 private:
+    // The width and the height (32 bits each), then the rows of premultiplied ARGB pixels.
+    static QIcon fromPixels(const QString& path)
+    {
+        const QByteArray bytes = QResource(path).uncompressedData();
+        quint32 size[2] = {0, 0};
+        if (bytes.size() < qsizetype(sizeof size))
+            return QIcon();
+        std::memcpy(size, bytes.constData(), sizeof size);
+        if (size[0] == 0 || size[0] > 256 || size[1] == 0 || size[1] > 256 ||
+            bytes.size() != qsizetype(sizeof size + size[0] * size[1] * 4))
+            return QIcon();
+        const QImage image(reinterpret_cast<const uchar*>(bytes.constData()) + sizeof size,
+                           int(size[0]), int(size[1]), int(size[0]) * 4,
+                           QImage::Format_ARGB32_Premultiplied);
+        return QIcon(QPixmap::fromImage(image));
+    }
+
     std::array<QIcon, size_t(ButtonIcon::Help) + 1> icons;
 };
 
