@@ -65,7 +65,7 @@ bool isDigits(QStringView text)
 void readCatalogue(const IniFile& file, const QString& section, const Store& store,
                    LineList& catalogue)
 {
-    const QCollator& collation = store.collation();
+    const Collation& collation = store.collation();
     // A catalogue as it is saved, keys of digits under values that rise strictly, is the
     // sorted catalogue as it stands: one walk tells, and takes it.
     if (catalogue.isEmpty()) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-LineList::LineList(Order order, const QCollator& collation) : order(order), collation(collation) {}
+LineList::LineList(Order order, const Collation& collation) : order(order), collation(collation) {}
 
 int LineList::lowerBound(const QString& line) const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QCollator>
+#include "store/Collation.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -13,7 +14,7 @@ class LineList
 public:
     enum class Order { Plain, Sorted };
 
-    LineList(Order order, const QCollator& collation);
+    LineList(Order order, const Collation& collation);
 
     bool isSorted() const { return order == Order::Sorted; }
     int count() const { return items.size(); }
@@ -49,6 +50,6 @@ private:
     bool keepFirstOfEqual(QStringList& lines) const;
 
     Order order;
-    QCollator collation;
+    Collation collation;
     QStringList items;
 };

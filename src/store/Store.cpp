@@ -1,9 +1,6 @@
 #include "store/Store.h"
 
-Store::Store(const QLocale& locale) : collator(locale)
-{
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-}
+Store::Store(const QLocale& locale) : collator(locale) {}
 
 std::unique_ptr<LineList> Store::newSortedList() const
 {

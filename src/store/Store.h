@@ -1,8 +1,8 @@
 #pragma once
 
+#include "store/Collation.h"
 #include "store/LineList.h"
 
-#include <QCollator>
 #include <QLocale>
 #include <QString>
 #include <array>
@@ -63,12 +63,12 @@ public:
     Troop& currentTroop() { return troops[currentSlot]; }
     const Troop& currentTroop() const { return troops[currentSlot]; }
 
-    const QCollator& collation() const { return collator; }
+    const Collation& collation() const { return collator; }
     std::unique_ptr<LineList> newSortedList() const;
     std::unique_ptr<LineList> newPlainList() const;
 
 private:
-    QCollator collator;
+    Collation collator;
 };
 
 // Empties a slot: texts to their start values, every list of the slot destroyed.

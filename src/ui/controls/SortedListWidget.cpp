@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-SortedListWidget::SortedListWidget(QWidget* parent, const QCollator& collation, Selection selection)
+SortedListWidget::SortedListWidget(QWidget* parent, const Collation& collation, Selection selection)
     : QListWidget(parent), collation(collation)
 {
     setSelectionMode(selection == Selection::Toggle ? QAbstractItemView::MultiSelection

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QCollator>
+#include "store/Collation.h"
+
 #include <QListWidget>
 
 // A list box kept sorted without regard to case by the army's collation. Unlike a sorted list of
@@ -14,7 +15,7 @@ class SortedListWidget : public QListWidget
 public:
     enum class Selection { Single, Toggle };
 
-    SortedListWidget(QWidget* parent, const QCollator& collation,
+    SortedListWidget(QWidget* parent, const Collation& collation,
                      Selection selection = Selection::Single);
 
     // The text of the item at index; the empty text outside the list.
@@ -47,7 +48,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QCollator collation;
+    Collation collation;
 };
 
 // Whether field 1 of some item of the list is exactly the name.

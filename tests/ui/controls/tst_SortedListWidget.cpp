@@ -1,6 +1,5 @@
 #include "ui/controls/SortedListWidget.h"
 
-#include <QCollator>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
@@ -9,11 +8,9 @@ class SortedListWidgetTest : public QObject
 {
     Q_OBJECT
 
-    static QCollator english()
+    static Collation english()
     {
-        QCollator collation(QLocale(QLocale::English, QLocale::UnitedStates));
-        collation.setCaseSensitivity(Qt::CaseInsensitive);
-        return collation;
+        return Collation(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     // The items, a selected one marked with "*".

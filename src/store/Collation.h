@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QCollator>
+#include <QLocale>
+#include <QStringView>
+
+// The order of the army's sorted lines: the collation of a locale, without regard to case.
+// In the C locale that order is the order of the case-folded UTF-16 code units; text of ASCII
+// characters is compared here directly, a character at a time, which gives the same answer as
+// the collator far more quickly.
+class Collation
+{
+public:
+    explicit Collation(const QLocale& locale);
+
+    // Below zero when a sorts before b, zero when they are equal, above zero otherwise.
+    int compare(QStringView a, QStringView b) const;
+
+private:
+    QCollator collator;
+    bool codeUnitOrder;
+};
