@@ -1,21 +1,20 @@
 // quarrimak-bench: each command does one piece of the editor's work once, as the editor does it,
 // prints its own elapsed milliseconds on one line and exits, so that it can be timed from
-// outside as a whole process.
+// outside as a whole process. The headless commands link Qt Core alone; "start" and "picker"
+// load the window commands' module beside this program first.
 #include "ArmyGenerator.h"
+#include "WindowCommands.h"
 #include "datafile/Loader.h"
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
 #include "platform/IniFile.h"
 #include "store/Store.h"
-#include "ui/catalogue/Picker.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/WindowSet.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QWindow>
+#include <QFileInfo>
 #include <cstdio>
+#include <dlfcn.h>
 
 namespace
 {
@@ -53,20 +52,6 @@ void load(Store& store, const QString& path)
     loadDatafile(store, IniFile::read(path), progress);
 }
 
-// Waits (bounded) until the window system shows the window, then lets it paint once.
-bool waitUntilShown(QWidget& window)
-{
-    QElapsedTimer bound;
-    bound.start();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed())) {
-        if (bound.elapsed() > 10000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    QCoreApplication::processEvents();
-    return true;
-}
-
 int loadCommand(const QString& path)
 {
     QElapsedTimer clock;
@@ -92,32 +77,22 @@ int saveCommand(const QString& path, const QString& out)
     return report("save", clock);
 }
 
-int startCommand(int argc, char* argv[])
+// Runs a window command from the module beside this program.
+int windowCommand(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    Store store;
-    WindowSet windows(store);
-    windows.registry.mainWindow->showAndActivate();
-    if (!waitUntilShown(*windows.registry.mainWindow))
+    const QString folder = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path();
+    const QByteArray module =
+        QFile::encodeName(folder + QStringLiteral("/quarrimak-bench-windows.so"));
+    void* handle = dlopen(module.constData(), RTLD_LAZY | RTLD_LOCAL);
+    const auto command =
+        handle ? reinterpret_cast<WindowCommand>(dlsym(handle, QUARRIMAK_WINDOW_COMMAND_SYMBOL))
+               : nullptr;
+    if (!command) {
+        std::fprintf(stderr, "cannot load %s: %s\n", module.constData(), dlerror());
         return 1;
-    return report("start", processClock);
-}
-
-int pickerCommand(int argc, char* argv[], const QString& path)
-{
-    QApplication application(argc, argv);
-    Store store;
-    WindowSet windows(store);
-    load(store, path);
-    QElapsedTimer clock;
-    clock.start();
-    store.listMode = ListMode::StandardWeapons;
-    Picker& picker = *windows.registry.picker;
-    picker.offer(store.weaponCatalogue.get());
-    picker.show();
-    if (!waitUntilShown(picker))
-        return 1;
-    return report("picker", clock);
+    }
+    const int status = command(argc, argv, &processClock);
+    return status == 2 ? usage() : status;
 }
 
 int generateCommand(const QStringList& arguments)
@@ -163,10 +138,9 @@ int main(int argc, char* argv[])
         return loadCommand(arguments[0]);
     if (command == QLatin1String("save") && arguments.size() == 2)
         return saveCommand(arguments[0], arguments[1]);
-    if (command == QLatin1String("start") && arguments.isEmpty())
-        return startCommand(argc, argv);
-    if (command == QLatin1String("picker") && arguments.size() == 1)
-        return pickerCommand(argc, argv, arguments[0]);
+    if ((command == QLatin1String("start") && arguments.isEmpty()) ||
+        (command == QLatin1String("picker") && arguments.size() == 1))
+        return windowCommand(argc, argv);
     if (command == QLatin1String("generate"))
         return generateCommand(arguments);
     return usage();

@@ -1,0 +1,87 @@
+// The window commands of quarrimak-bench: "start" and "picker FILE".
+#include "WindowCommands.h"
+
+#include "datafile/Loader.h"
+#include "platform/IniFile.h"
+#include "store/Store.h"
+#include "ui/catalogue/Picker.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/WindowSet.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+#include <cstdio>
+
+namespace
+{
+
+int report(const char* command, const QElapsedTimer& clock)
+{
+    std::printf("%s %.1f ms\n", command, double(clock.nsecsElapsed()) / 1e6);
+    return 0;
+}
+
+class SilentProgress : public LoadProgress
+{
+public:
+    void armyRead() override {}
+    void troopRead(int) override {}
+    void raceMissing() override {}
+};
+
+// Waits (bounded) until the window system shows the window, then lets it paint once.
+bool waitUntilShown(QWidget& window)
+{
+    QElapsedTimer bound;
+    bound.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed())) {
+        if (bound.elapsed() > 10000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+int startCommand(int argc, char* argv[], const QElapsedTimer& processClock)
+{
+    QApplication application(argc, argv);
+    Store store;
+    WindowSet windows(store);
+    windows.registry.mainWindow->showAndActivate();
+    if (!waitUntilShown(*windows.registry.mainWindow))
+        return 1;
+    return report("start", processClock);
+}
+
+int pickerCommand(int argc, char* argv[], const QString& path)
+{
+    QApplication application(argc, argv);
+    Store store;
+    WindowSet windows(store);
+    SilentProgress progress;
+    loadDatafile(store, IniFile::read(path), progress);
+    QElapsedTimer clock;
+    clock.start();
+    store.listMode = ListMode::StandardWeapons;
+    Picker& picker = *windows.registry.picker;
+    picker.offer(store.weaponCatalogue.get());
+    picker.show();
+    if (!waitUntilShown(picker))
+        return 1;
+    return report("picker", clock);
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT int quarrimakBenchWindowCommand(int argc, char* argv[],
+                                                         const QElapsedTimer* processClock)
+{
+    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (command == QLatin1String("start") && argc == 2)
+        return startCommand(argc, argv, *processClock);
+    if (command == QLatin1String("picker") && argc == 3)
+        return pickerCommand(argc, argv, QString::fromLocal8Bit(argv[2]));
+    return 2;
+}
