@@ -69,17 +69,15 @@ void readCatalogue(const IniFile& file, const QString& section, const Store& sto
     // A catalogue as it is saved, keys of digits under values that rise strictly, is the
     // sorted catalogue as it stands: one walk tells, and takes it.
     if (catalogue.isEmpty()) {
-        QStringList values;
-        values.reserve(file.keyCount(section));
         bool asSaved = true;
+        const QString* previous = nullptr;
         file.forEachKeyValue(section, [&](QStringView key, const QString& value) {
-            asSaved = asSaved && isDigits(key) &&
-                      (values.isEmpty() || collation.compare(values.constLast(), value) < 0);
-            if (asSaved)
-                values.append(value);
+            asSaved =
+                asSaved && isDigits(key) && (!previous || collation.compare(*previous, value) < 0);
+            previous = &value;
         });
         if (asSaved) {
-            catalogue.takeAscending(std::move(values));
+            catalogue.takeAscending(file.values(section));
             return;
         }
     }

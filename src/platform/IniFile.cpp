@@ -315,7 +315,10 @@ private:
         ini.sectionIndex.addFirst(name, int(ini.sections.size()), [this](int i) {
             return QStringView(ini.sections[size_t(i)].name);
         });
-        ini.sections.push_back(Section{std::move(name), ini.values.size(), 0, {}});
+        Section section;
+        section.name = std::move(name);
+        section.firstEntry = ini.keyMarks.size();
+        ini.sections.push_back(std::move(section));
         return true;
     }
 
@@ -326,26 +329,33 @@ private:
         // Key ends are kept in 30 bits, far more than the key text of any datafile.
         if (ini.keyText.size() > qsizetype(keyEndMask))
             throw std::bad_alloc();
-        ini.values.push_back(std::move(value));
+        Section& section = ini.sections.back();
+        section.values.append(std::move(value));
+        section.keyedOnce = section.keyedOnce && hasValue;
         ini.keyMarks.push_back(quint32(ini.keyText.size()) | (hasValue ? hasValueFlag : 0));
-        ++ini.sections.back().entryCount;
+        ++section.entryCount;
     }
 
-    // Indexes the entries of the last section, sized once for their number, and marks the
-    // first entry of each name.
+    // Marks the first entry of each name in the last section. Its index, sized once for its
+    // number of entries, is made now, unless its keys cannot repeat: then every entry is the
+    // first of its name, and the index waits for the first look-up.
     void indexLastSection()
     {
         if (ini.sections.empty())
             return;
         Section& section = ini.sections.back();
-        section.index.reserve(size_t(section.entryCount));
-        const auto keyAt = [this, &section](int i) {
-            return ini.keyOf(ini.entryAt(section, i));
+        int firsts = 0;
+        const auto markFirst = [this, &section, &firsts](int i) {
+            ini.keyMarks[ini.entryAt(section, i)] |= firstFlag;
+            ++firsts;
         };
-        for (int i = 0; i < section.entryCount; ++i) {
-            if (section.index.addFirst(keyAt(i), i, keyAt) == i)
-                ini.keyMarks[ini.entryAt(section, i)] |= firstFlag;
+        if (ini.keysRiseAsNumbers(section)) {
+            for (int i = 0; i < section.entryCount; ++i)
+                markFirst(i);
+        } else {
+            ini.makeIndex(section, markFirst);
         }
+        section.keyedOnce = section.keyedOnce && firsts == section.entryCount;
     }
 
     IniFile& ini;
@@ -418,8 +428,40 @@ qsizetype IniFile::keyCount(const QString& section) const
     return count;
 }
 
+bool IniFile::keysRiseAsNumbers(const Section& section) const
+{
+    QStringView previous;
+    for (int i = 0; i < section.entryCount; ++i) {
+        const QStringView key = keyOf(entryAt(section, i));
+        if (key.isEmpty() || (key.size() > 1 && key[0] == u'0') ||
+            !std::all_of(key.begin(), key.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            return false;
+        // Of two numbers without leading zeros, the longer is the larger.
+        if (i > 0 && (key.size() < previous.size() ||
+                      (key.size() == previous.size() && key.compare(previous) <= 0)))
+            return false;
+        previous = key;
+    }
+    return true;
+}
+
+template <typename First> void IniFile::makeIndex(const Section& section, First first) const
+{
+    section.index.reserve(size_t(section.entryCount));
+    const auto keyAt = [this, &section](int i) {
+        return keyOf(entryAt(section, i));
+    };
+    for (int i = 0; i < section.entryCount; ++i) {
+        if (section.index.addFirst(keyAt(i), i, keyAt) == i)
+            first(i);
+    }
+    section.indexed = true;
+}
+
 int IniFile::findEntry(const Section& section, QStringView key) const
 {
+    if (!section.indexed)
+        makeIndex(section, [](int) {});
     return section.index.find(key, [this, &section](int i) { return keyOf(entryAt(section, i)); });
 }
 
@@ -432,8 +474,7 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     const int entry = findEntry(*found, key);
     if (entry < 0)
         return fallback;
-    const size_t first = entryAt(*found, entry);
-    return hasValue(first) ? values[first] : fallback;
+    return hasValue(entryAt(*found, entry)) ? found->values[entry] : fallback;
 }
 
 std::vector<IniFile::KeyValue> IniFile::keyValues(const QString& section) const
@@ -459,9 +500,21 @@ void IniFile::forEachKeyValue(
         if (!hasValue(entry))
             continue;
         const QStringView key = keyOf(entry);
-        const size_t first = isFirst(entry) ? entry : entryAt(*found, findEntry(*found, key));
-        take(key, hasValue(first) ? values[first] : empty);
+        const int first = isFirst(entry) ? i : findEntry(*found, key);
+        take(key, hasValue(entryAt(*found, first)) ? found->values[first] : empty);
     }
+}
+
+QStringList IniFile::values(const QString& section) const
+{
+    const Section* found = findSection(section);
+    if (!found)
+        return {};
+    if (found->keyedOnce)
+        return found->values;
+    QStringList list;
+    forEachKeyValue(section, [&list](QStringView, const QString& value) { list.append(value); });
+    return list;
 }
 
 quint64 IniFile::nameComparisons()

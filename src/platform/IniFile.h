@@ -37,6 +37,10 @@ public:
     std::vector<KeyValue> keyValues(const QString& section) const;
     // How many keys keyNames(section) lists, without making the list.
     qsizetype keyCount(const QString& section) const;
+    // The values of keyValues(section), in the same order. When every line of the section has
+    // "=" and a key of its own, as a saved catalogue's have, the list is the file's own,
+    // shared rather than copied.
+    QStringList values(const QString& section) const;
     // Calls take(key, value) for each of keyValues(section) in turn, without making the list.
     void
     forEachKeyValue(const QString& section,
@@ -75,15 +79,27 @@ private:
         size_t used = 0;
     };
 
-    // The entries of a section stand together in the file's list of entries.
+    // The entries of a section stand together in the file's list of entries; the section
+    // holds their values, entry i's at i. A section whose keys cannot repeat is indexed only
+    // when a key is first looked up in it.
     struct Section {
         QString name;
         size_t firstEntry;
-        int entryCount;
-        NameIndex index;
+        int entryCount = 0;
+        QStringList values;
+        // Whether every line has "=" and a key that no other line of the section has.
+        bool keyedOnce = true;
+        mutable NameIndex index;
+        mutable bool indexed = false;
     };
 
     const Section* findSection(QStringView name) const;
+    // Whether the keys of the section are whole numbers without leading zeros that rise from
+    // line to line, as a saved catalogue's do: then no two of them name the same.
+    bool keysRiseAsNumbers(const Section& section) const;
+    // Makes the section's index and calls first(i) for each entry i that is the first of its
+    // name.
+    template <typename First> void makeIndex(const Section& section, First first) const;
     // Entry e of the file: its key, which starts where the key of entry e - 1 ends; whether its
     // line has "="; whether it is the first entry of its section with its name.
     QStringView keyOf(size_t e) const
@@ -98,9 +114,7 @@ private:
 
     std::vector<Section> sections;
     NameIndex sectionIndex;
-    // The entries of the file in order: entry e's value, and its key's end in keyText with the
-    // flags below.
-    std::vector<QString> values;
+    // The entries of the file in order: entry e's key's end in keyText with the flags below.
     std::vector<quint32> keyMarks;
     static constexpr quint32 keyEndMask = (quint32(1) << 30) - 1;
     static constexpr quint32 hasValueFlag = quint32(1) << 30;

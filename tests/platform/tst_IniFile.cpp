@@ -117,6 +117,8 @@ private slots:
     void values() { checkRow(); }
     void badInput_data();
     void badInput();
+    void sectionValuesFollowTheKeys_data();
+    void sectionValuesFollowTheKeys();
 };
 
 void TestIniFile::readingBytes_data()
@@ -391,6 +393,13 @@ void TestIniFile::values_data()
     value("[V2] a missing key gives the default", "[s]\r\nk=1\r\n", "s", "j", fallback);
     value("[V2] a missing section gives the default", "[s]\r\nk=1\r\n", "t", "k", fallback);
     value("[V2] an empty file gives the default", "", "s", "k", fallback);
+    value("[V2] numbered keys that rise are found", "[s]\r\n1=a\r\n2=b\r\n10=c", "s", "10", "c");
+    value("[V2] a key missing among rising numbers gives the default", "[s]\r\n1=a\r\n2=b", "s",
+          "3", fallback);
+    value("[V2] a repeated number answers with its first", "[s]\r\n1=a\r\n2=b\r\n2=c", "s", "2",
+          "b");
+    value("[V2] a number with a leading zero is a name of its own", "[s]\r\n1=a\r\n01=b", "s", "01",
+          "b");
 
     const QString longName = QString(9000, u'n');
     const QString longValue = QString(20000, u'v');
@@ -482,3 +491,33 @@ void TestIniFile::badInput()
 
 QTEST_GUILESS_MAIN(TestIniFile)
 #include "tst_IniFile.moc"
+
+void TestIniFile::sectionValuesFollowTheKeys_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("a key each") << QByteArray("[s]\r\n1=a\r\n2=b\r\nk=c")
+                                << QStringList{"a", "b", "c"};
+    QTest::newRow("a repeated key gives its first value again")
+        << QByteArray("[s]\r\n1=a\r\n2=b\r\nK=c\r\n2=d\r\nk=e")
+        << QStringList{"a", "b", "c", "b", "c"};
+    QTest::newRow("a line without \"=\" gives no value")
+        << QByteArray("[s]\r\n1=a\r\nloose\r\n2=b") << QStringList{"a", "b"};
+    QTest::newRow("a key first on a line without \"=\" gives the empty text")
+        << QByteArray("[s]\r\nk\r\nk=v") << QStringList{""};
+    QTest::newRow("no such section") << QByteArray("[t]\r\n1=a") << QStringList{};
+}
+
+// The values come in the order of the keys, each as value() with an empty default gives it,
+// whether the list is the file's own or made for the question.
+void TestIniFile::sectionValuesFollowTheKeys()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    const IniFile ini = IniFile::parse(bytes);
+    QCOMPARE(ini.values("s"), expected);
+    QStringList byKey;
+    for (const QString& key : ini.keyNames("s"))
+        byKey << ini.value("s", key, QString());
+    QCOMPARE(ini.values("s"), byKey);
+}
