@@ -259,13 +259,7 @@ void writeCatalogue(const Store& store, const LineList* catalogue, const QString
     if (!catalogue || catalogue->isEmpty())
         return;
     const auto hasFields = [fields](QStringView line) {
-        qsizetype comma = -1;
-        for (int commas = 0; commas < fields; ++commas) {
-            comma = line.indexOf(u',', comma + 1);
-            if (comma < 0)
-                return commas == fields - 1;
-        }
-        return false;
+        return std::count(line.begin(), line.end(), u',') == fields - 1;
     };
     const QStringList& held = catalogue->lines();
     const bool changed = !std::all_of(held.begin(), held.end(), hasFields);
