@@ -4,54 +4,161 @@
 #include "store/Store.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace
 {
 
-// The lines of the entries key1, key2, ... up to the first missing or empty one.
-void readList(const IniFile& file, const QString& section, const QString& key, bool dropPrefix,
-              Store& store, std::unique_ptr<LineList>& list)
+// What a troop section answers, taken in one walk over its lines: for each name the loader
+// asks, the first line of that name, as a look-up finds it. A first line without "=" gives the
+// default, as it does to a look-up.
+class TroopLines
 {
-    for (int i = 1;; ++i) {
-        QString value = file.value(section, key + QString::number(i), QString());
-        if (value.isEmpty())
-            return;
+public:
+    enum Field {
+        Name,
+        Type,
+        Points,
+        Min,
+        Max,
+        FrontArmour,
+        SideArmour,
+        RearArmour,
+        Chars,
+        Weapons,
+        Specials,
+        FieldCount
+    };
+    enum List { Standard, Replaceable, Additional, Abilities, ListCount };
+
+    TroopLines(const IniFile& file, const QString& section) : lineCount(file.lineCount(section))
+    {
+        file.forEachLine(section,
+                         [this](QStringView key, const QString* value) { take(key, value); });
+    }
+
+    QString field(Field field, const QString& fallback) const
+    {
+        const QString* value = fields[field].value;
+        return value ? *value : fallback;
+    }
+
+    // The values of the list's entries 1, 2, ... up to the first missing or empty one.
+    template <typename Take> void forEachItem(List list, Take takeItem) const
+    {
+        for (const Line& item : items[list]) {
+            if (!item.value || item.value->isEmpty())
+                return;
+            takeItem(*item.value);
+        }
+    }
+
+private:
+    struct Line {
+        bool seen = false;
+        const QString* value = nullptr;
+    };
+
+    static void keepFirst(Line& line, const QString* value)
+    {
+        if (!line.seen)
+            line = Line{true, value};
+    }
+
+    void take(QStringView key, const QString* value)
+    {
+        static const std::array<QString, FieldCount> fieldNames = {
+            QStringLiteral("Name"),    QStringLiteral("Type"),    QStringLiteral("Points"),
+            QStringLiteral("Min"),     QStringLiteral("Max"),     QStringLiteral("f_arm"),
+            QStringLiteral("s_arm"),   QStringLiteral("r_arm"),   QStringLiteral("Chars"),
+            QStringLiteral("Weapons"), QStringLiteral("Specials")};
+        static const std::array<QString, ListCount> listNames = {
+            QStringLiteral("Weapon"), QStringLiteral("R_Weapon"), QStringLiteral("A_Weapon"),
+            QStringLiteral("Special")};
+        for (int list = 0; list < ListCount; ++list) {
+            const int number = numberAfter(key, listNames[size_t(list)]);
+            if (number > 0) {
+                std::vector<Line>& lines = items[size_t(list)];
+                if (size_t(number) > lines.size())
+                    lines.resize(size_t(number));
+                keepFirst(lines[size_t(number) - 1], value);
+                return;
+            }
+        }
+        for (int field = 0; field < FieldCount; ++field) {
+            if (IniFile::sameName(key, fieldNames[size_t(field)])) {
+                keepFirst(fields[size_t(field)], value);
+                return;
+            }
+        }
+    }
+
+    // The number that follows the name in the key, written as the loader asks for it (digits
+    // without a leading zero), or 0. A number past the section's count of lines cannot be
+    // reached by a list that stops at its first missing entry.
+    int numberAfter(QStringView key, QStringView name) const
+    {
+        const qsizetype digits = key.size() - name.size();
+        if (digits < 1 || digits > 9 || key[name.size()] == u'0')
+            return 0;
+        int number = 0;
+        for (const QChar c : key.mid(name.size())) {
+            if (c < u'0' || c > u'9')
+                return 0;
+            number = number * 10 + (c.unicode() - u'0');
+        }
+        if (number > lineCount || !IniFile::sameName(key.left(name.size()), name))
+            return 0;
+        return number;
+    }
+
+    const int lineCount;
+    std::array<Line, FieldCount> fields;
+    std::array<std::vector<Line>, ListCount> items;
+};
+
+// Adds the values of a list to the troop's list, created when the first value comes.
+void readList(const TroopLines& lines, TroopLines::List list, bool dropPrefix, Store& store,
+              std::unique_ptr<LineList>& target)
+{
+    lines.forEachItem(list, [&](const QString& item) {
+        QString value = item;
         if (dropPrefix) {
             // A copy of the rest only: the value itself is shared with the file.
             const int comma = value.indexOf(u',');
             if (comma >= 0)
                 value = value.mid(comma + 1);
         }
-        if (!list)
-            list = store.newPlainList();
-        list->add(value);
-    }
+        if (!target)
+            target = store.newPlainList();
+        target->add(value);
+    });
 }
 
 void readTroop(const IniFile& file, const QString& section, Troop& troop, Store& store)
 {
-    auto value = [&](const char* key, const QString& fallback) {
-        return file.value(section, QString::fromLatin1(key), fallback);
-    };
-    troop.name = value("Name", QStringLiteral("noname"));
-    troop.role = value("Type", QString());
-    troop.points = value("Points", QStringLiteral("0"));
-    troop.minModels = value("Min", QStringLiteral("1"));
-    troop.maxModels = value("Max", QStringLiteral("1"));
-    troop.frontArmour = value("f_arm", QString());
-    troop.sideArmour = value("s_arm", QString());
-    troop.rearArmour = value("r_arm", QString());
-    troop.characteristics = value("Chars", QString());
-    troop.weaponLimit = value("Weapons", QStringLiteral("0"));
-    readList(file, section, QStringLiteral("Weapon"), false, store, troop.standardWeapons);
-    readList(file, section, QStringLiteral("R_Weapon"), true, store, troop.replaceableWeapons);
-    readList(file, section, QStringLiteral("A_Weapon"), false, store, troop.additionalWeapons);
+    const TroopLines lines(file, section);
+    using T = TroopLines;
+    troop.name = lines.field(T::Name, QStringLiteral("noname"));
+    troop.role = lines.field(T::Type, QString());
+    troop.points = lines.field(T::Points, QStringLiteral("0"));
+    troop.minModels = lines.field(T::Min, QStringLiteral("1"));
+    troop.maxModels = lines.field(T::Max, QStringLiteral("1"));
+    troop.frontArmour = lines.field(T::FrontArmour, QString());
+    troop.sideArmour = lines.field(T::SideArmour, QString());
+    troop.rearArmour = lines.field(T::RearArmour, QString());
+    troop.characteristics = lines.field(T::Chars, QString());
+    troop.weaponLimit = lines.field(T::Weapons, QStringLiteral("0"));
+    readList(lines, T::Standard, false, store, troop.standardWeapons);
+    readList(lines, T::Replaceable, true, store, troop.replaceableWeapons);
+    readList(lines, T::Additional, false, store, troop.additionalWeapons);
     // An empty limit reads as the 0 that a missing one gives: the writer leaves an empty limit
     // out, so a loaded army saves the same again.
-    troop.abilityLimits = value("Specials", QString());
+    troop.abilityLimits = lines.field(T::Specials, QString());
     if (troop.abilityLimits.isEmpty())
         troop.abilityLimits = QStringLiteral("0");
-    readList(file, section, QStringLiteral("Special"), false, store, troop.abilities);
+    readList(lines, T::Abilities, false, store, troop.abilities);
 }
 
 bool isDigits(QStringView text)

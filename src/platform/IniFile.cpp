@@ -144,17 +144,18 @@ void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry e
     }
 }
 
-thread_local quint64 comparisons = 0;
+thread_local quint64 visitedSlots = 0;
 
 char16_t foldAscii(char16_t c)
 {
     return (c >= 'A' && c <= 'Z') ? char16_t(c + ('a' - 'A')) : c;
 }
 
+} // namespace
+
 // [S1] Only ASCII letters match regardless of case: "É" and "é" are different names.
-bool sameName(QStringView a, QStringView b)
+bool IniFile::sameName(QStringView a, QStringView b)
 {
-    ++comparisons;
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
@@ -163,6 +164,9 @@ bool sameName(QStringView a, QStringView b)
     }
     return true;
 }
+
+namespace
+{
 
 // FNV-1a over the name as it matches, so that names that match hash alike. It starts from a
 // value drawn once per run, so that no file can be made whose names all fall together. The
@@ -244,7 +248,6 @@ public:
             scanWindows1252(pending.constData(), pending.size());
         }
         pending = QByteArray();
-        indexLastSection();
         ini.keyText.squeeze();
     }
 
@@ -311,7 +314,6 @@ private:
     {
         if (name.isEmpty())
             return false;
-        indexLastSection();
         ini.sectionIndex.addFirst(name, int(ini.sections.size()), [this](int i) {
             return QStringView(ini.sections[size_t(i)].name);
         });
@@ -331,31 +333,9 @@ private:
             throw std::bad_alloc();
         Section& section = ini.sections.back();
         section.values.append(std::move(value));
-        section.keyedOnce = section.keyedOnce && hasValue;
+        section.everyLineKeyed = section.everyLineKeyed && hasValue;
         ini.keyMarks.push_back(quint32(ini.keyText.size()) | (hasValue ? hasValueFlag : 0));
         ++section.entryCount;
-    }
-
-    // Marks the first entry of each name in the last section. Its index, sized once for its
-    // number of entries, is made now, unless its keys cannot repeat: then every entry is the
-    // first of its name, and the index waits for the first look-up.
-    void indexLastSection()
-    {
-        if (ini.sections.empty())
-            return;
-        Section& section = ini.sections.back();
-        int firsts = 0;
-        const auto markFirst = [this, &section, &firsts](int i) {
-            ini.keyMarks[ini.entryAt(section, i)] |= firstFlag;
-            ++firsts;
-        };
-        if (ini.keysRiseAsNumbers(section)) {
-            for (int i = 0; i < section.entryCount; ++i)
-                markFirst(i);
-        } else {
-            ini.makeIndex(section, markFirst);
-        }
-        section.keyedOnce = section.keyedOnce && firsts == section.entryCount;
     }
 
     IniFile& ini;
@@ -428,6 +408,12 @@ qsizetype IniFile::keyCount(const QString& section) const
     return count;
 }
 
+int IniFile::lineCount(const QString& section) const
+{
+    const Section* found = findSection(section);
+    return found ? found->entryCount : 0;
+}
+
 bool IniFile::keysRiseAsNumbers(const Section& section) const
 {
     QStringView previous;
@@ -445,23 +431,42 @@ bool IniFile::keysRiseAsNumbers(const Section& section) const
     return true;
 }
 
-template <typename First> void IniFile::makeIndex(const Section& section, First first) const
+void IniFile::markFirsts(const Section& section) const
+{
+    if (section.marked)
+        return;
+    if (!keysRiseAsNumbers(section)) {
+        makeIndex(section);
+        return;
+    }
+    for (int i = 0; i < section.entryCount; ++i)
+        keyMarks[entryAt(section, i)] |= firstFlag;
+    section.keysDistinct = true;
+    section.marked = true;
+}
+
+void IniFile::makeIndex(const Section& section) const
 {
     section.index.reserve(size_t(section.entryCount));
     const auto keyAt = [this, &section](int i) {
         return keyOf(entryAt(section, i));
     };
+    int firsts = 0;
     for (int i = 0; i < section.entryCount; ++i) {
-        if (section.index.addFirst(keyAt(i), i, keyAt) == i)
-            first(i);
+        if (section.index.addFirst(keyAt(i), i, keyAt) == i) {
+            keyMarks[entryAt(section, i)] |= firstFlag;
+            ++firsts;
+        }
     }
+    section.keysDistinct = firsts == section.entryCount;
+    section.marked = true;
     section.indexed = true;
 }
 
 int IniFile::findEntry(const Section& section, QStringView key) const
 {
     if (!section.indexed)
-        makeIndex(section, [](int) {});
+        makeIndex(section);
     return section.index.find(key, [this, &section](int i) { return keyOf(entryAt(section, i)); });
 }
 
@@ -495,6 +500,7 @@ void IniFile::forEachKeyValue(
     const Section* found = findSection(section);
     if (!found)
         return;
+    markFirsts(*found);
     for (int i = 0; i < found->entryCount; ++i) {
         const size_t entry = entryAt(*found, i);
         if (!hasValue(entry))
@@ -510,16 +516,30 @@ QStringList IniFile::values(const QString& section) const
     const Section* found = findSection(section);
     if (!found)
         return {};
-    if (found->keyedOnce)
+    markFirsts(*found);
+    if (found->everyLineKeyed && found->keysDistinct)
         return found->values;
     QStringList list;
     forEachKeyValue(section, [&list](QStringView, const QString& value) { list.append(value); });
     return list;
 }
 
-quint64 IniFile::nameComparisons()
+void IniFile::forEachLine(
+    const QString& section,
+    const std::function<void(QStringView key, const QString* value)>& take) const
 {
-    return comparisons;
+    const Section* found = findSection(section);
+    if (!found)
+        return;
+    for (int i = 0; i < found->entryCount; ++i) {
+        const size_t entry = entryAt(*found, i);
+        take(keyOf(entry), hasValue(entry) ? &found->values[i] : nullptr);
+    }
+}
+
+quint64 IniFile::lookupSteps()
+{
+    return visitedSlots;
 }
 
 // The slot a hash starts from, in a table of any size.
@@ -536,16 +556,19 @@ size_t IniFile::NameIndex::next(size_t slot) const
 template <typename NameAt> size_t IniFile::NameIndex::slotOf(QStringView name, NameAt nameAt) const
 {
     size_t slot = start(nameHash(name));
-    while (table[slot] >= 0 && !sameName(nameAt(table[slot]), name))
+    ++visitedSlots;
+    while (table[slot] >= 0 && !sameName(nameAt(table[slot]), name)) {
         slot = next(slot);
+        ++visitedSlots;
+    }
     return slot;
 }
 
 template <typename NameAt>
 int IniFile::NameIndex::addFirst(QStringView name, int position, NameAt nameAt)
 {
-    // At most three slots in four are taken, so that a probe meets an empty slot soon.
-    if (4 * (used + 1) > 3 * table.size())
+    // At most half the slots are taken, so that a probe meets an empty slot soon.
+    if (2 * (used + 1) > table.size())
         grow(nameAt);
     int& slot = table[slotOf(name, nameAt)];
     if (slot < 0) {
@@ -564,7 +587,7 @@ template <typename NameAt> int IniFile::NameIndex::find(QStringView name, NameAt
 
 void IniFile::NameIndex::reserve(size_t count)
 {
-    table.assign(std::max<size_t>(8, (4 * count + 2) / 3 + 1), -1);
+    table.assign(std::max<size_t>(8, 2 * count + 1), -1);
 }
 
 // Twice the slots, each name placed again by its hash; the names are all different, so none
@@ -586,7 +609,13 @@ template <typename NameAt> void IniFile::NameIndex::grow(NameAt nameAt)
 // [S3] The first section of the name answers, even when the key is missing there.
 const IniFile::Section* IniFile::findSection(QStringView name) const
 {
+    // A section that a look-up found is the first of its name.
+    if (lastSectionFound >= 0 && name == QStringView(sections[size_t(lastSectionFound)].name))
+        return &sections[size_t(lastSectionFound)];
     const int found =
         sectionIndex.find(name, [this](int i) { return QStringView(sections[size_t(i)].name); });
-    return found < 0 ? nullptr : &sections[size_t(found)];
+    if (found < 0)
+        return nullptr;
+    lastSectionFound = found;
+    return &sections[size_t(found)];
 }

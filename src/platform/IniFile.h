@@ -37,6 +37,8 @@ public:
     std::vector<KeyValue> keyValues(const QString& section) const;
     // How many keys keyNames(section) lists, without making the list.
     qsizetype keyCount(const QString& section) const;
+    // How many lines the section has, with "=" or without.
+    int lineCount(const QString& section) const;
     // The values of keyValues(section), in the same order. When every line of the section has
     // "=" and a key of its own, as a saved catalogue's have, the list is the file's own,
     // shared rather than copied.
@@ -45,10 +47,20 @@ public:
     void
     forEachKeyValue(const QString& section,
                     const std::function<void(QStringView key, const QString& value)>& take) const;
+    // Calls take(key, value) for every line of the section in file order: also for a line
+    // without "=" (value null) and for a key that an earlier line has already. A reader that
+    // takes the first line of each name, and the default for a first line without "=", gets
+    // what value() answers, in one walk and without a look-up.
+    void forEachLine(const QString& section,
+                     const std::function<void(QStringView key, const QString* value)>& take) const;
 
-    // How many times readers of this thread have compared two names so far: the work a
+    // Whether two names are the same name to a look-up: equal but for the case of ASCII
+    // letters.
+    static bool sameName(QStringView a, QStringView b);
+
+    // How many slots of an index the look-ups of this thread have visited so far: the work a
     // look-up costs, counted so that tests can hold it to the size of the file.
-    static quint64 nameComparisons();
+    static quint64 lookupSteps();
 
 private:
     class Builder;
@@ -80,26 +92,29 @@ private:
     };
 
     // The entries of a section stand together in the file's list of entries; the section
-    // holds their values, entry i's at i. A section whose keys cannot repeat is indexed only
-    // when a key is first looked up in it.
+    // holds their values, entry i's at i. What only the keys' names tell (which entry is the
+    // first of its name, whether any name repeats, the index) is made when first needed; a
+    // section whose keys cannot repeat is indexed only when a key is looked up in it.
     struct Section {
         QString name;
         size_t firstEntry;
         int entryCount = 0;
         QStringList values;
-        // Whether every line has "=" and a key that no other line of the section has.
-        bool keyedOnce = true;
-        mutable NameIndex index;
+        bool everyLineKeyed = true;
+        mutable bool marked = false;
+        mutable bool keysDistinct = false;
         mutable bool indexed = false;
+        mutable NameIndex index;
     };
 
     const Section* findSection(QStringView name) const;
     // Whether the keys of the section are whole numbers without leading zeros that rise from
     // line to line, as a saved catalogue's do: then no two of them name the same.
     bool keysRiseAsNumbers(const Section& section) const;
-    // Makes the section's index and calls first(i) for each entry i that is the first of its
-    // name.
-    template <typename First> void makeIndex(const Section& section, First first) const;
+    // Marks the first entry of each name in the section, once.
+    void markFirsts(const Section& section) const;
+    // Makes the section's index, marking the first entry of each name.
+    void makeIndex(const Section& section) const;
     // Entry e of the file: its key, which starts where the key of entry e - 1 ends; whether its
     // line has "="; whether it is the first entry of its section with its name.
     QStringView keyOf(size_t e) const
@@ -114,8 +129,12 @@ private:
 
     std::vector<Section> sections;
     NameIndex sectionIndex;
-    // The entries of the file in order: entry e's key's end in keyText with the flags below.
-    std::vector<quint32> keyMarks;
+    // The section the last look-up found: asked for by its own name again, as the loader asks
+    // for one section many times in a row, it answers without a look-up.
+    mutable int lastSectionFound = -1;
+    // The entries of the file in order: entry e's key's end in keyText with the flags below;
+    // the first-of-name flag is set when the section is first marked.
+    mutable std::vector<quint32> keyMarks;
     static constexpr quint32 keyEndMask = (quint32(1) << 30) - 1;
     static constexpr quint32 hasValueFlag = quint32(1) << 30;
     static constexpr quint32 firstFlag = quint32(1) << 31;

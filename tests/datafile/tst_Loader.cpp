@@ -199,6 +199,89 @@ private slots:
         QCOMPARE(store.weaponCatalogue->lines(), expected->lines());
     }
 
+    // Each troop holds what asking its section for every name gives, as the roster program
+    // asks: Name, Type, ..., then Weapon1, Weapon2, ... up to the first missing or empty one.
+    // The sections mix the case of names, repeat names, leave out "=", empty values, leading
+    // zeros, numbers out of order and past the end.
+    void troopsAsAskedNameByName()
+    {
+        const QStringList names = {"Name",     "nAME",     "Type",   "Points", "Min",
+                                   "Max",      "f_arm",    "S_ARM",  "r_arm",  "Chars",
+                                   "Weapons",  "Specials", "Weapon", "weapon", "R_Weapon",
+                                   "A_WEAPON", "Special",  "Specia"};
+        const QStringList numbered = names.mid(12);
+        QRandomGenerator dice(1977);
+        QString text = "[Race]\r\nName=Horde\r\n";
+        constexpr int troops = 60;
+        for (int troop = 1; troop <= troops; ++troop) {
+            text += QStringLiteral("[Troop%1]\r\n").arg(troop);
+            for (int line = dice.bounded(60); line > 0; --line) {
+                const bool inList = dice.bounded(2);
+                QString key =
+                    inList ? numbered[dice.bounded(int(numbered.size()))] : names[dice.bounded(12)];
+                if (inList) {
+                    const int kind = dice.bounded(12);
+                    key += kind == 0   ? QStringLiteral("0%1").arg(dice.bounded(5))
+                           : kind == 1 ? QStringLiteral("99")
+                                       : QString::number(1 + dice.bounded(4));
+                }
+                const int kind = dice.bounded(10);
+                text += kind == 0   ? key + "\r\n"
+                        : kind == 1 ? key + "=\r\n"
+                                    : key + "=v" + QString::number(dice.bounded(50)) + ",w\r\n";
+            }
+        }
+        const IniFile file = IniFile::parse(text.toLatin1());
+        Store store(english);
+        setUpStore(store);
+        RecordedProgress progress;
+        loadDatafile(store, file, progress);
+        QCOMPARE(store.troopCount, troops);
+
+        const auto asked = [&file](int troop, const char* key, const QString& fallback) {
+            return file.value(QStringLiteral("Troop%1").arg(troop), QString::fromLatin1(key),
+                              fallback);
+        };
+        const auto askedList = [&](int troop, const char* key, bool dropPrefix) {
+            QStringList lines;
+            for (int i = 1;; ++i) {
+                QString value = asked(troop, (key + QByteArray::number(i)).constData(), QString());
+                if (value.isEmpty())
+                    return lines.isEmpty() ? QStringList{"<none>"} : lines;
+                lines << (dropPrefix ? value.section(u',', 1) : value);
+            }
+        };
+        int listed = 0;
+        for (int troop = 1; troop <= troops; ++troop) {
+            const Troop& read = store.troops[troop - 1];
+            const QStringList got = {read.name,        read.role,         read.points,
+                                     read.minModels,   read.maxModels,    read.frontArmour,
+                                     read.sideArmour,  read.rearArmour,   read.characteristics,
+                                     read.weaponLimit, read.abilityLimits};
+            QString limits = asked(troop, "Specials", QString());
+            const QStringList expected = {asked(troop, "Name", "noname"),
+                                          asked(troop, "Type", QString()),
+                                          asked(troop, "Points", "0"),
+                                          asked(troop, "Min", "1"),
+                                          asked(troop, "Max", "1"),
+                                          asked(troop, "f_arm", QString()),
+                                          asked(troop, "s_arm", QString()),
+                                          asked(troop, "r_arm", QString()),
+                                          asked(troop, "Chars", QString()),
+                                          asked(troop, "Weapons", "0"),
+                                          limits.isEmpty() ? QStringLiteral("0") : limits};
+            QCOMPARE(got, expected);
+            QCOMPARE(linesOf(read.standardWeapons), askedList(troop, "Weapon", false));
+            QCOMPARE(linesOf(read.replaceableWeapons), askedList(troop, "R_Weapon", true));
+            QCOMPARE(linesOf(read.additionalWeapons), askedList(troop, "A_Weapon", false));
+            QCOMPARE(linesOf(read.abilities), askedList(troop, "Special", false));
+            for (const auto* list : {&read.standardWeapons, &read.replaceableWeapons,
+                                     &read.additionalWeapons, &read.abilities})
+                listed += *list ? (*list)->count() : 0;
+        }
+        QVERIFY2(listed > troops, qPrintable(QString::number(listed)));
+    }
+
     void hundredThousandEntriesLoadWhole()
     {
         constexpr int count = 100000;
@@ -223,9 +306,9 @@ private slots:
             Store store(english);
             setUpStore(store);
             RecordedProgress progress;
-            const quint64 before = IniFile::nameComparisons();
+            const quint64 before = IniFile::lookupSteps();
             loadDatafile(store, file, progress);
-            return IniFile::nameComparisons() - before;
+            return IniFile::lookupSteps() - before;
         };
         const quint64 single = work(10000);
         const quint64 twice = work(20000);
