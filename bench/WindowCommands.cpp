@@ -1,8 +1,8 @@
 // The window commands of quarrimak-bench: "start" and "picker FILE".
 #include "WindowCommands.h"
 
-#include "datafile/Loader.h"
-#include "platform/IniFile.h"
+#include "BenchWork.h"
+
 #include "store/Store.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/main/MainWindow.h"
@@ -15,20 +15,6 @@
 
 namespace
 {
-
-int report(const char* command, const QElapsedTimer& clock)
-{
-    std::printf("%s %.1f ms\n", command, double(clock.nsecsElapsed()) / 1e6);
-    return 0;
-}
-
-class SilentProgress : public LoadProgress
-{
-public:
-    void armyRead() override {}
-    void troopRead(int) override {}
-    void raceMissing() override {}
-};
 
 // Waits (bounded) until the window system shows the window, then lets it paint once.
 bool waitUntilShown(QWidget& window)
@@ -60,8 +46,7 @@ int pickerCommand(int argc, char* argv[], const QString& path)
     QApplication application(argc, argv);
     Store store;
     WindowSet windows(store);
-    SilentProgress progress;
-    loadDatafile(store, IniFile::read(path), progress);
+    loadArmy(store, path);
     QElapsedTimer clock;
     clock.start();
     store.listMode = ListMode::StandardWeapons;

@@ -3,11 +3,10 @@
 // outside as a whole process. The headless commands link Qt Core alone; "start" and "picker"
 // load the window commands' module beside this program first.
 #include "ArmyGenerator.h"
+#include "BenchWork.h"
 #include "WindowCommands.h"
-#include "datafile/Loader.h"
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
-#include "platform/IniFile.h"
 #include "store/Store.h"
 
 #include <QElapsedTimer>
@@ -31,34 +30,13 @@ int usage()
     return 2;
 }
 
-int report(const char* command, const QElapsedTimer& clock)
-{
-    std::printf("%s %.1f ms\n", command, double(clock.nsecsElapsed()) / 1e6);
-    return 0;
-}
-
-// Progress goes nowhere: the load runs headless.
-class SilentProgress : public LoadProgress
-{
-public:
-    void armyRead() override {}
-    void troopRead(int) override {}
-    void raceMissing() override {}
-};
-
-void load(Store& store, const QString& path)
-{
-    SilentProgress progress;
-    loadDatafile(store, IniFile::read(path), progress);
-}
-
 int loadCommand(const QString& path)
 {
     QElapsedTimer clock;
     clock.start();
     Store store;
     setUpStore(store);
-    load(store, path);
+    loadArmy(store, path);
     return report("load", clock);
 }
 
@@ -66,7 +44,7 @@ int saveCommand(const QString& path, const QString& out)
 {
     Store store;
     setUpStore(store);
-    load(store, path);
+    loadArmy(store, path);
     QElapsedTimer clock;
     clock.start();
     QString reason;
