@@ -259,7 +259,10 @@ void writeCatalogue(const Store& store, const LineList* catalogue, const QString
     if (!catalogue || catalogue->isEmpty())
         return;
     const auto hasFields = [fields](QStringView line) {
-        return std::count(line.begin(), line.end(), u',') == fields - 1;
+        int commas = 0;
+        for (const QChar c : line)
+            commas += c == u',';
+        return commas == fields - 1;
     };
     const QStringList& held = catalogue->lines();
     const bool changed = !std::all_of(held.begin(), held.end(), hasFields);
