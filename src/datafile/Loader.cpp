@@ -44,14 +44,23 @@ public:
         return value ? *value : fallback;
     }
 
-    // The values of the list's entries 1, 2, ... up to the first missing or empty one.
-    template <typename Take> void forEachItem(List list, Take takeItem) const
+    // The values of the list's entries 1, 2, ... up to the first missing or empty one; with
+    // dropPrefix, each without its first field.
+    QStringList values(List list, bool dropPrefix) const
     {
-        for (const Line& item : items[list]) {
-            if (!item.value || item.value->isEmpty())
-                return;
-            takeItem(*item.value);
+        const std::vector<Line>& lines = items[list];
+        const auto end = std::find_if(lines.begin(), lines.end(), [](const Line& line) {
+            return !line.value || line.value->isEmpty();
+        });
+        QStringList values;
+        values.reserve(end - lines.begin());
+        for (auto line = lines.begin(); line != end; ++line) {
+            const QString& value = *line->value;
+            const qsizetype comma = dropPrefix ? value.indexOf(u',') : -1;
+            // The value itself is shared with the file; a rest is a copy of its own.
+            values.append(comma >= 0 ? value.mid(comma + 1) : value);
         }
+        return values;
     }
 
 private:
@@ -76,15 +85,36 @@ private:
         static const std::array<QString, ListCount> listNames = {
             QStringLiteral("Weapon"), QStringLiteral("R_Weapon"), QStringLiteral("A_Weapon"),
             QStringLiteral("Special")};
-        for (int list = 0; list < ListCount; ++list) {
+        if (key.isEmpty())
+            return;
+        // A list's key ends in a digit and starts with its name's letter in either case; no
+        // field's name ends in a digit.
+        if (key.back() >= u'0' && key.back() <= u'9') {
+            int list = -1;
+            switch (key.front().unicode() | 0x20) {
+            case u'w':
+                list = Standard;
+                break;
+            case u'r':
+                list = Replaceable;
+                break;
+            case u'a':
+                list = Additional;
+                break;
+            case u's':
+                list = Abilities;
+                break;
+            default:
+                return;
+            }
             const int number = numberAfter(key, listNames[size_t(list)]);
             if (number > 0) {
                 std::vector<Line>& lines = items[size_t(list)];
                 if (size_t(number) > lines.size())
                     lines.resize(size_t(number));
                 keepFirst(lines[size_t(number) - 1], value);
-                return;
             }
+            return;
         }
         for (int field = 0; field < FieldCount; ++field) {
             if (IniFile::sameName(key, fieldNames[size_t(field)])) {
@@ -122,18 +152,12 @@ private:
 void readList(const TroopLines& lines, TroopLines::List list, bool dropPrefix, Store& store,
               std::unique_ptr<LineList>& target)
 {
-    lines.forEachItem(list, [&](const QString& item) {
-        QString value = item;
-        if (dropPrefix) {
-            // A copy of the rest only: the value itself is shared with the file.
-            const int comma = value.indexOf(u',');
-            if (comma >= 0)
-                value = value.mid(comma + 1);
-        }
-        if (!target)
-            target = store.newPlainList();
-        target->add(value);
-    });
+    QStringList values = lines.values(list, dropPrefix);
+    if (values.isEmpty())
+        return;
+    if (!target)
+        target = store.newPlainList();
+    target->addAll(std::move(values));
 }
 
 void readTroop(const IniFile& file, const QString& section, Troop& troop, Store& store)

@@ -34,7 +34,10 @@ int LineList::add(const QString& line)
 void LineList::addAll(QStringList lines)
 {
     if (order == Order::Plain) {
-        items += lines;
+        if (items.isEmpty())
+            items = std::move(lines);
+        else
+            items += lines;
         return;
     }
     QStringList merged = items.isEmpty() ? std::move(lines) : items + lines;
