@@ -320,6 +320,10 @@ private:
         Section section;
         section.name = std::move(name);
         section.firstEntry = ini.keyMarks.size();
+        // Sections of one file tend to be alike, as troop sections are: room for as many
+        // values as the last one had spares the list its growing, up to a small bound.
+        if (!ini.sections.empty())
+            section.values.reserve(std::min(ini.sections.back().entryCount, 256));
         ini.sections.push_back(std::move(section));
         return true;
     }
