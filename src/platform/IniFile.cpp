@@ -323,7 +323,7 @@ private:
         // Sections of one file tend to be alike, as troop sections are: room for as many
         // values as the last one had spares the list its growing, up to a small bound.
         if (!ini.sections.empty())
-            section.values.reserve(std::min(ini.sections.back().entryCount, 256));
+            section.values.reserve(std::min(ini.sections.back().entryCount(), 256));
         ini.sections.push_back(std::move(section));
         return true;
     }
@@ -339,7 +339,6 @@ private:
         section.values.append(std::move(value));
         section.everyLineKeyed = section.everyLineKeyed && hasValue;
         ini.keyMarks.push_back(quint32(ini.keyText.size()) | (hasValue ? hasValueFlag : 0));
-        ++section.entryCount;
     }
 
     IniFile& ini;
@@ -393,7 +392,7 @@ QStringList IniFile::keyNames(const QString& section) const
 {
     QStringList names;
     if (const Section* found = findSection(section)) {
-        for (int i = 0; i < found->entryCount; ++i) {
+        for (int i = 0; i < found->entryCount(); ++i) {
             const size_t entry = entryAt(*found, i);
             if (hasValue(entry))
                 names.append(keyOf(entry).toString());
@@ -406,7 +405,7 @@ qsizetype IniFile::keyCount(const QString& section) const
 {
     qsizetype count = 0;
     if (const Section* found = findSection(section)) {
-        for (int i = 0; i < found->entryCount; ++i)
+        for (int i = 0; i < found->entryCount(); ++i)
             count += hasValue(entryAt(*found, i));
     }
     return count;
@@ -415,13 +414,13 @@ qsizetype IniFile::keyCount(const QString& section) const
 int IniFile::lineCount(const QString& section) const
 {
     const Section* found = findSection(section);
-    return found ? found->entryCount : 0;
+    return found ? found->entryCount() : 0;
 }
 
 bool IniFile::keysRiseAsNumbers(const Section& section) const
 {
     QStringView previous;
-    for (int i = 0; i < section.entryCount; ++i) {
+    for (int i = 0; i < section.entryCount(); ++i) {
         const QStringView key = keyOf(entryAt(section, i));
         if (key.isEmpty() || (key.size() > 1 && key[0] == u'0') ||
             !std::all_of(key.begin(), key.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
@@ -443,7 +442,7 @@ void IniFile::markFirsts(const Section& section) const
         makeIndex(section);
         return;
     }
-    for (int i = 0; i < section.entryCount; ++i)
+    for (int i = 0; i < section.entryCount(); ++i)
         keyMarks[entryAt(section, i)] |= firstFlag;
     section.keysDistinct = true;
     section.marked = true;
@@ -451,18 +450,18 @@ void IniFile::markFirsts(const Section& section) const
 
 void IniFile::makeIndex(const Section& section) const
 {
-    section.index.reserve(size_t(section.entryCount));
+    section.index.reserve(size_t(section.entryCount()));
     const auto keyAt = [this, &section](int i) {
         return keyOf(entryAt(section, i));
     };
     int firsts = 0;
-    for (int i = 0; i < section.entryCount; ++i) {
+    for (int i = 0; i < section.entryCount(); ++i) {
         if (section.index.addFirst(keyAt(i), i, keyAt) == i) {
             keyMarks[entryAt(section, i)] |= firstFlag;
             ++firsts;
         }
     }
-    section.keysDistinct = firsts == section.entryCount;
+    section.keysDistinct = firsts == section.entryCount();
     section.marked = true;
     section.indexed = true;
 }
@@ -505,7 +504,7 @@ void IniFile::forEachKeyValue(
     if (!found)
         return;
     markFirsts(*found);
-    for (int i = 0; i < found->entryCount; ++i) {
+    for (int i = 0; i < found->entryCount(); ++i) {
         const size_t entry = entryAt(*found, i);
         if (!hasValue(entry))
             continue;
@@ -535,7 +534,7 @@ void IniFile::forEachLine(
     const Section* found = findSection(section);
     if (!found)
         return;
-    for (int i = 0; i < found->entryCount; ++i) {
+    for (int i = 0; i < found->entryCount(); ++i) {
         const size_t entry = entryAt(*found, i);
         take(keyOf(entry), hasValue(entry) ? &found->values[i] : nullptr);
     }

@@ -98,8 +98,8 @@ private:
     struct Section {
         QString name;
         size_t firstEntry;
-        int entryCount = 0;
         QStringList values;
+        int entryCount() const { return int(values.size()); }
         bool everyLineKeyed = true;
         mutable bool marked = false;
         mutable bool keysDistinct = false;

@@ -33,68 +33,36 @@ template <typename W, typename... Args> W* WindowSet::add(Args&&... args)
     return created;
 }
 
+template <typename W, typename... Args>
+void WindowSet::makeWhenReached(WindowRef<W>& window, Args&... args)
+{
+    window.make = [this, &args...] {
+        return add<W>(args...);
+    };
+}
+
 WindowSet::WindowSet(Store& store)
 {
-    registry.characteristicsStep.make = [this, &store] {
-        return add<CharacteristicsStep>(store);
-    };
-    registry.itemListStep.make = [this, &store] {
-        return add<ItemListStep>(store);
-    };
-    registry.picker.make = [this, &store] {
-        return add<Picker>(store);
-    };
-    registry.weaponEditor.make = [this, &store] {
-        return add<WeaponEditor>(store);
-    };
-    registry.replaceableWeaponsStep.make = [this, &store] {
-        return add<ReplaceableWeaponsStep>(store);
-    };
-    registry.weaponCostsDialog.make = [this] {
-        return add<WeaponCostsDialog>();
-    };
-    registry.abilityEditor.make = [this, &store] {
-        return add<AbilityEditor>(store);
-    };
-    registry.abilityCostsDialog.make = [this, &store] {
-        return add<AbilityCostsDialog>(store);
-    };
-    registry.restrictionsStep.make = [this, &store] {
-        return add<RestrictionsStep>(store);
-    };
-    registry.troopSelectionDialog.make = [this, &store] {
-        return add<TroopSelectionDialog>(store);
-    };
-    registry.readErrorDialog.make = [this] {
-        return add<ReadErrorDialog>();
-    };
-    registry.mainWindowHelp.make = [this] {
-        return add<MainWindowHelp>();
-    };
-    registry.characteristicsHelp.make = [this] {
-        return add<CharacteristicsHelp>();
-    };
-    registry.standardWeaponsHelp.make = [this] {
-        return add<StandardWeaponsHelp>();
-    };
-    registry.replaceableWeaponsHelp.make = [this] {
-        return add<ReplaceableWeaponsHelp>();
-    };
-    registry.additionalWeaponsHelp.make = [this] {
-        return add<AdditionalWeaponsHelp>();
-    };
-    registry.abilitiesHelp.make = [this] {
-        return add<AbilitiesHelp>();
-    };
-    registry.restrictionsHelp.make = [this] {
-        return add<RestrictionsHelp>();
-    };
-    registry.abilityEditorHelp.make = [this] {
-        return add<AbilityEditorHelp>();
-    };
-    registry.abilityCostsHelp.make = [this] {
-        return add<AbilityCostsHelp>();
-    };
+    makeWhenReached(registry.characteristicsStep, store);
+    makeWhenReached(registry.itemListStep, store);
+    makeWhenReached(registry.picker, store);
+    makeWhenReached(registry.weaponEditor, store);
+    makeWhenReached(registry.replaceableWeaponsStep, store);
+    makeWhenReached(registry.weaponCostsDialog);
+    makeWhenReached(registry.abilityEditor, store);
+    makeWhenReached(registry.abilityCostsDialog, store);
+    makeWhenReached(registry.restrictionsStep, store);
+    makeWhenReached(registry.troopSelectionDialog, store);
+    makeWhenReached(registry.readErrorDialog);
+    makeWhenReached(registry.mainWindowHelp);
+    makeWhenReached(registry.characteristicsHelp);
+    makeWhenReached(registry.standardWeaponsHelp);
+    makeWhenReached(registry.replaceableWeaponsHelp);
+    makeWhenReached(registry.additionalWeaponsHelp);
+    makeWhenReached(registry.abilitiesHelp);
+    makeWhenReached(registry.restrictionsHelp);
+    makeWhenReached(registry.abilityEditorHelp);
+    makeWhenReached(registry.abilityCostsHelp);
     // The main window's and the store host's creation set the store up, in this order.
     registry.mainWindow.window = add<MainWindow>(store);
     registry.storeHost.window = add<StoreHost>(store);

@@ -22,6 +22,9 @@ public:
 
 private:
     template <typename W, typename... Args> W* add(Args&&... args);
+    // The window is made with these arguments, which outlive the set, when first reached.
+    template <typename W, typename... Args>
+    void makeWhenReached(WindowRef<W>& window, Args&... args);
 
     std::vector<std::unique_ptr<Window>> owned;
 };
