@@ -6,7 +6,6 @@
 #include "store/Store.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/WindowSet.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,9 +33,9 @@ int startCommand(int argc, char* argv[], const QElapsedTimer& processClock)
 {
     QApplication application(argc, argv);
     Store store;
-    WindowSet windows(store);
-    windows.registry.mainWindow->showAndActivate();
-    if (!waitUntilShown(*windows.registry.mainWindow))
+    MainWindow mainWindow(store);
+    mainWindow.showAndActivate();
+    if (!waitUntilShown(mainWindow))
         return 1;
     return report("start", processClock);
 }
@@ -45,13 +44,11 @@ int pickerCommand(int argc, char* argv[], const QString& path)
 {
     QApplication application(argc, argv);
     Store store;
-    WindowSet windows(store);
     loadArmy(store, path);
+    EditorMemory memory;
     QElapsedTimer clock;
     clock.start();
-    store.listMode = ListMode::StandardWeapons;
-    Picker& picker = *windows.registry.picker;
-    picker.offer(store.weaponCatalogue.get());
+    Picker picker(nullptr, store, CatalogueKind::Weapons, memory);
     picker.show();
     if (!waitUntilShown(picker))
         return 1;

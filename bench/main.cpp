@@ -35,7 +35,6 @@ int loadCommand(const QString& path)
     QElapsedTimer clock;
     clock.start();
     Store store;
-    setUpStore(store);
     loadArmy(store, path);
     return report("load", clock);
 }
@@ -43,7 +42,6 @@ int loadCommand(const QString& path)
 int saveCommand(const QString& path, const QString& out)
 {
     Store store;
-    setUpStore(store);
     loadArmy(store, path);
     QElapsedTimer clock;
     clock.start();

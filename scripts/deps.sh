@@ -1,7 +1,7 @@
 # Installs from Debian's packages whatever the build, the tests and the editor need and the
 # machine lacks. Sourced by scripts/run and scripts/test.
 quarrimak_install_missing() {
-    local wanted=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
+    local wanted=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth openbox
                   fonts-dejavu-core "$@")
     local missing=()
     for package in "${wanted[@]}"; do

@@ -256,14 +256,14 @@ LoadOutcome loadDatafile(Store& store, const IniFile& file, LoadProgress& progre
         return outcome;
     }
 
-    resetAllSlots(store);
+    for (Troop& troop : store.troops)
+        troop = Troop();
     if (!store.weaponCatalogue)
         store.weaponCatalogue = store.newSortedList();
     if (!store.abilityCatalogue)
         store.abilityCatalogue = store.newSortedList();
     store.weaponCatalogue->clear();
     store.abilityCatalogue->clear();
-    store.currentSlot = 0;
     store.troopCount = 0;
 
     outcome.raceFound = true;

@@ -33,7 +33,7 @@ QString notRegular()
 class Descriptor
 {
 public:
-    explicit Descriptor(int fd) : fd(fd) {}
+    explicit Descriptor(int descriptor) : fd(descriptor) {}
     ~Descriptor()
     {
         if (fd >= 0)

@@ -37,8 +37,8 @@ const char* findUnit(const char* begin, const char* end, char c)
 template <typename Unit> class LineEnds
 {
 public:
-    LineEnds(const Unit* data, const Unit* end)
-        : end(end), nextCr(findUnit(data, end, '\r')), nextLf(findUnit(data, end, '\n'))
+    LineEnds(const Unit* data, const Unit* dataEnd)
+        : end(dataEnd), nextCr(findUnit(data, dataEnd, '\r')), nextLf(findUnit(data, dataEnd, '\n'))
     {
     }
 
@@ -210,7 +210,7 @@ QString decodeUtf16Le(const QByteArray& bytes)
 class IniFile::Builder
 {
 public:
-    explicit Builder(IniFile& ini) : ini(ini) {}
+    explicit Builder(IniFile& file) : ini(file) {}
 
     void add(const char* data, qsizetype size)
     {

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-LineList::LineList(Order order, const Collation& collation) : order(order), collation(collation) {}
+LineList::LineList(Order listOrder, const Collation& listCollation)
+    : order(listOrder), collation(listCollation)
+{
+}
 
 int LineList::lowerBound(const QString& line) const
 {

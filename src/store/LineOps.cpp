@@ -50,11 +50,11 @@ QString roleCode(const QString& roleName)
     return QString();
 }
 
-bool troopNameExists(const Store& store, const QString& name, const QString& roleName)
+bool troopNameExists(const Store& store, int ownSlot, const QString& name, const QString& roleName)
 {
     const QString code = roleCode(roleName);
     for (int i = 0; i < store.troopCount && i < Store::slotCount; ++i) {
-        if (i == store.currentSlot)
+        if (i == ownSlot)
             continue;
         const Troop& troop = store.troops[i];
         if (troop.role == code && troop.name == name)
@@ -63,9 +63,8 @@ bool troopNameExists(const Store& store, const QString& name, const QString& rol
     return false;
 }
 
-void clampWeaponLimit(const Store& store, int& value)
+void clampWeaponLimit(const Troop& troop, int& value)
 {
-    const Troop& troop = store.currentTroop();
     int lines = 0;
     for (const auto* list : {troop.standardWeapons.get(), troop.replaceableWeapons.get(),
                              troop.additionalWeapons.get()}) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Store;
+struct Troop;
 class LineList;
 
 // Field n of a comma-separated line, numbered from 1; 0 and any field past the last give the
@@ -16,12 +17,12 @@ void commaToSemicolon(QString& text);
 // -1 when there is none or there is no list.
 int findEntry(const QString& name, const LineList* list);
 
-// Whether another accepted troop of the role (by its long name) has exactly this name. The
-// troop the wizard works on is never compared with itself.
-bool troopNameExists(const Store& store, const QString& name, const QString& roleName);
+// Whether an accepted troop other than the one in ownSlot has the role (by its long name) and
+// exactly this name.
+bool troopNameExists(const Store& store, int ownSlot, const QString& name, const QString& roleName);
 
 // The two-letter code of a battlefield role's long name; empty for any other text.
 QString roleCode(const QString& roleName);
 
-// Holds the weapon limit to the number of weapon lines of the current troop.
-void clampWeaponLimit(const Store& store, int& value);
+// Holds the weapon limit to the troop's number of weapon lines.
+void clampWeaponLimit(const Troop& troop, int& value);

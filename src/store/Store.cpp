@@ -1,6 +1,90 @@
 #include "store/Store.h"
 
-Store::Store(const QLocale& locale) : collator(locale) {}
+namespace
+{
+
+std::unique_ptr<LineList> copyOf(const std::unique_ptr<LineList>& list)
+{
+    return list ? std::make_unique<LineList>(*list) : nullptr;
+}
+
+std::unique_ptr<LineList> plainCopyOf(const std::unique_ptr<LineList>& list)
+{
+    return list ? list->plainCopy() : nullptr;
+}
+
+// Two list references are equal when both are none, or both hold the same lines in the same
+// order and keep them the same way.
+bool sameList(const std::unique_ptr<LineList>& a, const std::unique_ptr<LineList>& b)
+{
+    if (!a || !b)
+        return !a && !b;
+    return a->isSorted() == b->isSorted() && a->lines() == b->lines();
+}
+
+} // namespace
+
+bool Army::operator==(const Army& other) const
+{
+    return name == other.name && unitWord == other.unitWord && squadWord == other.squadWord;
+}
+
+Troop::Troop(const Troop& other)
+    : name(other.name), points(other.points), role(other.role), minModels(other.minModels),
+      maxModels(other.maxModels), frontArmour(other.frontArmour), sideArmour(other.sideArmour),
+      rearArmour(other.rearArmour), characteristics(other.characteristics),
+      weaponLimit(other.weaponLimit), standardWeapons(copyOf(other.standardWeapons)),
+      replaceableWeapons(copyOf(other.replaceableWeapons)),
+      additionalWeapons(copyOf(other.additionalWeapons)), abilityLimits(other.abilityLimits),
+      abilities(copyOf(other.abilities)), reservedList(copyOf(other.reservedList))
+{
+}
+
+Troop& Troop::operator=(const Troop& other)
+{
+    if (this != &other)
+        *this = Troop(other);
+    return *this;
+}
+
+bool Troop::operator==(const Troop& other) const
+{
+    return name == other.name && points == other.points && role == other.role &&
+           minModels == other.minModels && maxModels == other.maxModels &&
+           frontArmour == other.frontArmour && sideArmour == other.sideArmour &&
+           rearArmour == other.rearArmour && characteristics == other.characteristics &&
+           weaponLimit == other.weaponLimit && abilityLimits == other.abilityLimits &&
+           sameList(standardWeapons, other.standardWeapons) &&
+           sameList(replaceableWeapons, other.replaceableWeapons) &&
+           sameList(additionalWeapons, other.additionalWeapons) &&
+           sameList(abilities, other.abilities) && sameList(reservedList, other.reservedList);
+}
+
+Store::Store(const QLocale& locale)
+    : collator(locale), weaponCatalogue(newSortedList()), abilityCatalogue(newSortedList())
+{
+}
+
+Store::Store(const Store& other)
+    : collator(other.collator), army(other.army), troops(other.troops),
+      troopCount(other.troopCount), weaponCatalogue(copyOf(other.weaponCatalogue)),
+      abilityCatalogue(copyOf(other.abilityCatalogue))
+{
+}
+
+Store& Store::operator=(const Store& other)
+{
+    if (this != &other)
+        *this = Store(other);
+    return *this;
+}
+
+bool Store::operator==(const Store& other) const
+{
+    return troopCount == other.troopCount && army == other.army &&
+           sameList(weaponCatalogue, other.weaponCatalogue) &&
+           sameList(abilityCatalogue, other.abilityCatalogue) && troops == other.troops;
+}
 
 std::unique_ptr<LineList> Store::newSortedList() const
 {
@@ -14,59 +98,9 @@ std::unique_ptr<LineList> Store::newPlainList() const
 
 void resetSlot(Store& store, int slot)
 {
-    if (slot < 0 || slot >= Store::slotCount)
-        return;
-    Troop& troop = store.troops[slot];
-    troop.name.clear();
-    troop.points.clear();
-    troop.role.clear();
-    troop.minModels = QStringLiteral("1");
-    troop.maxModels = QStringLiteral("1");
-    troop.frontArmour.clear();
-    troop.sideArmour.clear();
-    troop.rearArmour.clear();
-    troop.characteristics.clear();
-    troop.weaponLimit = QStringLiteral("0");
-    troop.abilityLimits = QStringLiteral("0");
-    troop.standardWeapons.reset();
-    troop.replaceableWeapons.reset();
-    troop.additionalWeapons.reset();
-    troop.abilities.reset();
-    troop.reservedList.reset();
+    if (slot >= 0 && slot < Store::slotCount)
+        store.troops[slot] = Troop();
 }
-
-void setUpStore(Store& store)
-{
-    store.currentSlot = 0;
-    store.troopCount = 0;
-    store.weaponCatalogue = store.newSortedList();
-    store.abilityCatalogue = store.newSortedList();
-    store.editingEntry = false;
-}
-
-void resetAllSlots(Store& store)
-{
-    for (int i = 0; i < Store::slotCount; ++i)
-        resetSlot(store, i);
-}
-
-void releaseStore(Store& store)
-{
-    store.weaponCatalogue.reset();
-    store.abilityCatalogue.reset();
-    for (int i = 0; i < Store::slotCount && !store.troops[i].name.isEmpty(); ++i)
-        resetSlot(store, i);
-}
-
-namespace
-{
-
-std::unique_ptr<LineList> plainCopyOf(const std::unique_ptr<LineList>& list)
-{
-    return list ? list->plainCopy() : nullptr;
-}
-
-} // namespace
 
 void removeTroop(Store& store, int slot)
 {

@@ -13,11 +13,23 @@ struct Army {
     QString name;
     QString unitWord;
     QString squadWord;
+
+    bool operator==(const Army& other) const;
+    bool operator!=(const Army& other) const { return !(*this == other); }
 };
 
 // One troop (squad) slot. Numbers are held as decimal text; a list reference that is null is
-// "none".
+// "none". A copy holds copies of the lists.
 struct Troop {
+    Troop() = default;
+    Troop(const Troop& other);
+    Troop& operator=(const Troop& other);
+    Troop(Troop&&) = default;
+    Troop& operator=(Troop&&) = default;
+
+    bool operator==(const Troop& other) const;
+    bool operator!=(const Troop& other) const { return !(*this == other); }
+
     QString name;
     QString points;
     QString role;
@@ -36,52 +48,42 @@ struct Troop {
     std::unique_ptr<LineList> reservedList;
 };
 
-// Which list the list step shows: step 3, 5 or 6 of the wizard.
-enum class ListMode { StandardWeapons = 0, AdditionalWeapons = 1, Abilities = 2 };
-
-// The one in-memory army being edited, handed by reference to every window.
+// The army being edited, and nothing else: its texts, the 100 troop slots, how many of them
+// hold accepted troops, and the two catalogues. A value: a copy is a snapshot of the whole army
+// (lists share their lines until one side changes them), and two stores compare equal when
+// they hold the same army.
 class Store
 {
+    Collation collator;
+
 public:
     static constexpr int slotCount = 100;
 
-    // The collation of sorted lists follows the given locale, without regard to case.
+    // No troops and empty catalogues. The collation of sorted lists follows the given locale,
+    // without regard to case.
     explicit Store(const QLocale& locale = QLocale());
-    Store(const Store&) = delete;
-    Store& operator=(const Store&) = delete;
+
+    bool operator==(const Store& other) const;
+    bool operator!=(const Store& other) const { return !(*this == other); }
 
     Army army;
     std::array<Troop, slotCount> troops;
     int troopCount = 0;
-    int currentSlot = 0;
-    ListMode listMode = ListMode::StandardWeapons;
     std::unique_ptr<LineList> weaponCatalogue;
     std::unique_ptr<LineList> abilityCatalogue;
-    bool editingEntry = false;
-    bool keepEntryFields = false;
 
-    Troop& currentTroop() { return troops[currentSlot]; }
-    const Troop& currentTroop() const { return troops[currentSlot]; }
+    Store(const Store& other);
+    Store& operator=(const Store& other);
+    Store(Store&&) = default;
+    Store& operator=(Store&&) = default;
 
     const Collation& collation() const { return collator; }
     std::unique_ptr<LineList> newSortedList() const;
     std::unique_ptr<LineList> newPlainList() const;
-
-private:
-    Collation collator;
 };
 
 // Empties a slot: texts to their start values, every list of the slot destroyed.
 void resetSlot(Store& store, int slot);
-
-// The store as the main window sets it up when it is created: no troops, empty catalogues.
-void setUpStore(Store& store);
-
-// Start-up of the store's host window: every slot reset.
-void resetAllSlots(Store& store);
-
-// The release at the end of the run: the catalogues, then the slots in use from 0 upward.
-void releaseStore(Store& store);
 
 // Removes the accepted troop in the slot; the last accepted troop takes its place, its lists copied
 // as plain lists in their order. An index outside the accepted troops changes nothing.

@@ -1,5 +1,6 @@
 #include "ui/WindowAccessibility.h"
 
+#include "ui/Dialog.h"
 #include "ui/Window.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/StatusBar.h"
@@ -9,19 +10,16 @@
 namespace
 {
 
-class WindowInterface : public QAccessibleWidget
+// Dialogs are only ever shown modally.
+class DialogInterface : public QAccessibleWidget
 {
 public:
-    explicit WindowInterface(Window* window)
-        : QAccessibleWidget(window, window->isDialog() ? QAccessible::Dialog : QAccessible::Window)
-    {
-    }
+    explicit DialogInterface(Dialog* dialog) : QAccessibleWidget(dialog, QAccessible::Dialog) {}
 
-    // Dialogs are only ever shown modally.
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.modal = static_cast<const Window*>(widget())->isDialog();
+        state.modal = true;
         return state;
     }
 };
@@ -29,7 +27,9 @@ public:
 QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
     if (auto* window = qobject_cast<Window*>(object))
-        return new WindowInterface(window);
+        return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto* dialog = qobject_cast<Dialog*>(object))
+        return new DialogInterface(dialog);
     if (auto* picture = qobject_cast<ButtonPicture*>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
     if (auto* statusBar = qobject_cast<StatusBar*>(object))

@@ -14,7 +14,6 @@ const QLocale english(QLocale::English, QLocale::UnitedStates);
 
 void fillArmy(Store& store, const QString& army)
 {
-    setUpStore(store);
     store.army = {QStringLiteral("RED ORCHARD"), QStringLiteral(" Unit"),
                   QStringLiteral("'Squad'")};
     if (army == QLatin1String("full")) {

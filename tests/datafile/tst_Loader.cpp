@@ -2,7 +2,7 @@
 #include "platform/IniFile.h"
 #include "store/Store.h"
 #include "support/Armies.h"
-#include "support/TestWindows.h"
+#include "support/TestData.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -31,7 +31,6 @@ struct Loaded {
 std::unique_ptr<Loaded> loadFile(const QString& name)
 {
     auto loaded = std::make_unique<Loaded>();
-    setUpStore(loaded->store);
     loaded->outcome = loadDatafile(loaded->store, IniFile::read(testData(name)), loaded->progress);
     return loaded;
 }
@@ -92,7 +91,6 @@ private slots:
             read << store.troops[i].name + u'/' + store.troops[i].role;
         QCOMPARE(read, troops);
         QCOMPARE(loaded->progress.events, events);
-        QCOMPARE(store.currentSlot, 0);
     }
 
     void troopWithoutKeysTakesDefaults()
@@ -128,9 +126,7 @@ private slots:
     void fileWithoutRaceLeavesTheStore()
     {
         Loaded loaded;
-        setUpStore(loaded.store);
         fillFullArmy(loaded.store);
-        loaded.store.currentSlot = 2;
         const QStringList before = describe(loaded.store);
         loaded.outcome =
             loadDatafile(loaded.store, IniFile::read(testData(QStringLiteral("load-no-race.ini"))),
@@ -184,7 +180,6 @@ private slots:
         }
         const IniFile file = IniFile::parse(text.toLatin1());
         Store store(english);
-        setUpStore(store);
         RecordedProgress progress;
         loadDatafile(store, file, progress);
 
@@ -233,7 +228,6 @@ private slots:
         }
         const IniFile file = IniFile::parse(text.toLatin1());
         Store store(english);
-        setUpStore(store);
         RecordedProgress progress;
         loadDatafile(store, file, progress);
         QCOMPARE(store.troopCount, troops);
@@ -286,7 +280,6 @@ private slots:
     {
         constexpr int count = 100000;
         Store store(english);
-        setUpStore(store);
         RecordedProgress progress;
         loadDatafile(store, IniFile::parse(armyOfSize(count)), progress);
         QCOMPARE(store.troops[0].standardWeapons->count(), count);
@@ -304,7 +297,6 @@ private slots:
         const auto work = [](int count) {
             const IniFile file = IniFile::parse(armyOfSize(count));
             Store store(english);
-            setUpStore(store);
             RecordedProgress progress;
             const quint64 before = IniFile::lookupSteps();
             loadDatafile(store, file, progress);
@@ -321,11 +313,9 @@ private slots:
         Store store(english);
         fillFullArmy(store);
         store.troops[3].name = QStringLiteral("unfinished");
-        store.currentSlot = 3;
         RecordedProgress progress;
         loadDatafile(store, IniFile::read(testData(QStringLiteral("load-gap.ini"))), progress);
         QCOMPARE(store.troopCount, 2);
-        QCOMPARE(store.currentSlot, 0);
         for (int i = 2; i < Store::slotCount; ++i)
             QVERIFY2(store.troops[i].name.isEmpty() && !store.troops[i].standardWeapons,
                      qPrintable(QString::number(i)));
@@ -349,7 +339,6 @@ private slots:
         QFETCH(bool, leftOut);
         const QByteArray bytes = armyWithTroops("Name=Horde\r\n", sections);
         Store store(english);
-        setUpStore(store);
         RecordedProgress progress;
         const LoadOutcome outcome = loadDatafile(store, IniFile::parse(bytes), progress);
         QCOMPARE(store.troopCount, loaded);

@@ -81,7 +81,6 @@ public:
 
     void fill(Store& store)
     {
-        setUpStore(store);
         store.army = {text(20), text(10), text(10)};
         store.troopCount = chance(3) ? 100 : below(8);
         for (int i = 0; i < store.troopCount; ++i)
@@ -89,7 +88,6 @@ public:
         // An abandoned wizard leaves the next slot filled but not counted, and it is not saved.
         if (store.troopCount < Store::slotCount && chance(30))
             fillTroop(store, store.troops[store.troopCount]);
-        store.currentSlot = store.troopCount % Store::slotCount;
         for (int i = below(12); i > 0; --i)
             store.weaponCatalogue->add(fieldsLine(6));
         for (int i = below(8); i > 0; --i)
@@ -128,7 +126,6 @@ void expectAfterLoad(Store& store)
                 *list = (*list)->plainCopy();
         }
     }
-    store.currentSlot = 0;
 }
 
 } // namespace
@@ -148,7 +145,6 @@ private slots:
             QVERIFY2(writeDatafile(path, datafileLines(original), &reason), qPrintable(reason));
 
             Store loaded(english);
-            setUpStore(loaded);
             Quiet quiet;
             const LoadOutcome outcome = loadDatafile(loaded, IniFile::read(path), quiet);
             QVERIFY(outcome.raceFound);

@@ -2,7 +2,7 @@
 #include "platform/DatafileOutput.h"
 #include "store/Store.h"
 #include "support/Armies.h"
-#include "support/TestWindows.h"
+#include "support/TestData.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +14,6 @@ const QLocale english(QLocale::English, QLocale::UnitedStates);
 
 void fillEmptyArmy(Store& store)
 {
-    setUpStore(store);
     store.army = {QStringLiteral("RED ORCHARD"), QStringLiteral("Unit"), QStringLiteral("Squad")};
 }
 

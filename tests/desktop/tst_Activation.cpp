@@ -42,19 +42,18 @@ class ActivationTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Step 5's Next hides the item-list window and shows it again as step 6.
+    // Step 5's Next and step 6's Previous move between the steps that the item-list window
+    // serves; each time the window takes the keys.
     void stepShownAgainTakesTheKeys()
     {
         TestWindows app;
-        app.store.currentTroop().name = QStringLiteral("Kai");
-        app.store.listMode = ListMode::AdditionalWeapons;
-        ItemListStep& items = *app.windows.itemListStep;
-        items.showAndActivate();
+        app.store.troops[0].name = QStringLiteral("Kai");
+        auto& items = static_cast<ItemListStep&>(app.openStep(WizardStep::AdditionalWeapons));
         QVERIFY(QTest::qWaitForWindowActive(&items, waitMs));
         for (int round = 0; round < 3; ++round) {
-            app.store.listMode = ListMode::AdditionalWeapons;
-            items.hide();
-            items.showAndActivate();
+            if (round > 0)
+                QTest::keyClick(items.previousButton, Qt::Key_Space);
+            QCOMPARE(items.windowTitle(), QStringLiteral("Additional Weapons"));
             QTRY_VERIFY2_WITH_TIMEOUT(
                 takesKeys(items, items.previousButton),
                 qPrintable(QStringLiteral("round %1, ").arg(round) + keysAt()), waitMs);
@@ -71,12 +70,10 @@ private slots:
     void secondCostingDialogTakesTheKeys()
     {
         TestWindows app;
-        app.store.currentTroop().name = QStringLiteral("Kai");
+        app.store.troops[0].name = QStringLiteral("Kai");
         for (const char* entry : {"Jump,leap", "Zeal,faith"})
             app.store.abilityCatalogue->add(QString::fromLatin1(entry));
-        app.store.listMode = ListMode::Abilities;
-        ItemListStep& items = *app.windows.itemListStep;
-        items.showAndActivate();
+        auto& items = static_cast<ItemListStep&>(app.openStep(WizardStep::Abilities));
         QVERIFY(QTest::qWaitForWindowActive(&items, waitMs));
 
         ModalAnswer picker;
@@ -113,8 +110,7 @@ private slots:
         QVERIFY2(firstCost.answered(), qPrintable(firstCost.failure()));
         QVERIFY2(secondCost.answered(), qPrintable(secondCost.failure()));
         QCOMPARE(focusSeen, (QStringList{"1 1", "1 1"}));
-        QCOMPARE(app.store.currentTroop().abilities->lines(),
-                 (QStringList{"1,Jump,5", "1,Zeal,7"}));
+        QCOMPARE(app.store.troops[0].abilities->lines(), (QStringList{"1,Jump,5", "1,Zeal,7"}));
     }
 };
 

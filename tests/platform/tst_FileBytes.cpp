@@ -15,12 +15,12 @@ const int limit = 1024 * 1024;
 
 // The whole file as the pieces come; nothing when the read is refused.
 bool readFileBytes(const QString& path, QByteArray& bytes, QString* reason,
-                   qint64 limit = maxDatafileSize)
+                   qint64 sizeLimit = maxDatafileSize)
 {
     bytes.clear();
     const bool read = readFileChunks(
         path, reason, [&bytes](const char* data, qsizetype size) { bytes.append(data, size); },
-        limit);
+        sizeLimit);
     if (!read)
         bytes.clear();
     return read;

@@ -22,7 +22,6 @@ const char* const loopVariable = "QUARRIMAK_SAVE_LOOP";
 QStringList largeArmy()
 {
     Store store(QLocale(QLocale::English, QLocale::UnitedStates));
-    setUpStore(store);
     store.army = {QStringLiteral("Version 0"), QStringLiteral("Unit"), QStringLiteral("Squad")};
     store.troopCount = Store::slotCount;
     for (int k = 0; k < Store::slotCount; ++k) {

@@ -2,6 +2,8 @@
 #include "store/Number.h"
 #include "store/Store.h"
 
+#include <functional>
+
 #include <QTest>
 #include <climits>
 
@@ -166,8 +168,7 @@ private slots:
         // A slot past the accepted troops is never compared.
         store.troops[4].name = QStringLiteral("Guard");
         store.troops[4].role = QStringLiteral("EL");
-        store.currentSlot = current;
-        QCOMPARE(::troopNameExists(store, name, role), exists);
+        QCOMPARE(::troopNameExists(store, current, name, role), exists);
     }
 
     void clampToWeaponCount_data()
@@ -184,13 +185,13 @@ private slots:
         QFETCH(int, value);
         QFETCH(int, clamped);
         Store store(english);
-        Troop& troop = store.currentTroop();
+        Troop& troop = store.troops[0];
         troop.standardWeapons = store.newSortedList();
         troop.standardWeapons->add(QStringLiteral("Rifle"));
         troop.standardWeapons->add(QStringLiteral("Knife"));
         troop.replaceableWeapons = store.newSortedList();
         troop.replaceableWeapons->add(QStringLiteral("Rifle,Flamer,6"));
-        ::clampWeaponLimit(store, value);
+        ::clampWeaponLimit(troop, value);
         QCOMPARE(value, clamped);
     }
 
@@ -216,21 +217,36 @@ private slots:
         QCOMPARE(plain->count(), 3);
     }
 
-    void startUpAndRelease()
+    // A new store holds no troops and empty catalogues. A copy is a snapshot: equal at first,
+    // untouched by later changes to the original, and unequal after any change of the army.
+    void startStateAndSnapshots()
     {
         Store store(english);
-        setUpStore(store);
-        store.troops[7].name = QStringLiteral("left over");
-        resetAllSlots(store);
+        QCOMPARE(store.troopCount, 0);
         for (const Troop& slot : store.troops)
             QVERIFY(isReset(slot));
-        QVERIFY(store.weaponCatalogue && store.abilityCatalogue);
+        QVERIFY(store.weaponCatalogue && store.weaponCatalogue->isEmpty());
+        QVERIFY(store.abilityCatalogue && store.abilityCatalogue->isEmpty());
 
         addTroop(store, QStringLiteral("A"), QStringLiteral("HQ"), {QStringLiteral("Rifle")});
-        addTroop(store, QStringLiteral("B"), QStringLiteral("HQ"), {QStringLiteral("Rifle")});
-        releaseStore(store);
-        QVERIFY(!store.weaponCatalogue && !store.abilityCatalogue);
-        QVERIFY(isReset(store.troops[0]) && isReset(store.troops[1]));
+        store.weaponCatalogue->add(QStringLiteral("Rifle,24,3,5,Rapid Fire,"));
+        const Store snapshot = store;
+        QVERIFY(snapshot == store);
+        const std::function<void(Store&)> changes[] = {
+            [](Store& s) { s.troops[0].standardWeapons->add(QStringLiteral("Axe")); },
+            [](Store& s) { s.troops[1].name = QStringLiteral("unfinished"); },
+            [](Store& s) { s.weaponCatalogue->removeAt(0); },
+            [](Store& s) { s.abilityCatalogue->add(QStringLiteral("Fly,")); },
+            [](Store& s) { s.army.squadWord = QStringLiteral("Band"); },
+            [](Store& s) { ::removeTroop(s, 0); },
+        };
+        for (const auto& change : changes) {
+            Store changed = snapshot;
+            change(changed);
+            QVERIFY(changed != snapshot);
+            QCOMPARE(snapshot, store);
+            QCOMPARE(snapshot.troops[0].standardWeapons->lines(), QStringList{"Rifle"});
+        }
     }
 
     void removeTroop_data()
@@ -252,10 +268,8 @@ private slots:
         addTroop(store, QStringLiteral("D"), QStringLiteral("EL"),
                  {QStringLiteral("rifle"), QStringLiteral("Axe")});
         store.troops[3].abilityLimits = QStringLiteral("2,1");
-        store.currentSlot = 4;
         ::removeTroop(store, removed);
         QCOMPARE(names(store), left);
-        QCOMPARE(store.currentSlot, 4);
         QVERIFY(isReset(store.troops[left.size()]));
         const int moved = left.indexOf(QStringLiteral("D"));
         if (moved >= 0 && moved != 3) {

@@ -14,7 +14,6 @@ void addLines(Store& store, std::unique_ptr<LineList>& list, const QStringList& 
 
 void fillFullArmy(Store& store)
 {
-    setUpStore(store);
     store.army = {QStringLiteral("HOLLOW CROWN"), QStringLiteral("Brood"), QStringLiteral("Swarm")};
 
     Troop& command = store.troops[0];
@@ -81,7 +80,7 @@ QStringList describe(const Store& store)
     QStringList out;
     out << QStringLiteral("army: %1 / %2 / %3")
                .arg(store.army.name, store.army.unitWord, store.army.squadWord)
-        << QStringLiteral("count %1 current %2").arg(store.troopCount).arg(store.currentSlot);
+        << QStringLiteral("count %1").arg(store.troopCount);
     for (int i = 0; i < Store::slotCount; ++i) {
         const Troop& t = store.troops[i];
         out << QStringLiteral("slot %1: %2")

@@ -1,22 +1,15 @@
 #include "support/Catalogue.h"
 
-#include "store/LineOps.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/controls/SortedListWidget.h"
 
 #include <QApplication>
 #include <QTest>
 
-ModalResult showPicker(TestWindows& app, ListMode listMode)
+ModalResult showPicker(TestWindows& app, CatalogueKind kind)
 {
-    app.store.listMode = listMode;
-    const LineList& catalogue =
-        listMode == ListMode::Abilities ? *app.store.abilityCatalogue : *app.store.weaponCatalogue;
-    Picker& picker = *app.windows.picker;
-    picker.itemList->clear();
-    for (const QString& entry : catalogue.lines())
-        picker.itemList->addSorted(field(entry, 1));
-    return picker.exec();
+    Picker picker(&app.mainWindow, app.store, kind, app.wizard.editorMemory());
+    return picker.showModal();
 }
 
 QStringList linesOf(const LineList* list)
@@ -38,14 +31,10 @@ void clickItem(SortedListWidget& box, int row)
                       box.visualItemRect(box.item(row)).center());
 }
 
+// The window counts as active once the application has made it its active window: a dialog
+// over another dialog shares its opener's activation on the platform's side.
 bool makeActive(QWidget& window)
 {
-    // The headless platform may still count a window hidden and shown again as its active one,
-    // and then reports no change of activation; the application is told directly.
     window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window))
-        return false;
-    if (!window.isActiveWindow())
-        QApplication::setActiveWindow(&window);
-    return window.isActiveWindow();
+    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
 }

@@ -1,17 +1,18 @@
 #pragma once
 
-#include "platform/Modal.h"
 #include "store/LineList.h"
 #include "support/TestWindows.h"
+#include "ui/Modal.h"
+#include "ui/catalogue/EntryEditing.h"
 
 #include <QStringList>
 
 class SortedListWidget;
 class QWidget;
 
-// Fills the picker with the names of the catalogue of the list mode, as the wizard steps do,
-// and shows it; yields its modal result.
-ModalResult showPicker(TestWindows& app, ListMode listMode);
+// Shows the picker on the catalogue, as the wizard steps open it, with the wizard's memory of
+// the editors; yields its modal result.
+ModalResult showPicker(TestWindows& app, CatalogueKind kind);
 
 // The lines of a list; none for no list.
 QStringList linesOf(const LineList* list);

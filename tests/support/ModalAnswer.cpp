@@ -1,7 +1,5 @@
 #include "support/ModalAnswer.h"
 
-#include "ui/Window.h"
-
 #include <QApplication>
 
 ModalAnswer::ModalAnswer()
@@ -53,17 +51,14 @@ void ModalAnswer::look()
         return;
     }
     QWidget* top = QApplication::activeModalWidget();
-    const auto* window = qobject_cast<Window*>(top);
-    // A window that has its result is closing already.
-    const bool closing = window && window->result() != ModalResult::None;
-    if (top && top->isVisible() && !closing && matches(top)) {
+    if (top && top->isVisible() && matches(top)) {
         done = true;
         answeredWindow = top;
         act(*top);
         clock.restart();
         return;
     }
-    if (top && !closing)
+    if (top)
         seenInstead = top->windowTitle();
     if (clock.elapsed() < timeout)
         return;

@@ -19,10 +19,11 @@ public:
 
     ModalAnswer();
 
-    template <typename W, typename Act> void expect(Act act, int timeoutMs = defaultTimeoutMs)
+    template <typename W, typename Act>
+    void expect(Act actInWindow, int timeoutMs = defaultTimeoutMs)
     {
         start([](QWidget* shown) { return qobject_cast<W*>(shown) != nullptr; },
-              [act](QWidget& shown) { act(static_cast<W&>(shown)); },
+              [actInWindow](QWidget& shown) { actInWindow(static_cast<W&>(shown)); },
               QString::fromLatin1(W::staticMetaObject.className()), timeoutMs);
     }
 

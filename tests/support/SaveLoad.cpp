@@ -23,7 +23,6 @@ class Quiet : public LoadProgress
 bool saveAfterLoad(const QByteArray& file, QByteArray& saved)
 {
     Store store(QLocale(QLocale::English, QLocale::UnitedStates));
-    setUpStore(store);
     Quiet quiet;
     loadDatafile(store, IniFile::parse(file), quiet);
     return encodeDatafile(datafileLines(store), saved, nullptr);

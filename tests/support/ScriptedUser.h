@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Modal.h"
+#include "ui/Modal.h"
 
 #include <QList>
 #include <QString>

@@ -1,20 +1,24 @@
 #pragma once
 
 #include "store/Store.h"
-#include "ui/main/WindowSet.h"
+#include "support/TestData.h"
+#include "ui/main/MainWindow.h"
+#include "ui/wizard/Wizard.h"
 
 #include <QLocale>
 
-// A fresh store and every window of the program, as at start-up, for one test. Sorted lists
-// follow English collation whatever the machine's locale.
+class Window;
+
+// A fresh store and the program's main window with its wizard, as at start-up, for one test.
+// Sorted lists follow English collation whatever the machine's locale. The wizard's step
+// windows exist once a run has started (start() or openStep()); dialogs are made by their
+// openers when they open.
 struct TestWindows {
     Store store{QLocale(QLocale::English, QLocale::UnitedStates)};
-    WindowSet windowSet{store};
-    WindowRegistry& windows = windowSet.registry;
-};
+    MainWindow mainWindow{store};
+    Wizard& wizard = mainWindow.wizard();
 
-// The path of a file in tests/data.
-inline QString testData(const QString& name)
-{
-    return QStringLiteral(QUARRIMAK_TEST_DATA "/") + name;
-}
+    // Starts a wizard run on the slot (0 unless given) and shows the step, as a user who went
+    // there from step 2 would see it.
+    Window& openStep(WizardStep step, int slot = 0);
+};

@@ -1,30 +1,8 @@
-#include "datafile/ReadErrorDialog.h"
-#include "store/StoreHost.h"
-#include "support/TestWindows.h"
-#include "ui/Window.h"
-#include "ui/catalogue/AbilityCostsDialog.h"
-#include "ui/catalogue/AbilityEditor.h"
-#include "ui/catalogue/Picker.h"
-#include "ui/catalogue/WeaponEditor.h"
+#include "support/WindowsReached.h"
+#include "ui/Dialog.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/StatusBar.h"
-#include "ui/help/AbilitiesHelp.h"
-#include "ui/help/AbilityCostsHelp.h"
-#include "ui/help/AbilityEditorHelp.h"
-#include "ui/help/AdditionalWeaponsHelp.h"
-#include "ui/help/CharacteristicsHelp.h"
-#include "ui/help/MainWindowHelp.h"
-#include "ui/help/ReplaceableWeaponsHelp.h"
-#include "ui/help/RestrictionsHelp.h"
-#include "ui/help/StandardWeaponsHelp.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/TroopSelectionDialog.h"
-#include "ui/wizard/CharacteristicsStep.h"
-#include "ui/wizard/ItemListStep.h"
-#include "ui/wizard/ReplaceableWeaponsStep.h"
-#include "ui/wizard/RestrictionsStep.h"
-#include "ui/wizard/WeaponCostsDialog.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -33,44 +11,6 @@
 
 namespace
 {
-
-// Every window of the program, each reached through the registry, which makes it.
-QList<Window*> everyWindow(const WindowRegistry& w)
-{
-    return {w.mainWindow,
-            w.storeHost,
-            w.characteristicsStep,
-            w.itemListStep,
-            w.picker,
-            w.weaponEditor,
-            w.replaceableWeaponsStep,
-            w.weaponCostsDialog,
-            w.abilityEditor,
-            w.abilityCostsDialog,
-            w.restrictionsStep,
-            w.troopSelectionDialog,
-            w.readErrorDialog,
-            w.mainWindowHelp,
-            w.characteristicsHelp,
-            w.standardWeaponsHelp,
-            w.replaceableWeaponsHelp,
-            w.additionalWeaponsHelp,
-            w.abilitiesHelp,
-            w.restrictionsHelp,
-            w.abilityEditorHelp,
-            w.abilityCostsHelp};
-}
-
-// The windows that exist: each is a top-level window of its own.
-QList<Window*> madeWindows()
-{
-    QList<Window*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget))
-            windows << window;
-    }
-    return windows;
-}
 
 QString describe(const QWidget* widget)
 {
@@ -84,22 +24,42 @@ class AccessibilityTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void everyWindowHasItsRoleAndEveryControlItsName_data()
+    {
+        QTest::addColumn<Reach>("reach");
+        QTest::newRow("main window") << Reach([](TestWindows& app, ScriptedUser&, const Act& act) {
+            app.mainWindow.showAndActivate();
+            act(app.mainWindow, app.mainWindow);
+        });
+        const std::pair<const char*, WizardStep> steps[] = {
+            {"step 2", WizardStep::Characteristics},    {"step 3", WizardStep::StandardWeapons},
+            {"step 4", WizardStep::ReplaceableWeapons}, {"step 5", WizardStep::AdditionalWeapons},
+            {"step 6", WizardStep::Abilities},          {"step 7", WizardStep::Restrictions}};
+        for (const auto& [name, step] : steps)
+            QTest::newRow(name) << frame(step);
+        for (const auto& [name, reach] : dialogs())
+            QTest::newRow(name) << reach;
+    }
+    // Every window, reached as the user reaches it, is a window or a modal dialog to assistive
+    // technology, and every control that takes the focus has a name.
     void everyWindowHasItsRoleAndEveryControlItsName()
     {
+        QFETCH(Reach, reach);
         TestWindows app;
+        ScriptedUser user;
         QStringList faults;
-        const QList<Window*> windows = everyWindow(app.windows);
-        QCOMPARE(madeWindows().size(), 22);
-        for (Window* window : windows) {
-            QAccessibleInterface* windowInterface = QAccessible::queryAccessibleInterface(window);
-            const QAccessible::Role expected =
-                window->isDialog() ? QAccessible::Dialog : QAccessible::Window;
+        int checked = 0;
+        reach(app, user, [&](QWidget& window, QWidget&) {
+            ++checked;
+            QAccessibleInterface* windowInterface = QAccessible::queryAccessibleInterface(&window);
+            const bool dialog = qobject_cast<Dialog*>(&window) != nullptr;
+            const QAccessible::Role expected = dialog ? QAccessible::Dialog : QAccessible::Window;
             if (windowInterface->role() != expected)
-                faults << describe(window) +
+                faults << describe(&window) +
                               QStringLiteral(" has role %1").arg(windowInterface->role());
-            if (window->isDialog() && !windowInterface->state().modal)
-                faults << describe(window) + QStringLiteral(" is not modal");
-            for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (dialog && !windowInterface->state().modal)
+                faults << describe(&window) + QStringLiteral(" is not modal");
+            for (QWidget* control : window.findChildren<QWidget*>()) {
                 QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
                 if (!face)
                     continue;
@@ -122,7 +82,9 @@ private slots:
                     }
                 }
             }
-        }
+        });
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(checked, 1);
         for (const QString& fault : faults)
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults.isEmpty(), "every fault is listed above");

@@ -1,14 +1,18 @@
-#include "datafile/ReadErrorDialog.h"
+#include "support/Armies.h"
+#include "support/Catalogue.h"
+#include "support/GridCells.h"
+#include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/WindowsReached.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/SortedListWidget.h"
 #include "ui/help/AbilitiesHelp.h"
-#include "ui/help/AbilityCostsHelp.h"
-#include "ui/help/AbilityEditorHelp.h"
 #include "ui/help/AdditionalWeaponsHelp.h"
 #include "ui/help/CharacteristicsHelp.h"
 #include "ui/help/MainWindowHelp.h"
@@ -26,87 +30,19 @@
 
 #include <QApplication>
 #include <QLayout>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QWindow>
 #include <functional>
+#include <memory>
 
 namespace
 {
 
-using Pick = std::function<Window*(WindowRegistry&)>;
-using PickButton = std::function<QPushButton*(WindowRegistry&)>;
-
-// Each modal window with the window that opens it in the program.
-const QList<std::tuple<const char*, Pick, Pick>>& dialogsAndOpeners()
-{
-    static const QList<std::tuple<const char*, Pick, Pick>> all = {
-        {"picker", [](WindowRegistry& w) { return w.picker; },
-         [](WindowRegistry& w) {
-             return w.itemListStep;
-         }},
-        {"weapon editor", [](WindowRegistry& w) { return w.weaponEditor; },
-         [](WindowRegistry& w) {
-             return w.replaceableWeaponsStep;
-         }},
-        {"ability editor", [](WindowRegistry& w) { return w.abilityEditor; },
-         [](WindowRegistry& w) {
-             return w.itemListStep;
-         }},
-        {"costs window", [](WindowRegistry& w) { return w.weaponCostsDialog; },
-         [](WindowRegistry& w) {
-             return w.replaceableWeaponsStep;
-         }},
-        {"ability costing", [](WindowRegistry& w) { return w.abilityCostsDialog; },
-         [](WindowRegistry& w) {
-             return w.itemListStep;
-         }},
-        {"troop selection", [](WindowRegistry& w) { return w.troopSelectionDialog; },
-         [](WindowRegistry& w) {
-             return w.mainWindow;
-         }},
-        {"read error", [](WindowRegistry& w) { return w.readErrorDialog; },
-         [](WindowRegistry& w) {
-             return w.mainWindow;
-         }},
-        {"main window help", [](WindowRegistry& w) { return w.mainWindowHelp; },
-         [](WindowRegistry& w) {
-             return w.mainWindow;
-         }},
-        {"step 2 help", [](WindowRegistry& w) { return w.characteristicsHelp; },
-         [](WindowRegistry& w) {
-             return w.characteristicsStep;
-         }},
-        {"step 3 help", [](WindowRegistry& w) { return w.standardWeaponsHelp; },
-         [](WindowRegistry& w) {
-             return w.itemListStep;
-         }},
-        {"step 4 help", [](WindowRegistry& w) { return w.replaceableWeaponsHelp; },
-         [](WindowRegistry& w) {
-             return w.replaceableWeaponsStep;
-         }},
-        {"step 5 help", [](WindowRegistry& w) { return w.additionalWeaponsHelp; },
-         [](WindowRegistry& w) {
-             return w.itemListStep;
-         }},
-        {"step 6 help", [](WindowRegistry& w) { return w.abilitiesHelp; },
-         [](WindowRegistry& w) {
-             return w.itemListStep;
-         }},
-        {"step 7 help", [](WindowRegistry& w) { return w.restrictionsHelp; },
-         [](WindowRegistry& w) {
-             return w.restrictionsStep;
-         }},
-        {"ability editor help", [](WindowRegistry& w) { return w.abilityEditorHelp; },
-         [](WindowRegistry& w) {
-             return w.abilityEditor;
-         }},
-        {"ability costing help", [](WindowRegistry& w) { return w.abilityCostsHelp; },
-         [](WindowRegistry& w) {
-             return w.abilityCostsDialog;
-         }},
-    };
-    return all;
-}
+// Makes a window for a test of it alone; a dialog made is owned by `made`.
+using Make = std::function<QWidget*(TestWindows&, std::unique_ptr<QWidget>& made)>;
+using MakeHelp = std::function<std::unique_ptr<Dialog>(QWidget* opener)>;
 
 // The window's buttons that Tab reaches, in the order Tab walks them.
 QList<QWidget*> buttonsInTabOrder(QWidget& window)
@@ -131,6 +67,22 @@ bool readsBefore(const QWidget* a, const QWidget* b)
     return first.left() < second.left();
 }
 
+// The windows of the program that exist, shown or not.
+QList<QWidget*> programWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Window*>(widget) || qobject_cast<Dialog*>(widget))
+            windows << widget;
+    }
+    return windows;
+}
+
+void checkNoProblems(const ScriptedUser& user)
+{
+    QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+}
+
 } // namespace
 
 class WindowTest : public QObject
@@ -139,78 +91,152 @@ class WindowTest : public QObject
 private slots:
     void dialogIsTransientForItsOpener_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < dialogsAndOpeners().size(); ++i)
-            QTest::newRow(std::get<0>(dialogsAndOpeners()[i])) << i;
+        QTest::addColumn<Reach>("reach");
+        for (const auto& [name, reach] : dialogs())
+            QTest::newRow(name) << reach;
     }
-    // While it is shown, a modal window is a modal dialog that stays over the window that opened
-    // it; once closed it is bound to none, so that the next opener can take it.
+    // While it is shown, a dialog is a modal dialog that stays over the window that opened it;
+    // once closed, its opener is the active window again (an opener that is itself a dialog
+    // has closed too by the end of the walk).
     void dialogIsTransientForItsOpener()
     {
-        QFETCH(int, index);
-        const auto& [name, pickDialog, pickOpener] = dialogsAndOpeners()[index];
+        QFETCH(Reach, reach);
         TestWindows app;
         ScriptedUser user;
-        Window* dialog = pickDialog(app.windows);
-        Window* opener = pickOpener(app.windows);
-        opener->showAndActivate();
-        QWindow* transientParent = nullptr;
-        user.window([&](QWidget& shown) {
-            QCOMPARE(&shown, dialog);
+        QPointer<QWidget> opener;
+        int checked = 0;
+        reach(app, user, [&](QWidget& shown, QWidget& from) {
+            opener = &from;
             QCOMPARE(shown.windowType(), Qt::Dialog);
             QCOMPARE(shown.windowModality(), Qt::ApplicationModal);
-            transientParent = shown.windowHandle()->transientParent();
-            dialog->done(ModalResult::Cancel);
+            QVERIFY(from.windowHandle());
+            QCOMPARE(shown.windowHandle()->transientParent(), from.windowHandle());
+            ++checked;
+            static_cast<Dialog&>(shown).done(ModalResult::Cancel);
         });
-        dialog->exec();
-        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QVERIFY(opener->windowHandle());
-        QCOMPARE(transientParent, opener->windowHandle());
-        QCOMPARE(dialog->windowHandle()->transientParent(), nullptr);
-        QCOMPARE(app.windows.active, opener);
+        checkNoProblems(user);
+        QCOMPARE(checked, 1);
+        if (opener)
+            QTRY_COMPARE(QApplication::activeWindow(), opener.data());
+    }
+
+    // A dialog's result: Enter presses its default button, OK 1; Esc and the close box give
+    // Cancel 2. A question answers Yes 6 or No 7; Esc answers No to Yes and No, Cancel to Yes,
+    // No and Cancel. The dialogs are the real ones, answered with keys.
+    void resultsOfKeysAndTheCloseBox_data()
+    {
+        QTest::addColumn<int>("question"); // -1 a dialog, else its MessageButtons
+        QTest::addColumn<int>("key");      // 0 the close box
+        QTest::addColumn<int>("result");
+        const int dialog = -1;
+        QTest::newRow("dialog, Enter") << dialog << int(Qt::Key_Return) << 1;
+        QTest::newRow("dialog, Esc") << dialog << int(Qt::Key_Escape) << 2;
+        QTest::newRow("dialog, close box") << dialog << 0 << 2;
+        QTest::newRow("yes or no, Enter") << int(MessageButtons::YesNo) << int(Qt::Key_Return) << 6;
+        QTest::newRow("yes or no, Esc") << int(MessageButtons::YesNo) << int(Qt::Key_Escape) << 7;
+        QTest::newRow("yes, no or cancel, Esc")
+            << int(MessageButtons::YesNoCancel) << int(Qt::Key_Escape) << 2;
+    }
+    void resultsOfKeysAndTheCloseBox()
+    {
+        QFETCH(int, question);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        TestWindows app;
+        acceptTroop(app, QStringLiteral("Kai"));
+        ModalAnswer answer;
+        auto press = [key](QWidget& shown) {
+            QWidget* target = shown.focusWidget() ? shown.focusWidget() : &shown;
+            if (key)
+                QTest::keyClick(target, Qt::Key(key));
+            else
+                shown.close();
+        };
+        ModalResult given = ModalResult::None;
+        if (question < 0) {
+            answer.expect<TroopSelectionDialog>(press);
+            TroopSelectionDialog selection(&app.mainWindow, app.store, 0);
+            given = selection.showModal();
+        } else {
+            answer.expect<QMessageBox>(press);
+            given = messageBox(&app.mainWindow, QStringLiteral("*** DELETE ***"),
+                               QStringLiteral("Sure?"), MessageButtons(question));
+        }
+        QVERIFY2(answer.answered(), qPrintable(answer.failure()));
+        QCOMPARE(int(given), result);
     }
 
     void tabWalksButtonsInReadingOrder_data()
     {
-        QTest::addColumn<Pick>("pick");
-        QTest::newRow("main window") << Pick([](WindowRegistry& w) { return w.mainWindow; });
-        QTest::newRow("troop selection")
-            << Pick([](WindowRegistry& w) { return w.troopSelectionDialog; });
-        QTest::newRow("ability editor") << Pick([](WindowRegistry& w) { return w.abilityEditor; });
+        QTest::addColumn<Reach>("reach");
+        QTest::newRow("main window") << Reach([](TestWindows& app, ScriptedUser&, const Act& act) {
+            app.mainWindow.showAndActivate();
+            act(app.mainWindow, app.mainWindow);
+        });
+        QTest::newRow("troop selection") << dialogNamed("troop selection");
+        QTest::newRow("ability editor") << dialogNamed("ability editor");
     }
     // Tab meets the buttons in the order a reader does.
     void tabWalksButtonsInReadingOrder()
     {
-        QFETCH(Pick, pick);
+        QFETCH(Reach, reach);
         TestWindows app;
-        Window& window = *pick(app.windows);
-        const QList<QWidget*> tabOrder = buttonsInTabOrder(window);
-        QList<QWidget*> readingOrder = tabOrder;
-        std::stable_sort(readingOrder.begin(), readingOrder.end(), readsBefore);
-        QCOMPARE(readingOrder, tabOrder);
+        ScriptedUser user;
+        int checked = 0;
+        reach(app, user, [&](QWidget& window, QWidget&) {
+            const QList<QWidget*> tabOrder = buttonsInTabOrder(window);
+            QList<QWidget*> readingOrder = tabOrder;
+            std::stable_sort(readingOrder.begin(), readingOrder.end(), readsBefore);
+            QVERIFY(tabOrder.size() >= 3);
+            QCOMPARE(readingOrder, tabOrder);
+            ++checked;
+        });
+        checkNoProblems(user);
+        QCOMPARE(checked, 1);
     }
 
     void helpPicturesShowTheirPictureOnTheButtonsSide_data()
     {
-        QTest::addColumn<Pick>("help");
-        QTest::addColumn<Pick>("window");
-        for (const auto& [name, pickHelp, pickWindow] : dialogsAndOpeners()) {
-            const QByteArray row(name);
-            if (row.endsWith("help") && (row.startsWith("step") || row.startsWith("main")))
-                QTest::newRow(name) << pickHelp << pickWindow;
-        }
+        QTest::addColumn<int>("step"); // -1 the main window, else its WizardStep
+        QTest::addColumn<MakeHelp>("help");
+        auto help = [](auto make) {
+            return MakeHelp([make](QWidget* opener) { return make(opener); });
+        };
+        QTest::newRow("main window help")
+            << -1 << help([](QWidget* w) { return std::make_unique<MainWindowHelp>(w); });
+        QTest::newRow("step 2 help")
+            << int(WizardStep::Characteristics)
+            << help([](QWidget* w) { return std::make_unique<CharacteristicsHelp>(w); });
+        QTest::newRow("step 3 help")
+            << int(WizardStep::StandardWeapons)
+            << help([](QWidget* w) { return std::make_unique<StandardWeaponsHelp>(w); });
+        QTest::newRow("step 4 help")
+            << int(WizardStep::ReplaceableWeapons)
+            << help([](QWidget* w) { return std::make_unique<ReplaceableWeaponsHelp>(w); });
+        QTest::newRow("step 5 help")
+            << int(WizardStep::AdditionalWeapons)
+            << help([](QWidget* w) { return std::make_unique<AdditionalWeaponsHelp>(w); });
+        QTest::newRow("step 6 help")
+            << int(WizardStep::Abilities)
+            << help([](QWidget* w) { return std::make_unique<AbilitiesHelp>(w); });
+        QTest::newRow("step 7 help")
+            << int(WizardStep::Restrictions)
+            << help([](QWidget* w) { return std::make_unique<RestrictionsHelp>(w); });
     }
     // A help page's picture of a button shows the button's picture on the side the button does.
     void helpPicturesShowTheirPictureOnTheButtonsSide()
     {
-        QFETCH(Pick, help);
-        QFETCH(Pick, window);
+        QFETCH(int, step);
+        QFETCH(MakeHelp, help);
         TestWindows app;
+        QWidget* window =
+            step < 0 ? static_cast<QWidget*>(&app.mainWindow) : &app.openStep(WizardStep(step));
+        const std::unique_ptr<Dialog> page = help(window);
         QHash<QString, Qt::LayoutDirection> sides;
-        for (const Button* button : window(app.windows)->findChildren<Button*>())
+        for (const Button* button : window->findChildren<Button*>())
             sides.insert(button->text().remove(u'&').trimmed(), button->layoutDirection());
         int compared = 0;
-        for (const ButtonPicture* picture : help(app.windows)->findChildren<ButtonPicture*>()) {
+        for (const ButtonPicture* picture : page->findChildren<ButtonPicture*>()) {
             const QString caption = picture->text().remove(u'&').trimmed();
             if (!sides.contains(caption))
                 continue;
@@ -222,83 +248,146 @@ private slots:
 
     void enterButtonIsDrawnAsDefault_data()
     {
+        using PickButton = std::function<QPushButton*(QWidget&)>;
+        QTest::addColumn<Reach>("reach");
         QTest::addColumn<PickButton>("pick");
-        QTest::newRow("picker") << PickButton([](WindowRegistry& w) { return w.picker->okButton; });
+        auto button = [](auto pick) {
+            return PickButton(pick);
+        };
+        QTest::newRow("picker") << dialogNamed("picker") << button([](QWidget& w) {
+            return static_cast<Picker&>(w).okButton;
+        });
         QTest::newRow("weapon editor")
-            << PickButton([](WindowRegistry& w) { return w.weaponEditor->okButton; });
+            << dialogNamed("weapon editor")
+            << button([](QWidget& w) { return static_cast<WeaponEditor&>(w).okButton; });
         QTest::newRow("ability editor")
-            << PickButton([](WindowRegistry& w) { return w.abilityEditor->okButton; });
+            << dialogNamed("ability editor")
+            << button([](QWidget& w) { return static_cast<AbilityEditor&>(w).okButton; });
         QTest::newRow("costs window")
-            << PickButton([](WindowRegistry& w) { return w.weaponCostsDialog->okButton; });
+            << dialogNamed("costs window")
+            << button([](QWidget& w) { return static_cast<WeaponCostsDialog&>(w).okButton; });
         QTest::newRow("ability costing")
-            << PickButton([](WindowRegistry& w) { return w.abilityCostsDialog->okButton; });
-        QTest::newRow("step 7") << PickButton(
-            [](WindowRegistry& w) { return w.restrictionsStep->okButton; });
+            << dialogNamed("ability costing")
+            << button([](QWidget& w) { return static_cast<AbilityCostsDialog&>(w).okButton; });
         QTest::newRow("troop selection")
-            << PickButton([](WindowRegistry& w) { return w.troopSelectionDialog->editButton; });
-        QTest::newRow("step 4") << PickButton(
-            [](WindowRegistry& w) { return w.replaceableWeaponsStep->nextButton; });
+            << dialogNamed("troop selection")
+            << button([](QWidget& w) { return static_cast<TroopSelectionDialog&>(w).editButton; });
+        QTest::newRow("step 4") << frame(WizardStep::ReplaceableWeapons) << button([](QWidget& w) {
+            return static_cast<ReplaceableWeaponsStep&>(w).nextButton;
+        });
+        QTest::newRow("step 7") << frame(WizardStep::Restrictions) << button([](QWidget& w) {
+            return static_cast<RestrictionsStep&>(w).okButton;
+        });
     }
     // The button that Enter presses is the one button of its window drawn as the default.
     void enterButtonIsDrawnAsDefault()
     {
+        using PickButton = std::function<QPushButton*(QWidget&)>;
+        QFETCH(Reach, reach);
         QFETCH(PickButton, pick);
         TestWindows app;
-        QPushButton* button = pick(app.windows);
-        QVERIFY(button->isDefault());
-        const auto buttons = button->window()->findChildren<QPushButton*>();
-        QCOMPARE(std::count_if(buttons.begin(), buttons.end(),
-                               [](const QPushButton* b) { return b->isDefault(); }),
-                 1);
+        ScriptedUser user;
+        int checked = 0;
+        reach(app, user, [&](QWidget& window, QWidget&) {
+            QPushButton* button = pick(window);
+            QVERIFY(button->isDefault());
+            const auto buttons = window.findChildren<QPushButton*>();
+            QCOMPARE(std::count_if(buttons.begin(), buttons.end(),
+                                   [](const QPushButton* b) { return b->isDefault(); }),
+                     1);
+            ++checked;
+        });
+        checkNoProblems(user);
+        QCOMPARE(checked, 1);
     }
-    // Start-up makes the main window and the store's host and shows the main window; any other
-    // window is made when it is first reached, once: reached again it is the same window.
-    void windowIsMadeWhenFirstReached()
+
+    // Start-up shows the main window, and no other window of the program exists until the user
+    // reaches it; a dialog is gone once it has closed.
+    void startUpShowsTheMainWindowOnly()
     {
-        const auto madeWindows = [] {
-            int count = 0;
-            for (QWidget* widget : QApplication::topLevelWidgets())
-                count += qobject_cast<Window*>(widget) != nullptr;
-            return count;
-        };
         TestWindows app;
-        startEditor(app.windows, QString());
-        QVERIFY(QTest::qWaitForWindowExposed(app.windows.mainWindow.get()));
-        QCOMPARE(madeWindows(), 2);
-        QVERIFY(app.windows.storeHost.isMade() && !app.windows.picker.isMade());
-        Picker* picker = app.windows.picker;
-        QCOMPARE(madeWindows(), 3);
-        QCOMPARE(app.windows.picker.get(), picker);
-        QCOMPARE(madeWindows(), 3);
+        ScriptedUser user;
+        startEditor(app.mainWindow, QString());
+        QVERIFY(QTest::qWaitForWindowExposed(&app.mainWindow));
+        QCOMPARE(programWindows(), QList<QWidget*>{&app.mainWindow});
+        user.windowOf<MainWindowHelp>([](MainWindowHelp& help) {
+            QCOMPARE(programWindows().size(), 2);
+            QTest::mouseClick(help.okButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(app.mainWindow.helpButton, Qt::LeftButton);
+        checkNoProblems(user);
+        QCOMPARE(programWindows(), QList<QWidget*>{&app.mainWindow});
+    }
+
+    // The troop selection opened again shows the troops as they are now, on the row it was
+    // left on.
+    void troopSelectionOpenedAgain()
+    {
+        TestWindows app;
+        ScriptedUser user;
+        for (const char* name : {"A", "B"})
+            acceptTroop(app, QString::fromLatin1(name));
+        user.windowOf<TroopSelectionDialog>([](TroopSelectionDialog& dialog) {
+            QCOMPARE(column(*dialog.troopGrid, 1), (QStringList{"A", "B"}));
+            clickCell(*dialog.troopGrid, 1, 1);
+            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(app.mainWindow.editTroopButton, Qt::LeftButton);
+        acceptTroop(app, QStringLiteral("C"));
+        int rowShown = -1;
+        user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
+            QCOMPARE(column(*dialog.troopGrid, 1), (QStringList{"A", "B", "C"}));
+            rowShown = dialog.troopGrid->currentRow();
+            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(app.mainWindow.editTroopButton, Qt::LeftButton);
+        checkNoProblems(user);
+        QCOMPARE(rowShown, 1);
     }
 
     void windowIsMeasuredWhenFirstShown_data()
     {
-        QTest::addColumn<Pick>("pick");
-        QTest::newRow("characteristics")
-            << Pick([](WindowRegistry& w) { return w.characteristicsStep; });
-        QTest::newRow("replaceable weapon costs")
-            << Pick([](WindowRegistry& w) { return w.weaponCostsDialog; });
+        QTest::addColumn<Make>("make");
+        QTest::newRow("restrictions") << Make([](TestWindows& app, std::unique_ptr<QWidget>&) {
+            app.wizard.start(0);
+            return static_cast<QWidget*>(app.wizard.restrictionsStep());
+        });
+        QTest::newRow("replace weapon costs")
+            << Make([](TestWindows& app, std::unique_ptr<QWidget>& made) {
+                   made = std::make_unique<WeaponCostsDialog>(
+                       &app.mainWindow, QStringLiteral("Replace Weapon Costs"),
+                       QStringLiteral("Name of the replace weapon"),
+                       QList<WeaponCostsDialog::CostRow>{{QStringLiteral("Flamer"), 5}});
+                   return made.get();
+               });
         QTest::newRow("troop selection")
-            << Pick([](WindowRegistry& w) { return w.troopSelectionDialog; });
+            << Make([](TestWindows& app, std::unique_ptr<QWidget>& made) {
+                   made = std::make_unique<TroopSelectionDialog>(&app.mainWindow, app.store, 0);
+                   return made.get();
+               });
         QTest::newRow("restrictions help")
-            << Pick([](WindowRegistry& w) { return w.restrictionsHelp; });
+            << Make([](TestWindows& app, std::unique_ptr<QWidget>& made) {
+                   made = std::make_unique<RestrictionsHelp>(&app.mainWindow);
+                   return made.get();
+               });
     }
     // Start-up lays out no window but the main window; a window is fixed at its size, room
     // enough for every control, when it is first shown.
     void windowIsMeasuredWhenFirstShown()
     {
-        QFETCH(Pick, pick);
+        QFETCH(Make, make);
         TestWindows app;
-        Window& window = *pick(app.windows);
+        QCOMPARE(app.mainWindow.minimumSize(), app.mainWindow.maximumSize());
+        std::unique_ptr<QWidget> made;
+        QWidget& window = *make(app, made);
         QVERIFY(window.minimumSize() != window.maximumSize());
-        QCOMPARE(app.windows.mainWindow->minimumSize(), app.windows.mainWindow->maximumSize());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.minimumSize(), window.size());
         QCOMPARE(window.maximumSize(), window.size());
         const QSize needed = window.layout()->minimumSize();
         QVERIFY(window.width() >= needed.width() && window.height() >= needed.height());
+        window.hide();
     }
 };
 

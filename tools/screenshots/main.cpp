@@ -2,8 +2,8 @@
 // it, and photographs each one from the X server's screen. scripts/screenshots runs it on a
 // virtual display.
 
-#include "platform/Modal.h"
 #include "store/Store.h"
+#include "ui/Modal.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -19,7 +19,6 @@
 #include "ui/help/StandardWeaponsHelp.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/TroopSelectionDialog.h"
-#include "ui/main/WindowSet.h"
 #include "ui/wizard/CharacteristicsStep.h"
 #include "ui/wizard/ItemListStep.h"
 #include "ui/wizard/ReplaceableWeaponsStep.h"
@@ -55,31 +54,22 @@ bool waitUntilDrawn(QWidget& window)
 class Photographer : public ModalUser
 {
 public:
-    Photographer(WindowRegistry& windows, QString folder, QString army)
-        : windows(windows), folder(std::move(folder)), army(std::move(army))
+    Photographer(QString outputFolder, QString armyFile)
+        : folder(std::move(outputFolder)), army(std::move(armyFile))
     {
-        const std::initializer_list<std::pair<const QWidget*, const char*>> all = {
-            {windows.mainWindow, "main-window"},
-            {windows.troopSelectionDialog, "troop-selection"},
-            {windows.characteristicsStep, "step2"},
-            {windows.replaceableWeaponsStep, "step4"},
-            {windows.restrictionsStep, "step7"},
-            {windows.picker, "picker"},
-            {windows.weaponEditor, "weapon-editor"},
-            {windows.weaponCostsDialog, "costs"},
-            {windows.abilityEditor, "ability-editor"},
-            {windows.abilityCostsDialog, "ability-costs"},
-            {windows.mainWindowHelp, "help1"},
-            {windows.characteristicsHelp, "help2"},
-            {windows.standardWeaponsHelp, "help3"},
-            {windows.replaceableWeaponsHelp, "help4"},
-            {windows.additionalWeaponsHelp, "help5"},
-            {windows.abilitiesHelp, "help6"},
-            {windows.restrictionsHelp, "help7"},
-            {windows.abilityEditorHelp, "help8"},
-            {windows.abilityCostsHelp, "help9"}};
-        for (const auto& [window, name] : all)
-            names.insert(window, QString::fromLatin1(name));
+        const std::initializer_list<std::pair<const char*, const char*>> all = {
+            {"MainWindow", "main-window"},       {"TroopSelectionDialog", "troop-selection"},
+            {"CharacteristicsStep", "step2"},    {"ReplaceableWeaponsStep", "step4"},
+            {"RestrictionsStep", "step7"},       {"Picker", "picker"},
+            {"WeaponEditor", "weapon-editor"},   {"WeaponCostsDialog", "costs"},
+            {"AbilityEditor", "ability-editor"}, {"AbilityCostsDialog", "ability-costs"},
+            {"MainWindowHelp", "help1"},         {"CharacteristicsHelp", "help2"},
+            {"StandardWeaponsHelp", "help3"},    {"ReplaceableWeaponsHelp", "help4"},
+            {"AdditionalWeaponsHelp", "help5"},  {"AbilitiesHelp", "help6"},
+            {"RestrictionsHelp", "help7"},       {"AbilityEditorHelp", "help8"},
+            {"AbilityCostsHelp", "help9"}};
+        for (const auto& [className, name] : all)
+            names.insert(QString::fromLatin1(className), QString::fromLatin1(name));
     }
 
     void photograph(QWidget& window, const QString& name)
@@ -98,17 +88,21 @@ public:
             taken << path;
     }
 
-    void photograph(QWidget& window) { photograph(window, names.value(&window)); }
+    void photograph(QWidget& window)
+    {
+        photograph(window, names.value(QString::fromLatin1(window.metaObject()->className())));
+    }
 
     void playWindow(QWidget& window) override
     {
-        auto& shown = static_cast<Window&>(window);
+        auto& shown = static_cast<Dialog&>(window);
         photograph(window);
-        if (&window == windows.abilityEditor)
-            windows.abilityEditor->helpButton->click();
-        if (&window == windows.abilityCostsDialog)
-            windows.abilityCostsDialog->helpButton->click();
-        shown.done(&window == windows.troopSelectionDialog ? ModalResult::Ok : ModalResult::Cancel);
+        if (auto* editor = qobject_cast<AbilityEditor*>(&window))
+            editor->helpButton->click();
+        if (auto* costs = qobject_cast<AbilityCostsDialog*>(&window))
+            costs->helpButton->click();
+        shown.done(qobject_cast<TroopSelectionDialog*>(&window) ? ModalResult::Ok
+                                                                : ModalResult::Cancel);
     }
 
     ModalResult playMessage(QWidget*, const QString& caption, const QString& text,
@@ -124,8 +118,7 @@ public:
     QStringList failures;
 
 private:
-    WindowRegistry& windows;
-    QHash<const QWidget*, QString> names;
+    QHash<QString, QString> names;
     QString folder;
     QString army;
 };
@@ -148,12 +141,10 @@ int main(int argc, char* argv[])
     }
 
     Store store;
-    WindowSet windowSet(store);
-    WindowRegistry& windows = windowSet.registry;
-    Photographer photographer(windows, folder, army);
+    Photographer photographer(folder, army);
     installModalUser(&photographer);
 
-    MainWindow& main = *windows.mainWindow;
+    MainWindow main(store);
     main.showAndActivate();
     main.loadButton->click();
     photographer.photograph(main);
@@ -161,35 +152,45 @@ int main(int argc, char* argv[])
 
     // The first troop, reopened through Edit, step by step.
     main.editTroopButton->click();
-    photographer.photograph(*windows.characteristicsStep);
-    windows.characteristicsStep->helpButton->click();
-    windows.characteristicsStep->nextButton->click();
-    ItemListStep& items = *windows.itemListStep;
+    Wizard& wizard = main.wizard();
+    CharacteristicsStep& characteristics = *wizard.characteristicsStep();
+    photographer.photograph(characteristics);
+    characteristics.helpButton->click();
+    characteristics.nextButton->click();
+    ItemListStep& items = *wizard.itemListStep();
     photographer.photograph(items, QStringLiteral("step3"));
     items.helpButton->click();
     items.addButton->click();
     items.nextButton->click();
-    photographer.photograph(*windows.replaceableWeaponsStep);
-    windows.replaceableWeaponsStep->helpButton->click();
-    windows.replaceableWeaponsStep->nextButton->click();
+    ReplaceableWeaponsStep& replaceable = *wizard.replaceableWeaponsStep();
+    photographer.photograph(replaceable);
+    replaceable.helpButton->click();
+    replaceable.nextButton->click();
     photographer.photograph(items, QStringLiteral("step5"));
     items.helpButton->click();
     items.nextButton->click();
     photographer.photograph(items, QStringLiteral("step6"));
     items.helpButton->click();
     items.nextButton->click();
-    photographer.photograph(*windows.restrictionsStep);
-    windows.restrictionsStep->helpButton->click();
+    RestrictionsStep& restrictions = *wizard.restrictionsStep();
+    photographer.photograph(restrictions);
+    restrictions.helpButton->click();
 
     // The dialogs that open from inside the lists, each with what its opener gives it.
-    windows.weaponEditor->exec();
-    WeaponCostsDialog& costs = *windows.weaponCostsDialog;
-    costs.setWindowTitle(QStringLiteral("Flame thrower"));
-    costs.setNameHeading(QStringLiteral("Name of the replace weapon"));
-    costs.setRows({{QStringLiteral("Heavy flamer"), 6}, {QStringLiteral("Plasma pistol"), 10}});
-    costs.exec();
-    windows.abilityEditor->exec();
-    editAbilityCosts(store, windows, 0);
+    WeaponEditor weaponEditor(&restrictions, {QStringLiteral("New Standard Weapon"),
+                                              QStringLiteral("Standard Weapon name"), QString(),
+                                              QStringList(), false, store.weaponCatalogue.get()});
+    weaponEditor.showModal();
+    WeaponCostsDialog costs(
+        &restrictions, QStringLiteral("Flame thrower"),
+        QStringLiteral("Name of the replace weapon"),
+        {{QStringLiteral("Heavy flamer"), 6}, {QStringLiteral("Plasma pistol"), 10}});
+    costs.showModal();
+    AbilityEditor abilityEditor(&restrictions, {QStringLiteral("Add Special Ability"),
+                                                QStringLiteral("New Special Ability"), QString(),
+                                                QString(), false, store.abilityCatalogue.get()});
+    abilityEditor.showModal();
+    editAbilityCosts(&restrictions, wizard.troop(), 0, wizard.editorMemory().abilityScope);
 
     installModalUser(nullptr);
     QTextStream out(stdout);

@@ -3,7 +3,6 @@
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
-#include "ui/WindowRegistry.h"
 #include "ui/catalogue/CatalogueLines.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -25,9 +24,8 @@ enum Scope { EachModel, WholeSquad };
 
 } // namespace
 
-AbilityCostsDialog::AbilityCostsDialog(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Edit Special Ability"), TitleBar::CaptionOnly, Kind::Dialog),
-      store(store)
+AbilityCostsDialog::AbilityCostsDialog(QWidget* opener, const AbilityCostsRequest& request)
+    : Dialog(opener, QStringLiteral("Edit Special Ability"), TitleBar::CaptionOnly)
 {
     abilityGrid = new Grid(this, 3, 1);
     abilityGrid->setFixedColumns(1);
@@ -46,7 +44,12 @@ AbilityCostsDialog::AbilityCostsDialog(WindowRegistry& windows, Store& store)
         this, QStringLiteral("RadioGroup1"),
         {QStringLiteral("This ability (and costs) applies to all models in the squad individually"),
          QStringLiteral("This ability (and costs) applies to the entire squad")});
-    scopeChoice->setCheckedIndex(EachModel);
+    scopeChoice->setCheckedIndex(request.scope == WholeSquad ? WholeSquad : EachModel);
+    abilityGrid->setCell(NameColumn, 0, request.name);
+    abilityGrid->setCell(CostColumn, 0, request.cost);
+    abilityGrid->setCell(GroupColumn, 0, request.group);
+    abilityGrid->setCurrentRow(0);
+    abilityGrid->setCurrentColumn(CostColumn);
 
     okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
     helpButton = makeHelpButton(this);
@@ -80,6 +83,21 @@ void AbilityCostsDialog::activate()
     abilityGrid->setFocus(Qt::OtherFocusReason);
 }
 
+QString AbilityCostsDialog::cost() const
+{
+    return abilityGrid->cell(CostColumn, 0);
+}
+
+QString AbilityCostsDialog::group() const
+{
+    return abilityGrid->cell(GroupColumn, 0);
+}
+
+int AbilityCostsDialog::scope() const
+{
+    return scopeChoice->checkedIndex();
+}
+
 void AbilityCostsDialog::replaceCommasInCells()
 {
     for (int col : {CostColumn, GroupColumn}) {
@@ -89,46 +107,43 @@ void AbilityCostsDialog::replaceCommasInCells()
     }
 }
 
-// The dialog opens on the line's cost and group (a group below 1 shows as 1) and its scope;
-// a scope other than 0 to 3 leaves the choice as the dialog last had it. The line is rebuilt
-// from what the dialog holds when it closes. Should a sorted list refuse the rebuilt line (it
-// equals another line without regard to case), the old line stays.
-void editAbilityCosts(Store& store, WindowRegistry& windows, int index)
+// The dialog opens on the line's cost and group (a group below 1 shows as 1) and its scope.
+// The line is rebuilt from what the dialog holds when it closes. Should a sorted list refuse
+// the rebuilt line (it equals another line without regard to case), the old line stays.
+void editAbilityCosts(QWidget* opener, Troop& troop, int index, int& lastScope)
 {
-    LineList* list = store.currentTroop().abilities.get();
+    LineList* list = troop.abilities.get();
     if (!list || index < 0 || index >= list->count())
         return;
-    AbilityCostsDialog& dialog = *windows.abilityCostsDialog;
     const QString line = (*list)[index];
-    Grid& grid = *dialog.abilityGrid;
-    grid.setCell(NameColumn, 0, field(line, 2));
-    grid.setCell(CostColumn, 0, QString::number(readNumber(field(line, 3))));
-    grid.setCell(GroupColumn, 0, QString::number(qMax(1, readNumber(field(line, 1)))));
+    int scope = lastScope;
     switch (readNumber(field(line, 4))) {
     case 0:
     case 2:
-        dialog.scopeChoice->setCheckedIndex(EachModel);
+        scope = EachModel;
         break;
     case 1:
     case 3:
-        dialog.scopeChoice->setCheckedIndex(WholeSquad);
+        scope = WholeSquad;
         break;
     default:
         break;
     }
+    AbilityCostsDialog dialog(opener,
+                              {field(line, 2), QString::number(readNumber(field(line, 3))),
+                               QString::number(qMax(1, readNumber(field(line, 1)))), scope});
+    dialog.showModal();
+    lastScope = dialog.scope();
 
-    grid.setCurrentRow(0);
-    grid.setCurrentColumn(CostColumn);
-    dialog.exec();
-
-    QString costed = QString::number(readNumber(grid.cell(GroupColumn, 0))) + u',' +
-                     field(line, 2) + u',' + QString::number(readNumber(grid.cell(CostColumn, 0)));
-    if (dialog.scopeChoice->checkedIndex() == WholeSquad)
+    QString costed = QString::number(readNumber(dialog.group())) + u',' + field(line, 2) + u',' +
+                     QString::number(readNumber(dialog.cost()));
+    if (dialog.scope() == WholeSquad)
         costed += QStringLiteral(",1");
     replaceLine(*list, index, costed);
 }
 
 void AbilityCostsDialog::showHelp()
 {
-    windows.abilityCostsHelp->exec();
+    AbilityCostsHelp help(this);
+    help.showModal();
 }

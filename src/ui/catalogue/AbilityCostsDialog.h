@@ -1,25 +1,38 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "ui/Dialog.h"
 
 class Button;
 class GridHeadings;
 class QLabel;
 class RadioGroup;
-class Store;
 class Grid;
+struct Troop;
 
-// The costing dialog of one special ability of the current troop: its cost, its group and
-// whether it applies to each model or to the whole squad. OK is the only way out.
-class AbilityCostsDialog : public Window
+// What the costing dialog opens on.
+struct AbilityCostsRequest {
+    QString name;
+    QString cost;
+    QString group;
+    // 0: the ability applies to each model, 1: to the whole squad.
+    int scope = 0;
+};
+
+// The costing dialog of one special ability of a troop: its cost, its group and whether it
+// applies to each model or to the whole squad. OK is the only way out.
+class AbilityCostsDialog : public Dialog
 {
     Q_OBJECT
 public:
-    AbilityCostsDialog(WindowRegistry& windows, Store& store);
+    AbilityCostsDialog(QWidget* opener, const AbilityCostsRequest& request);
 
     void activate() override;
     void replaceCommasInCells();
     void showHelp();
+
+    QString cost() const;
+    QString group() const;
+    int scope() const;
 
     QLabel* abilityHeading;
     QLabel* costHeading;
@@ -29,12 +42,10 @@ public:
     RadioGroup* scopeChoice;
     Button* okButton;
     Button* helpButton;
-
-private:
-    Store& store;
 };
 
-// Costs the line at index of the current troop's special abilities in the costing dialog and
-// puts the rebuilt line (group, name, cost, and ",1" for the whole squad) in its place. An
-// index that names no line changes nothing.
-void editAbilityCosts(Store& store, WindowRegistry& windows, int index);
+// Costs the line at index of the troop's special abilities in the costing dialog and puts the
+// rebuilt line (group, name, cost, and ",1" for the whole squad) in its place. An index that
+// names no line changes nothing. A line whose scope is none of 0 to 3 opens on `lastScope`,
+// the choice the dialog was left with the time before, which is then updated.
+void editAbilityCosts(QWidget* opener, Troop& troop, int index, int& lastScope);

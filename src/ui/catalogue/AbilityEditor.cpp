@@ -1,8 +1,6 @@
 #include "ui/catalogue/AbilityEditor.h"
 
 #include "store/LineOps.h"
-#include "store/Store.h"
-#include "ui/WindowRegistry.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/help/AbilityEditorHelp.h"
@@ -25,20 +23,23 @@ void replaceCommas(LineEdit* edit)
 
 } // namespace
 
-AbilityEditor::AbilityEditor(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Add Special Ability"), TitleBar::CaptionOnly, Kind::Dialog),
-      store(store)
+AbilityEditor::AbilityEditor(QWidget* opener, const AbilityEditorRequest& request)
+    : Dialog(opener, request.caption, TitleBar::CaptionOnly), catalogue(request.catalogue),
+      editing(request.editing)
 {
-    nameLabel = new QLabel(QStringLiteral("New Special Ability"), this);
+    nameLabel = new QLabel(request.nameLabel, this);
     nameEdit = new LineEdit(this);
+    nameEdit->setText(request.name);
+    nameEdit->setReadOnly(editing);
     descriptionLabel =
         new QLabel(QStringLiteral("Small Description of this Special Ability"), this);
     descriptionEdit = new LineEdit(this);
+    descriptionEdit->setText(request.description);
     nameLabel->setBuddy(nameEdit);
     descriptionLabel->setBuddy(descriptionEdit);
 
     okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
-    okButton->setEnabled(false);
+    okButton->setEnabled(!request.name.isEmpty());
     helpButton = makeHelpButton(this);
     cancelButton = new Button(this, QStringLiteral("Cancel"), ButtonIcon::Cancel);
     setDefaultButton(okButton);
@@ -68,7 +69,7 @@ AbilityEditor::AbilityEditor(WindowRegistry& windows, Store& store)
 // An ability being changed opens on its description, since its name stays as it is.
 void AbilityEditor::activate()
 {
-    if (store.editingEntry)
+    if (editing)
         descriptionEdit->setFocus(Qt::OtherFocusReason);
     else
         nameEdit->setFocus(Qt::OtherFocusReason);
@@ -100,14 +101,15 @@ QString AbilityEditor::entry() const
 // when Enter is pressed before the field was left.
 void AbilityEditor::showHelp()
 {
-    windows.abilityEditorHelp->exec();
+    AbilityEditorHelp help(this);
+    help.showModal();
 }
 
 void AbilityEditor::accept()
 {
     replaceCommas(nameEdit);
     replaceCommas(descriptionEdit);
-    if (!store.editingEntry && findEntry(nameEdit->text(), store.abilityCatalogue.get()) >= 0) {
+    if (!editing && findEntry(nameEdit->text(), catalogue) >= 0) {
         messageBox(this, QStringLiteral("*** DUPLICATE SPECIAL ABILITY ***"),
                    QStringLiteral("Special Ability already exists! Please choose another name "
                                   "for it."),

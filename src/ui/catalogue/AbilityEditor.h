@@ -1,20 +1,33 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "ui/Dialog.h"
 
 class Button;
 class LineEdit;
 class QLabel;
-class Store;
+class LineList;
 
-// The special ability editor: the name and short description of a catalogue ability. Its
-// opener sets the captions and the fields for adding a new ability or changing the
-// description of an existing one, and writes the catalogue entry when OK closes it.
-class AbilityEditor : public Window
+// What the ability editor opens on.
+struct AbilityEditorRequest {
+    QString caption;
+    QString nameLabel;
+    QString name;
+    QString description;
+    // An entry of the catalogue is edited: its name cannot change and is not tested against
+    // the catalogue, and the focus starts on the description.
+    bool editing = false;
+    // The catalogue a new ability's name must not be in yet.
+    const LineList* catalogue = nullptr;
+};
+
+// The special ability editor: the name and short description of a catalogue ability, for
+// adding a new ability or changing the description of an existing one. Its opener writes the
+// catalogue entry when OK closes it.
+class AbilityEditor : public Dialog
 {
     Q_OBJECT
 public:
-    AbilityEditor(WindowRegistry& windows, Store& store);
+    AbilityEditor(QWidget* opener, const AbilityEditorRequest& request);
 
     void activate() override;
     void updateOkButton();
@@ -35,5 +48,6 @@ public:
     Button* cancelButton;
 
 private:
-    Store& store;
+    const LineList* catalogue;
+    bool editing;
 };

@@ -2,10 +2,6 @@
 
 #include "store/LineOps.h"
 #include "store/Store.h"
-#include "ui/WindowRegistry.h"
-#include "ui/catalogue/AbilityEditor.h"
-#include "ui/catalogue/CatalogueLines.h"
-#include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/SortedListWidget.h"
@@ -15,8 +11,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-Picker::Picker(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Available"), TitleBar::Full, Kind::Dialog), store(store)
+// The list shows every entry's name, unselected, in sorted order.
+Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
+               EditorMemory& editorMemory)
+    : Dialog(opener, catalogueKind == CatalogueKind::Abilities
+                         ? QStringLiteral("Available Special Abilities")
+                         : QStringLiteral("Available Weapons")),
+      store(armyStore), kind(catalogueKind), memory(editorMemory)
 {
     listFrame = new QFrame(this);
     listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -54,10 +55,9 @@ Picker::Picker(WindowRegistry& windows, Store& store)
     connect(helpButton, &QPushButton::clicked, this, &Picker::showHelp);
 
     setFixedClientSize(251, 274);
-}
 
-void Picker::offer(const LineList* catalogue)
-{
+    const LineList* catalogue = kind == CatalogueKind::Abilities ? store.abilityCatalogue.get()
+                                                                 : store.weaponCatalogue.get();
     QStringList names;
     if (catalogue) {
         names.reserve(catalogue->count());
@@ -67,13 +67,14 @@ void Picker::offer(const LineList* catalogue)
     itemList->setSortedItems(names);
 }
 
-void Picker::activate()
+QStringList Picker::chosenNames() const
 {
-    setWindowTitle(store.listMode == ListMode::Abilities
-                       ? QStringLiteral("Available Special Abilities")
-                       : QStringLiteral("Available Weapons"));
-    itemList->setAccessibleName(windowTitle());
-    editButton->setEnabled(false);
+    QStringList names;
+    for (int i = 0; i < itemList->count(); ++i) {
+        if (itemList->isSelected(i))
+            names << itemList->itemText(i);
+    }
+    return names;
 }
 
 // Edit works on a selected item.
@@ -86,31 +87,21 @@ void Picker::updateEditButton()
 // the list, unselected. A name shows in the list only when its catalogue took the entry.
 void Picker::newEntry()
 {
-    store.keepEntryFields = false;
-    WeaponEditor& weaponEditor = *windows.weaponEditor;
-    weaponEditor.setWindowTitle(QStringLiteral("New Standard Weapon"));
-    weaponEditor.nameLabel->setText(QStringLiteral("Standard Weapon name"));
-
-    if (store.listMode == ListMode::Abilities) {
-        AbilityEditor& abilityEditor = *windows.abilityEditor;
-        abilityEditor.setWindowTitle(QStringLiteral("Add Special Ability"));
-        abilityEditor.nameLabel->setText(QStringLiteral("New Special Ability"));
-        abilityEditor.nameEdit->setText(QString());
-        abilityEditor.descriptionEdit->setText(QString());
-        abilityEditor.okButton->setEnabled(false);
-        if (abilityEditor.exec() == ModalResult::Ok &&
-            addLine(*store.abilityCatalogue, abilityEditor.entry()) >= 0)
-            itemList->addSorted(abilityEditor.nameEdit->text());
-        return;
-    }
-    if (weaponEditor.exec() == ModalResult::Ok &&
-        addLine(*store.weaponCatalogue, weaponEditor.entry()) >= 0)
-        itemList->addSorted(weaponEditor.nameEdit->text());
+    const std::optional<QString> added =
+        kind == CatalogueKind::Abilities ? addAbility(this, store) : addWeapon(this, store, memory);
+    if (added)
+        itemList->addSorted(*added);
 }
 
 void Picker::editEntry()
 {
-    editSelectedItem(store, windows, *itemList);
+    editSelectedItem(this, store, memory, kind, *itemList);
+}
+
+// Edit waits for a selection made after the picker opened or an editor closed.
+void Picker::activate()
+{
+    editButton->setEnabled(false);
 }
 
 void Picker::showHelp()
@@ -127,62 +118,18 @@ void Picker::showHelp()
                MessageButtons::Ok);
 }
 
-namespace
-{
-
-// The weapon editor on the named weapon. A name that no catalogue weapon carries opens with the
-// cells as they were last shown, and OK then adds it as a new weapon.
-void editWeapon(Store& store, WeaponEditor& editor, const QString& item)
-{
-    editor.setWindowTitle(QStringLiteral("Edit Standard Weapon"));
-    editor.nameLabel->setText(QStringLiteral("Standard Weapon name"));
-    editor.nameEdit->setText(field(item, 1));
-    const int a = findEntry(editor.nameEdit->text(), store.weaponCatalogue.get());
-    if (a >= 0)
-        editor.fillCells((*store.weaponCatalogue)[a]);
-    editor.nameEdit->setReadOnly(true);
-    if (editor.exec() == ModalResult::Ok) {
-        if (a >= 0)
-            replaceLine(*store.weaponCatalogue, a, editor.entry());
-        else
-            addLine(*store.weaponCatalogue, editor.entry());
-    }
-    editor.nameEdit->setReadOnly(false);
-}
-
-// The ability editor on the named ability's description; a name without an entry opens nothing.
-void editAbility(Store& store, AbilityEditor& editor, const QString& name)
-{
-    editor.setWindowTitle(QStringLiteral("Edit Special Ability"));
-    editor.nameLabel->setText(QStringLiteral("Special Ability"));
-    const int found = findEntry(name, store.abilityCatalogue.get());
-    if (found < 0)
-        return;
-    const QString& entry = (*store.abilityCatalogue)[found];
-    editor.nameEdit->setText(field(entry, 1));
-    editor.descriptionEdit->setText(field(entry, 2));
-    editor.nameEdit->setReadOnly(true);
-    editor.okButton->setEnabled(true);
-    if (editor.exec() == ModalResult::Ok)
-        replaceLine(*store.abilityCatalogue, found, editor.entry());
-    editor.nameEdit->setReadOnly(false);
-    editor.okButton->setEnabled(false);
-}
-
-} // namespace
-
 // Only the first selected item is edited. The list itself does not change: a catalogue name
 // cannot change, so every troop line that names it stays valid.
-void editSelectedItem(Store& store, WindowRegistry& windows, const SortedListWidget& listBox)
+void editSelectedItem(QWidget* opener, Store& store, EditorMemory& memory, CatalogueKind kind,
+                      const SortedListWidget& listBox)
 {
     const int first = listBox.firstSelected();
     if (first < 0)
         return;
-    store.keepEntryFields = true;
-    store.editingEntry = true;
-    if (store.listMode == ListMode::Abilities)
-        editAbility(store, *windows.abilityEditor, listBox.itemText(first));
+    const QString name = field(listBox.itemText(first), 1);
+    if (kind == CatalogueKind::Abilities)
+        editAbility(opener, store, listBox.itemText(first));
     else
-        editWeapon(store, *windows.weaponEditor, listBox.itemText(first));
-    store.editingEntry = false;
+        editWeapon(opener, store, memory, name, QStringLiteral("Edit Standard Weapon"),
+                   QStringLiteral("Standard Weapon name"));
 }

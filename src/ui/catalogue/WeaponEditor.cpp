@@ -1,7 +1,6 @@
 #include "ui/catalogue/WeaponEditor.h"
 
 #include "store/LineOps.h"
-#include "store/Store.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/GridHeadings.h"
@@ -12,12 +11,14 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-WeaponEditor::WeaponEditor(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Add Weapon"), TitleBar::CaptionOnly, Kind::Dialog),
-      store(store)
+WeaponEditor::WeaponEditor(QWidget* opener, const WeaponEditorRequest& request)
+    : Dialog(opener, request.caption, TitleBar::CaptionOnly), catalogue(request.catalogue),
+      editing(request.editing)
 {
-    nameLabel = new QLabel(QStringLiteral("New weapon name"), this);
+    nameLabel = new QLabel(request.nameLabel, this);
     nameEdit = new LineEdit(this);
+    nameEdit->setText(request.name);
+    nameEdit->setReadOnly(editing);
     nameLabel->setBuddy(nameEdit);
 
     detailsGrid = new Grid(this, cellCount, 1);
@@ -28,6 +29,8 @@ WeaponEditor::WeaponEditor(WindowRegistry& windows, Store& store)
     detailsGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     detailsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     detailsGrid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    for (int col = 0; col < cellCount; ++col)
+        detailsGrid->setCell(col, 0, request.cells.value(col));
     rangeHeading = makeHeading(this, QStringLiteral("Range"));
     strengthHeading = makeHeading(this, QStringLiteral("S"));
     armourPiercingHeading = makeHeading(this, QStringLiteral("AP"));
@@ -67,18 +70,13 @@ WeaponEditor::WeaponEditor(WindowRegistry& windows, Store& store)
     setFixedClientSize(511, 158);
 }
 
-// A new weapon starts empty with the focus on its name; a weapon placed here by the opener
-// keeps its name and cells, and the focus goes to the cells.
+// A new weapon starts with the focus on its name; a weapon being edited on its cells.
 void WeaponEditor::activate()
 {
-    if (!store.keepEntryFields) {
-        nameEdit->setText(QString());
-        nameEdit->setFocus(Qt::OtherFocusReason);
-        for (int col = 0; col < cellCount; ++col)
-            detailsGrid->setCell(col, 0, QString());
-    } else {
+    if (editing)
         detailsGrid->setFocus(Qt::OtherFocusReason);
-    }
+    else
+        nameEdit->setFocus(Qt::OtherFocusReason);
     detailsGrid->setCurrentColumn(0);
 }
 
@@ -106,7 +104,7 @@ void WeaponEditor::accept()
 {
     replaceCommasInName();
     replaceCommasInCells();
-    if (!store.editingEntry && findEntry(nameEdit->text(), store.weaponCatalogue.get()) >= 0) {
+    if (!editing && findEntry(nameEdit->text(), catalogue) >= 0) {
         messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                    QStringLiteral("Duplicate weapon/special name! Please choose another name"),
                    MessageButtons::Ok);
@@ -133,8 +131,10 @@ QString WeaponEditor::entry() const
     return entry;
 }
 
-void WeaponEditor::fillCells(const QString& entry)
+QStringList WeaponEditor::cells() const
 {
+    QStringList cells;
     for (int col = 0; col < cellCount; ++col)
-        detailsGrid->setCell(col, 0, field(entry, col + 2));
+        cells << detailsGrid->cell(col, 0);
+    return cells;
 }

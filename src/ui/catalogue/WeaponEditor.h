@@ -1,24 +1,38 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "ui/Dialog.h"
+
+#include <QStringList>
 
 class Button;
 class LineEdit;
 class GridHeadings;
 class QLabel;
-class Store;
+class LineList;
 class Grid;
 
+// What the weapon editor opens on.
+struct WeaponEditorRequest {
+    QString caption;
+    QString nameLabel;
+    QString name;
+    QStringList cells; // range, strength, armour piercing, weapon type, description
+    // An entry of the catalogue is edited: its name cannot change and is not tested against
+    // the catalogue, and the focus starts on the cells. Otherwise a new weapon is made.
+    bool editing = false;
+    // The catalogue a new weapon's name must not be in yet.
+    const LineList* catalogue = nullptr;
+};
+
 // The weapon editor: a weapon's name and its five cells (range, strength, armour piercing,
-// weapon type, description). Its opener sets the captions and, when it edits a weapon, the
-// name and the cells, and writes the catalogue entry when OK closes it.
-class WeaponEditor : public Window
+// weapon type, description). Its opener writes the catalogue entry when OK closes it.
+class WeaponEditor : public Dialog
 {
     Q_OBJECT
 public:
     static constexpr int cellCount = 5;
 
-    WeaponEditor(WindowRegistry& windows, Store& store);
+    WeaponEditor(QWidget* opener, const WeaponEditorRequest& request);
 
     void activate() override;
     void replaceCommasInName();
@@ -28,8 +42,8 @@ public:
 
     // The catalogue entry the controls make: the name, then "," and each cell in column order.
     QString entry() const;
-    // Shows fields 2 to 6 of a catalogue entry in the five cells.
-    void fillCells(const QString& entry);
+    // The five cells as they stand.
+    QStringList cells() const;
 
     LineEdit* nameEdit;
     Grid* detailsGrid;
@@ -45,5 +59,6 @@ public:
     Button* helpButton;
 
 private:
-    Store& store;
+    const LineList* catalogue;
+    bool editing;
 };

@@ -13,7 +13,7 @@
 class CellEditor : public QLineEdit
 {
 public:
-    CellEditor(Grid& grid, QWidget* parent) : QLineEdit(parent), grid(grid)
+    CellEditor(Grid& owner, QWidget* parent) : QLineEdit(parent), grid(owner)
     {
         setFrame(false);
         setAutoFillBackground(true);
@@ -83,7 +83,7 @@ namespace
 class GridDelegate : public QStyledItemDelegate
 {
 public:
-    explicit GridDelegate(Grid& grid) : QStyledItemDelegate(&grid), grid(grid) {}
+    explicit GridDelegate(Grid& owner) : QStyledItemDelegate(&owner), grid(owner) {}
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override

@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-GridHeadings::GridHeadings(QWidget* parent, Grid* grid, const QList<QLabel*>& labels)
-    : QWidget(parent), grid(grid), labels(labels)
+GridHeadings::GridHeadings(QWidget* parent, Grid* headedGrid, const QList<QLabel*>& headingLabels)
+    : QWidget(parent), grid(headedGrid), labels(headingLabels)
 {
     for (int col = 0; col < labels.size(); ++col) {
         QLabel* label = labels[col];

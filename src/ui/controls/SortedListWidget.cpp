@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-SortedListWidget::SortedListWidget(QWidget* parent, const Collation& collation, Selection selection)
-    : QListWidget(parent), collation(collation)
+SortedListWidget::SortedListWidget(QWidget* parent, const Collation& order, Selection selection)
+    : QListWidget(parent), collation(order)
 {
     setSelectionMode(selection == Selection::Toggle ? QAbstractItemView::MultiSelection
                                                     : QAbstractItemView::SingleSelection);

@@ -1,7 +1,7 @@
 #include "ui/help/AbilitiesHelp.h"
 
-AbilitiesHelp::AbilitiesHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on Step 6: Special Abilities")
+AbilitiesHelp::AbilitiesHelp(QWidget* opener)
+    : HelpWindow(opener, "Help on Step 6: Special Abilities")
 {
     addBanner("This is step 6 of 7: the squad is not yet accepted!");
 

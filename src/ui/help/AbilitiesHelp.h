@@ -7,5 +7,5 @@ class AbilitiesHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit AbilitiesHelp(WindowRegistry& windows);
+    explicit AbilitiesHelp(QWidget* opener);
 };

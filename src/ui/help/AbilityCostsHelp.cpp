@@ -1,7 +1,7 @@
 #include "ui/help/AbilityCostsHelp.h"
 
-AbilityCostsHelp::AbilityCostsHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on Add or Edit a Special Ability")
+AbilityCostsHelp::AbilityCostsHelp(QWidget* opener)
+    : HelpWindow(opener, "Help on Add or Edit a Special Ability")
 {
     HelpPanel* costing = addPanel();
     costing->addLine(

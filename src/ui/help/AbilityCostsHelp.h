@@ -7,5 +7,5 @@ class AbilityCostsHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit AbilityCostsHelp(WindowRegistry& windows);
+    explicit AbilityCostsHelp(QWidget* opener);
 };

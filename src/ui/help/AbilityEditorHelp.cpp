@@ -1,7 +1,7 @@
 #include "ui/help/AbilityEditorHelp.h"
 
-AbilityEditorHelp::AbilityEditorHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on Add Special Ability")
+AbilityEditorHelp::AbilityEditorHelp(QWidget* opener)
+    : HelpWindow(opener, "Help on Add Special Ability")
 {
     HelpPanel* naming = addPanel();
     naming->addLine("Just fill in the name of the ability and give it a small description.");

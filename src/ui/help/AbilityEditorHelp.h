@@ -7,5 +7,5 @@ class AbilityEditorHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit AbilityEditorHelp(WindowRegistry& windows);
+    explicit AbilityEditorHelp(QWidget* opener);
 };

@@ -1,7 +1,7 @@
 #include "ui/help/AdditionalWeaponsHelp.h"
 
-AdditionalWeaponsHelp::AdditionalWeaponsHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on Step 5: Additional Weapons")
+AdditionalWeaponsHelp::AdditionalWeaponsHelp(QWidget* opener)
+    : HelpWindow(opener, "Help on Step 5: Additional Weapons")
 {
     addBanner("This is step 5 of 7: the squad is not yet accepted!");
 

@@ -7,5 +7,5 @@ class AdditionalWeaponsHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit AdditionalWeaponsHelp(WindowRegistry& windows);
+    explicit AdditionalWeaponsHelp(QWidget* opener);
 };

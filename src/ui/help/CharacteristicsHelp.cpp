@@ -1,7 +1,7 @@
 #include "ui/help/CharacteristicsHelp.h"
 
-CharacteristicsHelp::CharacteristicsHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on Step 2: fill in the characteristics of a unit")
+CharacteristicsHelp::CharacteristicsHelp(QWidget* opener)
+    : HelpWindow(opener, "Help on Step 2: fill in the characteristics of a unit")
 {
     addBanner("This is step 2 of 7: the squad is not yet accepted!");
 

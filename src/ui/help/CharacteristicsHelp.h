@@ -7,5 +7,5 @@ class CharacteristicsHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit CharacteristicsHelp(WindowRegistry& windows);
+    explicit CharacteristicsHelp(QWidget* opener);
 };

@@ -100,8 +100,8 @@ void HelpPanel::addDrawing(QWidget* drawing)
     grid->addWidget(drawing, rows++, 0, 1, 2, Qt::AlignLeft);
 }
 
-HelpWindow::HelpWindow(WindowRegistry& windows, const QString& caption)
-    : Window(windows, caption, TitleBar::CloseButton, Kind::Dialog)
+HelpWindow::HelpWindow(QWidget* opener, const QString& caption)
+    : Dialog(opener, caption, TitleBar::CloseButton)
 {
     body = new QWidget;
     bodyLayout = new QVBoxLayout(body);
@@ -228,6 +228,6 @@ void HelpWindow::keyPressEvent(QKeyEvent* event)
         bar->triggerAction(QAbstractSlider::SliderToMaximum);
         return;
     default:
-        Window::keyPressEvent(event);
+        Dialog::keyPressEvent(event);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "ui/Dialog.h"
 #include "ui/controls/Button.h"
 
 #include <QFrame>
@@ -44,11 +44,11 @@ private:
 // A fixed page of help on one window of the program, shown modally: bordered panels of text and
 // pictures of that window's buttons, and OK at the bottom centre to close it. A page taller than
 // the screen scrolls; OK stays in view below it.
-class HelpWindow : public Window
+class HelpWindow : public Dialog
 {
     Q_OBJECT
 public:
-    HelpWindow(WindowRegistry& windows, const QString& caption);
+    HelpWindow(QWidget* opener, const QString& caption);
 
     Button* okButton; // OK
 

@@ -1,7 +1,6 @@
 #include "ui/help/MainWindowHelp.h"
 
-MainWindowHelp::MainWindowHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on the Main Window")
+MainWindowHelp::MainWindowHelp(QWidget* opener) : HelpWindow(opener, "Help on the Main Window")
 {
     HelpPanel* welcome = addPanel();
     welcome->addBoldLine("Welcome to the datafile creation utility!");

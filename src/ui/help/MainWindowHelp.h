@@ -8,5 +8,5 @@ class MainWindowHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindowHelp(WindowRegistry& windows);
+    explicit MainWindowHelp(QWidget* opener);
 };

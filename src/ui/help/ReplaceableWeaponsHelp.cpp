@@ -1,7 +1,7 @@
 #include "ui/help/ReplaceableWeaponsHelp.h"
 
-ReplaceableWeaponsHelp::ReplaceableWeaponsHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on Step 4: Replaceable Weapons")
+ReplaceableWeaponsHelp::ReplaceableWeaponsHelp(QWidget* opener)
+    : HelpWindow(opener, "Help on Step 4: Replaceable Weapons")
 {
     addBanner("This is step 4 of 7: the squad is not yet accepted!");
 

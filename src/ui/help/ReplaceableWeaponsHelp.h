@@ -7,5 +7,5 @@ class ReplaceableWeaponsHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit ReplaceableWeaponsHelp(WindowRegistry& windows);
+    explicit ReplaceableWeaponsHelp(QWidget* opener);
 };

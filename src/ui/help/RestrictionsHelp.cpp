@@ -60,8 +60,8 @@ QWidget* exampleRestrictions()
 
 } // namespace
 
-RestrictionsHelp::RestrictionsHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on Step 7: Restrictions")
+RestrictionsHelp::RestrictionsHelp(QWidget* opener)
+    : HelpWindow(opener, "Help on Step 7: Restrictions")
 {
     addBanner("This is step 7 of 7: Once the OK button is pressed, the squad is accepted!");
 

@@ -7,5 +7,5 @@ class RestrictionsHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit RestrictionsHelp(WindowRegistry& windows);
+    explicit RestrictionsHelp(QWidget* opener);
 };

@@ -1,7 +1,7 @@
 #include "ui/help/StandardWeaponsHelp.h"
 
-StandardWeaponsHelp::StandardWeaponsHelp(WindowRegistry& windows)
-    : HelpWindow(windows, "Help on Step3: Standard Weapons")
+StandardWeaponsHelp::StandardWeaponsHelp(QWidget* opener)
+    : HelpWindow(opener, "Help on Step3: Standard Weapons")
 {
     addBanner("This is step 3 of 7: the squad is not yet accepted!");
 

@@ -7,5 +7,5 @@ class StandardWeaponsHelp : public HelpWindow
 {
     Q_OBJECT
 public:
-    explicit StandardWeaponsHelp(WindowRegistry& windows);
+    explicit StandardWeaponsHelp(QWidget* opener);
 };

@@ -1,21 +1,19 @@
 #include "ui/main/MainWindow.h"
 
 #include "datafile/Loader.h"
-#include "datafile/ReadErrorDialog.h"
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
 #include "platform/FileBytes.h"
 #include "platform/IniFile.h"
-#include "platform/WaitCursor.h"
 #include "store/Store.h"
-#include "ui/WindowRegistry.h"
+#include "ui/WaitCursor.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Labels.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/MainWindowHelp.h"
+#include "ui/main/ReadErrorDialog.h"
 #include "ui/main/TroopSelectionDialog.h"
-#include "ui/wizard/CharacteristicsStep.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -30,8 +28,9 @@ const QString datafileFilter = QStringLiteral("*.ini");
 
 } // namespace
 
-MainWindow::MainWindow(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Varnhold Datafile Creator (v1.0)")), store(store)
+MainWindow::MainWindow(Store& armyStore)
+    : Window(QStringLiteral("Varnhold Datafile Creator (v1.0)")), store(armyStore),
+      troopWizard(store)
 {
     armyNameLabel = makeLabel(this, QStringLiteral("What is the name of your army?"));
     armyNameEdit = new LineEdit(this);
@@ -94,6 +93,7 @@ MainWindow::MainWindow(WindowRegistry& windows, Store& store)
     connect(loadButton, &QPushButton::clicked, this, &MainWindow::loadArmy);
     connect(editTroopButton, &QPushButton::clicked, this, &MainWindow::editTroop);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(&troopWizard, &Wizard::finished, this, &MainWindow::wizardEnded);
 
     // The main window is shown at once, and its loading notice is placed by its size.
     setFixedClientSize(331, 235);
@@ -101,6 +101,8 @@ MainWindow::MainWindow(WindowRegistry& windows, Store& store)
     const QSize panelSize = loadingNotice->sizeHint().expandedTo(QSize(width() * 3 / 4, 48));
     loadingNotice->setGeometry(QRect(
         QPoint((width() - panelSize.width()) / 2, (height() - panelSize.height()) / 2), panelSize));
+
+    savedDatafile = datafileAsSaveWouldWrite();
 }
 
 QString MainWindow::countText(const QString& squadWord) const
@@ -109,18 +111,12 @@ QString MainWindow::countText(const QString& squadWord) const
            QString::number(store.troopCount);
 }
 
-void MainWindow::initialize()
-{
-    setUpStore(store);
-    savedDatafile = datafileAsSaveWouldWrite();
-}
-
 // Edit and Save open up once a troop has been accepted; New is held back while every slot of
 // the army is taken. The count text follows the troops accepted in the wizard.
 void MainWindow::activate()
 {
     showTroopCount();
-    if (store.currentSlot > 0) {
+    if (troopWizard.slot() > 0) {
         editTroopButton->setEnabled(true);
         saveButton->setEnabled(true);
     }
@@ -140,10 +136,14 @@ void MainWindow::newTroop()
 {
     if (store.troopCount >= Store::slotCount)
         return;
-    store.currentSlot = store.troopCount;
     copyArmyTexts();
     hide();
-    windows.characteristicsStep->showAndActivate();
+    troopWizard.start(store.troopCount);
+}
+
+void MainWindow::wizardEnded()
+{
+    showAndActivate();
 }
 
 // The datafile that Save would write now, with the army texts as the edits show them; the store
@@ -190,11 +190,6 @@ void MainWindow::closing()
     QCoreApplication::quit();
 }
 
-void MainWindow::cleanUp()
-{
-    releaseStore(store);
-}
-
 void MainWindow::showArmyName()
 {
     statusBar->setPanelText(0, QStringLiteral("Army: ") + armyNameEdit->text());
@@ -234,10 +229,7 @@ namespace
 class MainWindowProgress : public LoadProgress
 {
 public:
-    MainWindowProgress(MainWindow& window, Store& store, ReadErrorDialog& errorWindow)
-        : window(window), store(store), errorWindow(errorWindow)
-    {
-    }
+    MainWindowProgress(MainWindow& shownIn, Store& armyStore) : window(shownIn), store(armyStore) {}
 
     void armyRead() override
     {
@@ -253,12 +245,15 @@ public:
         window.statusBar->repaint();
     }
 
-    void raceMissing() override { errorWindow.exec(); }
+    void raceMissing() override
+    {
+        ReadErrorDialog errorWindow(&window);
+        errorWindow.showModal();
+    }
 
 private:
     MainWindow& window;
     Store& store;
-    ReadErrorDialog& errorWindow;
 };
 
 } // namespace
@@ -286,7 +281,7 @@ bool MainWindow::loadFile(const QString& path)
         WaitCursor wait;
         const IniFile file = IniFile::read(path, &reason);
         if (reason != tooLargeReason()) {
-            MainWindowProgress progress(*this, store, *windows.readErrorDialog);
+            MainWindowProgress progress(*this, store);
             outcome = loadDatafile(store, file, progress);
         }
     }
@@ -299,6 +294,7 @@ bool MainWindow::loadFile(const QString& path)
     }
     if (!outcome.raceFound)
         return false;
+    troopWizard.returnToFirstSlot();
     statusBar->setPanelText(1, countText(squadWordEdit->text()));
     editTroopButton->setEnabled(store.troopCount >= 1);
     saveButton->setEnabled(true);
@@ -318,17 +314,20 @@ bool MainWindow::loadFile(const QString& path)
 // to date whatever the dialog did, since it may have deleted troops.
 void MainWindow::editTroop()
 {
-    if (windows.troopSelectionDialog->exec() == ModalResult::Ok) {
-        store.currentSlot = windows.troopSelectionDialog->selectedSlot();
+    TroopSelectionDialog selection(this, store, troopSelectionRow);
+    const bool chosen = selection.showModal() == ModalResult::Ok;
+    troopSelectionRow = selection.currentRow();
+    if (chosen) {
         hide();
-        windows.characteristicsStep->showAndActivate();
+        troopWizard.start(selection.selectedSlot());
     }
     statusBar->setPanelText(1, countText(store.army.squadWord));
 }
 
 void MainWindow::showHelp()
 {
-    windows.mainWindowHelp->exec();
+    MainWindowHelp help(this);
+    help.showModal();
 }
 
 void MainWindow::showLoadingNotice(bool visible)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Window.h"
+#include "ui/wizard/Wizard.h"
 
 #include <QByteArray>
 
@@ -11,18 +12,17 @@ class StatusBar;
 class Store;
 
 // The main window, step 1 of the wizard: the army's name, its words for a unit and a squad,
-// New and Edit to start the wizard, Save and Load of the datafile.
+// New and Edit to start the wizard, Save and Load of the datafile. It owns the wizard, which
+// hides it while a troop is built and gives it back the screen when the run ends.
 class MainWindow : public Window
 {
     Q_OBJECT
 public:
-    MainWindow(WindowRegistry& windows, Store& store);
+    explicit MainWindow(Store& store);
 
-    void initialize() override;
     void activate() override;
     bool canClose() override;
     void closing() override;
-    void cleanUp() override;
 
     void newTroop();
     // Save: whether the datafile was written.
@@ -34,6 +34,8 @@ public:
     void showHelp();
     void showArmyName();
     void showTroopCount();
+
+    Wizard& wizard() { return troopWizard; }
 
     QLabel* armyNameLabel;
     LineEdit* armyNameEdit;
@@ -58,8 +60,12 @@ private:
     void showLoadingNotice(bool visible);
     QByteArray datafileAsSaveWouldWrite();
     bool unsavedChangesSettled();
+    void wizardEnded();
 
     Store& store;
+    Wizard troopWizard;
+    // The troop selection opens on the row it was left on.
+    int troopSelectionRow = 0;
     // The datafile last saved or loaded; before that, the one of the untouched program.
     QByteArray savedDatafile;
 };

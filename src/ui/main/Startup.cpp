@@ -1,6 +1,5 @@
 #include "ui/main/Startup.h"
 
-#include "ui/WindowRegistry.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCommandLineParser>
@@ -98,9 +97,9 @@ StartRequest readCommandLine(int& argc, char** argv)
     return readCommandLine(QCoreApplication::arguments(), out, err);
 }
 
-void startEditor(WindowRegistry& windows, const QString& file)
+void startEditor(MainWindow& mainWindow, const QString& file)
 {
-    windows.mainWindow->showAndActivate();
+    mainWindow.showAndActivate();
     if (!file.isEmpty())
-        windows.mainWindow->loadFile(file);
+        mainWindow.loadFile(file);
 }

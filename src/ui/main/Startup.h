@@ -4,7 +4,7 @@
 #include <QStringList>
 
 class QTextStream;
-struct WindowRegistry;
+class MainWindow;
 
 // What the command line asks of the program: to start, with a datafile to open or none, or to
 // end at once with an exit status once its answer (help, version or an error) is printed.
@@ -24,4 +24,4 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
 StartRequest readCommandLine(int& argc, char** argv);
 
 // Shows the main window and then loads `file`, if one is named, as Load does.
-void startEditor(WindowRegistry& windows, const QString& file);
+void startEditor(MainWindow& mainWindow, const QString& file);

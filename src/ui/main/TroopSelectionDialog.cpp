@@ -50,10 +50,9 @@ QLabel* makeHeading(QWidget* parent, const QString& text, int width)
 
 } // namespace
 
-TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Select the desired unit to edit"), TitleBar::CaptionOnly,
-             Kind::Dialog),
-      store(store)
+TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, Store& armyStore, int lastRow)
+    : Dialog(opener, QStringLiteral("Select the desired unit to edit"), TitleBar::CaptionOnly),
+      store(armyStore)
 {
     troopGrid = new Grid(this, 2, 1);
     troopGrid->setReadOnly(true);
@@ -117,12 +116,19 @@ TroopSelectionDialog::TroopSelectionDialog(WindowRegistry& windows, Store& store
     connect(troopGrid, &Grid::cellDoubleClicked, this, [this] { pressButton(editButton); });
 
     setFixedClientSize(324, 231);
+    fillTroopGrid();
+    if (lastRow >= 0)
+        troopGrid->setCurrentRow(qMin(lastRow, troopGrid->rowCount() - 1));
 }
 
 void TroopSelectionDialog::activate()
 {
-    fillTroopGrid();
     troopGrid->setFocus(Qt::OtherFocusReason);
+}
+
+int TroopSelectionDialog::currentRow() const
+{
+    return troopGrid->currentRow();
 }
 
 // Row i shows the role and name of slot i. Without troops the grid is one empty cell, and

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "ui/Dialog.h"
 
 class Button;
 class QLabel;
@@ -9,12 +9,13 @@ class Grid;
 
 // The troop selection dialog: every accepted troop with its role and name, row i showing slot
 // i. Edit closes it with OK for the main window to reopen the selected troop; Delete removes
-// the selected troop at once, after a question, and the dialog stays open.
-class TroopSelectionDialog : public Window
+// the selected troop at once, after a question, and the dialog stays open. It opens on the row
+// that was current when it last closed, which its opener keeps.
+class TroopSelectionDialog : public Dialog
 {
     Q_OBJECT
 public:
-    TroopSelectionDialog(WindowRegistry& windows, Store& store);
+    TroopSelectionDialog(QWidget* opener, Store& store, int lastRow);
 
     void activate() override;
     void deleteTroop();
@@ -22,6 +23,8 @@ public:
 
     // The slot of the selected row; the first slot when no row is selected.
     int selectedSlot() const;
+    // The current row, -1 for none, to open on next time.
+    int currentRow() const;
 
     Grid* troopGrid;
     QLabel* roleHeading;

@@ -1,6 +1,6 @@
 #include "store/Store.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/Startup.h"
-#include "ui/main/WindowSet.h"
 
 #include <QApplication>
 
@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
     Store store;
-    WindowSet windows(store);
-    startEditor(windows.registry, request.file);
+    MainWindow mainWindow(store);
+    startEditor(mainWindow, request.file);
     return application.exec();
 }

@@ -3,7 +3,6 @@
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
-#include "ui/WindowRegistry.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/GridHeadings.h"
@@ -11,8 +10,7 @@
 #include "ui/controls/Slider.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/CharacteristicsHelp.h"
-#include "ui/main/MainWindow.h"
-#include "ui/wizard/ItemListStep.h"
+#include "ui/wizard/Wizard.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -74,8 +72,8 @@ QLayout* trackBarGroup(QLabel* heading, Slider* bar, QLabel* value, QLabel* low,
 
 } // namespace
 
-CharacteristicsStep::CharacteristicsStep(WindowRegistry& windows, Store& store)
-    : Window(windows, QString()), store(store)
+CharacteristicsStep::CharacteristicsStep(Wizard& owner, Store& armyStore)
+    : Window(QString()), wizard(owner), store(armyStore)
 {
     troopGrid = new Grid(this, colCount, 1);
     troopGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -213,7 +211,7 @@ void CharacteristicsStep::updateButtons()
         return;
     }
     nextButton->setEnabled(false);
-    if (store.currentSlot != store.troopCount)
+    if (!wizard.buildsNewTroop())
         previousButton->setEnabled(false);
 }
 
@@ -221,7 +219,7 @@ void CharacteristicsStep::updateButtons()
 // counts as held.
 void CharacteristicsStep::showTroop()
 {
-    const Troop& troop = store.currentTroop();
+    const Troop& troop = wizard.troop();
     troopGrid->setCell(nameCol, 0, troop.name);
     troopGrid->setCell(pointsCol, 0, troop.points);
     for (int col = firstCharCol; col <= lastCharCol; ++col)
@@ -248,7 +246,7 @@ void CharacteristicsStep::showTroop()
 // any other text is refused and the cell shows the stored value again once left.
 void CharacteristicsStep::storeTroop()
 {
-    Troop& troop = store.currentTroop();
+    Troop& troop = wizard.troop();
     troop.name = troopGrid->cell(nameCol, 0);
     troop.points = troopGrid->cell(pointsCol, 0);
     QStringList chars;
@@ -276,7 +274,7 @@ void CharacteristicsStep::storeCells()
         troopGrid->setCell(col, 0, text);
     }
     storeTroop();
-    const Troop& troop = store.currentTroop();
+    const Troop& troop = wizard.troop();
     troopGrid->setCell(frontArmourCol, 0, troop.frontArmour);
     troopGrid->setCell(frontArmourCol + 1, 0, troop.sideArmour);
     troopGrid->setCell(frontArmourCol + 2, 0, troop.rearArmour);
@@ -292,7 +290,7 @@ void CharacteristicsStep::updateButtonsAndName()
 void CharacteristicsStep::storeRole()
 {
     if (roleComboBox->currentIndex() >= 0)
-        store.currentTroop().role = roleCode(roleComboBox->currentText());
+        wizard.troop().role = roleCode(roleComboBox->currentText());
 }
 
 void CharacteristicsStep::chooseRole()
@@ -314,14 +312,14 @@ bool CharacteristicsStep::eventFilter(QObject* watched, QEvent* event)
 void CharacteristicsStep::storeMinModels()
 {
     minModelsLabel->setText(QString::number(minModelsSlider->value()));
-    store.currentTroop().minModels = minModelsLabel->text();
+    wizard.troop().minModels = minModelsLabel->text();
     updateButtons();
 }
 
 void CharacteristicsStep::storeMaxModels()
 {
     maxModelsLabel->setText(QString::number(maxModelsSlider->value()));
-    store.currentTroop().maxModels = maxModelsLabel->text();
+    wizard.troop().maxModels = maxModelsLabel->text();
     updateButtons();
 }
 
@@ -329,7 +327,8 @@ void CharacteristicsStep::storeMaxModels()
 // stays in this step.
 bool CharacteristicsStep::nameTaken()
 {
-    if (!troopNameExists(store, troopGrid->cell(nameCol, 0), roleComboBox->currentText()))
+    if (!troopNameExists(store, wizard.slot(), troopGrid->cell(nameCol, 0),
+                         roleComboBox->currentText()))
         return false;
     messageBox(this, QStringLiteral("*** UNITNAME ALREADY EXISTS ***"),
                QStringLiteral("Unitname already exists in this trooptype! Please choose another "
@@ -345,14 +344,13 @@ void CharacteristicsStep::next()
     finishEditing();
     if (nameTaken())
         return;
-    hide();
-    store.listMode = ListMode::StandardWeapons;
-    windows.itemListStep->showAndActivate();
+    wizard.showStep(WizardStep::StandardWeapons);
 }
 
 void CharacteristicsStep::showHelp()
 {
-    windows.characteristicsHelp->exec();
+    CharacteristicsHelp help(this);
+    help.showModal();
 }
 
 // Previous: back to the main window. The troop keeps what was entered; a new troop stays
@@ -362,8 +360,7 @@ void CharacteristicsStep::previous()
     finishEditing();
     if (nextButton->isEnabled() && nameTaken())
         return;
-    hide();
-    windows.mainWindow->showAndActivate();
+    wizard.leave();
 }
 
 // The close box is refused while Next is unavailable, and, like Previous, while the name is
@@ -375,6 +372,5 @@ bool CharacteristicsStep::canClose()
 
 void CharacteristicsStep::closing()
 {
-    hide();
-    windows.mainWindow->showAndActivate();
+    wizard.leave();
 }

@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class StatusBar;
 class Store;
+class Wizard;
 class Grid;
 class Slider;
 
@@ -20,7 +21,7 @@ class CharacteristicsStep : public Window
 {
     Q_OBJECT
 public:
-    CharacteristicsStep(WindowRegistry& windows, Store& store);
+    CharacteristicsStep(Wizard& wizard, Store& store);
 
     void activate() override;
     bool canClose() override;
@@ -72,5 +73,6 @@ private:
     bool nameTaken();
     void showTroopName();
 
+    Wizard& wizard;
     Store& store;
 };

@@ -3,7 +3,6 @@
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
-#include "ui/WindowRegistry.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/CatalogueLines.h"
 #include "ui/catalogue/Picker.h"
@@ -13,11 +12,8 @@
 #include "ui/help/AbilitiesHelp.h"
 #include "ui/help/AdditionalWeaponsHelp.h"
 #include "ui/help/StandardWeaponsHelp.h"
-#include "ui/main/MainWindow.h"
-#include "ui/wizard/CharacteristicsStep.h"
-#include "ui/wizard/ReplaceableWeaponsStep.h"
-#include "ui/wizard/RestrictionsStep.h"
 #include "ui/wizard/WeaponCostsDialog.h"
+#include "ui/wizard/Wizard.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -43,8 +39,8 @@ const ModeTexts modeTexts[] = {
 
 } // namespace
 
-ItemListStep::ItemListStep(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Standard Weapons")), store(store)
+ItemListStep::ItemListStep(Wizard& owner, Store& armyStore)
+    : Window(QStringLiteral("Standard Weapons")), wizard(owner), store(armyStore)
 {
     listHeading =
         new QLabel(QString::fromLatin1(modeTexts[int(ListMode::StandardWeapons)].heading), this);
@@ -101,12 +97,19 @@ ItemListStep::ItemListStep(WindowRegistry& windows, Store& store)
 
 ListMode ItemListStep::mode() const
 {
-    return store.listMode;
+    switch (wizard.currentStep()) {
+    case WizardStep::AdditionalWeapons:
+        return ListMode::AdditionalWeapons;
+    case WizardStep::Abilities:
+        return ListMode::Abilities;
+    default:
+        return ListMode::StandardWeapons;
+    }
 }
 
 std::unique_ptr<LineList>& ItemListStep::modeList()
 {
-    Troop& troop = store.currentTroop();
+    Troop& troop = wizard.troop();
     switch (mode()) {
     case ListMode::AdditionalWeapons:
         return troop.additionalWeapons;
@@ -128,11 +131,12 @@ void ItemListStep::showEvent(QShowEvent* event)
 // closes, what the list shows stays: in the weapon modes it is the user's working copy.
 void ItemListStep::activate()
 {
-    if (!entering) {
+    if (!entering && mode() == listedMode) {
         showStatus();
         return;
     }
     entering = false;
+    listedMode = mode();
 
     const ModeTexts& texts = modeTexts[int(mode())];
     setWindowTitle(QString::fromLatin1(texts.caption));
@@ -151,7 +155,7 @@ void ItemListStep::activate()
 void ItemListStep::showStatus()
 {
     statusBar->setPanelText(0, store.army.name);
-    statusBar->setPanelText(1, store.currentTroop().name);
+    statusBar->setPanelText(1, wizard.troop().name);
 }
 
 void ItemListStep::updateItemButtons()
@@ -163,7 +167,7 @@ void ItemListStep::updateItemButtons()
 
 int ItemListStep::findAbility(const QString& name) const
 {
-    const LineList* list = store.currentTroop().abilities.get();
+    const LineList* list = wizard.troop().abilities.get();
     if (!list)
         return -1;
     for (int i = 0; i < list->count(); ++i) {
@@ -194,25 +198,19 @@ void ItemListStep::addPicked(const QString& name)
     if (index < 0)
         return;
     itemList->addSorted(name);
-    editAbilityCosts(store, windows, index);
+    editAbilityCosts(this, wizard.troop(), index, wizard.editorMemory().abilityScope);
 }
 
 // Add: the picker offers every catalogue item of the mode; the selected ones that are new to the
 // list are taken. Additional weapons are then costed, all of them.
 void ItemListStep::addItems()
 {
-    Picker& picker = *windows.picker;
-    picker.offer(mode() == ListMode::Abilities ? store.abilityCatalogue.get()
-                                               : store.weaponCatalogue.get());
-    if (picker.exec() != ModalResult::Ok)
+    Picker picker(this, store,
+                  mode() == ListMode::Abilities ? CatalogueKind::Abilities : CatalogueKind::Weapons,
+                  wizard.editorMemory());
+    if (picker.showModal() != ModalResult::Ok)
         return;
-
-    QStringList picked;
-    for (int i = 0; i < picker.itemList->count(); ++i) {
-        if (picker.itemList->isSelected(i))
-            picked << picker.itemList->itemText(i);
-    }
-    for (const QString& name : picked)
+    for (const QString& name : picker.chosenNames())
         addPicked(name);
     if (mode() == ListMode::AdditionalWeapons)
         editAdditionalCosts();
@@ -232,7 +230,7 @@ void ItemListStep::deleteItem()
         if (mode() == ListMode::Abilities) {
             const int line = findAbility(itemList->itemText(selected));
             if (line >= 0)
-                store.currentTroop().abilities->removeAt(line);
+                wizard.troop().abilities->removeAt(line);
         }
         itemList->removeAt(selected);
     }
@@ -248,7 +246,7 @@ void ItemListStep::editItem()
 {
     switch (mode()) {
     case ListMode::StandardWeapons:
-        editSelectedItem(store, windows, *itemList);
+        editSelectedItem(this, store, wizard.editorMemory(), CatalogueKind::Weapons, *itemList);
         break;
     case ListMode::AdditionalWeapons:
         editAdditionalCosts();
@@ -259,7 +257,7 @@ void ItemListStep::editItem()
             return;
         const int line = findAbility(itemList->itemText(selected));
         if (line >= 0)
-            editAbilityCosts(store, windows, line);
+            editAbilityCosts(this, wizard.troop(), line, wizard.editorMemory().abilityScope);
         break;
     }
     }
@@ -269,7 +267,7 @@ void ItemListStep::editItem()
 // are rebuilt from what the user leaves there, each cost as a whole number.
 void ItemListStep::editAdditionalCosts()
 {
-    std::unique_ptr<LineList>& list = store.currentTroop().additionalWeapons;
+    std::unique_ptr<LineList>& list = wizard.troop().additionalWeapons;
     if (!list)
         list = store.newSortedList();
     list->clear();
@@ -280,18 +278,16 @@ void ItemListStep::editAdditionalCosts()
         rows.append({field(item, 1), readNumber(field(item, 2))});
     }
 
-    WeaponCostsDialog& costs = *windows.weaponCostsDialog;
-    costs.setWindowTitle(QStringLiteral("Additional Weapon Costs"));
-    costs.setNameHeading(QStringLiteral("Name of the additional weapon"));
-    costs.setRows(rows);
-    costs.exec();
+    WeaponCostsDialog costs(this, QStringLiteral("Additional Weapon Costs"),
+                            QStringLiteral("Name of the additional weapon"), rows);
+    costs.showModal();
 
     itemList->clear();
-    std::unique_ptr<LineList>& after = store.currentTroop().additionalWeapons;
+    std::unique_ptr<LineList>& after = wizard.troop().additionalWeapons;
     if (!after)
         after = store.newSortedList();
     after->clear();
-    for (const WeaponCostsDialog::CostRow& row : costs.takeRows()) {
+    for (const WeaponCostsDialog::CostRow& row : costs.rows()) {
         const QString line = row.name + u',' + QString::number(row.cost);
         itemList->addSorted(line);
         after->add(line);
@@ -314,19 +310,17 @@ void ItemListStep::commit()
 // additional weapons before the special abilities.
 void ItemListStep::previous()
 {
-    hide();
     switch (mode()) {
     case ListMode::StandardWeapons:
         commit();
-        windows.characteristicsStep->showAndActivate();
+        wizard.showStep(WizardStep::Characteristics);
         break;
     case ListMode::AdditionalWeapons:
         commit();
-        windows.replaceableWeaponsStep->showAndActivate();
+        wizard.showStep(WizardStep::ReplaceableWeapons);
         break;
     default:
-        store.listMode = ListMode::AdditionalWeapons;
-        showAndActivate();
+        wizard.showStep(WizardStep::AdditionalWeapons);
         break;
     }
 }
@@ -335,19 +329,17 @@ void ItemListStep::previous()
 // and the restrictions after the special abilities.
 void ItemListStep::next()
 {
-    hide();
     switch (mode()) {
     case ListMode::StandardWeapons:
         commit();
-        windows.replaceableWeaponsStep->showAndActivate();
+        wizard.showStep(WizardStep::ReplaceableWeapons);
         break;
     case ListMode::AdditionalWeapons:
         commit();
-        store.listMode = ListMode::Abilities;
-        showAndActivate();
+        wizard.showStep(WizardStep::Abilities);
         break;
     default:
-        windows.restrictionsStep->showAndActivate();
+        wizard.showStep(WizardStep::Restrictions);
         break;
     }
 }
@@ -355,21 +347,26 @@ void ItemListStep::next()
 // The close box leaves the wizard without carrying the working copy into the troop.
 void ItemListStep::closing()
 {
-    hide();
-    windows.mainWindow->showAndActivate();
+    wizard.leave();
 }
 
 void ItemListStep::showHelp()
 {
     switch (mode()) {
-    case ListMode::StandardWeapons:
-        windows.standardWeaponsHelp->exec();
+    case ListMode::StandardWeapons: {
+        StandardWeaponsHelp help(this);
+        help.showModal();
         break;
-    case ListMode::AdditionalWeapons:
-        windows.additionalWeaponsHelp->exec();
+    }
+    case ListMode::AdditionalWeapons: {
+        AdditionalWeaponsHelp help(this);
+        help.showModal();
         break;
-    default:
-        windows.abilitiesHelp->exec();
+    }
+    default: {
+        AbilitiesHelp help(this);
+        help.showModal();
         break;
+    }
     }
 }

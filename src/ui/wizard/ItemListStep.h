@@ -10,18 +10,21 @@ class QFrame;
 class QLabel;
 class StatusBar;
 class Store;
-enum class ListMode;
+class Wizard;
 class LineList;
 
-// The item-list window, which serves three steps of the wizard by the list mode: the standard
-// weapons (0), the additional weapons with their costs (1) and the special abilities (2) of the
-// troop the wizard works on. In the two weapon modes the list is a working copy that reaches the
+// Which list the item-list window shows, by the wizard's step: step 3, 5 or 6.
+enum class ListMode { StandardWeapons = 0, AdditionalWeapons = 1, Abilities = 2 };
+
+// The item-list window, which serves three steps of the wizard: the standard weapons, the
+// additional weapons with their costs and the special abilities of the troop the wizard
+// works on. In the two weapon modes the list is a working copy that reaches the
 // troop when the user goes on or back; special abilities are stored at once.
 class ItemListStep : public Window
 {
     Q_OBJECT
 public:
-    ItemListStep(WindowRegistry& windows, Store& store);
+    ItemListStep(Wizard& wizard, Store& store);
 
     void activate() override;
     void closing() override;
@@ -50,7 +53,7 @@ protected:
 private:
     void editAdditionalCosts();
 
-    // The list mode, held to the three modes the window knows.
+    // The list the wizard's step shows.
     ListMode mode() const;
     // The troop's list of the current mode; null is none.
     std::unique_ptr<LineList>& modeList();
@@ -61,8 +64,11 @@ private:
     int findAbility(const QString& name) const;
     void addPicked(const QString& name);
 
+    Wizard& wizard;
     Store& store;
     // Set when the window is shown: the next activation enters a step and rebuilds the list from
-    // the troop. An activation on the return from a modal window keeps the working copy.
+    // the troop, as it does when the wizard has moved on to another of the steps it serves. An
+    // activation on the return from a modal window keeps the working copy.
     bool entering = false;
+    ListMode listedMode = ListMode::StandardWeapons;
 };

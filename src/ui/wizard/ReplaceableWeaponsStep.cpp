@@ -3,7 +3,6 @@
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
-#include "ui/WindowRegistry.h"
 #include "ui/catalogue/CatalogueLines.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -13,9 +12,9 @@
 #include "ui/controls/SortedListWidget.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/ReplaceableWeaponsHelp.h"
-#include "ui/main/MainWindow.h"
 #include "ui/wizard/ItemListStep.h"
 #include "ui/wizard/WeaponCostsDialog.h"
+#include "ui/wizard/Wizard.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -57,8 +56,9 @@ QLayout* column(QLabel* heading, QFrame* panel)
 
 } // namespace
 
-ReplaceableWeaponsStep::ReplaceableWeaponsStep(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Replaceable Weapons"), TitleBar::CloseButton), store(store)
+ReplaceableWeaponsStep::ReplaceableWeaponsStep(Wizard& owner, Store& armyStore)
+    : Window(QStringLiteral("Replaceable Weapons"), TitleBar::CloseButton), wizard(owner),
+      store(armyStore)
 {
     replaceableHeading = makeHeading(this, QStringLiteral("Weapons that can be replaced"));
     replaceableFrame = makeListPanel(this);
@@ -154,7 +154,7 @@ void ReplaceableWeaponsStep::activate()
 void ReplaceableWeaponsStep::showStatus()
 {
     statusBar->setPanelText(0, store.army.name);
-    statusBar->setPanelText(1, store.currentTroop().name);
+    statusBar->setPanelText(1, wizard.troop().name);
 }
 
 QString ReplaceableWeaponsStep::selectedReplaceable() const
@@ -164,7 +164,7 @@ QString ReplaceableWeaponsStep::selectedReplaceable() const
 
 void ReplaceableWeaponsStep::fillReplaceableList()
 {
-    std::unique_ptr<LineList>& list = store.currentTroop().replaceableWeapons;
+    std::unique_ptr<LineList>& list = wizard.troop().replaceableWeapons;
     if (!list)
         list = store.newSortedList();
     QStringList names;
@@ -180,11 +180,11 @@ void ReplaceableWeaponsStep::fillReplacementList()
     replacementList->clear();
     if (replaceableList->firstSelected() < 0)
         return;
-    const int a = findEntry(selectedReplaceable(), store.currentTroop().replaceableWeapons.get());
+    const int a = findEntry(selectedReplaceable(), wizard.troop().replaceableWeapons.get());
     editCostsButton->setEnabled(true);
     if (a < 0)
         return;
-    const QStringList fields = (*store.currentTroop().replaceableWeapons)[a].split(u',');
+    const QStringList fields = (*wizard.troop().replaceableWeapons)[a].split(u',');
     for (int j = 1; j < fields.size() && !fields[j].isEmpty(); j += 2)
         replacementList->addSorted(fields[j] + u',' + fields.value(j + 1));
 }
@@ -219,15 +219,12 @@ void ReplaceableWeaponsStep::selectReplaceable()
 
 ModalResult ReplaceableWeaponsStep::pickWeapons(SortedListWidget& target)
 {
-    store.listMode = ListMode::StandardWeapons;
-    Picker& picker = *windows.picker;
-    picker.offer(store.weaponCatalogue.get());
-    const ModalResult result = picker.exec();
+    Picker picker(this, store, CatalogueKind::Weapons, wizard.editorMemory());
+    const ModalResult result = picker.showModal();
     if (result != ModalResult::Ok)
         return result;
-    for (int i = 0; i < picker.itemList->count(); ++i) {
-        const QString name = picker.itemList->itemText(i);
-        if (picker.itemList->isSelected(i) && !listHasName(target, name))
+    for (const QString& name : picker.chosenNames()) {
+        if (!listHasName(target, name))
             target.addSorted(name);
     }
     return result;
@@ -239,7 +236,7 @@ void ReplaceableWeaponsStep::addReplaceable()
 {
     if (pickWeapons(*replaceableList) != ModalResult::Ok)
         return;
-    std::unique_ptr<LineList>& list = store.currentTroop().replaceableWeapons;
+    std::unique_ptr<LineList>& list = wizard.troop().replaceableWeapons;
     if (!list)
         list = store.newSortedList();
     for (int i = 0; i < replaceableList->count(); ++i) {
@@ -256,7 +253,7 @@ void ReplaceableWeaponsStep::deleteReplaceable()
                    QStringLiteral("Are you sure you want to delete the replaceable weapon?"),
                    MessageButtons::YesNo) != ModalResult::Yes)
         return;
-    std::unique_ptr<LineList>& list = store.currentTroop().replaceableWeapons;
+    std::unique_ptr<LineList>& list = wizard.troop().replaceableWeapons;
     const int selected = replaceableList->firstSelected();
     if (selected >= 0) {
         const int a = findEntry(replaceableList->itemText(selected), list.get());
@@ -277,26 +274,8 @@ void ReplaceableWeaponsStep::editReplaceable()
 {
     if (replaceableList->firstSelected() < 0)
         return;
-    const QString name = selectedReplaceable();
-    store.keepEntryFields = true;
-    WeaponEditor& editor = *windows.weaponEditor;
-    editor.setWindowTitle(QStringLiteral("Edit Replace Weapon"));
-    editor.nameLabel->setText(QStringLiteral("Replace Weapon name"));
-    editor.nameEdit->setText(name);
-    LineList& catalogue = *store.weaponCatalogue;
-    const int a = findEntry(name, &catalogue);
-    if (a >= 0)
-        editor.fillCells(catalogue[a]);
-    editor.nameEdit->setReadOnly(true);
-    store.editingEntry = true;
-    if (editor.exec() == ModalResult::Ok) {
-        if (a >= 0)
-            replaceLine(catalogue, a, editor.entry());
-        else
-            addLine(catalogue, editor.entry());
-    }
-    editor.nameEdit->setReadOnly(false);
-    store.editingEntry = false;
+    editWeapon(this, store, wizard.editorMemory(), selectedReplaceable(),
+               QStringLiteral("Edit Replace Weapon"), QStringLiteral("Replace Weapon name"));
 }
 
 void ReplaceableWeaponsStep::addReplacement()
@@ -309,7 +288,7 @@ void ReplaceableWeaponsStep::addReplacement()
 // case) gets its line now. A line the list refuses leaves the old line in place.
 void ReplaceableWeaponsStep::storeReplaceableLine(const QString& line)
 {
-    std::unique_ptr<LineList>& list = store.currentTroop().replaceableWeapons;
+    std::unique_ptr<LineList>& list = wizard.troop().replaceableWeapons;
     if (!list)
         list = store.newSortedList();
     const int a = findEntry(selectedReplaceable(), list.get());
@@ -330,13 +309,11 @@ void ReplaceableWeaponsStep::editReplacementCosts()
         const QString item = replacementList->itemText(i);
         rows.append({field(item, 1), readNumber(field(item, 2))});
     }
-    WeaponCostsDialog& costs = *windows.weaponCostsDialog;
-    costs.setWindowTitle(QStringLiteral("Replace Weapon Costs"));
-    costs.setNameHeading(QStringLiteral("Name of the replace weapon"));
-    costs.setRows(rows);
-    costs.exec();
+    WeaponCostsDialog costs(this, QStringLiteral("Replace Weapon Costs"),
+                            QStringLiteral("Name of the replace weapon"), rows);
+    costs.showModal();
 
-    const QList<WeaponCostsDialog::CostRow> taken = costs.takeRows();
+    const QList<WeaponCostsDialog::CostRow> taken = costs.rows();
     QString line = selectedReplaceable();
     for (int i = 0; i < replacementList->count(); ++i) {
         const QString item =
@@ -367,26 +344,22 @@ void ReplaceableWeaponsStep::deleteReplacement()
 
 void ReplaceableWeaponsStep::previous()
 {
-    hide();
-    store.listMode = ListMode::StandardWeapons;
-    windows.itemListStep->showAndActivate();
+    wizard.showStep(WizardStep::StandardWeapons);
 }
 
 void ReplaceableWeaponsStep::next()
 {
-    hide();
-    store.listMode = ListMode::AdditionalWeapons;
-    windows.itemListStep->showAndActivate();
+    wizard.showStep(WizardStep::AdditionalWeapons);
 }
 
 // Every change is stored already, so leaving by the close box loses nothing.
 void ReplaceableWeaponsStep::closing()
 {
-    hide();
-    windows.mainWindow->showAndActivate();
+    wizard.leave();
 }
 
 void ReplaceableWeaponsStep::showHelp()
 {
-    windows.replaceableWeaponsHelp->exec();
+    ReplaceableWeaponsHelp help(this);
+    help.showModal();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Modal.h"
 #include "ui/Window.h"
 
 class Button;
@@ -8,6 +9,7 @@ class QFrame;
 class QLabel;
 class StatusBar;
 class Store;
+class Wizard;
 
 // Step 4 of the wizard: the troop's weapons that may be swapped (left), and for the one
 // selected the weapons that may take its place with their cost in points (right). Every change
@@ -16,7 +18,7 @@ class ReplaceableWeaponsStep : public Window
 {
     Q_OBJECT
 public:
-    ReplaceableWeaponsStep(WindowRegistry& windows, Store& store);
+    ReplaceableWeaponsStep(Wizard& wizard, Store& store);
 
     void activate() override;
     void closing() override;
@@ -67,6 +69,7 @@ private:
     void storeReplaceableLine(const QString& line);
     void showStatus();
 
+    Wizard& wizard;
     Store& store;
     // Set when the window is shown: the next activation enters the step and rebuilds both lists.
     // An activation on the return from a modal window keeps them and their selection.

@@ -3,7 +3,6 @@
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
-#include "ui/WindowRegistry.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/GridHeadings.h"
@@ -11,8 +10,8 @@
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/RestrictionsHelp.h"
-#include "ui/main/MainWindow.h"
 #include "ui/wizard/ItemListStep.h"
+#include "ui/wizard/Wizard.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,8 +52,8 @@ int nameCount(const QString& names)
 
 } // namespace
 
-RestrictionsStep::RestrictionsStep(WindowRegistry& windows, Store& store)
-    : Window(windows, QStringLiteral("Restrictions")), store(store)
+RestrictionsStep::RestrictionsStep(Wizard& owner, Store& armyStore)
+    : Window(QStringLiteral("Restrictions")), wizard(owner), store(armyStore)
 {
     weaponLimitLabel = makeLabel(this, QStringLiteral("How many weapons can 1 model carry in total "
                                                       "(standard+replaceable+additional)?"));
@@ -140,7 +139,7 @@ void RestrictionsStep::showGroupTable(bool visible)
 // with special abilities.
 void RestrictionsStep::activate()
 {
-    const Troop& troop = store.currentTroop();
+    const Troop& troop = wizard.troop();
     showGroupTable(false);
     weaponLimitEdit->setText(troop.weaponLimit);
     weaponLimitEdit->setFocus(Qt::OtherFocusReason);
@@ -157,7 +156,7 @@ void RestrictionsStep::activate()
 // ability names joined by ",", and the maximum held for that row's position.
 void RestrictionsStep::fillGroupTable()
 {
-    const Troop& troop = store.currentTroop();
+    const Troop& troop = wizard.troop();
     const LineList& abilities = *troop.abilities;
     abilityLimitEdit->setText(field(troop.abilityLimits, 1));
 
@@ -210,7 +209,7 @@ void RestrictionsStep::clampGroupMaxima()
 // special abilities holds no ability limits, so nothing of another troop's table is kept.
 void RestrictionsStep::storeRestrictions()
 {
-    Troop& troop = store.currentTroop();
+    Troop& troop = wizard.troop();
     if (hasSpecialAbilities(troop)) {
         QStringList fields{QString::number(readNumber(abilityLimitEdit->text()))};
         for (int row = 0; row < groupGrid->rowCount(); ++row)
@@ -220,7 +219,7 @@ void RestrictionsStep::storeRestrictions()
         troop.abilityLimits = QStringLiteral("0");
     }
     int weapons = qMax(0, readNumber(weaponLimitEdit->text()));
-    clampWeaponLimit(store, weapons);
+    clampWeaponLimit(troop, weapons);
     troop.weaponLimit = QString::number(weapons);
 }
 
@@ -229,9 +228,7 @@ void RestrictionsStep::previous()
 {
     finishEditing();
     storeRestrictions();
-    store.listMode = ListMode::Abilities;
-    hide();
-    windows.itemListStep->showAndActivate();
+    wizard.showStep(WizardStep::Abilities);
 }
 
 // OK accepts the troop: a new troop is counted, and the wizard's next troop is the first free
@@ -240,24 +237,20 @@ void RestrictionsStep::acceptTroop()
 {
     finishEditing();
     storeRestrictions();
-    if (store.currentSlot == store.troopCount)
-        ++store.troopCount;
-    store.currentSlot = qMin(store.troopCount, Store::slotCount - 1);
-    hide();
-    windows.mainWindow->showAndActivate();
+    wizard.acceptTroop();
 }
 
 // The close box leaves the troop as entered but does not accept it.
 void RestrictionsStep::closing()
 {
     storeRestrictions();
-    hide();
-    windows.mainWindow->showAndActivate();
+    wizard.leave();
 }
 
 // What was typed is stored first, so that it is shown again when the help window closes.
 void RestrictionsStep::showHelp()
 {
     storeRestrictions();
-    windows.restrictionsHelp->exec();
+    RestrictionsHelp help(this);
+    help.showModal();
 }

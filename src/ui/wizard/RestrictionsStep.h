@@ -8,6 +8,7 @@ class GridHeadings;
 class QLabel;
 class StatusBar;
 class Store;
+class Wizard;
 class Grid;
 
 // Step 7 of the wizard, the restrictions: how many weapons one model may carry, how many
@@ -17,7 +18,7 @@ class RestrictionsStep : public Window
 {
     Q_OBJECT
 public:
-    RestrictionsStep(WindowRegistry& windows, Store& store);
+    RestrictionsStep(Wizard& wizard, Store& store);
 
     void activate() override;
     void closing() override;
@@ -45,5 +46,6 @@ private:
     void fillGroupTable();
     void storeRestrictions();
 
+    Wizard& wizard;
     Store& store;
 };

@@ -16,15 +16,14 @@ namespace
 
 constexpr int nameCol = 0;
 constexpr int costCol = 1;
-constexpr int rowsBeforeFirstUse = 50;
 
 } // namespace
 
-WeaponCostsDialog::WeaponCostsDialog(WindowRegistry& windows)
-    : Window(windows, QStringLiteral("Replaceable weapon costs"), TitleBar::CaptionOnly,
-             Kind::Dialog)
+WeaponCostsDialog::WeaponCostsDialog(QWidget* opener, const QString& caption,
+                                     const QString& nameColumnHeading, const QList<CostRow>& rows)
+    : Dialog(opener, caption, TitleBar::CaptionOnly)
 {
-    costGrid = new Grid(this, 2, rowsBeforeFirstUse);
+    costGrid = new Grid(this, 2, rows.size());
     costGrid->setFixedColumns(1);
     QFont bold = costGrid->font();
     bold.setBold(true);
@@ -37,7 +36,7 @@ WeaponCostsDialog::WeaponCostsDialog(WindowRegistry& windows)
     costGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     costGrid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    nameHeading = makeHeading(this, QStringLiteral("Name of the replace weapon"));
+    nameHeading = makeHeading(this, nameColumnHeading);
     costHeading = makeHeading(this, QStringLiteral("Costs"));
     headings = new GridHeadings(this, costGrid, {nameHeading, costHeading});
 
@@ -63,6 +62,11 @@ WeaponCostsDialog::WeaponCostsDialog(WindowRegistry& windows)
     connect(helpButton, &QPushButton::clicked, this, &WeaponCostsDialog::showHelp);
 
     setFixedClientSize(356, 182);
+
+    for (int row = 0; row < rows.size(); ++row) {
+        costGrid->setCell(nameCol, row, rows[row].name);
+        costGrid->setCell(costCol, row, QString::number(rows[row].cost));
+    }
 }
 
 // The user starts typing in the first weapon's cost; with no weapon there is only OK.
@@ -78,27 +82,11 @@ void WeaponCostsDialog::activate()
     costGrid->setFocus(Qt::OtherFocusReason);
 }
 
-void WeaponCostsDialog::setNameHeading(const QString& heading)
-{
-    headings->setHeading(nameCol, heading);
-}
-
-void WeaponCostsDialog::setRows(const QList<CostRow>& rows)
-{
-    costGrid->changeRowCount(rows.size());
-    for (int row = 0; row < rows.size(); ++row) {
-        costGrid->setCell(nameCol, row, rows[row].name);
-        costGrid->setCell(costCol, row, QString::number(rows[row].cost));
-    }
-}
-
-QList<WeaponCostsDialog::CostRow> WeaponCostsDialog::takeRows()
+QList<WeaponCostsDialog::CostRow> WeaponCostsDialog::rows() const
 {
     QList<CostRow> rows;
-    for (int row = 0; row < costGrid->rowCount(); ++row) {
+    for (int row = 0; row < costGrid->rowCount(); ++row)
         rows.append({costGrid->cell(nameCol, row), readNumber(costGrid->cell(costCol, row))});
-        costGrid->setCell(costCol, row, QString());
-    }
     return rows;
 }
 

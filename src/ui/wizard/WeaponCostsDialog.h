@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "ui/Dialog.h"
 
 #include <QList>
 #include <QString>
@@ -13,15 +13,12 @@ class Grid;
 // The costs window: a grid of weapon names and their costs in points, which steps 4 and 5 show
 // for the replace weapons of one weapon and for all additional weapons. OK is its only way out.
 //
-// A caller, before every showing:
-//   costs.setWindowTitle(QStringLiteral("Replace Weapon Costs"));
-//   costs.setNameHeading(QStringLiteral("Name of the replace weapon"));
-//   costs.setRows({{QStringLiteral("Flame thrower"), 6}, {QStringLiteral("Rocket launcher"), 0}});
-//   costs.exec();
-//   for (const WeaponCostsDialog::CostRow& row : costs.takeRows()) ...
-// The window keeps the caption and heading last set. takeRows() empties the cost cells it reads,
-// so nothing of one use reaches the next.
-class WeaponCostsDialog : public Window
+//   WeaponCostsDialog costs(this, QStringLiteral("Replace Weapon Costs"),
+//                           QStringLiteral("Name of the replace weapon"),
+//                           {{QStringLiteral("Flame thrower"), 6}, {QStringLiteral("Rocket"), 0}});
+//   costs.showModal();
+//   for (const WeaponCostsDialog::CostRow& row : costs.rows()) ...
+class WeaponCostsDialog : public Dialog
 {
     Q_OBJECT
 public:
@@ -30,19 +27,17 @@ public:
         int cost = 0;
     };
 
-    explicit WeaponCostsDialog(WindowRegistry& windows);
+    // One row per weapon, in the given order, each cost shown in decimal; no rows for none.
+    WeaponCostsDialog(QWidget* opener, const QString& caption, const QString& nameHeading,
+                      const QList<CostRow>& rows);
 
     void activate() override;
     void replaceCommasInCosts();
     void showHelp();
 
-    // The heading of the name column.
-    void setNameHeading(const QString& heading);
-    // One row per weapon, in the given order, each cost shown in decimal; no rows for none.
-    void setRows(const QList<CostRow>& rows);
     // Every row as the user left it, in row order, each cost cell read as a whole number (text
-    // that is no number reads as 0); the cost cells are emptied.
-    QList<CostRow> takeRows();
+    // that is no number reads as 0).
+    QList<CostRow> rows() const;
 
     QLabel* nameHeading;
     QLabel* costHeading;

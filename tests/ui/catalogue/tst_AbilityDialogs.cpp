@@ -17,14 +17,20 @@
 #include <QRadioButton>
 #include <QTest>
 
+namespace
+{
+
+} // namespace
+
 class AbilityDialogsTest : public QObject
 {
     Q_OBJECT
 
-    // Opens the costing dialog on the first line of the current troop's abilities: checks what it
-    // shows, types the cost and group where given and picks a scope item where given (-1: none).
-    static void cost(TestWindows& app, ScriptedUser& user, const QString& shown,
-                     const QStringList& typed, int scope)
+    // Opens the costing dialog on the first line of the troop's abilities, with the scope it was
+    // last left with: checks what it shows, types the cost and group where given and picks a
+    // scope item where given (-1: none).
+    static void cost(QWidget* opener, Troop& troop, int& lastScope, ScriptedUser& user,
+                     const QString& shown, const QStringList& typed, int scope)
     {
         user.windowOf<AbilityCostsDialog>([=](AbilityCostsDialog& dialog) {
             QCOMPARE(dialog.abilityGrid->cell(1, 0) + u'|' + dialog.abilityGrid->cell(2, 0) + u'|' +
@@ -40,7 +46,7 @@ class AbilityDialogsTest : public QObject
                 QTest::mouseClick(dialog.scopeChoice->button(scope), Qt::LeftButton);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        editAbilityCosts(app.store, app.windows, 0);
+        editAbilityCosts(opener, troop, 0, lastScope);
     }
 
 private slots:
@@ -79,20 +85,20 @@ private slots:
             QTest::keyClick(editor.nameEdit, Qt::Key_Backspace);
             QVERIFY(!editor.okButton->isEnabled());
             QTest::keyClick(editor.nameEdit, Qt::Key_Return);
-            QCOMPARE(editor.result(), ModalResult::None);
+            QVERIFY(editor.isVisible());
             typeText(editor.nameEdit, name);
             QTest::keyClick(editor.nameEdit, Qt::Key_Tab);
             typeText(editor.descriptionEdit, description);
             QTest::keyClick(editor.descriptionEdit, Qt::Key_Return);
             if (duplicate) {
-                QCOMPARE(editor.result(), ModalResult::None);
+                QVERIFY(editor.isVisible());
                 QCOMPARE(editor.nameEdit->text(), name);
                 QTest::keyClick(&editor, Qt::Key_Escape);
             }
         });
         if (duplicate)
             user.answer(ModalResult::Ok);
-        showPicker(app, ListMode(2));
+        showPicker(app, CatalogueKind::Abilities);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(), duplicate ? QStringList{QStringLiteral(
                                                   "*** DUPLICATE SPECIAL ABILITY ***|Special "
@@ -102,7 +108,8 @@ private slots:
         QCOMPARE(linesOf(app.store.abilityCatalogue.get()), catalogue);
     }
 
-    // shown: cost|group|scope item as the dialog opens.
+    // shown: cost|group|scope item as the dialog opens; lastScope: the scope it was last left
+    // with, which it is left with again for its next opening.
     void costing_data()
     {
         QTest::addColumn<QString>("line");
@@ -140,12 +147,14 @@ private slots:
         QFETCH(QString, stored);
         TestWindows app;
         ScriptedUser user;
-        app.store.currentTroop().abilities = app.store.newSortedList();
-        app.store.currentTroop().abilities->add(line);
-        app.windows.abilityCostsDialog->scopeChoice->setCheckedIndex(lastScope);
-        cost(app, user, shown, typed, scope);
+        Troop& troop = app.store.troops[0];
+        troop.abilities = app.store.newSortedList();
+        troop.abilities->add(line);
+        int memory = lastScope;
+        cost(&app.mainWindow, troop, memory, user, shown, typed, scope);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(linesOf(app.store.currentTroop().abilities.get()), QStringList{stored});
+        QCOMPARE(linesOf(troop.abilities.get()), QStringList{stored});
+        QCOMPARE(memory, stored.section(u',', 3) == QLatin1String("1") ? 1 : 0);
     }
 
     // No line at the index opens nothing; a rebuilt line that a sorted list refuses (equal to
@@ -167,15 +176,17 @@ private slots:
         QFETCH(QStringList, stored);
         TestWindows app;
         ScriptedUser user;
-        auto& list = app.store.currentTroop().abilities;
+        Troop& troop = app.store.troops[0];
+        auto& list = troop.abilities;
         list = sorted ? app.store.newSortedList() : app.store.newPlainList();
         for (const QString& line : lines)
             list->add(line);
+        int lastScope = 0;
         for (int index : {-1, list->count()})
-            editAbilityCosts(app.store, app.windows, index);
+            editAbilityCosts(&app.mainWindow, troop, index, lastScope);
         QVERIFY(user.shown().isEmpty());
         QCOMPARE(list->lines(), lines);
-        cost(app, user, QStringLiteral("0|1|0"), {}, -1);
+        cost(&app.mainWindow, troop, lastScope, user, QStringLiteral("0|1|0"), {}, -1);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(list->lines(), stored);
     }
@@ -186,7 +197,6 @@ private slots:
     {
         TestWindows app;
         app.store.abilityCatalogue->add(QStringLiteral("Jump,leap"));
-        app.store.listMode = ListMode::Abilities;
         SortedListWidget list(nullptr, app.store.collation(), SortedListWidget::Selection::Toggle);
         list.addSorted(QStringLiteral("Jump"));
         list.setSelected(0, true);
@@ -198,14 +208,15 @@ private slots:
                           (editor.nameEdit->isReadOnly() ? "" : "|writable");
             QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
-        editSelectedItem(app.store, app.windows, list);
+        editSelectedItem(&app.mainWindow, app.store, app.wizard.editorMemory(),
+                         CatalogueKind::Abilities, list);
         QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
         QCOMPARE(editorState, QStringLiteral("Edit Special Ability|Special Ability|Jump|leap"));
         QCOMPARE(linesOf(app.store.abilityCatalogue.get()), QStringList{"Jump,leap"});
-        QVERIFY(!app.windows.abilityEditor->okButton->isEnabled());
 
-        app.store.currentTroop().abilities = app.store.newSortedList();
-        app.store.currentTroop().abilities->add(QStringLiteral(",Jump"));
+        Troop& troop = app.store.troops[0];
+        troop.abilities = app.store.newSortedList();
+        troop.abilities->add(QStringLiteral(",Jump"));
         QString costsState;
         ModalAnswer costsAnswer;
         costsAnswer.expect<AbilityCostsDialog>([&](AbilityCostsDialog& dialog) {
@@ -213,10 +224,10 @@ private slots:
             dialog.abilityGrid->setCell(1, 0, QStringLiteral("12"));
             QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         });
-        editAbilityCosts(app.store, app.windows, 0);
+        editAbilityCosts(&app.mainWindow, troop, 0, app.wizard.editorMemory().abilityScope);
         QVERIFY2(costsAnswer.answered(), qPrintable(costsAnswer.failure()));
         QCOMPARE(costsState, QStringLiteral("Edit Special Ability|Jump"));
-        QCOMPARE(linesOf(app.store.currentTroop().abilities.get()), QStringList{"1,Jump,12"});
+        QCOMPARE(linesOf(troop.abilities.get()), QStringList{"1,Jump,12"});
     }
 };
 

@@ -10,6 +10,7 @@
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/SortedListWidget.h"
+#include "ui/wizard/ItemListStep.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,59 +27,76 @@ void fill(TestWindows& app)
         app.store.abilityCatalogue->add(QString::fromLatin1(entry));
 }
 
+const LineList* catalogueOf(const TestWindows& app, CatalogueKind kind)
+{
+    return kind == CatalogueKind::Abilities ? app.store.abilityCatalogue.get()
+                                            : app.store.weaponCatalogue.get();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(CatalogueKind)
+Q_DECLARE_METATYPE(WizardStep)
 
 class PickerTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void captionByListMode_data()
+    // Steps 3 and 5 offer the weapon catalogue, step 6 the special abilities, each sorted and
+    // unselected, with Edit waiting for a selection.
+    void captionByStep_data()
     {
-        QTest::addColumn<int>("listMode");
+        QTest::addColumn<WizardStep>("step");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("items");
         const QStringList weapons{"axe", "Rifle"};
-        QTest::newRow("standard weapons") << 0 << "Available Weapons" << weapons;
-        QTest::newRow("additional weapons") << 1 << "Available Weapons" << weapons;
-        QTest::newRow("special abilities")
-            << 2 << "Available Special Abilities" << QStringList{"Psychic", "Wargear: Jump pack"};
+        QTest::newRow("standard weapons")
+            << WizardStep::StandardWeapons << "Available Weapons" << weapons;
+        QTest::newRow("additional weapons")
+            << WizardStep::AdditionalWeapons << "Available Weapons" << weapons;
+        QTest::newRow("special abilities") << WizardStep::Abilities << "Available Special Abilities"
+                                           << QStringList{"Psychic", "Wargear: Jump pack"};
     }
-    void captionByListMode()
+    void captionByStep()
     {
-        QFETCH(int, listMode);
+        QFETCH(WizardStep, step);
         QFETCH(QString, caption);
         QFETCH(QStringList, items);
         TestWindows app;
         ScriptedUser user;
         fill(app);
+        auto& itemListStep = static_cast<ItemListStep&>(app.openStep(step));
         user.windowOf<Picker>([&](Picker& picker) {
             QCOMPARE(picker.windowTitle(), caption);
             QCOMPARE(listItems(*picker.itemList), items);
             QVERIFY(!picker.editButton->isEnabled());
             QTest::keyClick(&picker, Qt::Key_Escape);
+            QCOMPARE(picker.modalResult(), ModalResult::Cancel);
         });
-        QCOMPARE(showPicker(app, ListMode(listMode)), ModalResult::Cancel);
+        QTest::mouseClick(itemListStep.addButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.shown().size(), 1);
     }
 
     // New puts the item into its catalogue and at its sorted place in the list, unselected,
     // beside the selection the user made; Cancel does not take it back.
     void newKeptAfterCancel_data()
     {
-        QTest::addColumn<int>("listMode");
+        QTest::addColumn<CatalogueKind>("kind");
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QStringList>("catalogue");
-        QTest::newRow("weapon") << 0 << QStringList{"axe", "Bolter", "*Rifle"}
+        QTest::newRow("weapon") << CatalogueKind::Weapons << QStringList{"axe", "Bolter", "*Rifle"}
                                 << QStringList{"axe,,4,,Melee,", "Bolter,,,,,",
                                                "Rifle,24,3,5,Rapid,"};
-        QTest::newRow("ability") << 2 << QStringList{"Bolter", "Psychic", "*Wargear: Jump pack"}
+        QTest::newRow("ability") << CatalogueKind::Abilities
+                                 << QStringList{"Bolter", "Psychic", "*Wargear: Jump pack"}
                                  << QStringList{"Bolter,", "Psychic,mind",
                                                 "Wargear: Jump pack,moves far"};
     }
     void newKeptAfterCancel()
     {
-        QFETCH(int, listMode);
+        QFETCH(CatalogueKind, kind);
         QFETCH(QStringList, items);
         QFETCH(QStringList, catalogue);
         TestWindows app;
@@ -91,7 +109,7 @@ private slots:
             QCOMPARE(listItems(*picker.itemList), items);
             QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
         });
-        if (listMode == 2) {
+        if (kind == CatalogueKind::Abilities) {
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
                 QCOMPARE(editor.windowTitle(), QStringLiteral("Add Special Ability"));
                 QCOMPARE(editor.nameLabel->text(), QStringLiteral("New Special Ability"));
@@ -105,43 +123,43 @@ private slots:
                 QTest::keyClick(editor.nameEdit, Qt::Key_Return);
             });
         }
-        QCOMPARE(showPicker(app, ListMode(listMode)), ModalResult::Cancel);
+        QCOMPARE(showPicker(app, kind), ModalResult::Cancel);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(linesOf(listMode == 2 ? app.store.abilityCatalogue.get()
-                                       : app.store.weaponCatalogue.get()),
-                 catalogue);
+        QCOMPARE(linesOf(catalogueOf(app, kind)), catalogue);
     }
 
     // Edit works on the first selected item; a name that its catalogue lacks opens the weapon
     // editor on the cells last shown, whose OK adds the weapon, and opens no ability editor.
+    // New after an edit opens an empty editor whose name can be typed.
     void editFirstSelected_data()
     {
-        QTest::addColumn<int>("listMode");
+        QTest::addColumn<CatalogueKind>("kind");
         QTest::addColumn<QString>("listed");
         QTest::addColumn<QString>("opens");
         QTest::addColumn<QStringList>("catalogue");
         QTest::newRow("missing weapon")
-            << 0 << "Aardvark"
+            << CatalogueKind::Weapons << "Aardvark"
             << "Edit Standard Weapon"
             << QStringList{"Aardvark,last,,,,", "axe,,4,,Melee,", "Rifle,24,3,5,Rapid,"};
-        QTest::newRow("ability") << 2 << ""
+        QTest::newRow("ability") << CatalogueKind::Abilities << ""
                                  << "Edit Special Ability"
                                  << QStringList{"Psychic,mind;changed",
                                                 "Wargear: Jump pack,moves far"};
         QTest::newRow("missing ability")
-            << 2 << "Aardvark"
+            << CatalogueKind::Abilities << "Aardvark"
             << "" << QStringList{"Psychic,mind", "Wargear: Jump pack,moves far"};
     }
     void editFirstSelected()
     {
-        QFETCH(int, listMode);
+        QFETCH(CatalogueKind, kind);
         QFETCH(QString, listed);
         QFETCH(QString, opens);
         QFETCH(QStringList, catalogue);
         TestWindows app;
         ScriptedUser user;
         fill(app);
-        app.windows.weaponEditor->detailsGrid->setCell(0, 0, QStringLiteral("last"));
+        app.wizard.editorMemory().weaponCells = QStringList{"last", "", "", "", ""};
+        const bool abilities = kind == CatalogueKind::Abilities;
         user.windowOf<Picker>([&](Picker& picker) {
             QVERIFY(makeActive(picker));
             if (!listed.isEmpty())
@@ -149,9 +167,10 @@ private slots:
             clickItem(*picker.itemList, 1);
             clickItem(*picker.itemList, 0);
             QTest::mouseClick(picker.editButton, Qt::LeftButton);
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
             picker.done(ModalResult::Ok);
         });
-        if (listMode == 2 && !opens.isEmpty()) {
+        if (abilities && !opens.isEmpty()) {
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
                 QCOMPARE(editor.nameLabel->text(), QStringLiteral("Special Ability"));
                 QVERIFY(editor.nameEdit->isReadOnly());
@@ -169,17 +188,33 @@ private slots:
                 QTest::mouseClick(editor.okButton, Qt::LeftButton);
             });
         }
-        showPicker(app, ListMode(listMode));
+        QString newCaption;
+        if (abilities) {
+            newCaption = QStringLiteral("Add Special Ability");
+            user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
+                QVERIFY(!editor.nameEdit->isReadOnly());
+                QCOMPARE(editor.entry(), QStringLiteral(","));
+                QVERIFY(!editor.okButton->isEnabled());
+                QTest::keyClick(&editor, Qt::Key_Escape);
+            });
+        } else {
+            newCaption = QStringLiteral("New Standard Weapon");
+            user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+                QVERIFY(!editor.nameEdit->isReadOnly());
+                QCOMPARE(editor.entry(), QStringLiteral(",,,,,"));
+                QTest::keyClick(&editor, Qt::Key_Escape);
+            });
+        }
+        showPicker(app, kind);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(user.shown().size(), opens.isEmpty() ? 1 : 2);
+        QStringList captions;
+        for (const ShownModal& shown : user.shown())
+            captions << shown.caption;
+        QStringList expected{abilities ? "Available Special Abilities" : "Available Weapons"};
         if (!opens.isEmpty())
-            QCOMPARE(user.shown().last().caption, opens);
-        QCOMPARE(linesOf(listMode == 2 ? app.store.abilityCatalogue.get()
-                                       : app.store.weaponCatalogue.get()),
-                 catalogue);
-        QVERIFY(!app.store.editingEntry);
-        QVERIFY(!app.windows.weaponEditor->nameEdit->isReadOnly());
-        QVERIFY(!app.windows.abilityEditor->nameEdit->isReadOnly());
+            expected << opens;
+        QCOMPARE(captions, expected << newCaption);
+        QCOMPARE(linesOf(catalogueOf(app, kind)), catalogue);
     }
 
     // A list item whose entry cannot be found, or no item selected, never touches a catalogue
@@ -190,19 +225,21 @@ private slots:
         ScriptedUser user;
         for (const char* entry : {"jump,fly", "Jump,leap"})
             app.store.abilityCatalogue->add(QString::fromLatin1(entry));
-        app.store.listMode = ListMode::Abilities;
         SortedListWidget list(nullptr, app.store.collation());
         list.addSorted(QStringLiteral("Jump"));
-        editSelectedItem(app.store, app.windows, list);
+        const auto edit = [&] {
+            editSelectedItem(&app.mainWindow, app.store, app.wizard.editorMemory(),
+                             CatalogueKind::Abilities, list);
+        };
+        edit();
         QVERIFY(user.shown().isEmpty());
-        QVERIFY(!app.store.keepEntryFields);
 
         list.selectOnly(0);
         user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
             editor.descriptionEdit->setText(QStringLiteral("fly"));
             QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
-        editSelectedItem(app.store, app.windows, list);
+        edit();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(linesOf(app.store.abilityCatalogue.get()), (QStringList{"jump,fly", "Jump,leap"}));
     }
@@ -219,7 +256,7 @@ private slots:
             QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
         user.answer(ModalResult::Ok);
-        QCOMPARE(showPicker(app, ListMode(0)), ModalResult::Ok);
+        QCOMPARE(showPicker(app, CatalogueKind::Weapons), ModalResult::Ok);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),
                  QStringList{QStringLiteral(
@@ -232,27 +269,29 @@ private slots:
     }
 
     // The real modal path: the picker and the weapon editor run their own event loops and are
-    // closed by their buttons.
+    // closed by their buttons; the picker yields the names selected.
     void realModalNewThenOk()
     {
         TestWindows app;
         fill(app);
+        Picker picker(&app.mainWindow, app.store, CatalogueKind::Weapons,
+                      app.wizard.editorMemory());
         ModalAnswer pickerAnswer;
         ModalAnswer editorAnswer;
-        pickerAnswer.expect<Picker>([&](Picker& picker) {
+        pickerAnswer.expect<Picker>([&](Picker& shown) {
             editorAnswer.expect<WeaponEditor>([](WeaponEditor& editor) {
                 typeText(editor.nameEdit, QStringLiteral("Bolter"));
                 QTest::mouseClick(editor.okButton, Qt::LeftButton);
             });
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            clickItem(*picker.itemList, 1);
-            QTest::mouseClick(picker.okButton, Qt::LeftButton);
+            QTest::mouseClick(shown.newButton, Qt::LeftButton);
+            clickItem(*shown.itemList, 1);
+            QTest::mouseClick(shown.okButton, Qt::LeftButton);
         });
-        QCOMPARE(showPicker(app, ListMode(0)), ModalResult::Ok);
+        QCOMPARE(picker.showModal(), ModalResult::Ok);
         QVERIFY2(pickerAnswer.answered(), qPrintable(pickerAnswer.failure()));
         QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
-        QCOMPARE(listItems(*app.windows.picker->itemList),
-                 (QStringList{"axe", "*Bolter", "Rifle"}));
+        QCOMPARE(listItems(*picker.itemList), (QStringList{"axe", "*Bolter", "Rifle"}));
+        QCOMPARE(picker.chosenNames(), QStringList{"Bolter"});
         QCOMPARE(app.store.weaponCatalogue->count(), 3);
     }
 };

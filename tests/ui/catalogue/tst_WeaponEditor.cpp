@@ -19,6 +19,17 @@ namespace
 const QString duplicate = QStringLiteral(
     "*** DUPLICATE NAME ***|Duplicate weapon/special name! Please choose another name");
 
+// The next picker selects a weapon that the catalogue lacks and opens it with Edit.
+void editMissingWeapon(ScriptedUser& user, const QString& name)
+{
+    user.windowOf<Picker>([name](Picker& picker) {
+        QVERIFY(makeActive(picker));
+        clickItem(*picker.itemList, picker.itemList->addSorted(name));
+        QTest::mouseClick(picker.editButton, Qt::LeftButton);
+        picker.done(ModalResult::Cancel);
+    });
+}
+
 // Types the name, then each cell after a Tab.
 void typeWeapon(WeaponEditor& editor, const QString& name, const QStringList& cells)
 {
@@ -66,8 +77,9 @@ private slots:
         QFETCH(QString, entry);
         TestWindows app;
         ScriptedUser user;
-        user.windowOf<Picker>([](Picker& picker) {
+        user.windowOf<Picker>([&](Picker& picker) {
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            QCOMPARE(listItems(*picker.itemList), QStringList{entry.section(u',', 0, 0)});
             picker.done(ModalResult::Cancel);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
@@ -82,10 +94,9 @@ private slots:
             else
                 QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
-        showPicker(app, ListMode(0));
+        showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(linesOf(app.store.weaponCatalogue.get()), QStringList{entry});
-        QCOMPARE(app.windows.picker->itemList->itemText(0), entry.section(u',', 0, 0));
     }
 
     // An exact duplicate is refused and the dialog stays as it was; another case is another name,
@@ -115,30 +126,32 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         app.store.weaponCatalogue->add(QStringLiteral("Lance,,,,,"));
-        user.windowOf<Picker>([](Picker& picker) {
+        user.windowOf<Picker>([&](Picker& picker) {
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            QCOMPARE(listItems(*picker.itemList), items);
             picker.done(ModalResult::Ok);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
             typeWeapon(editor, name, {range});
             QTest::mouseClick(editor.okButton, Qt::LeftButton);
             if (refused) {
-                QCOMPARE(editor.result(), ModalResult::None);
+                QVERIFY(editor.isVisible());
+                QCOMPARE(editor.result(), int(ModalResult::None));
                 QCOMPARE(editor.entry(), name + u',' + range + QStringLiteral(",,,,"));
                 QTest::keyClick(&editor, Qt::Key_Escape);
             }
         });
         if (refused)
             user.answer(ModalResult::Ok);
-        showPicker(app, ListMode(0));
+        showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(), refused ? QStringList{duplicate} : QStringList{});
-        QCOMPARE(listItems(*app.windows.picker->itemList), items);
         QCOMPARE(app.store.weaponCatalogue->count(), items.size());
     }
 
     // The first weapon without a name is taken, the second refused; Cancel keeps the catalogue,
-    // and the next opening for a new weapon starts empty again.
+    // and the next opening for a new weapon starts empty again. Edit of a weapon that the
+    // catalogue lacks then shows the cells as the editor last closed, after Cancel too.
     void emptyNameOnceAndCancel()
     {
         TestWindows app;
@@ -153,7 +166,7 @@ private slots:
                 QCOMPARE(editor.detailsGrid->cell(4, 0), QString());
                 typeWeapon(editor, name, {"", "", "", "", "typed"});
                 QTest::mouseClick(cancel ? editor.cancelButton : editor.okButton, Qt::LeftButton);
-                if (editor.result() == ModalResult::None)
+                if (editor.isVisible())
                     QTest::mouseClick(editor.cancelButton, Qt::LeftButton);
             });
         };
@@ -161,17 +174,23 @@ private slots:
         newWeapon(QString(), false);
         user.answer(ModalResult::Ok);
         newWeapon(QStringLiteral("Bolter"), true);
-        for (int i = 0; i < 3; ++i)
-            showPicker(app, ListMode(0));
+        editMissingWeapon(user, QStringLiteral("Ghost"));
+        QString shownByEdit;
+        user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
+            shownByEdit = editor.entry();
+            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+        });
+        for (int i = 0; i < 4; ++i)
+            showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(), QStringList{duplicate});
-        QCOMPARE(linesOf(app.store.weaponCatalogue.get()), QStringList{",,,,,typed"});
-        QCOMPARE(app.windows.weaponEditor->nameEdit->text(), QStringLiteral("Bolter"));
+        QCOMPARE(shownByEdit, QStringLiteral("Ghost,,,,,typed"));
+        QCOMPARE(linesOf(app.store.weaponCatalogue.get()),
+                 (QStringList{",,,,,typed", "Ghost,,,,,typed"}));
     }
 
     // Editing shows the entry, keeps the name and replaces only that entry, with no duplicate
-    // test; afterwards the name is editable again and the store's flags are as the next New
-    // expects them.
+    // test; Edit of a weapon that the catalogue lacks then shows the cells that edit left.
     void editReplacesEntry()
     {
         TestWindows app;
@@ -200,13 +219,17 @@ private slots:
             typeText(editor.detailsGrid->cellEditor(), QStringLiteral("30"));
             QTest::keyClick(editor.detailsGrid->cellEditor(), Qt::Key_Return);
         });
-        showPicker(app, ListMode(0));
+        editMissingWeapon(user, QStringLiteral("Ghost"));
+        user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+            QCOMPARE(editor.entry(), QStringLiteral("Ghost,30,3,5,Rapid,x"));
+            QTest::keyClick(&editor, Qt::Key_Escape);
+        });
+        showPicker(app, CatalogueKind::Weapons);
+        showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.shown().size(), 4);
         QCOMPARE(linesOf(app.store.weaponCatalogue.get()),
                  (QStringList{"lance,1,,,,", "Las cannon,48,9,2,Heavy 1,", "Las,30,3,5,Rapid,x"}));
-        QVERIFY(!app.windows.weaponEditor->nameEdit->isReadOnly());
-        QVERIFY(!app.store.editingEntry);
-        QVERIFY(app.store.keepEntryFields);
     }
 };
 

@@ -17,17 +17,35 @@
 
 #include <QTest>
 #include <functional>
+#include <memory>
 
 namespace
 {
 
-// Shows a window as a user reaches it and yields its help button.
-using Opener = std::function<QPushButton*(TestWindows&)>;
+// A window shown as a user reaches it, and its help button. A dialog is held here for the
+// test, shown without a modal loop of its own.
+struct Shown {
+    std::unique_ptr<QWidget> dialog;
+    QPushButton* help = nullptr;
+};
+using Opener = std::function<Shown(TestWindows&)>;
 
-template <typename W> QPushButton* showAndHelp(const W& window, QPushButton* help)
+template <typename D> Shown showDialog(std::unique_ptr<D> dialog)
 {
-    window->showAndActivate();
-    return help;
+    dialog->show();
+    QPushButton* help = dialog->helpButton;
+    return {std::move(dialog), help};
+}
+
+Shown showStep(TestWindows& t, WizardStep step, QPushButton* (*help)(Wizard&))
+{
+    t.openStep(step);
+    return {nullptr, help(t.wizard)};
+}
+
+QPushButton* itemListHelp(Wizard& wizard)
+{
+    return wizard.itemListStep()->helpButton;
 }
 
 const QList<std::pair<const char*, Opener>>& openers()
@@ -35,63 +53,71 @@ const QList<std::pair<const char*, Opener>>& openers()
     static const QList<std::pair<const char*, Opener>> openers = {
         {"main window",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.mainWindow, t.windows.mainWindow->helpButton);
+             t.mainWindow.showAndActivate();
+             return Shown{nullptr, t.mainWindow.helpButton};
          }},
         {"step 2",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.characteristicsStep,
-                                t.windows.characteristicsStep->helpButton);
+             return showStep(t, WizardStep::Characteristics, [](Wizard& wizard) -> QPushButton* {
+                 return wizard.characteristicsStep()->helpButton;
+             });
          }},
         {"step 3",
          [](TestWindows& t) {
-             t.store.listMode = ListMode::StandardWeapons;
-             return showAndHelp(t.windows.itemListStep, t.windows.itemListStep->helpButton);
+             return showStep(t, WizardStep::StandardWeapons, itemListHelp);
          }},
         {"step 4",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.replaceableWeaponsStep,
-                                t.windows.replaceableWeaponsStep->helpButton);
+             return showStep(t, WizardStep::ReplaceableWeapons, [](Wizard& wizard) -> QPushButton* {
+                 return wizard.replaceableWeaponsStep()->helpButton;
+             });
          }},
         {"step 5",
          [](TestWindows& t) {
-             t.store.listMode = ListMode::AdditionalWeapons;
-             return showAndHelp(t.windows.itemListStep, t.windows.itemListStep->helpButton);
+             return showStep(t, WizardStep::AdditionalWeapons, itemListHelp);
          }},
         {"step 6",
          [](TestWindows& t) {
-             t.store.listMode = ListMode::Abilities;
-             return showAndHelp(t.windows.itemListStep, t.windows.itemListStep->helpButton);
+             return showStep(t, WizardStep::Abilities, itemListHelp);
          }},
         {"step 7",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.restrictionsStep, t.windows.restrictionsStep->helpButton);
+             return showStep(t, WizardStep::Restrictions, [](Wizard& wizard) -> QPushButton* {
+                 return wizard.restrictionsStep()->helpButton;
+             });
          }},
         {"ability editor",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.abilityEditor, t.windows.abilityEditor->helpButton);
+             AbilityEditorRequest request;
+             request.caption = QStringLiteral("Add Special Ability");
+             return showDialog(std::make_unique<AbilityEditor>(&t.mainWindow, request));
          }},
         {"ability costing",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.abilityCostsDialog,
-                                t.windows.abilityCostsDialog->helpButton);
+             return showDialog(
+                 std::make_unique<AbilityCostsDialog>(&t.mainWindow, AbilityCostsRequest{}));
          }},
         {"troop selection",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.troopSelectionDialog,
-                                t.windows.troopSelectionDialog->helpButton);
+             return showDialog(std::make_unique<TroopSelectionDialog>(&t.mainWindow, t.store, 0));
          }},
         {"weapon editor",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.weaponEditor, t.windows.weaponEditor->helpButton);
+             WeaponEditorRequest request;
+             request.caption = QStringLiteral("New Standard Weapon");
+             return showDialog(std::make_unique<WeaponEditor>(&t.mainWindow, request));
          }},
         {"picker",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.picker, t.windows.picker->helpButton);
+             return showDialog(std::make_unique<Picker>(
+                 &t.mainWindow, t.store, CatalogueKind::Weapons, t.wizard.editorMemory()));
          }},
         {"costs window",
          [](TestWindows& t) {
-             return showAndHelp(t.windows.weaponCostsDialog,
-                                t.windows.weaponCostsDialog->helpButton);
+             return showDialog(std::make_unique<WeaponCostsDialog>(
+                 &t.mainWindow, QStringLiteral("Replace Weapon Costs"),
+                 QStringLiteral("Name of the replace weapon"),
+                 QList<WeaponCostsDialog::CostRow>{{QStringLiteral("Rocket"), 0}}));
          }},
     };
     return openers;
@@ -148,28 +174,25 @@ private slots:
         QFETCH(QString, text);
         TestWindows app;
         ScriptedUser user;
-        QPushButton* help = openers()[opener].second(app);
-        QVERIFY(help->isEnabled());
-        QWidget* opened = nullptr;
+        const Shown shown = openers()[opener].second(app);
+        QVERIFY(shown.help->isEnabled());
+        bool closedByOk = false;
         if (window) {
-            user.window([&opened](QWidget& shown) {
-                opened = &shown;
-                auto* page = qobject_cast<HelpWindow*>(&shown);
-                if (page)
-                    QTest::mouseClick(page->okButton, Qt::LeftButton);
+            user.window([&closedByOk](QWidget& help) {
+                auto* page = qobject_cast<HelpWindow*>(&help);
+                QVERIFY(page);
+                QTest::mouseClick(page->okButton, Qt::LeftButton);
+                closedByOk = page->modalResult() == ModalResult::Ok && page->isHidden();
             });
         } else {
             user.answer(ModalResult::Ok);
         }
-        QTest::mouseClick(help, Qt::LeftButton);
+        QTest::mouseClick(shown.help, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown().size(), 1);
         QCOMPARE(user.shown().first().caption, caption);
         if (window) {
-            auto* page = qobject_cast<HelpWindow*>(opened);
-            QVERIFY(page);
-            QCOMPARE(page->result(), ModalResult::Ok);
-            QVERIFY(page->isHidden());
+            QVERIFY(closedByOk);
         } else {
             QCOMPARE(user.shown().first().buttons, MessageButtons::Ok);
             QCOMPARE(user.shown().first().text, text);

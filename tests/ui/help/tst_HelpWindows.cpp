@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
+#include <memory>
 
 namespace
 {
@@ -52,27 +53,28 @@ const char* const delText = "Pressing this button will delete the selected item 
 const char* const editText = "Pressing this button will edit the selected item from the list. "
                              "This button is only available if you've selected an item.";
 
-HelpWindow* helpWindow(WindowRegistry& windows, int number)
+// A fresh help page, as the help button of its window makes it.
+std::unique_ptr<HelpWindow> helpWindow(QWidget* opener, int number)
 {
     switch (number) {
     case 14:
-        return windows.mainWindowHelp;
+        return std::make_unique<MainWindowHelp>(opener);
     case 15:
-        return windows.characteristicsHelp;
+        return std::make_unique<CharacteristicsHelp>(opener);
     case 16:
-        return windows.standardWeaponsHelp;
+        return std::make_unique<StandardWeaponsHelp>(opener);
     case 17:
-        return windows.replaceableWeaponsHelp;
+        return std::make_unique<ReplaceableWeaponsHelp>(opener);
     case 18:
-        return windows.additionalWeaponsHelp;
+        return std::make_unique<AdditionalWeaponsHelp>(opener);
     case 19:
-        return windows.abilitiesHelp;
+        return std::make_unique<AbilitiesHelp>(opener);
     case 20:
-        return windows.restrictionsHelp;
+        return std::make_unique<RestrictionsHelp>(opener);
     case 21:
-        return windows.abilityEditorHelp;
+        return std::make_unique<AbilityEditorHelp>(opener);
     case 22:
-        return windows.abilityCostsHelp;
+        return std::make_unique<AbilityCostsHelp>(opener);
     }
     return nullptr;
 }
@@ -83,6 +85,15 @@ QList<Button*> inertButtons(HelpWindow& window)
     QList<Button*> buttons = window.findChildren<Button*>();
     buttons.removeAll(window.okButton);
     return buttons;
+}
+
+// The texts of a page's lines, top to bottom.
+QStringList labelTexts(const HelpWindow& window)
+{
+    QStringList texts;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
 }
 
 QImage iconImage(const QIcon& icon)
@@ -115,78 +126,89 @@ class HelpWindowsTest : public QObject
     }
 
 private slots:
+    // Each click of the main window's help button opens its page over it, the same page each
+    // time; OK closes it with result 1 and the main window is in front again.
     void mainHelpButtonOpensHelp1()
     {
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QVERIFY(main.helpButton->isEnabled());
-        QWidget* opened = nullptr;
-        bool visibleWhileOpen = false;
-        user.window([&](QWidget& window) {
-            opened = &window;
-            visibleWhileOpen = window.isVisible();
-            QTest::mouseClick(app.windows.mainWindowHelp->okButton, Qt::LeftButton);
-        });
-        QTest::mouseClick(main.helpButton, Qt::LeftButton);
+        QList<QStringList> pages;
+        for (int click = 0; click < 2; ++click) {
+            user.window([&](QWidget& window) {
+                auto* help = qobject_cast<MainWindowHelp*>(&window);
+                QVERIFY(help);
+                QVERIFY(help->isVisible());
+                QCOMPARE(help->parentWidget(), &main);
+                pages << labelTexts(*help);
+                QTest::mouseClick(help->okButton, Qt::LeftButton);
+                QCOMPARE(help->modalResult(), ModalResult::Ok);
+                QVERIFY(help->isHidden());
+            });
+            QTest::mouseClick(main.helpButton, Qt::LeftButton);
+        }
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(opened, app.windows.mainWindowHelp);
-        QVERIFY(visibleWhileOpen);
-        QCOMPARE(user.shown().size(), 1);
-        QCOMPARE(user.shown().first().caption, QStringLiteral("Help on the Main Window"));
-        QCOMPARE(app.windows.mainWindowHelp->result(), ModalResult::Ok);
-        QVERIFY(app.windows.mainWindowHelp->isHidden());
-        QCOMPARE(app.windows.active, &main);
+        QCOMPARE(user.shown().size(), 2);
+        for (const ShownModal& shown : user.shown())
+            QCOMPARE(shown.caption, QStringLiteral("Help on the Main Window"));
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(!pages[0].isEmpty());
+        QCOMPARE(pages[1], pages[0]);
+        QTRY_COMPARE(QApplication::activeWindow(), &main);
     }
 
     // The real modal loop, closed by a click on OK once it is shown, as a user's click closes it.
     void mainHelpButtonRealModalPath()
     {
         TestWindows app;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
-        QWidget* modal = nullptr;
+        QWidget* opener = nullptr;
         QString caption;
+        bool closedByOk = false;
         ModalAnswer answer;
         answer.expect<MainWindowHelp>([&](MainWindowHelp& help) {
-            modal = &help;
+            opener = help.parentWidget();
             caption = help.windowTitle();
             QTest::mouseClick(help.okButton, Qt::LeftButton);
+            closedByOk = help.modalResult() == ModalResult::Ok && help.isHidden();
         });
         QTest::mouseClick(main.helpButton, Qt::LeftButton);
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));
-        QCOMPARE(modal, app.windows.mainWindowHelp);
+        QCOMPARE(opener, &main);
         QCOMPARE(caption, QStringLiteral("Help on the Main Window"));
-        QCOMPARE(app.windows.mainWindowHelp->result(), ModalResult::Ok);
-        QVERIFY(app.windows.mainWindowHelp->isHidden());
+        QVERIFY(closedByOk);
         QVERIFY(main.isVisible());
     }
 
     void okClosesWithResultOne_data() { addWindowRows(); }
-    // OK closes with result 1 whether clicked or pressed with Enter, and a page opens again as
-    // often as it is asked for.
+    // OK closes with result 1 whether clicked or pressed with Enter.
     void okClosesWithResultOne()
     {
         QFETCH(int, windowIndex);
         QFETCH(QString, caption);
         TestWindows app;
         ScriptedUser user;
-        HelpWindow& window = *helpWindow(app.windows, windowIndex);
-        user.window([&](QWidget&) { QTest::mouseClick(window.okButton, Qt::LeftButton); });
+        const auto byClick = helpWindow(&app.mainWindow, windowIndex);
+        const auto byEnter = helpWindow(&app.mainWindow, windowIndex);
+        user.window([&](QWidget&) { QTest::mouseClick(byClick->okButton, Qt::LeftButton); });
         user.window([&](QWidget& shown) { QTest::keyClick(&shown, Qt::Key_Return); });
-        QCOMPARE(window.exec(), ModalResult::Ok);
-        QCOMPARE(window.exec(), ModalResult::Ok);
+        QCOMPARE(byClick->showModal(), ModalResult::Ok);
+        QCOMPARE(byEnter->showModal(), ModalResult::Ok);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown().size(), 2);
         QCOMPARE(user.shown().at(0).caption, caption);
         QCOMPARE(user.shown().at(1).caption, caption);
-        QVERIFY(window.isHidden());
-        QCOMPARE(window.okButton->text(), QStringLiteral("OK"));
-        const Qt::WindowFlags flags = window.windowFlags();
-        QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        for (HelpWindow* window : {byClick.get(), byEnter.get()}) {
+            QVERIFY(window->isHidden());
+            QCOMPARE(window->okButton->text(), QStringLiteral("OK"));
+            const Qt::WindowFlags flags = window->windowFlags();
+            QVERIFY(flags & Qt::WindowCloseButtonHint);
+            QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+            QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        }
     }
 
     void pageIsWholeOnTheScreen_data() { addWindowRows(); }
@@ -196,7 +218,8 @@ private slots:
     {
         QFETCH(int, windowIndex);
         TestWindows app;
-        HelpWindow& window = *helpWindow(app.windows, windowIndex);
+        const auto help = helpWindow(&app.mainWindow, windowIndex);
+        HelpWindow& window = *help;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect screen = window.screen()->availableGeometry();
@@ -226,7 +249,7 @@ private slots:
         QApplication::setFont(large);
         const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
         TestWindows app;
-        HelpWindow& window = *app.windows.restrictionsHelp;
+        RestrictionsHelp window(&app.mainWindow);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QScrollBar* bar = window.findChild<QScrollArea*>()->verticalScrollBar();
@@ -240,7 +263,7 @@ private slots:
         QTest::keyClick(window.okButton, Qt::Key_Home);
         QCOMPARE(bar->value(), 0);
         QVERIFY(window.okButton->hasFocus());
-        QCOMPARE(window.result(), ModalResult::None);
+        QCOMPARE(window.result(), int(ModalResult::None));
     }
 
     void inertButtonsDoNothing_data() { addWindowRows(); }
@@ -249,7 +272,8 @@ private slots:
         QFETCH(int, windowIndex);
         TestWindows app;
         ScriptedUser user;
-        HelpWindow& window = *helpWindow(app.windows, windowIndex);
+        const auto help = helpWindow(&app.mainWindow, windowIndex);
+        HelpWindow& window = *help;
         const QList<Button*> buttons = inertButtons(window);
         int clicks = 0;
         user.window([&](QWidget&) {
@@ -265,7 +289,7 @@ private slots:
                 QTest::mouseClick(button, Qt::LeftButton);
                 ++clicks;
                 QVERIFY(window.isVisible());
-                QCOMPARE(window.result(), ModalResult::None);
+                QCOMPARE(window.result(), int(ModalResult::None));
                 QCOMPARE(window.focusWidget(), window.okButton);
             }
             // OK is the only stop of the Tab key.
@@ -273,10 +297,10 @@ private slots:
             QCOMPARE(window.focusWidget(), window.okButton);
             QTest::keyClick(&window, Qt::Key_Backtab);
             QCOMPARE(window.focusWidget(), window.okButton);
-            QCOMPARE(window.result(), ModalResult::None);
+            QCOMPARE(window.result(), int(ModalResult::None));
             QTest::mouseClick(window.okButton, Qt::LeftButton);
         });
-        QCOMPARE(window.exec(), ModalResult::Ok);
+        QCOMPARE(window.showModal(), ModalResult::Ok);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(clicks, buttons.size());
     }
@@ -291,7 +315,8 @@ private slots:
         QFETCH(Lines, lines);
         QFETCH(ButtonCopies, buttons);
         TestWindows app;
-        HelpWindow& window = *helpWindow(app.windows, windowIndex);
+        const auto help = helpWindow(&app.mainWindow, windowIndex);
+        HelpWindow& window = *help;
 
         const QList<QLabel*> labels = window.findChildren<QLabel*>();
         QStringList shown;

@@ -27,14 +27,14 @@ class MainWindowTest : public QObject
     static void load(TestWindows& app, ScriptedUser& user, const QString& path)
     {
         user.chooseFile(path);
-        QTest::mouseClick(app.windows.mainWindow->loadButton, Qt::LeftButton);
+        QTest::mouseClick(app.mainWindow.loadButton, Qt::LeftButton);
     }
 
 private slots:
     void startsEmpty()
     {
         TestWindows app;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QCOMPARE(main.windowTitle(), QStringLiteral("Varnhold Datafile Creator (v1.0)"));
         QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Army: "));
@@ -46,7 +46,7 @@ private slots:
         QVERIFY(main.loadButton->isEnabled());
         QVERIFY(main.loadingNotice->isHidden());
         QCOMPARE(app.store.troopCount, 0);
-        QCOMPARE(app.store.currentSlot, 0);
+        QCOMPARE(app.wizard.slot(), 0);
         QVERIFY(app.store.weaponCatalogue && app.store.weaponCatalogue->isEmpty());
         QVERIFY(app.store.abilityCatalogue && app.store.abilityCatalogue->isEmpty());
     }
@@ -67,7 +67,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, held);
         TestWindows app;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         typeText(main.armyNameEdit, typed);
         QCOMPARE(main.armyNameEdit->text(), held);
@@ -77,7 +77,7 @@ private slots:
     void squadWordCountsAtOnce()
     {
         TestWindows app;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         app.store.troopCount = 3;
         main.squadWordEdit->selectAll();
@@ -107,7 +107,7 @@ private slots:
         QFETCH(QString, countText);
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vhold.ini"));
@@ -127,7 +127,7 @@ private slots:
     void closeEndsTheProgram()
     {
         TestWindows app;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QTimer::singleShot(0, main.closeButton,
                            [&] { QTest::mouseClick(main.closeButton, Qt::LeftButton); });

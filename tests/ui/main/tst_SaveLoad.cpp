@@ -1,4 +1,3 @@
-#include "datafile/ReadErrorDialog.h"
 #include "store/Store.h"
 #include "support/Armies.h"
 #include "support/ModalAnswer.h"
@@ -9,6 +8,7 @@
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ReadErrorDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,7 +42,7 @@ QString reasonless(const QString& message)
 class PaintRecorder : public QObject
 {
 public:
-    explicit PaintRecorder(StatusBar* bar) : bar(bar)
+    explicit PaintRecorder(StatusBar* statusBar) : bar(statusBar)
     {
         for (QLabel* panel : bar->findChildren<QLabel*>())
             panel->installEventFilter(this);
@@ -71,7 +71,7 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         fillFullArmy(app.store);
         main.armyNameEdit->setText(QStringLiteral("hollow crown"));
@@ -98,7 +98,7 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         typeText(main.armyNameEdit, QStringLiteral("skarrow"));
         user.chooseFile(QString());
@@ -130,7 +130,7 @@ private slots:
         QFETCH(QString, reasonNames);
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("old.ini")), "old contents\r\n");
@@ -154,7 +154,7 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         typeText(main.armyNameEdit, QStringLiteral("kept"));
         user.answer(ModalResult::No);
@@ -203,7 +203,7 @@ private slots:
         QFETCH(int, kind);
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("vhold.ini"));
@@ -257,7 +257,7 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("a.ini")),
@@ -277,7 +277,7 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("horde.ini")), armyWithTroops("Name=Horde\r\n", 101));
@@ -298,7 +298,7 @@ private slots:
     void realDialogsSaveAndLoad()
     {
         TestWindows app;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         fillFullArmy(app.store);
         main.armyNameEdit->setText(QStringLiteral("HOLLOW CROWN"));
@@ -343,7 +343,8 @@ private slots:
         QVERIFY2(errorAnswer.answered(), qPrintable(errorAnswer.failure()));
         QCOMPARE(titles, (QStringList{"Save the datafile", "Load the datafile", "Load the datafile",
                                       "*** ERROR READING FILE ***"}));
-        QVERIFY(app.windows.readErrorDialog->isHidden());
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<ReadErrorDialog*>(window) || window->isHidden());
         QCOMPARE(app.store.troopCount, 3);
     }
 };

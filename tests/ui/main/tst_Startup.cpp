@@ -1,4 +1,3 @@
-#include "datafile/ReadErrorDialog.h"
 #include "store/Store.h"
 #include "support/Armies.h"
 #include "support/ScriptedUser.h"
@@ -6,6 +5,7 @@
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ReadErrorDialog.h"
 #include "ui/main/Startup.h"
 
 #include <QDir>
@@ -109,7 +109,7 @@ private slots:
         QFETCH(QString, armyName);
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         bool mainShownBeneath = true;
         for (const QString& caption : captions) {
             if (caption == QStringLiteral("*** ERROR READING FILE ***")) {
@@ -122,7 +122,7 @@ private slots:
             }
         }
 
-        startEditor(app.windows, path);
+        startEditor(app.mainWindow, path);
 
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.stepsLeft(), 0);

@@ -17,16 +17,32 @@
 namespace
 {
 
-// Accepted troops, one per "name:type", in slot order, as the wizard leaves them.
-void accept(Store& store, const QStringList& troops)
+// Accepted troops, one per "name:type", in slot order, the last of them accepted in the
+// wizard as a user does.
+void accept(TestWindows& app, const QStringList& troops)
 {
+    Store& store = app.store;
     store.army.squadWord = QStringLiteral("Squad");
     for (const QString& troop : troops) {
         store.troops[store.troopCount].name = troop.section(u':', 0, 0);
         store.troops[store.troopCount].role = troop.section(u':', 1);
         ++store.troopCount;
     }
-    store.currentSlot = store.troopCount;
+    if (store.troopCount == 0)
+        return;
+    --store.troopCount;
+    app.wizard.start(store.troopCount);
+    app.wizard.acceptTroop();
+}
+
+// Whether a troop selection dialog is still on the screen.
+bool selectionShown()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<TroopSelectionDialog*>(window) && window->isVisible())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -57,7 +73,7 @@ private slots:
         QFETCH(QStringList, names);
         TestWindows app;
         ScriptedUser user;
-        accept(app.store, troops);
+        accept(app, troops);
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Select the desired unit to edit"));
             QCOMPARE(dialog.troopGrid->columnCount(), troops.isEmpty() ? 1 : 2);
@@ -66,7 +82,7 @@ private slots:
             QCOMPARE(dialog.deleteButton->isEnabled(), !troops.isEmpty());
             QVERIFY(dialog.editButton->isEnabled());
         });
-        app.windows.troopSelectionDialog->exec();
+        app.mainWindow.editTroop();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
     }
 
@@ -93,7 +109,7 @@ private slots:
         QFETCH(QStringList, after);
         TestWindows app;
         ScriptedUser user;
-        accept(app.store, {"A:HQ", "B:EL", "C:TR", "D:HS"});
+        accept(app, {"A:HQ", "B:EL", "C:TR", "D:HS"});
         app.store.army.squadWord = QStringLiteral("Swarm");
         Troop& last = app.store.troops[3];
         addLines(app.store, last.abilities, {"2,Wings,5", "1,Claws,3"});
@@ -109,7 +125,7 @@ private slots:
         });
         if (row >= 0)
             user.answer(ModalResult(answer));
-        app.windows.troopSelectionDialog->exec();
+        app.mainWindow.editTroop();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),
                  row < 0
@@ -135,8 +151,8 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        accept(app.store, {"A:HQ"});
-        MainWindow& main = *app.windows.mainWindow;
+        accept(app, {"A:HQ"});
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
             QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
@@ -173,8 +189,8 @@ private slots:
         QFETCH(QString, shown);
         TestWindows app;
         ScriptedUser user;
-        accept(app.store, troops);
-        MainWindow& main = *app.windows.mainWindow;
+        accept(app, troops);
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
             Grid& grid = *dialog.troopGrid;
@@ -187,10 +203,10 @@ private slots:
         });
         main.editTroop();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(app.store.currentSlot, row);
+        QCOMPARE(app.wizard.slot(), row);
         QCOMPARE(app.store.troopCount, troops.size());
-        QVERIFY(main.isHidden() && app.windows.characteristicsStep->isVisible());
-        QCOMPARE(app.windows.characteristicsStep->troopGrid->cell(0, 0), shown);
+        QVERIFY(main.isHidden() && app.wizard.characteristicsStep()->isVisible());
+        QCOMPARE(app.wizard.characteristicsStep()->troopGrid->cell(0, 0), shown);
         QCOMPARE(main.statusBar->panelText(1),
                  QStringLiteral("Total Squads: %1").arg(troops.size()));
     }
@@ -199,8 +215,8 @@ private slots:
     void editThroughTheRealDialog()
     {
         TestWindows app;
-        accept(app.store, {"A:HQ", "B:EL"});
-        MainWindow& main = *app.windows.mainWindow;
+        accept(app, {"A:HQ", "B:EL"});
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         ModalAnswer answer;
         answer.expect<TroopSelectionDialog>([](TroopSelectionDialog& dialog) {
@@ -209,9 +225,8 @@ private slots:
         });
         QTest::mouseClick(main.editTroopButton, Qt::LeftButton);
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));
-        QCOMPARE(app.store.currentSlot, 1);
-        QVERIFY(app.windows.characteristicsStep->isVisible() &&
-                app.windows.troopSelectionDialog->isHidden());
+        QCOMPARE(app.wizard.slot(), 1);
+        QVERIFY(app.wizard.characteristicsStep()->isVisible() && !selectionShown());
     }
 };
 

@@ -61,7 +61,7 @@ private slots:
         QFETCH(bool, goesOn);
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QTemporaryDir dir;
         const QString saved = dir.filePath(QStringLiteral("saved.ini"));
@@ -107,7 +107,7 @@ private slots:
         QFETCH(Action, action);
         TestWindows app;
         ScriptedUser user;
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QTemporaryDir dir;
         const QString other = testData(QStringLiteral("golden-full-army.ini"));

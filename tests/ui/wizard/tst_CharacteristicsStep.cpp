@@ -37,18 +37,17 @@ void accept(Store& store, int slot, const QString& name, const QString& type)
 // New on the main window, as the user presses it.
 void pressNew(TestWindows& app)
 {
-    MainWindow& main = *app.windows.mainWindow;
+    MainWindow& main = app.mainWindow;
     main.showAndActivate();
     QTest::mouseClick(main.newTroopButton, Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowActive(app.windows.characteristicsStep));
+    QVERIFY(QTest::qWaitForWindowActive(app.wizard.characteristicsStep()));
 }
 
 // Step 2 on an accepted troop, as the troop selection dialog's Edit opens it.
 void openAccepted(TestWindows& app, int slot)
 {
-    app.store.currentSlot = slot;
-    app.windows.characteristicsStep->showAndActivate();
-    QVERIFY(QTest::qWaitForWindowActive(app.windows.characteristicsStep));
+    app.wizard.start(slot);
+    QVERIFY(QTest::qWaitForWindowActive(app.wizard.characteristicsStep()));
 }
 
 // Clicks a cell, selects its text and types over it.
@@ -99,14 +98,14 @@ private slots:
         TestWindows app;
         accept(app.store, 0, "Kai", "TR");
         accept(app.store, 1, "Rook", "EL");
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         typeText(main.armyNameEdit, QStringLiteral("red orchard"));
         main.squadWordEdit->selectAll();
         typeText(main.squadWordEdit, QStringLiteral("Swarm"));
         pressNew(app);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
-        QCOMPARE(app.store.currentSlot, 2);
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
+        QCOMPARE(app.wizard.slot(), 2);
         QCOMPARE(app.store.troopCount, 2);
         QCOMPARE(app.store.army.name, QStringLiteral("RED ORCHARD"));
         QCOMPARE(app.store.army.unitWord, QStringLiteral("Unit"));
@@ -190,7 +189,7 @@ private slots:
             openAccepted(app, 0);
         else
             pressNew(app);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
         QCOMPARE(step.roleComboBox->currentIndex(), heldType == "TR" ? 2 : -1);
         typeCell(step, 0, name);
         if (!role.isEmpty())
@@ -202,7 +201,7 @@ private slots:
         // The close box follows Next.
         step.close();
         QCOMPARE(step.isVisible(), !next);
-        QCOMPARE(app.windows.mainWindow->isVisible(), next);
+        QCOMPARE(app.mainWindow.isVisible(), next);
         QCOMPARE(user.messages(), QStringList());
         QVERIFY(user.problems().isEmpty());
     }
@@ -211,20 +210,20 @@ private slots:
     {
         TestWindows app;
         pressNew(app);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
         typeCell(step, 0, QStringLiteral("Kai"));
         chooseRole(step, QStringLiteral("Elites"));
         moveBar(step.maxModelsSlider, 3);
         moveBar(step.minModelsSlider, 5);
         QCOMPARE(step.minModelsLabel->text(), QStringLiteral("5"));
-        QCOMPARE(app.store.currentTroop().minModels, QStringLiteral("5"));
+        QCOMPARE(app.wizard.troop().minModels, QStringLiteral("5"));
         QVERIFY(!step.nextButton->isEnabled());
         QTest::keyClick(step.maxModelsSlider, Qt::Key_Right);
         QTest::keyClick(step.maxModelsSlider, Qt::Key_Right);
         QCOMPARE(step.maxModelsLabel->text(), QStringLiteral("5"));
-        QCOMPARE(app.store.currentTroop().maxModels, QStringLiteral("5"));
+        QCOMPARE(app.wizard.troop().maxModels, QStringLiteral("5"));
         QVERIFY(step.nextButton->isEnabled());
-        QCOMPARE(app.store.currentTroop().role, QStringLiteral("EL"));
+        QCOMPARE(app.wizard.troop().role, QStringLiteral("EL"));
     }
 
     void sameNameInOneRoleIsRefused_data()
@@ -264,7 +263,7 @@ private slots:
             openAccepted(app, slot);
         else
             pressNew(app);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
         typeCell(step, 0, name);
         chooseRole(step, role);
         if (refused)
@@ -275,9 +274,9 @@ private slots:
         // Leaving the grid for the button stored the name, refused or not.
         QCOMPARE(app.store.troops[slot].name, name);
         QCOMPARE(step.isVisible(), refused);
-        QCOMPARE(app.windows.mainWindow->isVisible(), !refused && previous);
+        QCOMPARE(app.mainWindow.isVisible(), !refused && previous);
         // Next goes on to the standard weapons.
-        QCOMPARE(app.windows.itemListStep->isVisible(), !refused && !previous);
+        QCOMPARE(app.wizard.itemListStep()->isVisible(), !refused && !previous);
     }
 
     // The message box as users get it. The close box refuses a clash as Previous does, so an
@@ -288,7 +287,7 @@ private slots:
         accept(app.store, 0, "Kai", "HQ");
         accept(app.store, 1, "Rook", "HQ");
         openAccepted(app, 1);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
         typeCell(step, 0, QStringLiteral("Kai"));
         leaveGrid(step);
         QCOMPARE(app.store.troops[1].name, QStringLiteral("Kai"));
@@ -309,7 +308,7 @@ private slots:
         step.close();
         QCOMPARE(seen, clashMessage);
         QVERIFY(step.isVisible());
-        QVERIFY(app.windows.mainWindow->isHidden());
+        QVERIFY(app.mainWindow.isHidden());
     }
 
     void profileAndCommasAsStored_data()
@@ -336,7 +335,7 @@ private slots:
         QFETCH(QString, shown);
         TestWindows app;
         pressNew(app);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
         // Cell after cell with Tab, as a user fills the row.
         QWidget* editor = step.troopGrid->cellEditor();
         for (const QString& cell : cells) {
@@ -348,7 +347,7 @@ private slots:
         for (int col = 0; col < cells.size(); ++col)
             row << step.troopGrid->cell(col, 0);
         QCOMPARE(row.join(u'|'), shown);
-        const Troop& troop = app.store.currentTroop();
+        const Troop& troop = app.wizard.troop();
         QCOMPARE(troop.name, row[0]);
         QCOMPARE(troop.points, row[1]);
         QCOMPARE(troop.characteristics, chars);
@@ -387,7 +386,7 @@ private slots:
                                 &app.store.troops[0].rearArmour})
             *armour = QStringLiteral("12");
         openAccepted(app, 0);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
         for (int col = 11; col <= 13; ++col)
             typeCell(step, col, typed);
         leaveGrid(step);
@@ -417,7 +416,7 @@ private slots:
         accept(app.store, 0, "Kai", "HS");
         accept(app.store, 1, "Orm", "HS");
         openAccepted(app, 1);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
         typeCell(step, 0, QStringLiteral("Brand"));
         QVERIFY(step.troopGrid->cellEditor()->hasFocus());
         if (leaveBy == QLatin1String("close")) {
@@ -475,7 +474,7 @@ private slots:
         app.store.troops[0].maxModels = max;
         app.store.troops[0].characteristics = QStringLiteral("4,4");
         openAccepted(app, 0);
-        CharacteristicsStep& step = *app.windows.characteristicsStep;
+        CharacteristicsStep& step = *app.wizard.characteristicsStep();
         QCOMPARE(step.minModelsLabel->text(), min);
         QCOMPARE(step.maxModelsLabel->text(), max);
         QCOMPARE(step.minModelsSlider->value(), minBar);

@@ -1,3 +1,4 @@
+#include "store/LineOps.h"
 #include "support/Armies.h"
 #include "support/Catalogue.h"
 #include "support/GridCells.h"
@@ -36,11 +37,11 @@ ItemListStep& enter(TestWindows& app, int mode)
     app.store.abilityCatalogue->add(QStringLiteral("Zeal,fierce"));
     app.store.army.name = QStringLiteral("RED ORCHARD");
     app.store.troops[0].name = QStringLiteral("Kai");
-    app.store.currentSlot = 0;
-    app.store.listMode = ListMode(mode);
-    app.windows.itemListStep->showAndActivate();
-    makeActive(*app.windows.itemListStep);
-    return *app.windows.itemListStep;
+    const WizardStep steps[] = {WizardStep::StandardWeapons, WizardStep::AdditionalWeapons,
+                                WizardStep::Abilities};
+    auto& step = static_cast<ItemListStep&>(app.openStep(steps[mode]));
+    makeActive(step);
+    return step;
 }
 
 std::unique_ptr<LineList>& modeList(TestWindows& app, int mode)
@@ -88,20 +89,19 @@ private slots:
         QTest::addColumn<QString>("leave");
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<int>("window");
-        QTest::addColumn<int>("listMode");
         const QStringList weapons{"Bolter", "Knife"};
         const QStringList picked{"Axe", "Bolter", "Sword"};
-        QTest::newRow("standard, Next") << 0 << weapons << "next" << picked << 7 << 0;
-        QTest::newRow("standard, Previous") << 0 << weapons << "previous" << picked << 3 << 0;
-        QTest::newRow("standard, close box") << 0 << weapons << "close" << weapons << 1 << 0;
+        QTest::newRow("standard, Next") << 0 << weapons << "next" << picked << 7;
+        QTest::newRow("standard, Previous") << 0 << weapons << "previous" << picked << 3;
+        QTest::newRow("standard, close box") << 0 << weapons << "close" << weapons << 1;
         QTest::newRow("new troop, close box")
-            << 0 << QStringList() << "close" << QStringList() << 1 << 0;
+            << 0 << QStringList() << "close" << QStringList() << 1;
         const QStringList costed{"Grenades,1", "Knife,2"};
         QTest::newRow("additional, Next")
-            << 1 << costed << "next" << QStringList{"Grenades,1"} << 4 << 2;
+            << 1 << costed << "next" << QStringList{"Grenades,1"} << 4;
         QTest::newRow("additional, Previous")
-            << 1 << costed << "previous" << QStringList{"Grenades,1"} << 7 << 1;
-        QTest::newRow("additional, close box") << 1 << costed << "close" << costed << 1 << 1;
+            << 1 << costed << "previous" << QStringList{"Grenades,1"} << 7;
+        QTest::newRow("additional, close box") << 1 << costed << "close" << costed << 1;
     }
     void commitRules()
     {
@@ -110,7 +110,6 @@ private slots:
         QFETCH(QString, leave);
         QFETCH(QStringList, stored);
         QFETCH(int, window);
-        QFETCH(int, listMode);
         TestWindows app;
         ScriptedUser user;
         if (!lines.isEmpty())
@@ -140,15 +139,15 @@ private slots:
         // A list that Add made stays, empty, when the window is closed.
         QVERIFY(modeList(app, mode) != nullptr);
         QCOMPARE(linesOf(modeList(app, mode).get()), stored);
-        QCOMPARE(int(app.store.listMode), listMode);
+        QCOMPARE(app.wizard.isRunning(), window != 1);
         Window* const windows[] = {nullptr,
-                                   app.windows.mainWindow,
+                                   &app.mainWindow,
                                    nullptr,
-                                   app.windows.characteristicsStep,
-                                   app.windows.itemListStep,
+                                   app.wizard.characteristicsStep(),
+                                   app.wizard.itemListStep(),
                                    nullptr,
                                    nullptr,
-                                   app.windows.replaceableWeaponsStep};
+                                   app.wizard.replaceableWeaponsStep()};
         for (int i : {1, 3, 4, 7})
             QCOMPARE(windows[i]->isVisible(), i == window);
         if (window == 4)
@@ -281,11 +280,15 @@ private slots:
         const QStringList lines{line, "Knife,2"};
         QCOMPARE(linesOf(app.store.troops[0].additionalWeapons.get()), lines);
         QCOMPARE(listItems(*step.itemList), lines);
-        // The cost cells are emptied once read, so the next use starts clean.
-        QCOMPARE(column(*app.windows.weaponCostsDialog->costGrid, 1), (QStringList{"", ""}));
+        // The next costs window starts from the costs stored, not from what was typed.
+        clickItem(*step.itemList, 0);
+        typeCosts(user, {}, &seen);
+        QTest::mouseClick(step.editButton, Qt::LeftButton);
+        checkUser(user);
+        QCOMPARE(seen.costs, (QStringList{field(line, 2), "2"}));
     }
 
-    // The costs window is shared: each step sets its own caption and heading before showing it.
+    // Each step's costs window shows that step's caption and heading, whichever came before.
     void costsCaptionFollowsTheStep()
     {
         TestWindows app;
@@ -298,7 +301,7 @@ private slots:
         typeCosts(user, {}, &seen[0]);
         QTest::mouseClick(step.editButton, Qt::LeftButton);
         QTest::mouseClick(step.previousButton, Qt::LeftButton);
-        ReplaceableWeaponsStep& step4 = *app.windows.replaceableWeaponsStep;
+        ReplaceableWeaponsStep& step4 = *app.wizard.replaceableWeaponsStep();
         QVERIFY(makeActive(step4));
         clickItem(*step4.replaceableList, 0);
         typeCosts(user, {}, &seen[1]);

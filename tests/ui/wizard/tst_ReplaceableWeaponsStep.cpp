@@ -4,6 +4,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/WizardSteps.h"
+#include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -15,6 +16,8 @@
 
 #include <QLabel>
 #include <QTest>
+
+Q_DECLARE_METATYPE(WizardStep)
 
 namespace
 {
@@ -34,9 +37,9 @@ ReplaceableWeaponsStep& enter(TestWindows& app, const QStringList& lines = {}, b
     app.store.troops[0].name = QStringLiteral("Kai");
     if (!lines.isEmpty())
         addLines(app.store, app.store.troops[0].replaceableWeapons, lines, sorted);
-    app.windows.replaceableWeaponsStep->showAndActivate();
-    makeActive(*app.windows.replaceableWeaponsStep);
-    return *app.windows.replaceableWeaponsStep;
+    auto& step = static_cast<ReplaceableWeaponsStep&>(app.openStep(WizardStep::ReplaceableWeapons));
+    makeActive(step);
+    return step;
 }
 
 QStringList rLines(TestWindows& app)
@@ -253,13 +256,14 @@ private slots:
     }
 
     // Left Edit opens the weapon's own catalogue entry, never one whose name merely begins the
-    // same way, and replaces only that entry.
+    // same way, and replaces only that entry. A weapon the catalogue lacks opens on the cells the
+    // editor last showed and is added; a new weapon's name can be typed again afterwards.
     void leftEditOwnEntry()
     {
         TestWindows app;
         ScriptedUser user;
-        ReplaceableWeaponsStep& step = enter(app, {"Las"});
-        clickItem(*step.replaceableList, 0);
+        ReplaceableWeaponsStep& step = enter(app, {"Ghost", "Las"});
+        clickItem(*step.replaceableList, 1);
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
             QCOMPARE(editor.windowTitle(), QStringLiteral("Edit Replace Weapon"));
             QCOMPARE(editor.nameLabel->text(), QStringLiteral("Replace Weapon name"));
@@ -272,35 +276,55 @@ private slots:
         });
         QTest::mouseClick(step.editReplaceableButton, Qt::LeftButton);
         checkUser(user);
-        QVERIFY(!app.windows.weaponEditor->nameEdit->isReadOnly());
-        QVERIFY(!app.store.editingEntry);
-        QVERIFY(app.store.keepEntryFields);
         const QStringList& catalogue = app.store.weaponCatalogue->lines();
         QVERIFY(catalogue.contains(QStringLiteral("Las,30,3,,Rapid,")));
         QVERIFY(catalogue.contains(QStringLiteral("Las cannon,48,9,2,Heavy,")));
         QCOMPARE(catalogue.size(), 6);
-        QCOMPARE(listItems(*step.replaceableList), QStringList{"*Las"});
+        QCOMPARE(listItems(*step.replaceableList), (QStringList{"Ghost", "*Las"}));
+
+        clickItem(*step.replaceableList, 0);
+        user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+            QCOMPARE(editor.nameEdit->text(), QStringLiteral("Ghost"));
+            QVERIFY(editor.nameEdit->isReadOnly());
+            QCOMPARE(editor.cells(), (QStringList{"30", "3", "", "Rapid", ""}));
+            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(step.editReplaceableButton, Qt::LeftButton);
+        checkUser(user);
+        QVERIFY(catalogue.contains(QStringLiteral("Ghost,30,3,,Rapid,")));
+
+        user.windowOf<Picker>([&user](Picker& picker) {
+            user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+                QVERIFY(!editor.nameEdit->isReadOnly());
+                QTest::mouseClick(editor.cancelButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(step.addReplaceableButton, Qt::LeftButton);
+        checkUser(user);
+        QCOMPARE(user.stepsLeft(), 0);
     }
 
     // Previous goes to the standard weapons; Next, Enter and Esc go on to the additional weapons.
     void leaving_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("listMode");
+        QTest::addColumn<WizardStep>("next");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("Previous") << "previous" << 0 << "Standard Weapons";
-        QTest::newRow("Next") << "next" << 1 << "Additional Weapons";
-        QTest::newRow("Enter") << "enter" << 1 << "Additional Weapons";
-        QTest::newRow("Esc") << "esc" << 1 << "Additional Weapons";
+        QTest::newRow("Previous") << "previous" << WizardStep::StandardWeapons
+                                  << "Standard Weapons";
+        QTest::newRow("Next") << "next" << WizardStep::AdditionalWeapons << "Additional Weapons";
+        QTest::newRow("Enter") << "enter" << WizardStep::AdditionalWeapons << "Additional Weapons";
+        QTest::newRow("Esc") << "esc" << WizardStep::AdditionalWeapons << "Additional Weapons";
     }
     void leaving()
     {
         QFETCH(QString, how);
-        QFETCH(int, listMode);
+        QFETCH(WizardStep, next);
         QFETCH(QString, caption);
         TestWindows app;
         ReplaceableWeaponsStep& step = enter(app, {"Rifle"});
-        app.store.listMode = ListMode::Abilities;
         clickItem(*step.replaceableList, 0);
         if (how == QLatin1String("previous"))
             QTest::mouseClick(step.previousButton, Qt::LeftButton);
@@ -310,9 +334,9 @@ private slots:
             QTest::keyClick(step.replaceableList,
                             how == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Escape);
         QVERIFY(!step.isVisible());
-        QVERIFY(app.windows.itemListStep->isVisible());
-        QCOMPARE(int(app.store.listMode), listMode);
-        QCOMPARE(app.windows.itemListStep->windowTitle(), caption);
+        QVERIFY(app.wizard.itemListStep()->isVisible());
+        QCOMPARE(app.wizard.currentStep(), next);
+        QCOMPARE(app.wizard.itemListStep()->windowTitle(), caption);
     }
 };
 

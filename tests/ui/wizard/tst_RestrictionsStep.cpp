@@ -21,12 +21,12 @@
 namespace
 {
 
-// Step 7 on the troop in the given slot, as step 6's Next shows it.
+// Step 7 on the troop in the given slot, as step 6's Next shows it, in a run of its own.
 RestrictionsStep& enter(TestWindows& app, int slot)
 {
-    app.store.currentSlot = slot;
-    app.windows.restrictionsStep->showAndActivate();
-    return *app.windows.restrictionsStep;
+    if (app.wizard.isRunning())
+        app.wizard.leave();
+    return static_cast<RestrictionsStep&>(app.openStep(WizardStep::Restrictions, slot));
 }
 
 } // namespace
@@ -41,13 +41,14 @@ private slots:
     void oneFixedSizeWithAndWithoutAbilities()
     {
         TestWindows app;
-        app.windows.restrictionsStep->settleSize();
-        const QSize made = app.windows.restrictionsStep->size();
+        app.wizard.start(0);
+        app.wizard.leave();
+        app.wizard.restrictionsStep()->settleSize();
+        const QSize made = app.wizard.restrictionsStep()->size();
         addLines(app.store, app.store.troops[0].abilities, {QStringLiteral("1,Gaze,5")});
         RestrictionsStep& step = enter(app, 0);
         QVERIFY(step.groupGrid->isVisible());
         QCOMPARE(step.size(), made);
-        step.hide();
         enter(app, 1);
         QVERIFY(!step.groupGrid->isVisible());
         QApplication::processEvents();
@@ -211,7 +212,6 @@ private slots:
         QFETCH(int, currentAfter);
         TestWindows app;
         app.store.troopCount = count;
-        app.store.listMode = ListMode::AdditionalWeapons;
         addLines(app.store, app.store.troops[current].standardWeapons, {"Rifle"});
         RestrictionsStep& step = enter(app, current);
         typeText(step.weaponLimitEdit, QStringLiteral("1"));
@@ -221,12 +221,14 @@ private slots:
             QTest::mouseClick(way == "OK" ? step.okButton : step.previousButton, Qt::LeftButton);
         QCOMPARE(app.store.troops[current].weaponLimit, QStringLiteral("1"));
         QCOMPARE(app.store.troopCount, countAfter);
-        QCOMPARE(app.store.currentSlot, currentAfter);
+        QCOMPARE(app.wizard.slot(), currentAfter);
         QVERIFY(step.isHidden());
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
+        QCOMPARE(app.wizard.isRunning(), way == "previous");
         if (way == "previous") {
-            QVERIFY(app.windows.itemListStep->isVisible() && main.isHidden());
-            QCOMPARE(int(app.store.listMode), 2);
+            QVERIFY(app.wizard.itemListStep()->isVisible() && main.isHidden());
+            QCOMPARE(app.wizard.currentStep(), WizardStep::Abilities);
+            QCOMPARE(app.wizard.itemListStep()->windowTitle(), QStringLiteral("Special Abilities"));
             return;
         }
         QVERIFY(main.isVisible());
@@ -247,7 +249,7 @@ private slots:
             [](RestrictionsHelp& shown) { QTest::mouseClick(shown.okButton, Qt::LeftButton); });
         QTest::mouseClick(step.helpButton, Qt::LeftButton);
         QVERIFY2(help.answered(), qPrintable(help.failure()));
-        QVERIFY(app.windows.restrictionsHelp->isHidden());
+        QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(step.weaponLimitEdit->text(), QStringLiteral("2"));
         QCOMPARE(troop.weaponLimit, QStringLiteral("2"));
     }

@@ -79,7 +79,7 @@ private:
         if (!top || !top->isVisible() || acting.contains(top))
             return;
         // A window that has its result is closing: its loop ends once this pass of events does.
-        if (auto* shown = qobject_cast<Window*>(top); shown && shown->result() != ModalResult::None)
+        if (auto* shown = qobject_cast<QDialog*>(top); shown && shown->result() != 0)
             return;
         acting << top;
         // The step runs from the event loop, not from inside this timer, so that a modal window
@@ -190,18 +190,18 @@ private slots:
         RealModals user;
 
         // Step 1: the army, then New.
-        MainWindow& main = *app.windows.mainWindow;
+        MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QVERIFY(makeActive(main));
         typeText(main.armyNameEdit, QStringLiteral("Red Orchard"));
         click(main.newTroopButton);
 
         // Step 2: name, points, profile, role and model counts.
-        CharacteristicsStep& step2 = *app.windows.characteristicsStep;
+        CharacteristicsStep& step2 = *app.wizard.characteristicsStep();
         QVERIFY(makeActive(step2));
-        const QStringList row{"Kai Guard", "12", "3", "3", "3", "3", "1", "3", "1", "7", "4"};
-        for (int col = 0; col < row.size(); ++col)
-            typeOverCell(*step2.troopGrid, col, 0, row[col]);
+        const QStringList profile{"Kai Guard", "12", "3", "3", "3", "3", "1", "3", "1", "7", "4"};
+        for (int col = 0; col < profile.size(); ++col)
+            typeOverCell(*step2.troopGrid, col, 0, profile[col]);
         step2.roleComboBox->setFocus(Qt::TabFocusReason);
         QTest::keyClick(step2.roleComboBox, Qt::Key_Home);
         QTest::keyClick(step2.roleComboBox, Qt::Key_Down);
@@ -214,13 +214,13 @@ private slots:
         click(step2.nextButton);
 
         // Step 3: a standard weapon made on the way with the picker's New.
-        ItemListStep& items = *app.windows.itemListStep;
+        ItemListStep& items = *app.wizard.itemListStep();
         QVERIFY(makeActive(items));
         QCOMPARE(items.windowTitle(), QStringLiteral("Standard Weapons"));
         user.expect(QStringLiteral("Available Weapons"), [&user](QWidget& window) {
             auto& picker = static_cast<Picker&>(window);
-            user.expectFirst(QStringLiteral("New Standard Weapon"), [](QWidget& window) {
-                auto& editor = static_cast<WeaponEditor&>(window);
+            user.expectFirst(QStringLiteral("New Standard Weapon"), [](QWidget& opened) {
+                auto& editor = static_cast<WeaponEditor&>(opened);
                 typeText(editor.nameEdit, QStringLiteral("Bolt pistol"));
                 const QStringList cells{"12", "4", "5", "Pistol", ""};
                 for (int col = 0; col < cells.size(); ++col)
@@ -235,7 +235,7 @@ private slots:
         click(items.nextButton);
 
         // Step 4: a rifle that may become a flame thrower or a rocket launcher.
-        ReplaceableWeaponsStep& step4 = *app.windows.replaceableWeaponsStep;
+        ReplaceableWeaponsStep& step4 = *app.wizard.replaceableWeaponsStep();
         QVERIFY(makeActive(step4));
         pick(user, QStringLiteral("Available Weapons"), {"Rifle"});
         click(step4.addReplaceableButton);
@@ -259,8 +259,8 @@ private slots:
         QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
         user.expect(QStringLiteral("Available Special Abilities"), [&user](QWidget& window) {
             auto& picker = static_cast<Picker&>(window);
-            user.expectFirst(QStringLiteral("Add Special Ability"), [](QWidget& window) {
-                auto& editor = static_cast<AbilityEditor&>(window);
+            user.expectFirst(QStringLiteral("Add Special Ability"), [](QWidget& opened) {
+                auto& editor = static_cast<AbilityEditor&>(opened);
                 typeText(editor.nameEdit, QStringLiteral("Stubborn"));
                 typeText(editor.descriptionEdit, QStringLiteral("Never falls back"));
                 QTest::mouseClick(editor.okButton, Qt::LeftButton);
@@ -276,7 +276,7 @@ private slots:
         click(items.nextButton);
 
         // Step 7, back to step 6 and on again: the abilities are as stored.
-        RestrictionsStep& step7 = *app.windows.restrictionsStep;
+        RestrictionsStep& step7 = *app.wizard.restrictionsStep();
         QVERIFY(makeActive(step7));
         click(step7.previousButton);
         QVERIFY(makeActive(items));
@@ -295,7 +295,7 @@ private slots:
             typeOverCell(*step7.groupGrid, 2, row, QStringLiteral("1"));
         click(step7.okButton);
         QCOMPARE(store.troopCount, 1);
-        QCOMPARE(store.currentSlot, 1);
+        QCOMPARE(app.wizard.slot(), 1);
         QVERIFY(main.isVisible());
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 1"));
         for (QWidget* step : {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),

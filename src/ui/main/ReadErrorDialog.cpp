@@ -1,4 +1,4 @@
-#include "datafile/ReadErrorDialog.h"
+#include "ui/main/ReadErrorDialog.h"
 
 #include "ui/controls/Button.h"
 
@@ -6,9 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-ReadErrorDialog::ReadErrorDialog(WindowRegistry& windows)
-    : Window(windows, QStringLiteral("*** ERROR READING FILE ***"), TitleBar::CaptionOnly,
-             Kind::Dialog)
+ReadErrorDialog::ReadErrorDialog(QWidget* opener)
+    : Dialog(opener, QStringLiteral("*** ERROR READING FILE ***"), TitleBar::CaptionOnly)
 {
     messageHeading = new QLabel(QStringLiteral("Error Message:"), this);
     messageHeading->setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "ui/Window.h"
+#include "ui/Dialog.h"
 
 class Button;
 class QLabel;
 
 // The window that refuses a file without a [Race] section.
-class ReadErrorDialog : public Window
+class ReadErrorDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit ReadErrorDialog(WindowRegistry& windows);
+    explicit ReadErrorDialog(QWidget* opener);
 
     QLabel* messageHeading;
     QWidget* messageFrame;

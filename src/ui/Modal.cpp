@@ -1,6 +1,5 @@
-#include "platform/Modal.h"
+#include "ui/Modal.h"
 
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -16,13 +15,21 @@ void installModalUser(ModalUser* user)
     installedUser = user;
 }
 
-void runModalWindow(QWidget& window, QEventLoop& loop)
+void runModalDialog(QDialog& dialog)
 {
-    if (installedUser) {
-        installedUser->playWindow(window);
+    if (!installedUser) {
+        dialog.exec();
         return;
     }
-    loop.exec(QEventLoop::DialogExec);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    installedUser->playWindow(dialog);
+    if (dialog.isVisible())
+        dialog.close();
+    if (dialog.isVisible()) {
+        dialog.setResult(QDialog::Rejected);
+        dialog.hide();
+    }
 }
 
 ModalResult messageBox(QWidget* parent, const QString& caption, const QString& text,

@@ -2,10 +2,11 @@
 
 #include <QString>
 
-class QEventLoop;
+class QDialog;
 class QWidget;
 
-// Modal results of windows and message boxes.
+// Modal results of dialogs and message boxes; a QDialog's result is one of these, its
+// Rejected (0) read as Cancel.
 enum class ModalResult { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
@@ -24,7 +25,7 @@ class ModalUser
 {
 public:
     virtual ~ModalUser() = default;
-    // The window is shown and activated; act in it until it has its modal result.
+    // The dialog is shown; act in it until it has its result.
     virtual void playWindow(QWidget& window) = 0;
     virtual ModalResult playMessage(QWidget* parent, const QString& caption, const QString& text,
                                     MessageButtons buttons) = 0;
@@ -35,9 +36,9 @@ public:
 // Installs a stand-in user; null restores the real dialogs.
 void installModalUser(ModalUser* user);
 
-// Runs a shown modal window until `loop` is quit by the window's result, or hands it to the
-// installed stand-in user.
-void runModalWindow(QWidget& window, QEventLoop& loop);
+// Shows the dialog modally until it has its result, or hands it, shown, to the installed
+// stand-in user; a dialog the stand-in leaves open is closed as the close box would.
+void runModalDialog(QDialog& dialog);
 
 // A message box with a caption, a text and OK, Yes and No, or Yes, No and Cancel; yields the
 // button pressed. Esc and the close box answer No to Yes and No, Cancel to Yes, No and Cancel.

@@ -1,0 +1,23 @@
+#include "support/TestWindows.h"
+
+#include "ui/wizard/CharacteristicsStep.h"
+#include "ui/wizard/ItemListStep.h"
+#include "ui/wizard/ReplaceableWeaponsStep.h"
+#include "ui/wizard/RestrictionsStep.h"
+
+Window& TestWindows::openStep(WizardStep step, int slot)
+{
+    wizard.start(slot);
+    if (step != WizardStep::Characteristics)
+        wizard.showStep(step);
+    switch (step) {
+    case WizardStep::Characteristics:
+        return *wizard.characteristicsStep();
+    case WizardStep::ReplaceableWeapons:
+        return *wizard.replaceableWeaponsStep();
+    case WizardStep::Restrictions:
+        return *wizard.restrictionsStep();
+    default:
+        return *wizard.itemListStep();
+    }
+}
