@@ -39,6 +39,8 @@ public:
 
     void setDefaultButton(QPushButton* button);
     void setCancelButton(QPushButton* button) { escapeButton = button; }
+    // F1 presses the help button.
+    void setHelpButton(QPushButton* button) { WindowBehaviour::pressOnHelpKey(*this, button); }
 
     virtual void activate() {}
     virtual bool canClose() { return true; }

@@ -35,6 +35,8 @@ public:
     // default button is drawn as such.
     void setDefaultButton(QPushButton* button);
     void setCancelButton(QPushButton* button) { escapeButton = button; }
+    // F1 presses the help button.
+    void setHelpButton(QPushButton* button) { WindowBehaviour::pressOnHelpKey(*this, button); }
 
     virtual void activate() {}
     // Whether the close box may close the window now.

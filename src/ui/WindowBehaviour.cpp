@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace WindowBehaviour
 {
@@ -105,6 +106,14 @@ bool pressButtonForKey(QWidget& window, QKeyEvent* event, QPushButton* enterButt
     default:
         return false;
     }
+}
+
+void pressOnHelpKey(QWidget& window, QPushButton* helpButton)
+{
+    auto* shortcut = new QShortcut(QKeySequence::HelpContents, &window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, helpButton,
+                     [helpButton] { pressButton(helpButton); });
 }
 
 void makeDefault(QPushButton*& current, QPushButton* button)

@@ -46,6 +46,9 @@ void pressButton(QPushButton* button);
 bool pressButtonForKey(QWidget& window, QKeyEvent* event, QPushButton* enterButton,
                        QPushButton* escapeButton);
 
+// F1 presses the window's help button, wherever the focus is in the window.
+void pressOnHelpKey(QWidget& window, QPushButton* helpButton);
+
 // Makes the button the one Enter presses, drawn as such.
 void makeDefault(QPushButton*& current, QPushButton* button);
 

@@ -41,7 +41,7 @@ AbilityCostsDialog::AbilityCostsDialog(QWidget* opener, const AbilityCostsReques
     headings = new GridHeadings(this, abilityGrid, {abilityHeading, costHeading, groupHeading});
 
     scopeChoice = new RadioGroup(
-        this, QStringLiteral("RadioGroup1"),
+        this, QStringLiteral("Scope"),
         {QStringLiteral("This ability (and costs) applies to all models in the squad individually"),
          QStringLiteral("This ability (and costs) applies to the entire squad")});
     scopeChoice->setCheckedIndex(request.scope == WholeSquad ? WholeSquad : EachModel);
@@ -51,8 +51,9 @@ AbilityCostsDialog::AbilityCostsDialog(QWidget* opener, const AbilityCostsReques
     abilityGrid->setCurrentRow(0);
     abilityGrid->setCurrentColumn(CostColumn);
 
-    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
     helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
     setDefaultButton(okButton);
 
     auto* layout = new QVBoxLayout(this);

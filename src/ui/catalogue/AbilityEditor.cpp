@@ -38,10 +38,11 @@ AbilityEditor::AbilityEditor(QWidget* opener, const AbilityEditorRequest& reques
     nameLabel->setBuddy(nameEdit);
     descriptionLabel->setBuddy(descriptionEdit);
 
-    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
     okButton->setEnabled(!request.name.isEmpty());
     helpButton = makeHelpButton(this);
-    cancelButton = new Button(this, QStringLiteral("Cancel"), ButtonIcon::Cancel);
+    setHelpButton(helpButton);
+    cancelButton = new Button(this, QStringLiteral("&Cancel"), ButtonIcon::Cancel);
     setDefaultButton(okButton);
     setCancelButton(cancelButton);
 

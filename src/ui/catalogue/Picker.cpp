@@ -24,8 +24,8 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
     itemList =
         new SortedListWidget(listFrame, store.collation(), SortedListWidget::Selection::Toggle);
     itemList->setAccessibleName(windowTitle());
-    newButton = new Button(listFrame, QStringLiteral("New "), ButtonIcon::New);
-    editButton = new Button(listFrame, QStringLiteral("Edit"), ButtonIcon::Edit);
+    newButton = new Button(listFrame, QStringLiteral("&New "), ButtonIcon::New);
+    editButton = new Button(listFrame, QStringLiteral("&Edit"), ButtonIcon::Edit);
     editButton->setEnabled(false);
     auto* panelLayout = new QVBoxLayout(listFrame);
     panelLayout->addWidget(itemList, 1);
@@ -34,9 +34,10 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
     panelButtons->addWidget(editButton);
     panelLayout->addLayout(panelButtons);
 
-    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
-    cancelButton = new Button(this, QStringLiteral("Cancel"), ButtonIcon::Cancel);
+    okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
+    cancelButton = new Button(this, QStringLiteral("&Cancel"), ButtonIcon::Cancel);
     helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
     setDefaultButton(okButton);
     setCancelButton(cancelButton);
 

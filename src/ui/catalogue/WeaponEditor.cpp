@@ -40,9 +40,10 @@ WeaponEditor::WeaponEditor(QWidget* opener, const WeaponEditorRequest& request)
                                 {rangeHeading, strengthHeading, armourPiercingHeading,
                                  weaponTypeHeading, descriptionHeading});
 
-    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
-    cancelButton = new Button(this, QStringLiteral("Cancel"), ButtonIcon::Cancel);
+    okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
+    cancelButton = new Button(this, QStringLiteral("&Cancel"), ButtonIcon::Cancel);
     helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
     setDefaultButton(okButton);
     setCancelButton(cancelButton);
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <limits>
 
 // The editor that always stands on the current cell of an editable grid. It hands the keys
 // that move between cells or belong to the window to the grid.
@@ -17,6 +18,7 @@ public:
     {
         setFrame(false);
         setAutoFillBackground(true);
+        setMaxLength(std::numeric_limits<int>::max());
         // Tab reaches the grid, which hands the focus to its editor.
         setFocusPolicy(Qt::ClickFocus);
         hide();
@@ -44,6 +46,10 @@ protected:
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            if (grid.enterNextCell())
+                return;
+            event->ignore();
+            return;
         case Qt::Key_Escape:
         case Qt::Key_Up:
         case Qt::Key_Down:
@@ -419,6 +425,23 @@ void Grid::tabFromEditor(bool forward)
     editor->selectAll();
 }
 
+bool Grid::enterNextCell()
+{
+    int col = currentColumn();
+    int row = currentRow();
+    if (readOnlyCells || col < 0 || row < 0)
+        return false;
+    if (++col >= columnCount()) {
+        col = fixedColumnCount;
+        ++row;
+    }
+    if (row >= rowCount())
+        return false;
+    setCurrentCell(row, col);
+    editor->selectAll();
+    return true;
+}
+
 // The focus goes to the next (previous) control of the window that takes it by Tab.
 void Grid::leaveGrid(bool forward)
 {
@@ -475,6 +498,10 @@ void Grid::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (enterNextCell())
+            return;
+        event->ignore();
+        return;
     case Qt::Key_Escape:
         event->ignore();
         return;

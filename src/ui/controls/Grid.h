@@ -61,6 +61,9 @@ public:
 
     // Ends the editing as leaving the grid would: exited() fires.
     void finishEditing() { emit exited(); }
+    // Enter: the next editable cell becomes current, as Tab makes it; false from the last one
+    // (or in a read-only grid), where Enter is the window's.
+    bool enterNextCell();
 
     // The cell editor; it is visible only on an editable current cell.
     QLineEdit* cellEditor() const;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <limits>
 
 QString upperCaseText(const QString& text)
 {
@@ -13,8 +14,12 @@ QString upperCaseText(const QString& text)
     return upper;
 }
 
-LineEdit::LineEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent)
+// A text of any length is held whole: a datafile may hold longer texts than Qt's edits take
+// by default.
+LineEdit::LineEdit(QWidget* parent, const QString& text) : QLineEdit(parent)
 {
+    setMaxLength(std::numeric_limits<int>::max());
+    setText(text);
     connect(this, &QLineEdit::textChanged, this, &LineEdit::applyUpperCase);
 }
 

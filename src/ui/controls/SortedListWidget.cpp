@@ -2,8 +2,10 @@
 
 #include "store/LineOps.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
 #include <algorithm>
 
 SortedListWidget::SortedListWidget(QWidget* parent, const Collation& order, Selection selection)
@@ -122,6 +124,14 @@ void SortedListWidget::mouseMoveEvent(QMouseEvent* event)
 
 void SortedListWidget::keyPressEvent(QKeyEvent* event)
 {
+    // A blank typed within a word goes on with the search rather than selecting.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&
+        selectionMode() == QAbstractItemView::MultiSelection && typing.isValid() &&
+        typing.elapsed() < QApplication::keyboardInputInterval()) {
+        keyboardSearch(event->text());
+        event->accept();
+        return;
+    }
     QList<bool> before;
     for (int i = 0; i < count(); ++i)
         before << item(i)->isSelected();
@@ -129,6 +139,40 @@ void SortedListWidget::keyPressEvent(QKeyEvent* event)
     for (int i = 0; i < count(); ++i) {
         if (before.value(i) != item(i)->isSelected()) {
             emit userSelected();
+            return;
+        }
+    }
+}
+
+void SortedListWidget::focusFirstItem()
+{
+    setFocus(Qt::OtherFocusReason);
+    if (count() > 0 && currentRow() < 0)
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
+void SortedListWidget::keyboardSearch(const QString& search)
+{
+    if (selectionMode() != QAbstractItemView::MultiSelection) {
+        QListWidget::keyboardSearch(search);
+        return;
+    }
+    if (search.isEmpty() || count() == 0)
+        return;
+    const bool goingOn =
+        typing.isValid() && typing.elapsed() < QApplication::keyboardInputInterval();
+    typed = goingOn ? typed + search : search;
+    typing.restart();
+    // A new search starts after the current item, so that typing one letter again walks the
+    // items that start with it; a search that goes on stays on the current item if it matches.
+    const int current = qMax(0, currentRow());
+    const int first = typed.size() == 1 ? current + 1 : current;
+    for (int n = 0; n < count(); ++n) {
+        const int row = (first + n) % count();
+        if (item(row)->text().startsWith(typed, Qt::CaseInsensitive)) {
+            selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                              QItemSelectionModel::NoUpdate);
+            scrollToItem(item(row));
             return;
         }
     }

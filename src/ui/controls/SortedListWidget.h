@@ -2,6 +2,7 @@
 
 #include "store/Collation.h"
 
+#include <QElapsedTimer>
 #include <QListWidget>
 
 // A list box kept sorted without regard to case by the army's collation. Unlike a sorted list of
@@ -39,6 +40,14 @@ public:
     void setSelected(int index, bool selected);
     int selectedCount() const;
 
+    // Takes the focus with the first item current and nothing selected, so that the focus
+    // shows where it is.
+    void focusFirstItem();
+
+    // Typing moves to the next item that starts with what was typed; in a list of several
+    // selections it never selects or unselects anything.
+    void keyboardSearch(const QString& search) override;
+
 signals:
     void userSelected();
 
@@ -49,6 +58,8 @@ protected:
 
 private:
     Collation collation;
+    QString typed;
+    QElapsedTimer typing;
 };
 
 // Whether field 1 of some item of the list is exactly the name.

@@ -114,7 +114,7 @@ HelpWindow::HelpWindow(QWidget* opener, const QString& caption)
     page->setWidgetResizable(true);
     page->setWidget(body);
 
-    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
     connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
     setDefaultButton(okButton);
     setCancelButton(okButton);

@@ -12,25 +12,50 @@
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/MainWindowHelp.h"
+#include "ui/main/AboutDialog.h"
 #include "ui/main/ReadErrorDialog.h"
 #include "ui/main/TroopSelectionDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QVBoxLayout>
 
 namespace
 {
 
+const QString caption = QStringLiteral("Varnhold Datafile Creator (v1.0)");
 const QString datafileName = QStringLiteral("vhold.ini");
 const QString datafileFilter = QStringLiteral("*.ini");
+
+// The one local file that a drag carries, or the empty text.
+QString droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls()[0].isLocalFile())
+        return QString();
+    const QString path = data->urls()[0].toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+// A standard key where the desktop has one, else the given one.
+QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, const QKeySequence& otherwise)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    if (keys.isEmpty())
+        keys << otherwise;
+    return keys;
+}
 
 } // namespace
 
 MainWindow::MainWindow(Store& armyStore)
-    : Window(QStringLiteral("Varnhold Datafile Creator (v1.0)")), store(armyStore),
-      troopWizard(store)
+    : Window(caption + QStringLiteral("[*]")), store(armyStore), troopWizard(store)
 {
     armyNameLabel = makeLabel(this, QStringLiteral("What is the name of your army?"));
     armyNameEdit = new LineEdit(this);
@@ -43,11 +68,11 @@ MainWindow::MainWindow(Store& armyStore)
     unitWordLabel->setBuddy(unitWordEdit);
     squadWordLabel->setBuddy(squadWordEdit);
 
-    newTroopButton = new Button(this, QStringLiteral("New "), ButtonIcon::New);
-    closeButton = new Button(this, QStringLiteral("Close"), ButtonIcon::Close);
-    saveButton = new Button(this, QStringLiteral("Save"), ButtonIcon::Save);
-    loadButton = new Button(this, QStringLiteral("Load"), ButtonIcon::Load);
-    editTroopButton = new Button(this, QStringLiteral("Edit "), ButtonIcon::Edit);
+    newTroopButton = new Button(this, QStringLiteral("&New "), ButtonIcon::New);
+    closeButton = new Button(this, QStringLiteral("&Close"), ButtonIcon::Close);
+    saveButton = new Button(this, QStringLiteral("&Save"), ButtonIcon::Save);
+    loadButton = new Button(this, QStringLiteral("&Load"), ButtonIcon::Load);
+    editTroopButton = new Button(this, QStringLiteral("&Edit "), ButtonIcon::Edit);
     helpButton = makeHelpButton(this);
     saveButton->setEnabled(false);
     editTroopButton->setEnabled(false);
@@ -55,7 +80,9 @@ MainWindow::MainWindow(Store& armyStore)
     statusBar = new StatusBar(this, {160, 50},
                               {QStringLiteral("Army: "), QStringLiteral("Total Squads: 0")});
 
+    buildMenus();
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
     layout->setContentsMargins(8, 8, 8, 2);
     for (auto [question, edit] : {std::pair{armyNameLabel, armyNameEdit},
                                   {unitWordLabel, unitWordEdit},
@@ -87,6 +114,8 @@ MainWindow::MainWindow(Store& armyStore)
 
     connect(armyNameEdit, &LineEdit::changed, this, &MainWindow::showArmyName);
     connect(squadWordEdit, &LineEdit::changed, this, &MainWindow::showTroopCount);
+    for (LineEdit* edit : {armyNameEdit, unitWordEdit, squadWordEdit})
+        connect(edit, &LineEdit::changed, this, &MainWindow::updateModified);
     connect(newTroopButton, &QPushButton::clicked, this, &MainWindow::newTroop);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(saveButton, &QPushButton::clicked, this, &MainWindow::saveArmy);
@@ -94,15 +123,90 @@ MainWindow::MainWindow(Store& armyStore)
     connect(editTroopButton, &QPushButton::clicked, this, &MainWindow::editTroop);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     connect(&troopWizard, &Wizard::finished, this, &MainWindow::wizardEnded);
+    // The menu items of New and Edit follow their buttons.
+    newTroopButton->installEventFilter(this);
+    editTroopButton->installEventFilter(this);
+    newTroopAction->setEnabled(newTroopButton->isEnabled());
+    editTroopAction->setEnabled(editTroopButton->isEnabled());
+    setAcceptDrops(true);
 
-    // The main window is shown at once, and its loading notice is placed by its size.
-    setFixedClientSize(331, 235);
+    // The main window is shown at once, and its loading notice is placed by its size. The menu
+    // bar adds its height above the questions.
+    setFixedClientSize(331, 235 + menuBar->sizeHint().height());
     settleSize();
     const QSize panelSize = loadingNotice->sizeHint().expandedTo(QSize(width() * 3 / 4, 48));
     loadingNotice->setGeometry(QRect(
         QPoint((width() - panelSize.width()) / 2, (height() - panelSize.height()) / 2), panelSize));
 
-    savedDatafile = datafileAsSaveWouldWrite();
+    untouchedDatafile = savedDatafile = datafileAsSaveWouldWrite();
+    updateModified();
+}
+
+void MainWindow::buildMenus()
+{
+    menuBar = new QMenuBar(this);
+    menuBar->setAccessibleName(QStringLiteral("Menu bar"));
+    fileMenu = menuBar->addMenu(QStringLiteral("&File"));
+    newTroopAction = fileMenu->addAction(QStringLiteral("&New Troop"), this, &MainWindow::newTroop);
+    newTroopAction->setShortcuts(keysFor(QKeySequence::New, Qt::CTRL | Qt::Key_N));
+    editTroopAction =
+        fileMenu->addAction(QStringLiteral("&Edit Troop..."), this, &MainWindow::editTroop);
+    editTroopAction->setShortcut(Qt::CTRL | Qt::Key_E);
+    fileMenu->addSeparator();
+    loadAction = fileMenu->addAction(QStringLiteral("&Load..."), this, &MainWindow::loadArmy);
+    loadAction->setShortcuts(keysFor(QKeySequence::Open, Qt::CTRL | Qt::Key_O));
+    recentMenu = fileMenu->addMenu(QStringLiteral("Load &Recent"));
+    clearRecentAction = new QAction(QStringLiteral("Clear Recent Files"), this);
+    connect(clearRecentAction, &QAction::triggered, this, [this] {
+        recentFiles.clear();
+        fillRecentMenu();
+    });
+    fileMenu->addSeparator();
+    saveAction = fileMenu->addAction(QStringLiteral("&Save"), this, &MainWindow::saveToCurrentFile);
+    saveAction->setShortcuts(keysFor(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
+    saveAsAction = fileMenu->addAction(QStringLiteral("Save &As..."), this, &MainWindow::saveArmy);
+    saveAsAction->setShortcuts(keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    fileMenu->addSeparator();
+    quitAction = fileMenu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    quitAction->setShortcuts(keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
+
+    helpMenu = menuBar->addMenu(QStringLiteral("&Help"));
+    helpAction = helpMenu->addAction(QStringLiteral("&Help"), this, &MainWindow::showHelp);
+    helpAction->setShortcuts(keysFor(QKeySequence::HelpContents, Qt::Key_F1));
+    aboutAction =
+        helpMenu->addAction(QStringLiteral("&About Quarrimak"), this, &MainWindow::showAbout);
+    aboutQtAction = helpMenu->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
+
+    for (QMenu* menu : {fileMenu, recentMenu, helpMenu})
+        menu->menuAction()->setObjectName(menu->title());
+    for (QAction* action :
+         {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction, quitAction,
+          helpAction, aboutAction, aboutQtAction, clearRecentAction}) {
+        QString name = action->text();
+        name.remove(u'&');
+        if (name.endsWith(QLatin1String("...")))
+            name.chop(3);
+        action->setObjectName(name);
+    }
+    fillRecentMenu();
+}
+
+// Each recent file as "&1 vhold.ini", its path in its status tip, then Clear Recent Files.
+void MainWindow::fillRecentMenu()
+{
+    recentMenu->clear();
+    const QStringList files = recentFiles.files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* action = recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), this,
+            [this, path] { loadRecentFile(path); });
+        action->setStatusTip(path);
+        action->setToolTip(path);
+    }
+    recentMenu->addSeparator();
+    recentMenu->addAction(clearRecentAction);
+    recentMenu->menuAction()->setEnabled(!files.isEmpty());
 }
 
 QString MainWindow::countText(const QString& squadWord) const
@@ -121,6 +225,24 @@ void MainWindow::activate()
         saveButton->setEnabled(true);
     }
     newTroopButton->setEnabled(store.troopCount < Store::slotCount);
+    updateModified();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        if (watched == newTroopButton) {
+            newTroopAction->setEnabled(newTroopButton->isEnabled());
+            newTroopButton->setToolTip(
+                newTroopButton->isEnabled()
+                    ? QString()
+                    : QStringLiteral("The army holds 100 troops, as many as a datafile can "
+                                     "hold. Delete one through Edit to make room."));
+        } else if (watched == editTroopButton) {
+            editTroopAction->setEnabled(editTroopButton->isEnabled());
+        }
+    }
+    return Window::eventFilter(watched, event);
 }
 
 void MainWindow::copyArmyTexts()
@@ -144,6 +266,32 @@ void MainWindow::newTroop()
 void MainWindow::wizardEnded()
 {
     showAndActivate();
+}
+
+void MainWindow::setCurrentFile(const QString& path)
+{
+    file = path;
+    const QString title = caption + QStringLiteral("[*]");
+    setWindowTitle(
+        file.isEmpty() ? title : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + caption);
+    if (!file.isEmpty()) {
+        recentFiles.add(file);
+        fillRecentMenu();
+    }
+}
+
+// The caption carries "*" while the file Save would write differs from the one last saved or
+// loaded. Save and Save As have something to save once the army differs from the untouched
+// program's, or the Save button is open.
+void MainWindow::updateModified()
+{
+    if (loading)
+        return;
+    const QByteArray bytes = datafileAsSaveWouldWrite();
+    setWindowModified(bytes != savedDatafile);
+    const bool savable = saveButton->isEnabled() || bytes != untouchedDatafile;
+    saveAction->setEnabled(savable);
+    saveAsAction->setEnabled(savable);
 }
 
 // The datafile that Save would write now, with the army texts as the edits show them; the store
@@ -171,7 +319,7 @@ bool MainWindow::unsavedChangesSettled()
                                       "first?"),
                        MessageButtons::YesNoCancel)) {
     case ModalResult::Yes:
-        return saveArmy();
+        return saveToCurrentFile();
     case ModalResult::No:
         return true;
     default:
@@ -201,15 +349,29 @@ void MainWindow::showTroopCount()
 }
 
 // Save: the army texts are taken from the edits even when the dialog is then cancelled. The
-// file on disk is replaced only by a complete new one.
+// dialog proposes the current file.
 bool MainWindow::saveArmy()
 {
     copyArmyTexts();
     const QString path =
         runFileDialog(this, {FileDialogRequest::Kind::Save, QStringLiteral("Save the datafile"),
-                             datafileName, datafileFilter});
+                             file.isEmpty() ? datafileName : file, datafileFilter});
     if (path.isEmpty())
         return false;
+    return writeArmy(path);
+}
+
+bool MainWindow::saveToCurrentFile()
+{
+    if (file.isEmpty())
+        return saveArmy();
+    copyArmyTexts();
+    return writeArmy(file);
+}
+
+// The file on disk is replaced only by a complete new one, which becomes the current file.
+bool MainWindow::writeArmy(const QString& path)
+{
     QString reason;
     QByteArray bytes;
     if (!encodeDatafile(store, bytes, &reason) || !replaceFileWith(path, bytes, &reason)) {
@@ -219,6 +381,8 @@ bool MainWindow::saveArmy()
         return false;
     }
     savedDatafile = bytes;
+    setCurrentFile(path);
+    updateModified();
     return true;
 }
 
@@ -279,10 +443,12 @@ bool MainWindow::loadFile(const QString& path)
     {
         showLoadingNotice(true);
         WaitCursor wait;
-        const IniFile file = IniFile::read(path, &reason);
-        if (reason != tooLargeReason()) {
+        const IniFile read = IniFile::read(path, &reason);
+        if (reason.isEmpty()) {
+            loading = true;
             MainWindowProgress progress(*this, store);
-            outcome = loadDatafile(store, file, progress);
+            outcome = loadDatafile(store, read, progress);
+            loading = false;
         }
     }
     showLoadingNotice(false);
@@ -290,6 +456,12 @@ bool MainWindow::loadFile(const QString& path)
         messageBox(this, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while reading the file!\n") + reason,
                    MessageButtons::Ok);
+        return false;
+    }
+    if (!reason.isEmpty()) {
+        ReadErrorDialog errorWindow(this, QStringLiteral("The file ") + path +
+                                              QStringLiteral(" cannot be read: ") + reason);
+        errorWindow.showModal();
         return false;
     }
     if (!outcome.raceFound)
@@ -307,7 +479,56 @@ bool MainWindow::loadFile(const QString& path)
                    MessageButtons::Ok);
     }
     savedDatafile = datafileAsSaveWouldWrite();
+    setCurrentFile(path);
+    updateModified();
     return true;
+}
+
+void MainWindow::loadRecentFile(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        messageBox(this, QStringLiteral("*** FILE NOT FOUND ***"),
+                   QStringLiteral("The file ") + path + QStringLiteral(" no longer exists."),
+                   MessageButtons::Ok);
+        recentFiles.remove(path);
+        fillRecentMenu();
+        return;
+    }
+    if (unsavedChangesSettled())
+        loadFile(path);
+}
+
+void MainWindow::startNewFile(const QString& path)
+{
+    setCurrentFile(path);
+    updateModified();
+}
+
+// A datafile dropped on the window loads as Load would; anything but one local file is refused.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (unsavedChangesSettled())
+        loadFile(path);
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog about(this);
+    about.showModal();
 }
 
 // Edit: the troop chosen in the selection dialog opens in step 2. The count text is brought up
@@ -322,6 +543,7 @@ void MainWindow::editTroop()
         troopWizard.start(selection.selectedSlot());
     }
     statusBar->setPanelText(1, countText(store.army.squadWord));
+    updateModified();
 }
 
 void MainWindow::showHelp()

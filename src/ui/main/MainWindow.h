@@ -1,19 +1,25 @@
 #pragma once
 
 #include "ui/Window.h"
+#include "ui/main/RecentFiles.h"
 #include "ui/wizard/Wizard.h"
 
 #include <QByteArray>
 
 class Button;
 class LineEdit;
+class QAction;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class StatusBar;
 class Store;
 
 // The main window, step 1 of the wizard: the army's name, its words for a unit and a squad,
-// New and Edit to start the wizard, Save and Load of the datafile. It owns the wizard, which
-// hides it while a troop is built and gives it back the screen when the run ends.
+// New and Edit to start the wizard, Save and Load of the datafile, and the menus that offer
+// the same and more. It owns the wizard, which hides it while a troop is built and gives it
+// back the screen when the run ends. Its caption names the current file, the one last loaded
+// or saved, and marks unsaved changes with "*".
 class MainWindow : public Window
 {
     Q_OBJECT
@@ -25,17 +31,43 @@ public:
     void closing() override;
 
     void newTroop();
-    // Save: whether the datafile was written.
+    // Save As (the Save button): asks for the file, proposing the current one; whether the
+    // datafile was written.
     bool saveArmy();
+    // File > Save: to the current file without asking, or as Save As when there is none.
+    bool saveToCurrentFile();
     void loadArmy();
     // Load without the question and the open dialog: whether the army of the file was taken.
     bool loadFile(const QString& path);
+    // Load Recent: the file, once the unsaved changes are settled; a file that no longer
+    // exists is taken off the list.
+    void loadRecentFile(const QString& path);
+    // A file named on the command line that does not exist yet: the army stays empty and the
+    // first Save writes that file.
+    void startNewFile(const QString& path);
     void editTroop();
     void showHelp();
+    void showAbout();
     void showArmyName();
     void showTroopCount();
 
     Wizard& wizard() { return troopWizard; }
+    const QString& currentFile() const { return file; }
+
+    QMenuBar* menuBar;
+    QMenu* fileMenu;
+    QMenu* recentMenu;
+    QMenu* helpMenu;
+    QAction* newTroopAction;
+    QAction* editTroopAction;
+    QAction* loadAction;
+    QAction* saveAction;
+    QAction* saveAsAction;
+    QAction* quitAction;
+    QAction* clearRecentAction;
+    QAction* helpAction;
+    QAction* aboutAction;
+    QAction* aboutQtAction;
 
     QLabel* armyNameLabel;
     LineEdit* armyNameEdit;
@@ -55,17 +87,32 @@ public:
     // "Total " + the squad word + "s: " + the number of accepted troops.
     QString countText(const QString& squadWord) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    void buildMenus();
     void copyArmyTexts();
     void showLoadingNotice(bool visible);
     QByteArray datafileAsSaveWouldWrite();
     bool unsavedChangesSettled();
+    bool writeArmy(const QString& path);
     void wizardEnded();
+    void setCurrentFile(const QString& path);
+    // The caption and its "*", and whether Save and Save As have anything to save.
+    void updateModified();
+    void fillRecentMenu();
 
     Store& store;
     Wizard troopWizard;
+    RecentFiles recentFiles;
+    QString file;
     // The troop selection opens on the row it was left on.
     int troopSelectionRow = 0;
     // The datafile last saved or loaded; before that, the one of the untouched program.
     QByteArray savedDatafile;
+    QByteArray untouchedDatafile;
+    bool loading = false;
 };

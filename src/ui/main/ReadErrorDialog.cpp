@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-ReadErrorDialog::ReadErrorDialog(QWidget* opener)
+ReadErrorDialog::ReadErrorDialog(QWidget* opener, const QString& unreadableReason)
     : Dialog(opener, QStringLiteral("*** ERROR READING FILE ***"), TitleBar::CaptionOnly)
 {
     messageHeading = new QLabel(QStringLiteral("Error Message:"), this);
@@ -24,11 +24,15 @@ ReadErrorDialog::ReadErrorDialog(QWidget* opener)
         frame);
     notDatafileLabel =
         new QLabel(QStringLiteral("It appears that this is not a valid datafile!"), frame);
+    if (!unreadableReason.isEmpty()) {
+        raceMissingLabel->setText(unreadableReason);
+        notDatafileLabel->setText(QStringLiteral("The army stays as it was."));
+    }
     auto* labels = new QVBoxLayout(frame);
     labels->addWidget(raceMissingLabel);
     labels->addWidget(notDatafileLabel);
 
-    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
     connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
     setDefaultButton(okButton);
     setCancelButton(okButton);

@@ -10,6 +10,7 @@
 
 void describeApplication()
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Quarrimak"));
     QCoreApplication::setApplicationName(QStringLiteral("Quarrimak"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUARRIMAK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUARRIMAK_APPLICATION_ID));
@@ -18,13 +19,10 @@ void describeApplication()
 namespace
 {
 
-enum class Hint { None, Help };
-
-StartRequest refuse(QTextStream& err, const QString& program, const QString& message, Hint hint)
+StartRequest refuse(QTextStream& err, const QString& program, const QString& message)
 {
     err << program << ": " << message << '\n';
-    if (hint == Hint::Help)
-        err << "Try '" << program << " --help' for more information.\n";
+    err << "Try '" << program << " --help' for more information.\n";
     err.flush();
     return {false, 1, {}};
 }
@@ -33,8 +31,6 @@ StartRequest refuse(QTextStream& err, const QString& program, const QString& mes
 QString unreadableReason(const QFileInfo& file)
 {
     const QString quoted = u'"' + file.filePath() + u'"';
-    if (!file.exists())
-        return quoted + QStringLiteral(" does not exist.");
     if (file.isDir())
         return quoted + QStringLiteral(" is a folder, not a datafile.");
     if (!file.isReadable())
@@ -62,7 +58,7 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
                                  QStringLiteral("[FILE]"));
 
     if (!parser.parse(arguments))
-        return refuse(err, program, parser.errorText(), Hint::Help);
+        return refuse(err, program, parser.errorText());
     if (parser.isSet(help)) {
         out << parser.helpText();
         out.flush();
@@ -76,15 +72,19 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return refuse(err, program, QStringLiteral("only one FILE can be loaded at a time."),
-                      Hint::Help);
+        return refuse(err, program, QStringLiteral("only one FILE can be loaded at a time."));
     if (files.isEmpty())
         return {};
     const QFileInfo file(files[0]);
+    if (!file.exists())
+        return {true, 0, file.absoluteFilePath(), true};
+    // A file that cannot be read is said so here and, once the main window shows, in a window.
     const QString reason = unreadableReason(file);
-    if (!reason.isEmpty())
-        return refuse(err, program, reason, Hint::None);
-    return {true, 0, file.absoluteFilePath()};
+    if (!reason.isEmpty()) {
+        err << program << ": " << reason << '\n';
+        err.flush();
+    }
+    return {true, 0, file.absoluteFilePath(), false};
 }
 
 StartRequest readCommandLine(int& argc, char** argv)
@@ -97,9 +97,11 @@ StartRequest readCommandLine(int& argc, char** argv)
     return readCommandLine(QCoreApplication::arguments(), out, err);
 }
 
-void startEditor(MainWindow& mainWindow, const QString& file)
+void startEditor(MainWindow& mainWindow, const StartRequest& request)
 {
     mainWindow.showAndActivate();
-    if (!file.isEmpty())
-        mainWindow.loadFile(file);
+    if (request.newFile)
+        mainWindow.startNewFile(request.file);
+    else if (!request.file.isEmpty())
+        mainWindow.loadFile(request.file);
 }

@@ -12,6 +12,9 @@ struct StartRequest {
     bool start = true;
     int exitStatus = 0;
     QString file; // absolute path, or empty
+    // The file does not exist yet: the editor starts with an empty army and the first Save
+    // writes it.
+    bool newFile = false;
 };
 
 // The program's name, version and application id, as the desktop and --version know them.
@@ -23,5 +26,6 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
 // The same for the program's own arguments, printing to standard output and standard error.
 StartRequest readCommandLine(int& argc, char** argv);
 
-// Shows the main window and then loads `file`, if one is named, as Load does.
-void startEditor(MainWindow& mainWindow, const QString& file);
+// Shows the main window and then loads the request's file, if one is named, as Load does (a
+// file that cannot be read is refused in a window); a new file becomes the current file.
+void startEditor(MainWindow& mainWindow, const StartRequest& request);

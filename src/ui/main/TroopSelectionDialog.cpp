@@ -71,10 +71,11 @@ TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, Store& armyStore, in
     troopGrid->setColumnHeadings({roleHeading->text(), nameHeading->text()});
     troopGrid->setFixedSize(troopGrid->sizeHint());
 
-    editButton = new Button(this, QStringLiteral("Edit"), ButtonIcon::Edit);
-    cancelButton = new Button(this, QStringLiteral("Cancel"), ButtonIcon::Cancel);
+    editButton = new Button(this, QStringLiteral("&Edit"), ButtonIcon::Edit);
+    cancelButton = new Button(this, QStringLiteral("&Cancel"), ButtonIcon::Cancel);
     helpButton = makeHelpButton(this);
-    deleteButton = new Button(this, QStringLiteral("Delete"), ButtonIcon::Delete);
+    setHelpButton(helpButton);
+    deleteButton = new Button(this, QStringLiteral("&Delete"), ButtonIcon::Delete);
     setDefaultButton(editButton);
     setCancelButton(cancelButton);
 

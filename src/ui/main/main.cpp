@@ -15,6 +15,6 @@ int main(int argc, char* argv[])
     application.setQuitOnLastWindowClosed(false);
     Store store;
     MainWindow mainWindow(store);
-    startEditor(mainWindow, request.file);
+    startEditor(mainWindow, request);
     return application.exec();
 }

@@ -118,10 +118,11 @@ CharacteristicsStep::CharacteristicsStep(Wizard& owner, Store& armyStore)
     minModelsHeading->setBuddy(minModelsSlider);
     maxModelsHeading->setBuddy(maxModelsSlider);
 
-    previousButton = new Button(this, QStringLiteral("Previous"), ButtonIcon::Previous);
-    nextButton = new Button(this, QStringLiteral("Next "), ButtonIcon::Next);
+    previousButton = new Button(this, QStringLiteral("&Previous"), ButtonIcon::Previous);
+    nextButton = new Button(this, QStringLiteral("&Next "), ButtonIcon::Next);
     nextButton->setEnabled(false);
     helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
 
     statusBar = new StatusBar(
         this, {160, 300, 50},
@@ -208,11 +209,22 @@ void CharacteristicsStep::updateButtons()
     if (min <= max && roleComboBox->currentIndex() >= 0 && !troopGrid->cell(nameCol, 0).isEmpty()) {
         nextButton->setEnabled(true);
         previousButton->setEnabled(true);
+        nextButton->setToolTip(QString());
+        previousButton->setToolTip(QString());
         return;
     }
     nextButton->setEnabled(false);
-    if (!wizard.buildsNewTroop())
+    nextButton->setToolTip(incompleteText());
+    if (!wizard.buildsNewTroop()) {
         previousButton->setEnabled(false);
+        previousButton->setToolTip(incompleteText());
+    }
+}
+
+QString CharacteristicsStep::incompleteText()
+{
+    return QStringLiteral("The troop needs a name, a type, and a minimum number of models no "
+                          "larger than its maximum.");
 }
 
 // The track bars stand within their range whatever the troop holds; the labels show the
@@ -367,7 +379,17 @@ void CharacteristicsStep::previous()
 // another troop's of the same role.
 bool CharacteristicsStep::canClose()
 {
-    return nextButton->isEnabled() && !nameTaken();
+    if (!nextButton->isEnabled()) {
+        messageBox(this, QStringLiteral("*** TROOP INCOMPLETE ***"),
+                   incompleteText() +
+                       (wizard.buildsNewTroop()
+                            ? QStringLiteral(" Fill them in, or press Previous to leave the new "
+                                             "troop unfinished.")
+                            : QStringLiteral(" Fill them in before you leave it.")),
+                   MessageButtons::Ok);
+        return false;
+    }
+    return !nameTaken();
 }
 
 void CharacteristicsStep::closing()

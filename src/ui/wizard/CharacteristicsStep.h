@@ -71,6 +71,7 @@ private:
     void storeTroop();
     void storeRole();
     bool nameTaken();
+    static QString incompleteText();
     void showTroopName();
 
     Wizard& wizard;

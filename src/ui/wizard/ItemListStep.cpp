@@ -53,10 +53,10 @@ ItemListStep::ItemListStep(Wizard& owner, Store& armyStore)
     listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     itemList = new SortedListWidget(listFrame, store.collation());
     itemList->setAccessibleName(listHeading->text());
-    addButton = new Button(listFrame, QStringLiteral("Add "), ButtonIcon::Add);
-    deleteButton = new Button(listFrame, QStringLiteral(" Del"), ButtonIcon::Delete);
+    addButton = new Button(listFrame, QStringLiteral("&Add "), ButtonIcon::Add);
+    deleteButton = new Button(listFrame, QStringLiteral(" &Del"), ButtonIcon::Delete);
     deleteButton->setEnabled(false);
-    editButton = new Button(listFrame, QStringLiteral("Edit "), ButtonIcon::Edit);
+    editButton = new Button(listFrame, QStringLiteral("&Edit "), ButtonIcon::Edit);
     editButton->setEnabled(false);
     auto* itemButtons = new QVBoxLayout;
     itemButtons->addWidget(addButton);
@@ -67,9 +67,10 @@ ItemListStep::ItemListStep(Wizard& owner, Store& armyStore)
     panelLayout->addWidget(itemList, 1);
     panelLayout->addLayout(itemButtons);
 
-    previousButton = new Button(this, QStringLiteral("Previous"), ButtonIcon::Previous);
-    nextButton = new Button(this, QStringLiteral("Next"), ButtonIcon::Next);
+    previousButton = new Button(this, QStringLiteral("&Previous"), ButtonIcon::Previous);
+    nextButton = new Button(this, QStringLiteral("&Next"), ButtonIcon::Next);
     helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
 
     statusBar = new StatusBar(this, {120, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});
 
@@ -150,6 +151,7 @@ void ItemListStep::activate()
     itemList->setSortedItems(items);
     updateItemButtons();
     showStatus();
+    itemList->focusFirstItem();
 }
 
 void ItemListStep::showStatus()

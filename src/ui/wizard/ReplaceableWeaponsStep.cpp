@@ -64,10 +64,11 @@ ReplaceableWeaponsStep::ReplaceableWeaponsStep(Wizard& owner, Store& armyStore)
     replaceableFrame = makeListPanel(this);
     replaceableList = new SortedListWidget(replaceableFrame, store.collation());
     replaceableList->setAccessibleName(replaceableHeading->text());
-    addReplaceableButton = new Button(replaceableFrame, QStringLiteral("Add "), ButtonIcon::Add);
+    addReplaceableButton = new Button(replaceableFrame, QStringLiteral("&Add "), ButtonIcon::Add);
     deleteReplaceableButton =
-        new Button(replaceableFrame, QStringLiteral(" Del"), ButtonIcon::Delete);
-    editReplaceableButton = new Button(replaceableFrame, QStringLiteral("Edit "), ButtonIcon::Edit);
+        new Button(replaceableFrame, QStringLiteral(" De&l"), ButtonIcon::Delete);
+    editReplaceableButton =
+        new Button(replaceableFrame, QStringLiteral("Ed&it "), ButtonIcon::Edit);
     layOutListPanel(replaceableFrame, replaceableList, addReplaceableButton,
                     deleteReplaceableButton, editReplaceableButton);
 
@@ -75,19 +76,28 @@ ReplaceableWeaponsStep::ReplaceableWeaponsStep(Wizard& owner, Store& armyStore)
     replacementFrame = makeListPanel(this);
     replacementList = new SortedListWidget(replacementFrame, store.collation());
     replacementList->setAccessibleName(replacementHeading->text());
-    addReplacementButton = new Button(replacementFrame, QStringLiteral("Add  "), ButtonIcon::Add);
+    addReplacementButton = new Button(replacementFrame, QStringLiteral("A&dd  "), ButtonIcon::Add);
     deleteReplacementButton =
-        new Button(replacementFrame, QStringLiteral("  Del"), ButtonIcon::Delete);
-    editCostsButton = new Button(replacementFrame, QStringLiteral(" Edit"), ButtonIcon::Edit);
+        new Button(replacementFrame, QStringLiteral("  D&el"), ButtonIcon::Delete);
+    editCostsButton = new Button(replacementFrame, QStringLiteral(" Edi&t"), ButtonIcon::Edit);
     layOutListPanel(replacementFrame, replacementList, addReplacementButton,
                     deleteReplacementButton, editCostsButton);
     for (Button* button : {deleteReplaceableButton, editReplaceableButton, addReplacementButton,
                            deleteReplacementButton, editCostsButton})
         button->setEnabled(false);
 
-    previousButton = new Button(this, QStringLiteral(" Previous"), ButtonIcon::Previous);
-    nextButton = new Button(this, QStringLiteral("Next  "), ButtonIcon::Next);
+    // The two sides' buttons carry the same captions; their names tell them apart.
+    addReplaceableButton->setAccessibleName(QStringLiteral("Add replaceable weapon"));
+    deleteReplaceableButton->setAccessibleName(QStringLiteral("Delete replaceable weapon"));
+    editReplaceableButton->setAccessibleName(QStringLiteral("Edit replaceable weapon"));
+    addReplacementButton->setAccessibleName(QStringLiteral("Add replacement weapon"));
+    deleteReplacementButton->setAccessibleName(QStringLiteral("Delete replacement weapon"));
+    editCostsButton->setAccessibleName(QStringLiteral("Edit replacement weapon costs"));
+
+    previousButton = new Button(this, QStringLiteral(" &Previous"), ButtonIcon::Previous);
+    nextButton = new Button(this, QStringLiteral("&Next  "), ButtonIcon::Next);
     helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
     setDefaultButton(nextButton);
     setCancelButton(nextButton);
 
@@ -147,6 +157,7 @@ void ReplaceableWeaponsStep::activate()
         fillReplacementList();
         updateReplaceableButtons();
         updateReplacementButtons();
+        replaceableList->focusFirstItem();
     }
     showStatus();
 }

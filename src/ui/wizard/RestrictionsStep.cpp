@@ -80,9 +80,10 @@ RestrictionsStep::RestrictionsStep(Wizard& owner, Store& armyStore)
     headings =
         new GridHeadings(this, groupGrid, {groupHeading, groupAbilitiesHeading, groupMaxHeading});
 
-    previousButton = new Button(this, QStringLiteral(" Previous"), ButtonIcon::Previous);
+    previousButton = new Button(this, QStringLiteral(" &Previous"), ButtonIcon::Previous);
     helpButton = makeHelpButton(this);
-    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    setHelpButton(helpButton);
+    okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
     setDefaultButton(okButton);
 
     statusBar = new StatusBar(this, {160, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});

@@ -40,8 +40,9 @@ WeaponCostsDialog::WeaponCostsDialog(QWidget* opener, const QString& caption,
     costHeading = makeHeading(this, QStringLiteral("Costs"));
     headings = new GridHeadings(this, costGrid, {nameHeading, costHeading});
 
-    okButton = new Button(this, QStringLiteral("OK"), ButtonIcon::Ok);
+    okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
     helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
     setDefaultButton(okButton);
 
     auto* layout = new QVBoxLayout(this);
