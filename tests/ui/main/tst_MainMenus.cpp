@@ -1,0 +1,324 @@
+#include "support/Armies.h"
+#include "support/ScriptedUser.h"
+#include "support/TestWindows.h"
+#include "support/Typing.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ReadErrorDialog.h"
+#include "ui/wizard/CharacteristicsStep.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <QWindow>
+
+namespace
+{
+
+const QString caption = QStringLiteral("Varnhold Datafile Creator (v1.0)");
+
+// The caption as the desktop shows it, with "*" in place of the marker while modified.
+QString shownTitle(QWidget& window)
+{
+    return window.windowHandle() ? window.windowHandle()->title() : QString();
+}
+
+QAction* action(MainWindow& main, const QString& name)
+{
+    return main.findChild<QAction*>(name);
+}
+
+} // namespace
+
+class MainMenusTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir folder;
+
+    QString copyOf(const QString& name, const QString& as)
+    {
+        const QString path = folder.filePath(as);
+        QFile::remove(path);
+        if (!QFile::copy(testData(name), path))
+            return QString();
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath("conf"));
+    }
+
+    void init() { QSettings(QStringLiteral("Quarrimak"), QStringLiteral("Quarrimak")).clear(); }
+
+    // Each item does what its button does, by its shortcut, and is enabled as its button is.
+    void itemsDoWhatButtonsDo_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("New Troop") << "New Troop" << QKeySequence(Qt::CTRL | Qt::Key_N)
+                                   << "step:Swarm Types";
+        QTest::newRow("Edit Troop") << "Edit Troop" << QKeySequence(Qt::CTRL | Qt::Key_E)
+                                    << "window:Select the desired unit to edit";
+        QTest::newRow("Load") << "Load" << QKeySequence(Qt::CTRL | Qt::Key_O)
+                              << "file:Load the datafile";
+        QTest::newRow("Save As") << "Save As" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)
+                                 << "file:Save the datafile";
+        QTest::newRow("Help") << "Help" << QKeySequence(Qt::Key_F1)
+                              << "window:Help on the Main Window";
+        QTest::newRow("About") << "About Quarrimak" << QKeySequence() << "window:About Quarrimak";
+        QTest::newRow("Quit") << "Quit" << QKeySequence(Qt::CTRL | Qt::Key_Q)
+                              << "message:*** UNSAVED CHANGES ***";
+    }
+    void itemsDoWhatButtonsDo()
+    {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, shown);
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        QVERIFY(!action(main, "Edit Troop")->isEnabled());
+        QVERIFY(!action(main, "Save")->isEnabled() && !action(main, "Save As")->isEnabled());
+        QVERIFY(main.loadFile(testData("golden-full-army.ini")));
+        QVERIFY(action(main, "Edit Troop")->isEnabled() && action(main, "Save")->isEnabled());
+        typeText(main.unitWordEdit, "s");
+
+        ScriptedUser user;
+        if (shown.startsWith("window:"))
+            user.window([](QWidget& window) { window.close(); });
+        else if (shown.startsWith("file:"))
+            user.chooseFile(QString());
+        else if (shown.startsWith("message:"))
+            user.answer(ModalResult::Cancel);
+        if (keys.isEmpty())
+            action(main, item)->trigger();
+        else
+            QTest::keySequence(&main, keys);
+        if (shown.startsWith("step:")) {
+            QVERIFY(app.wizard.isRunning());
+            QCOMPARE("step:" + app.wizard.characteristicsStep()->windowTitle(), shown);
+            app.wizard.leave();
+            return;
+        }
+        QCOMPARE(user.shown().size(), 1);
+        const ShownModal& modal = user.shown()[0];
+        const QString kind = modal.kind == ShownModal::Kind::Window    ? "window:"
+                             : modal.kind == ShownModal::Kind::Message ? "message:"
+                                                                       : "file:";
+        QCOMPARE(kind + modal.caption, shown);
+        QVERIFY(main.isVisible());
+    }
+
+    void newFollowsItsButton()
+    {
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        QVERIFY(main.newTroopButton->toolTip().isEmpty());
+        main.newTroopButton->setEnabled(false);
+        QVERIFY(!action(main, "New Troop")->isEnabled());
+        QVERIFY(main.newTroopButton->toolTip().contains("100 troops"));
+        main.editTroopButton->setEnabled(true);
+        QVERIFY(action(main, "Edit Troop")->isEnabled());
+    }
+
+    // File > Save asks only while there is no current file; then it writes what Save As would.
+    void saveToTheCurrentFile()
+    {
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        typeText(main.armyNameEdit, "host");
+        QVERIFY(action(main, "Save")->isEnabled());
+        const QString first = folder.filePath("first.ini");
+        ScriptedUser user;
+        user.chooseFile(first);
+        action(main, "Save")->trigger();
+        QCOMPARE(user.shown().size(), 1);
+        QCOMPARE(user.shown()[0].file.fileName, QStringLiteral("vhold.ini"));
+        QCOMPARE(main.currentFile(), first);
+
+        typeText(main.unitWordEdit, "s");
+        action(main, "Save")->trigger();
+        QCOMPARE(user.shown().size(), 1);
+        const QString second = folder.filePath("second.ini");
+        user.chooseFile(second);
+        QTest::mouseClick(main.saveButton, Qt::LeftButton);
+        QCOMPARE(user.shown()[1].file.fileName, first);
+        QVERIFY(readBytes(first).contains("UnitName=Units\r\n"));
+        QCOMPARE(readBytes(first), readBytes(second));
+        QVERIFY(user.problems().isEmpty());
+    }
+
+    // The caption names the current file; "*" marks changes until they are saved or undone.
+    void captionFollowsFileAndChanges()
+    {
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        QCOMPARE(shownTitle(main), caption);
+        typeText(main.squadWordEdit, "s");
+        QCOMPARE(shownTitle(main), caption + "*");
+        const QString path = copyOf("golden-full-army.ini", "army.ini");
+        ScriptedUser user;
+        user.answer(ModalResult::No);
+        user.chooseFile(path);
+        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QCOMPARE(shownTitle(main), "army.ini - " + caption);
+        typeText(main.unitWordEdit, "x");
+        QCOMPARE(shownTitle(main), "army.ini* - " + caption);
+        QTest::keyClick(main.unitWordEdit, Qt::Key_Backspace);
+        QCOMPARE(shownTitle(main), "army.ini - " + caption);
+        typeText(main.unitWordEdit, "y");
+        QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(shownTitle(main), "army.ini - " + caption);
+        QVERIFY(readBytes(path).contains("UnitName=Broody\r\n"));
+        QVERIFY(user.problems().isEmpty());
+    }
+
+    // Loading and saving put a file first; the list outlives the window; a file gone since is
+    // refused and taken off; Clear empties it.
+    void recentFiles()
+    {
+        const QString a = copyOf("golden-full-army.ini", "a.ini");
+        const QString b = copyOf("golden-wizard.ini", "b.ini");
+        {
+            TestWindows app;
+            QVERIFY(app.mainWindow.loadFile(a));
+            QVERIFY(app.mainWindow.loadFile(b));
+            QVERIFY(app.mainWindow.loadFile(a));
+        }
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        QStringList texts;
+        QStringList tips;
+        for (QAction* item : main.recentMenu->actions()) {
+            if (!item->isSeparator()) {
+                texts << item->text();
+                tips << item->statusTip();
+            }
+        }
+        QCOMPARE(texts, QStringList({"&1 a.ini", "&2 b.ini", "Clear Recent Files"}));
+        QCOMPARE(tips.mid(0, 2), QStringList({a, b}));
+        QVERIFY(main.recentMenu->menuAction()->isEnabled());
+
+        QVERIFY(QFile::remove(b));
+        ScriptedUser user;
+        user.answer(ModalResult::Ok);
+        main.recentMenu->actions()[1]->trigger();
+        QCOMPARE(user.messages(),
+                 QStringList{"*** FILE NOT FOUND ***|The file " + b + " no longer exists."});
+        QCOMPARE(main.recentMenu->actions().size(), 3);
+        main.recentMenu->actions()[0]->trigger();
+        QCOMPARE(main.currentFile(), a);
+        action(main, "Clear Recent Files")->trigger();
+        QVERIFY(!main.recentMenu->menuAction()->isEnabled());
+    }
+
+    void drop_data()
+    {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<bool>("accepted");
+        const QUrl army = QUrl::fromLocalFile(testData("golden-full-army.ini"));
+        QTest::newRow("one datafile") << QList<QUrl>{army} << true;
+        QTest::newRow("two files") << QList<QUrl>{army, army} << false;
+        QTest::newRow("a folder") << QList<QUrl>{QUrl::fromLocalFile(testData(""))} << false;
+        QTest::newRow("a web page") << QList<QUrl>{QUrl("https://quarrimak.org/vhold.ini")}
+                                    << false;
+        QTest::newRow("text") << QList<QUrl>() << false;
+    }
+    void drop()
+    {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(bool, accepted);
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        QMimeData data;
+        if (urls.isEmpty())
+            data.setText("vhold.ini");
+        else
+            data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&main, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&main, &drop);
+        QCOMPARE(drop.isAccepted(), accepted);
+        QCOMPARE(app.store.troopCount, accepted ? 3 : 0);
+    }
+
+    // A file named on the command line that does not exist becomes the current file, and the
+    // first Save writes it without asking.
+    void newFileFromTheCommandLine()
+    {
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        const QString path = folder.filePath("new-army.ini");
+        main.startNewFile(path);
+        QCOMPARE(shownTitle(main), "new-army.ini - " + caption);
+        ScriptedUser user;
+        QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_S));
+        QVERIFY(user.shown().isEmpty());
+        QVERIFY(readBytes(path).startsWith("[Race]\r\n"));
+    }
+
+    // A file that cannot be read at all is refused in the read-error window with the reason.
+    void unreadableFileSaysWhy()
+    {
+        TestWindows app;
+        ScriptedUser user;
+        QString shownText;
+        user.windowOf<ReadErrorDialog>([&shownText](ReadErrorDialog& window) {
+            shownText = window.raceMissingLabel->text();
+            window.done(ModalResult::Ok);
+        });
+        QVERIFY(!app.mainWindow.loadFile(folder.path()));
+        QVERIFY2(shownText.startsWith("The file " + folder.path() + " cannot be read: "),
+                 qPrintable(shownText));
+        QVERIFY(user.problems().isEmpty());
+    }
+
+    // Texts longer than a plain Qt edit takes come back whole.
+    void longTextsKeptWhole()
+    {
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        const QString name(40000, u'W');
+        main.squadWordEdit->setText(name);
+        const QString path = folder.filePath("long.ini");
+        ScriptedUser user;
+        user.chooseFile(path);
+        QVERIFY(main.saveArmy());
+        QVERIFY(readBytes(path).contains("SquadName=" + name.toLatin1() + "\r\n"));
+    }
+
+    // Alt with a letter presses the button it underlines and types nothing.
+    void mnemonicPressesItsButton()
+    {
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.armyNameEdit->setFocus();
+        QTest::keyClick(main.armyNameEdit, Qt::Key_N, Qt::AltModifier);
+        QVERIFY(app.wizard.isRunning());
+        QCOMPARE(main.armyNameEdit->text(), QString());
+        app.wizard.leave();
+    }
+};
+
+QTEST_MAIN(MainMenusTest)
+#include "tst_MainMenus.moc"
