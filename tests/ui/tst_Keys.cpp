@@ -76,7 +76,7 @@ private slots:
             QCOMPARE(picker.itemList->currentRow(), 1);
             QCOMPARE(listItems(*picker.itemList),
                      QStringList({"Heavy Blade", "Heavy Rifle", "*Las", "Sword"}));
-            QTest::keyClick(picker.itemList, Qt::Key_Space);
+            clickItem(*picker.itemList, 1);
             QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
         Picker picker(&app.mainWindow, app.store, CatalogueKind::Weapons,

@@ -307,7 +307,7 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        startEditor(app.mainWindow, QString());
+        startEditor(app.mainWindow, {true, 0, QString(), false});
         QVERIFY(QTest::qWaitForWindowExposed(&app.mainWindow));
         QCOMPARE(programWindows(), QList<QWidget*>{&app.mainWindow});
         user.windowOf<MainWindowHelp>([](MainWindowHelp& help) {

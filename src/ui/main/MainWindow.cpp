@@ -282,14 +282,15 @@ void MainWindow::setCurrentFile(const QString& path)
 
 // The caption carries "*" while the file Save would write differs from the one last saved or
 // loaded. Save and Save As have something to save once the army differs from the untouched
-// program's, or the Save button is open.
+// program's, the Save button is open, or there is a current file to write.
 void MainWindow::updateModified()
 {
     if (loading)
         return;
     const QByteArray bytes = datafileAsSaveWouldWrite();
     setWindowModified(bytes != savedDatafile);
-    const bool savable = saveButton->isEnabled() || bytes != untouchedDatafile;
+    const bool savable =
+        saveButton->isEnabled() || bytes != untouchedDatafile || !file.isEmpty();
     saveAction->setEnabled(savable);
     saveAsAction->setEnabled(savable);
 }

@@ -217,7 +217,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), editor.detailsGrid->cellEditor());
             QCOMPARE(editor.detailsGrid->currentColumn(), 0);
             typeText(editor.detailsGrid->cellEditor(), QStringLiteral("30"));
-            QTest::keyClick(editor.detailsGrid->cellEditor(), Qt::Key_Return);
+            QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
         editMissingWeapon(user, QStringLiteral("Ghost"));
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {

@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(user.shown().at(1).caption, caption);
         for (HelpWindow* window : {byClick.get(), byEnter.get()}) {
             QVERIFY(window->isHidden());
-            QCOMPARE(window->okButton->text(), QStringLiteral("OK"));
+            QCOMPARE(window->okButton->text(), QStringLiteral("&OK"));
             const Qt::WindowFlags flags = window->windowFlags();
             QVERIFY(flags & Qt::WindowCloseButtonHint);
             QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));

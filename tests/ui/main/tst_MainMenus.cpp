@@ -1,4 +1,5 @@
 #include "support/Armies.h"
+#include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
@@ -93,7 +94,8 @@ private slots:
         QVERIFY(!action(main, "Save")->isEnabled() && !action(main, "Save As")->isEnabled());
         QVERIFY(main.loadFile(testData("golden-full-army.ini")));
         QVERIFY(action(main, "Edit Troop")->isEnabled() && action(main, "Save")->isEnabled());
-        typeText(main.unitWordEdit, "s");
+        if (item == "Quit")
+            typeText(main.unitWordEdit, "s");
 
         ScriptedUser user;
         if (shown.startsWith("window:"))
@@ -102,6 +104,7 @@ private slots:
             user.chooseFile(QString());
         else if (shown.startsWith("message:"))
             user.answer(ModalResult::Cancel);
+        QVERIFY(makeActive(main));
         if (keys.isEmpty())
             action(main, item)->trigger();
         else
@@ -154,7 +157,7 @@ private slots:
         QCOMPARE(user.shown().size(), 1);
         const QString second = folder.filePath("second.ini");
         user.chooseFile(second);
-        QTest::mouseClick(main.saveButton, Qt::LeftButton);
+        action(main, "Save As")->trigger();
         QCOMPARE(user.shown()[1].file.fileName, first);
         QVERIFY(readBytes(first).contains("UnitName=Units\r\n"));
         QCOMPARE(readBytes(first), readBytes(second));
@@ -181,6 +184,7 @@ private slots:
         QTest::keyClick(main.unitWordEdit, Qt::Key_Backspace);
         QCOMPARE(shownTitle(main), "army.ini - " + caption);
         typeText(main.unitWordEdit, "y");
+        QVERIFY(makeActive(main));
         QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_S));
         QCOMPARE(shownTitle(main), "army.ini - " + caption);
         QVERIFY(readBytes(path).contains("UnitName=Broody\r\n"));
@@ -270,9 +274,11 @@ private slots:
         main.startNewFile(path);
         QCOMPARE(shownTitle(main), "new-army.ini - " + caption);
         ScriptedUser user;
+        QVERIFY(makeActive(main));
         QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_S));
         QVERIFY(user.shown().isEmpty());
-        QVERIFY(readBytes(path).startsWith("[Race]\r\n"));
+        QVERIFY(readBytes(path).contains("[Race]\r\n"));
+        QVERIFY(readBytes(path).contains("UnitName=Unit\r\n"));
     }
 
     // A file that cannot be read at all is refused in the read-error window with the reason.
@@ -311,10 +317,10 @@ private slots:
         TestWindows app;
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(makeActive(main));
         main.armyNameEdit->setFocus();
         QTest::keyClick(main.armyNameEdit, Qt::Key_N, Qt::AltModifier);
-        QVERIFY(app.wizard.isRunning());
+        QTRY_VERIFY(app.wizard.isRunning());
         QCOMPARE(main.armyNameEdit->text(), QString());
         app.wizard.leave();
     }

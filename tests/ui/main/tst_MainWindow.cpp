@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 class MainWindowTest : public QObject
 {
@@ -36,7 +37,7 @@ private slots:
         TestWindows app;
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
-        QCOMPARE(main.windowTitle(), QStringLiteral("Varnhold Datafile Creator (v1.0)"));
+        QCOMPARE(main.windowHandle()->title(), QStringLiteral("Varnhold Datafile Creator (v1.0)"));
         QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Army: "));
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
         QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Unit"));

@@ -40,10 +40,12 @@ private slots:
                                                      << true << 0 << dataFolder + "/load-lists.ini"
                                                      << ""
                                                      << "";
+        // A file that does not exist yet is the one the first Save writes; a folder is refused in
+        // a window once the editor shows, and said so here too.
         QTest::newRow("missing file")
-            << QStringList{"quarrimak", "gone.ini"} << false << 1 << QString() << ""
-            << "quarrimak: \"gone.ini\" does not exist.\n";
-        QTest::newRow("folder") << QStringList{"quarrimak", dataFolder} << false << 1 << QString()
+            << QStringList{"quarrimak", "gone.ini"} << true << 0 << dataFolder + "/gone.ini" << ""
+            << "";
+        QTest::newRow("folder") << QStringList{"quarrimak", dataFolder} << true << 0 << dataFolder
                                 << ""
                                 << "quarrimak: \"" + dataFolder +
                                        "\" is a folder, not a datafile.\n";
@@ -73,6 +75,7 @@ private slots:
         QCOMPARE(request.start, start);
         QCOMPARE(request.exitStatus, exitStatus);
         QCOMPARE(request.file, file);
+        QCOMPARE(request.newFile, QTest::currentDataTag() == QByteArray("missing file"));
         QCOMPARE(printed, output);
         QCOMPARE(complained, error);
     }
@@ -122,7 +125,7 @@ private slots:
             }
         }
 
-        startEditor(app.mainWindow, path);
+        startEditor(app.mainWindow, {true, 0, path, false});
 
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.stepsLeft(), 0);
