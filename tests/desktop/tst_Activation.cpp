@@ -43,7 +43,7 @@ class ActivationTest : public QObject
     Q_OBJECT
 private slots:
     // Step 5's Next and step 6's Previous move between the steps that the item-list window
-    // serves; each time the window takes the keys.
+    // serves; each time the window takes the keys, on its list.
     void stepShownAgainTakesTheKeys()
     {
         TestWindows app;
@@ -55,12 +55,12 @@ private slots:
                 QTest::keyClick(items.previousButton, Qt::Key_Space);
             QCOMPARE(items.windowTitle(), QStringLiteral("Additional Weapons"));
             QTRY_VERIFY2_WITH_TIMEOUT(
-                takesKeys(items, items.previousButton),
+                takesKeys(items, items.itemList),
                 qPrintable(QStringLiteral("round %1, ").arg(round) + keysAt()), waitMs);
             QTest::keyClick(items.nextButton, Qt::Key_Space);
             QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
             QTRY_VERIFY2_WITH_TIMEOUT(
-                takesKeys(items, items.previousButton),
+                takesKeys(items, items.itemList),
                 qPrintable(QStringLiteral("round %1, ").arg(round) + keysAt()), waitMs);
         }
     }

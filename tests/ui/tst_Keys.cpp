@@ -121,8 +121,8 @@ private slots:
         QCOMPARE(items.focusWidget(), items.itemList);
         QCOMPARE(items.itemList->currentRow(), 0);
         QCOMPARE(items.itemList->selectedCount(), 0);
-        auto& replaceable = static_cast<ReplaceableWeaponsStep&>(
-            app.openStep(WizardStep::ReplaceableWeapons));
+        auto& replaceable =
+            static_cast<ReplaceableWeaponsStep&>(app.openStep(WizardStep::ReplaceableWeapons));
         QCOMPARE(replaceable.focusWidget(), replaceable.replaceableList);
         app.wizard.leave();
     }
@@ -140,8 +140,8 @@ private slots:
     {
         QFETCH(WizardStep, step);
         TestWindows app;
-        for (QWidget* window : {static_cast<QWidget*>(&app.mainWindow),
-                                static_cast<QWidget*>(&app.openStep(step))}) {
+        for (QWidget* window :
+             {static_cast<QWidget*>(&app.mainWindow), static_cast<QWidget*>(&app.openStep(step))}) {
             QStringList texts;
             for (auto* button : window->findChildren<QAbstractButton*>())
                 texts << button->text();

@@ -29,8 +29,12 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QHash>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QWindow>
 
@@ -72,13 +76,15 @@ public:
             names.insert(QString::fromLatin1(className), QString::fromLatin1(name));
     }
 
-    void photograph(QWidget& window, const QString& name)
+    void photograph(QWidget& window, const QString& name, QWidget* alsoShown = nullptr)
     {
-        if (!waitUntilDrawn(window)) {
+        if (!waitUntilDrawn(window) || (alsoShown && !waitUntilDrawn(*alsoShown))) {
             failures << name + QStringLiteral(": never shown");
             return;
         }
-        const QRect frame = window.frameGeometry();
+        QRect frame = window.frameGeometry();
+        if (alsoShown)
+            frame |= alsoShown->frameGeometry();
         const QPixmap shot =
             window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
         const QString path = folder + u'/' + name + QStringLiteral(".png");
@@ -140,6 +146,10 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // The recent files of the tour stay out of the user's own settings.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+
     Store store;
     Photographer photographer(folder, army);
     installModalUser(&photographer);
@@ -148,6 +158,11 @@ int main(int argc, char* argv[])
     main.showAndActivate();
     main.loadButton->click();
     photographer.photograph(main);
+    // The File menu, opened as a click on it opens it.
+    main.fileMenu->popup(main.menuBar->mapToGlobal(
+        main.menuBar->actionGeometry(main.fileMenu->menuAction()).bottomLeft()));
+    photographer.photograph(main, QStringLiteral("main-window-file-menu"), main.fileMenu);
+    main.fileMenu->hide();
     main.helpButton->click();
 
     // The first troop, reopened through Edit, step by step.
@@ -198,5 +213,5 @@ int main(int argc, char* argv[])
         out << path << '\n';
     for (const QString& failure : photographer.failures)
         err << failure << '\n';
-    return photographer.failures.isEmpty() && photographer.taken.size() == 22 ? 0 : 1;
+    return photographer.failures.isEmpty() && photographer.taken.size() == 23 ? 0 : 1;
 }

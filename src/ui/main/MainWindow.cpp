@@ -289,8 +289,7 @@ void MainWindow::updateModified()
         return;
     const QByteArray bytes = datafileAsSaveWouldWrite();
     setWindowModified(bytes != savedDatafile);
-    const bool savable =
-        saveButton->isEnabled() || bytes != untouchedDatafile || !file.isEmpty();
+    const bool savable = saveButton->isEnabled() || bytes != untouchedDatafile || !file.isEmpty();
     saveAction->setEnabled(savable);
     saveAsAction->setEnabled(savable);
 }

@@ -68,8 +68,8 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("New Troop") << "New Troop" << QKeySequence(Qt::CTRL | Qt::Key_N)
-                                   << "step:Swarm Types";
+        QTest::newRow("New Troop")
+            << "New Troop" << QKeySequence(Qt::CTRL | Qt::Key_N) << "step:Swarm Types";
         QTest::newRow("Edit Troop") << "Edit Troop" << QKeySequence(Qt::CTRL | Qt::Key_E)
                                     << "window:Select the desired unit to edit";
         QTest::newRow("Load") << "Load" << QKeySequence(Qt::CTRL | Qt::Key_O)
@@ -238,8 +238,8 @@ private slots:
         QTest::newRow("one datafile") << QList<QUrl>{army} << true;
         QTest::newRow("two files") << QList<QUrl>{army, army} << false;
         QTest::newRow("a folder") << QList<QUrl>{QUrl::fromLocalFile(testData(""))} << false;
-        QTest::newRow("a web page") << QList<QUrl>{QUrl("https://quarrimak.org/vhold.ini")}
-                                    << false;
+        QTest::newRow("a web page")
+            << QList<QUrl>{QUrl("https://quarrimak.org/vhold.ini")} << false;
         QTest::newRow("text") << QList<QUrl>() << false;
     }
     void drop()

@@ -43,7 +43,8 @@ private slots:
         // A file that does not exist yet is the one the first Save writes; a folder is refused in
         // a window once the editor shows, and said so here too.
         QTest::newRow("missing file")
-            << QStringList{"quarrimak", "gone.ini"} << true << 0 << dataFolder + "/gone.ini" << ""
+            << QStringList{"quarrimak", "gone.ini"} << true << 0 << dataFolder + "/gone.ini"
+            << ""
             << "";
         QTest::newRow("folder") << QStringList{"quarrimak", dataFolder} << true << 0 << dataFolder
                                 << ""

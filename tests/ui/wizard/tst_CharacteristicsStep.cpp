@@ -206,7 +206,8 @@ private slots:
         QCOMPARE(app.mainWindow.isVisible(), next);
         QCOMPARE(user.messages().size(), next ? 0 : 1);
         if (!next)
-            QVERIFY(user.messages()[0].startsWith("*** TROOP INCOMPLETE ***|The troop needs a name"));
+            QVERIFY(
+                user.messages()[0].startsWith("*** TROOP INCOMPLETE ***|The troop needs a name"));
         QVERIFY(user.problems().isEmpty());
     }
 
