@@ -219,7 +219,8 @@ void TestDatafileOutput::keepsWhatIsInTheWay()
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(kind == "device" ? "NUL" : "vhold.ini");
     const QByteArray old = "[Race]\r\nName=Old\r\n";
-    const auto name = reinterpret_cast<const wchar_t*>(nativePath(path).utf16());
+    const QString native = nativePath(path);
+    const auto name = reinterpret_cast<const wchar_t*>(native.utf16());
     HANDLE held = INVALID_HANDLE_VALUE;
     if (kind != "device")
         QVERIFY(writeFile(path, old));
