@@ -14,6 +14,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/wizard/ItemListStep.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -106,6 +107,8 @@ CharacteristicsStep::CharacteristicsStep(WindowRegistry& windows, Store& store)
     roleComboBox->setCurrentIndex(-1);
     roleComboBox->installEventFilter(this);
     roleHeading->setBuddy(roleComboBox);
+    // The list that opens from the box is named too, as Qt 6.8 shows it to screen readers.
+    roleComboBox->view()->setAccessibleName(roleHeading->text().trimmed());
 
     minModelsHeading = makeHeading(this, QStringLiteral("Minimum number of models "));
     minModelsSlider = new Slider(this, fewestModels, mostModels);
