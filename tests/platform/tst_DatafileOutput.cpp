@@ -154,8 +154,8 @@ void TestDatafileOutput::anyName()
     QCOMPARE(reason, QString());
     QCOMPARE(folderContent(folder.path()), QStringList{QFileInfo(path).fileName()});
     QByteArray bytes;
-    QVERIFY(readFileChunks(path, &reason,
-                           [&bytes](const char* data, qsizetype size) { bytes.append(data, size); }));
+    QVERIFY(readFileChunks(
+        path, &reason, [&bytes](const char* data, qsizetype size) { bytes.append(data, size); }));
     QCOMPARE(bytes, QByteArray("[Race]\r\nName=Orcs\r\n"));
 }
 
@@ -205,7 +205,8 @@ void TestDatafileOutput::keepsWhatIsInTheWay_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("a device") << "device" << notRegularTargetReason();
     QTest::newRow("a read-only file") << "read-only" << systemErrorText(ERROR_ACCESS_DENIED);
-    QTest::newRow("a file another program holds open, sharing no deletion") << "held" << "";
+    QTest::newRow("a file another program holds open, sharing no deletion") << "held"
+                                                                            << "";
 }
 
 // What is in the target's place stays as it was and no temporary file is left behind; a file

@@ -65,9 +65,9 @@ HANDLE createTemporary(const QString& target, QString& name)
 // Whether what is at the path can be saved over: a regular file, not a device or a pipe.
 bool isDiskFile(const QString& name)
 {
-    const HANDLE file = CreateFileW(wide(name), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file =
+        CreateFileW(wide(name), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return true;
     const bool disk = GetFileType(file) == FILE_TYPE_DISK;

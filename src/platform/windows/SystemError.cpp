@@ -1,6 +1,7 @@
 #include "platform/windows/SystemError.h"
 
 #include <QDir>
+#include <string>
 #include <windows.h>
 
 QString systemErrorText(unsigned long error)
@@ -24,8 +25,8 @@ QString nativePath(const QString& path)
 bool namesDevice(const QString& path)
 {
     const QString native = nativePath(path);
-    const DWORD size = GetFullPathNameW(reinterpret_cast<const wchar_t*>(native.utf16()), 0,
-                                        nullptr, nullptr);
+    const DWORD size =
+        GetFullPathNameW(reinterpret_cast<const wchar_t*>(native.utf16()), 0, nullptr, nullptr);
     if (size == 0)
         return false;
     std::wstring full(size, L'\0');
