@@ -19,3 +19,6 @@ bool replaceFileWith(const QString& path, const QByteArray& bytes, QString* reas
 
 // Why a line cannot be written, in words for the user: it holds bad, which the code page lacks.
 QString unencodableLineReason(const QString& line, QChar bad);
+
+// What a save refused for a device, a pipe or a socket in the target's place says.
+QString notRegularTargetReason();

@@ -21,3 +21,6 @@ bool readFileChunks(const QString& path, QString* reason,
 
 // What a read refused for its size says, as readFileChunks() gives it.
 QString tooLargeReason(qint64 limit = maxDatafileSize);
+
+// What a read refused for reading anything but a regular file (a folder, a device, a pipe) says.
+QString notRegularFileReason();

@@ -1,6 +1,6 @@
-# Runs PROGRAM with ARGUMENTS (a list) on a machine without any display, and checks that it
-# exits with STATUS ("0" or "nonzero") and that its standard output and standard error match
-# the regular expressions OUTPUT and ERROR.
+# Runs PROGRAM (a list: an emulator may come first) with ARGUMENTS (a list) on a machine without
+# any display, and checks that it exits with STATUS ("0" or "nonzero") and that its standard
+# output and standard error match the regular expressions OUTPUT and ERROR.
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
             --unset=QT_QPA_PLATFORM ${PROGRAM} ${ARGUMENTS}
@@ -8,6 +8,9 @@ execute_process(
     OUTPUT_VARIABLE output
     ERROR_VARIABLE error
     TIMEOUT 30)
+# Windows ends a printed line with CR LF.
+string(REPLACE "\r\n" "\n" output "${output}")
+string(REPLACE "\r\n" "\n" error "${error}")
 
 if(STATUS STREQUAL "0" AND NOT status STREQUAL "0")
     message(FATAL_ERROR "exit status ${status}, expected 0\nstdout: ${output}\nstderr: ${error}")

@@ -1,16 +1,22 @@
 // Writing the datafile: the exact bytes, and on every failure a reason and the old file (or no
 // file) left as it was.
 #include "platform/DatafileOutput.h"
+#include "platform/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#ifdef Q_OS_WIN
+#include "platform/windows/SystemError.h"
+#include <windows.h>
+#else
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 namespace
 {
@@ -46,11 +52,17 @@ private slots:
     void exactBytes();
     void unencodable_data();
     void unencodable();
+    void anyName();
     void unwritablePath_data();
     void unwritablePath();
+#ifdef Q_OS_WIN
+    void keepsWhatIsInTheWay_data();
+    void keepsWhatIsInTheWay();
+#else
     void notRegularFile_data();
     void notRegularFile();
     void fullDisk();
+#endif
 };
 
 void TestDatafileOutput::exactBytes_data()
@@ -131,6 +143,22 @@ void TestDatafileOutput::unencodable()
     QCOMPARE(folderContent(folder.path()), QStringList{"vhold.ini"});
 }
 
+// A file whose name holds letters of no single code page is saved and read back under that name.
+void TestDatafileOutput::anyName()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("Ærmée Łódź Σπάρτη 軍 😀.ini"));
+    QString reason;
+    QVERIFY(writeDatafile(path, {"[Race]", "Name=Orcs"}, &reason));
+    QCOMPARE(reason, QString());
+    QCOMPARE(folderContent(folder.path()), QStringList{QFileInfo(path).fileName()});
+    QByteArray bytes;
+    QVERIFY(readFileChunks(
+        path, &reason, [&bytes](const char* data, qsizetype size) { bytes.append(data, size); }));
+    QCOMPARE(bytes, QByteArray("[Race]\r\nName=Orcs\r\n"));
+}
+
 void TestDatafileOutput::unwritablePath_data()
 {
     QTest::addColumn<QString>("target");
@@ -168,6 +196,61 @@ void TestDatafileOutput::unwritablePath()
     if (blocker.endsWith('/'))
         QCOMPARE(folderContent(folder.filePath(blocker)), QStringList());
 }
+
+#ifdef Q_OS_WIN
+
+void TestDatafileOutput::keepsWhatIsInTheWay_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a device") << "device" << notRegularTargetReason();
+    QTest::newRow("a read-only file") << "read-only" << systemErrorText(ERROR_ACCESS_DENIED);
+    QTest::newRow("a file another program holds open, sharing no deletion") << "held"
+                                                                            << "";
+}
+
+// What is in the target's place stays as it was and no temporary file is left behind; a file
+// held open by another program (Musterant reading it, say) cannot be replaced and the save
+// says why.
+void TestDatafileOutput::keepsWhatIsInTheWay()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(kind == "device" ? "NUL" : "vhold.ini");
+    const QByteArray old = "[Race]\r\nName=Old\r\n";
+    const QString native = nativePath(path);
+    const auto name = reinterpret_cast<const wchar_t*>(native.utf16());
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (kind != "device")
+        QVERIFY(writeFile(path, old));
+    if (kind == "read-only")
+        QVERIFY(SetFileAttributesW(name, FILE_ATTRIBUTE_READONLY));
+    if (kind == "held") {
+        held = CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        QVERIFY(held != INVALID_HANDLE_VALUE);
+    }
+    const QStringList before = folderContent(folder.path());
+
+    QString given;
+    const bool saved = writeDatafile(path, {"[Race]", "Name=New"}, &given);
+    if (held != INVALID_HANDLE_VALUE)
+        CloseHandle(held);
+    if (kind == "read-only")
+        SetFileAttributesW(name, FILE_ATTRIBUTE_NORMAL);
+    QVERIFY(!saved);
+    if (reason.isEmpty())
+        QVERIFY(!given.isEmpty());
+    else
+        QCOMPARE(given, reason);
+    QCOMPARE(folderContent(folder.path()), before);
+    if (kind != "device")
+        QCOMPARE(readAll(path), old);
+}
+
+#else
 
 void TestDatafileOutput::notRegularFile_data()
 {
@@ -243,6 +326,8 @@ void TestDatafileOutput::fullDisk()
     QCOMPARE(kept, old);
     QCOMPARE(content, QStringList{"vhold.ini"});
 }
+
+#endif
 
 QTEST_GUILESS_MAIN(TestDatafileOutput)
 #include "tst_DatafileOutput.moc"

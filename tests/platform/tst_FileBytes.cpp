@@ -7,7 +7,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#ifdef Q_OS_WIN
+#include "platform/windows/SystemError.h"
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 namespace
 {
@@ -76,10 +81,15 @@ void TestFileBytes::refuses_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a missing file") << "missing"
-                                    << "No such file or directory";
     QTest::newRow("a folder") << "folder"
                               << "It is not a regular file.";
+#ifdef Q_OS_WIN
+    QTest::newRow("a missing file") << "missing" << systemErrorText(ERROR_FILE_NOT_FOUND);
+    QTest::newRow("a device in a folder") << "NUL"
+                                          << "It is not a regular file.";
+#else
+    QTest::newRow("a missing file") << "missing"
+                                    << "No such file or directory";
     QTest::newRow("a pipe no one writes to") << "pipe"
                                              << "It is not a regular file.";
     QTest::newRow("an endless device") << "/dev/zero"
@@ -87,6 +97,7 @@ void TestFileBytes::refuses_data()
     QTest::newRow("a system file that claims 0 bytes and never ends")
         << "/proc/self/pagemap"
         << "The file is larger than 256 MiB; no datafile is that large.";
+#endif
 }
 
 // Each is refused at once: nothing blocks, and no more than the limit is ever read.
@@ -99,10 +110,14 @@ void TestFileBytes::refuses()
     QString path = folder.filePath("vhold.ini");
     if (kind == "folder")
         QVERIFY(QDir(folder.path()).mkdir("vhold.ini"));
+#ifdef Q_OS_UNIX
     else if (kind == "pipe")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
     else if (kind.startsWith('/'))
         path = kind;
+    else if (kind != "missing")
+        path = folder.filePath(kind);
     if (kind.startsWith('/') && !QFileInfo(path).isReadable())
         QSKIP("This system does not let the tests read that file.");
 

@@ -8,10 +8,12 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 #include <cstdio>
+#include <limits>
 
 namespace
 {
@@ -105,16 +107,27 @@ void TestSaveKilled::lastOrNextVersion()
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
         // After n reported saves the file is version n, or n + 1 when the kill came between
-        // that save's rename and its report.
+        // that save's rename and its report. Under Wine the last reports of a killed child can
+        // be lost with it, so there the file is a whole version of at least n.
         const int n = int(child.readAllStandardOutput().count("saved\n"));
         const QByteArray content = readAll(path);
-        if (content != bytesOf(version(army, n)) && content != bytesOf(version(army, n + 1)))
+#ifdef Q_OS_WIN
+        const int newest = std::numeric_limits<int>::max();
+#else
+        const int newest = n + 1;
+#endif
+        const QRegularExpression name(QStringLiteral("^Name=Version (\\d+)\r$"),
+                                      QRegularExpression::MultilineOption);
+        const int saved = name.match(QString::fromLatin1(content)).captured(1).toInt();
+        const bool whole =
+            saved >= n && saved <= newest && content == bytesOf(version(army, saved));
+        if (!whole)
             QFAIL(qPrintable(QStringLiteral("Trial %1, after %2 saves, left a file of %3 bytes "
-                                            "that is neither version %2 nor %4.")
+                                            "that is no whole version from %2 to %4.")
                                  .arg(trial)
                                  .arg(n)
                                  .arg(content.size())
-                                 .arg(n + 1)));
+                                 .arg(newest)));
     }
 }
 

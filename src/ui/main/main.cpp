@@ -1,17 +1,24 @@
+#include "platform/Console.h"
 #include "store/Store.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/Startup.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
+    attachParentConsole();
     describeApplication();
     const StartRequest request = readCommandLine(argc, argv);
     if (!request.start)
         return request.exitStatus;
 
     QApplication application(argc, argv);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/program/quarrimak-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     application.setQuitOnLastWindowClosed(false);
     Store store;
     MainWindow mainWindow(store);

@@ -12,6 +12,7 @@
 #include "ui/help/CharacteristicsHelp.h"
 #include "ui/wizard/Wizard.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -104,6 +105,8 @@ CharacteristicsStep::CharacteristicsStep(Wizard& owner, Store& armyStore)
     roleComboBox->setCurrentIndex(-1);
     roleComboBox->installEventFilter(this);
     roleHeading->setBuddy(roleComboBox);
+    // The list that opens from the box is named too, as Qt 6.8 shows it to screen readers.
+    roleComboBox->view()->setAccessibleName(roleHeading->text().trimmed());
 
     minModelsHeading = makeHeading(this, QStringLiteral("Minimum number of models "));
     minModelsSlider = new Slider(this, fewestModels, mostModels);
