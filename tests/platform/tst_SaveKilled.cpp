@@ -5,6 +5,7 @@
 #include "platform/DatafileOutput.h"
 #include "store/Store.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -94,6 +95,9 @@ void TestSaveKilled::lastOrNextVersion()
         QElapsedTimer clock;
         clock.start();
         QVERIFY(writeDatafile(path, version(army, 0), nullptr));
+        // The save removed what the killed saves before it left beside the file.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"vhold.ini"});
         const quint64 saveMicroseconds = quint64(qMax<qint64>(clock.nsecsElapsed() / 1000, 1000));
 
         QProcess child;

@@ -1,8 +1,8 @@
 #include "platform/DatafileOutput.h"
+#include "platform/TemporaryFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -48,11 +48,8 @@ int writeAll(int fd, const QByteArray& bytes)
 // follow the process's file-creation mask, as those of a newly created file do.
 int createTemporary(const QString& target, QByteArray& name)
 {
-    const QFileInfo info(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = QFile::encodeName(
-            info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
-            QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".tmp"));
+        name = QFile::encodeName(temporaryPathFor(target));
         const int fd =
             ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -107,6 +104,8 @@ bool replaceFileWith(const QString& path, const QByteArray& bytes, QString* reas
     if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
         return failWithErrno(reason, errno);
 
+    // Temporary files that a killed save left beside the target go first.
+    removeLeftoverTemporaries(target);
     QByteArray temporary;
     const int fd = createTemporary(target, temporary);
     if (fd < 0)

@@ -1,9 +1,9 @@
 #include "platform/DatafileOutput.h"
+#include "platform/TemporaryFiles.h"
 
 #include "platform/windows/SystemError.h"
 
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <windows.h>
 
 namespace
@@ -48,11 +48,8 @@ DWORD writeAll(HANDLE file, const QByteArray& bytes)
 // A new file in the folder of the target, under a name of its own that no other file has.
 HANDLE createTemporary(const QString& target, QString& name)
 {
-    const QFileInfo info(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = nativePath(info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
-                          QString::number(QRandomGenerator::global()->generate(), 36) +
-                          QStringLiteral(".tmp"));
+        name = nativePath(temporaryPathFor(target));
         const HANDLE file = CreateFileW(wide(name), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
@@ -112,6 +109,8 @@ bool replaceFileWith(const QString& path, const QByteArray& bytes, QString* reas
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
         return failWithError(reason, ERROR_ACCESS_DENIED);
 
+    // Temporary files that a killed save left beside the target go first.
+    removeLeftoverTemporaries(target);
     QString temporary;
     const HANDLE file = createTemporary(target, temporary);
     if (file == INVALID_HANDLE_VALUE)
