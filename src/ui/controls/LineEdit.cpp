@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <limits>
 
 QString upperCaseText(const QString& text)
@@ -21,6 +22,21 @@ LineEdit::LineEdit(QWidget* parent, const QString& text) : QLineEdit(parent)
     setMaxLength(std::numeric_limits<int>::max());
     setText(text);
     connect(this, &QLineEdit::textChanged, this, &LineEdit::applyUpperCase);
+}
+
+// Undo and Redo belong to the edit while it has typing to take back or make again; then they
+// are the window's.
+bool LineEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void LineEdit::setUpperCase(bool on)

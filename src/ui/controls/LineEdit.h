@@ -21,6 +21,7 @@ signals:
     void exited();
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

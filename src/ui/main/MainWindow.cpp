@@ -5,6 +5,7 @@
 #include "platform/DatafileOutput.h"
 #include "platform/FileBytes.h"
 #include "platform/IniFile.h"
+#include "store/ArmyHistory.h"
 #include "store/Store.h"
 #include "ui/WaitCursor.h"
 #include "ui/controls/Button.h"
@@ -139,8 +140,14 @@ MainWindow::MainWindow(Store& armyStore)
         QPoint((width() - panelSize.width()) / 2, (height() - panelSize.height()) / 2), panelSize));
 
     untouchedDatafile = savedDatafile = datafileAsSaveWouldWrite();
+    history = std::make_unique<ArmyHistory>(currentState());
+    for (LineEdit* edit : {armyNameEdit, unitWordEdit, squadWordEdit})
+        connect(edit, &LineEdit::exited, this, &MainWindow::recordTextEdits);
     updateModified();
+    updateUndoItems();
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
@@ -170,6 +177,15 @@ void MainWindow::buildMenus()
     quitAction = fileMenu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quitAction->setShortcuts(keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
+    editMenu = menuBar->addMenu(QStringLiteral("&Edit"));
+    undoAction = editMenu->addAction(QStringLiteral("&Undo"), this, &MainWindow::undo);
+    undoAction->setShortcuts(keysFor(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
+    redoAction = editMenu->addAction(QStringLiteral("&Redo"), this, &MainWindow::redo);
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undoAction->setObjectName(QStringLiteral("Undo"));
+    redoAction->setObjectName(QStringLiteral("Redo"));
+
     helpMenu = menuBar->addMenu(QStringLiteral("&Help"));
     helpAction = helpMenu->addAction(QStringLiteral("&Help"), this, &MainWindow::showHelp);
     helpAction->setShortcuts(keysFor(QKeySequence::HelpContents, Qt::Key_F1));
@@ -177,7 +193,7 @@ void MainWindow::buildMenus()
         helpMenu->addAction(QStringLiteral("&About Quarrimak"), this, &MainWindow::showAbout);
     aboutQtAction = helpMenu->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
 
-    for (QMenu* menu : {fileMenu, recentMenu, helpMenu})
+    for (QMenu* menu : {fileMenu, recentMenu, editMenu, helpMenu})
         menu->menuAction()->setObjectName(menu->title());
     for (QAction* action :
          {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction, quitAction,
@@ -256,6 +272,7 @@ void MainWindow::copyArmyTexts()
 // army whose slots are all taken starts no troop.
 void MainWindow::newTroop()
 {
+    recordTextEdits();
     if (store.troopCount >= Store::slotCount)
         return;
     copyArmyTexts();
@@ -263,9 +280,132 @@ void MainWindow::newTroop()
     troopWizard.start(store.troopCount);
 }
 
-void MainWindow::wizardEnded()
+namespace
 {
+
+// A slot that holds nothing a user typed or chose: the cells of step 2 left empty.
+bool isBlank(const Troop& troop)
+{
+    const auto empty = [](const std::unique_ptr<LineList>& list) {
+        return !list || list->isEmpty();
+    };
+    QString characteristics = troop.characteristics;
+    characteristics.remove(u',');
+    return troop.name.isEmpty() && troop.points.isEmpty() && troop.role.isEmpty() &&
+           characteristics.isEmpty() && troop.frontArmour.isEmpty() && troop.sideArmour.isEmpty() &&
+           troop.rearArmour.isEmpty() && empty(troop.standardWeapons) &&
+           empty(troop.replaceableWeapons) && empty(troop.additionalWeapons) &&
+           empty(troop.abilities);
+}
+
+// Whether the troops differ in anything but a slot past the accepted ones that stays blank.
+bool troopsDiffer(const Store& army, const Store& before)
+{
+    for (int slot = 0; slot < Store::slotCount; ++slot) {
+        const Troop& troop = army.troops[slot];
+        if (troop != before.troops[slot] &&
+            !(slot >= army.troopCount && isBlank(troop) && isBlank(before.troops[slot])))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// A run that changed the army is one step, named for what it did to it.
+void MainWindow::wizardEnded(bool armyChanged)
+{
+    if (armyChanged) {
+        const Store& before = history->current().army;
+        const Troop& troop = store.troops[troopWizard.runSlot()];
+        const QString quoted = u'"' + troop.name + u'"';
+        if (store.troopCount > before.troopCount)
+            recordChange(QStringLiteral("Add Troop ") + quoted);
+        else if (troopsDiffer(store, before))
+            recordChange(QStringLiteral("Change Troop ") + quoted);
+        else if (store != before)
+            recordChange(QStringLiteral("Change Catalogues"));
+    }
     showAndActivate();
+}
+
+ArmyState MainWindow::currentState()
+{
+    copyArmyTexts();
+    return {store, file, savedDatafile};
+}
+
+void MainWindow::recordChange(const QString& name)
+{
+    history->record(name, currentState());
+    updateUndoItems();
+    updateModified();
+}
+
+void MainWindow::recordTextEdits()
+{
+    if (restoring)
+        return;
+    const std::pair<LineEdit*, QString> edits[] = {{armyNameEdit, QStringLiteral("Army Name")},
+                                                   {unitWordEdit, QStringLiteral("Unit Word")},
+                                                   {squadWordEdit, QStringLiteral("Squad Word")}};
+    for (const auto& [edit, name] : edits) {
+        ArmyState state = history->current();
+        QString& text = edit == armyNameEdit   ? state.army.army.name
+                        : edit == unitWordEdit ? state.army.army.unitWord
+                                               : state.army.army.squadWord;
+        if (text == edit->text())
+            continue;
+        text = edit->text();
+        history->record(name, std::move(state));
+    }
+    updateUndoItems();
+}
+
+void MainWindow::undo()
+{
+    recordTextEdits();
+    if (history->canUndo())
+        restore(history->undo());
+}
+
+void MainWindow::redo()
+{
+    recordTextEdits();
+    if (history->canRedo())
+        restore(history->redo());
+}
+
+// The whole army comes back: troops, catalogues, texts, and its file with what the file holds.
+void MainWindow::restore(const ArmyState& state)
+{
+    restoring = true;
+    store = state.army;
+    armyNameEdit->setText(state.army.army.name);
+    unitWordEdit->setText(state.army.army.unitWord);
+    squadWordEdit->setText(state.army.army.squadWord);
+    restoring = false;
+    savedDatafile = state.saved;
+    file.clear();
+    setCurrentFile(state.file);
+    if (store.troopCount >= 1)
+        editTroopButton->setEnabled(true);
+    newTroopButton->setEnabled(store.troopCount < Store::slotCount);
+    showTroopCount();
+    updateModified();
+    updateUndoItems();
+}
+
+void MainWindow::updateUndoItems()
+{
+    const QString undoName = history->undoName();
+    const QString redoName = history->redoName();
+    undoAction->setText(undoName.isEmpty() ? QStringLiteral("&Undo")
+                                           : QStringLiteral("&Undo ") + undoName);
+    redoAction->setText(redoName.isEmpty() ? QStringLiteral("&Redo")
+                                           : QStringLiteral("&Redo ") + redoName);
+    undoAction->setEnabled(history->canUndo());
+    redoAction->setEnabled(history->canRedo());
 }
 
 void MainWindow::setCurrentFile(const QString& path)
@@ -382,6 +522,7 @@ bool MainWindow::writeArmy(const QString& path)
     }
     savedDatafile = bytes;
     setCurrentFile(path);
+    history->savedAs(path, bytes);
     updateModified();
     return true;
 }
@@ -438,6 +579,7 @@ void MainWindow::loadArmy()
 // army is refused with the read-error window. Either way the army stays as it was.
 bool MainWindow::loadFile(const QString& path)
 {
+    recordTextEdits();
     LoadOutcome outcome;
     QString reason;
     {
@@ -480,6 +622,8 @@ bool MainWindow::loadFile(const QString& path)
     }
     savedDatafile = datafileAsSaveWouldWrite();
     setCurrentFile(path);
+    history->fileWritten(path, savedDatafile);
+    recordChange(QStringLiteral("Load \"") + QFileInfo(path).fileName() + u'"');
     updateModified();
     return true;
 }
@@ -535,7 +679,11 @@ void MainWindow::showAbout()
 // to date whatever the dialog did, since it may have deleted troops.
 void MainWindow::editTroop()
 {
+    recordTextEdits();
     TroopSelectionDialog selection(this, store, troopSelectionRow);
+    connect(&selection, &TroopSelectionDialog::troopDeleted, this, [this](const QString& name) {
+        recordChange(QStringLiteral("Delete Troop \"") + name + u'"');
+    });
     const bool chosen = selection.showModal() == ModalResult::Ok;
     troopSelectionRow = selection.currentRow();
     if (chosen) {

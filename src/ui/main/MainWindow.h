@@ -5,6 +5,7 @@
 #include "ui/wizard/Wizard.h"
 
 #include <QByteArray>
+#include <memory>
 
 class Button;
 class LineEdit;
@@ -13,7 +14,9 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class StatusBar;
+class ArmyHistory;
 class Store;
+struct ArmyState;
 
 // The main window, step 1 of the wizard: the army's name, its words for a unit and a squad,
 // New and Edit to start the wizard, Save and Load of the datafile, and the menus that offer
@@ -25,6 +28,7 @@ class MainWindow : public Window
     Q_OBJECT
 public:
     explicit MainWindow(Store& store);
+    ~MainWindow() override;
 
     void activate() override;
     bool canClose() override;
@@ -48,6 +52,9 @@ public:
     void editTroop();
     void showHelp();
     void showAbout();
+    // Edit > Undo and Redo: the army as it was before the last change, or after it again.
+    void undo();
+    void redo();
     void showArmyName();
     void showTroopCount();
 
@@ -57,7 +64,10 @@ public:
     QMenuBar* menuBar;
     QMenu* fileMenu;
     QMenu* recentMenu;
+    QMenu* editMenu;
     QMenu* helpMenu;
+    QAction* undoAction;
+    QAction* redoAction;
     QAction* newTroopAction;
     QAction* editTroopAction;
     QAction* loadAction;
@@ -99,11 +109,19 @@ private:
     QByteArray datafileAsSaveWouldWrite();
     bool unsavedChangesSettled();
     bool writeArmy(const QString& path);
-    void wizardEnded();
+    void wizardEnded(bool armyChanged);
     void setCurrentFile(const QString& path);
     // The caption and its "*", and whether Save and Save As have anything to save.
     void updateModified();
     void fillRecentMenu();
+    // The army as it stands, with the texts of the edits, its file and what that file holds.
+    ArmyState currentState();
+    // A change has been made to the army: it becomes one step of the history.
+    void recordChange(const QString& name);
+    // Texts typed into the three edits since the last step, each a step of its own.
+    void recordTextEdits();
+    void restore(const ArmyState& state);
+    void updateUndoItems();
 
     Store& store;
     Wizard troopWizard;
@@ -115,4 +133,6 @@ private:
     QByteArray savedDatafile;
     QByteArray untouchedDatafile;
     bool loading = false;
+    bool restoring = false;
+    std::unique_ptr<ArmyHistory> history;
 };

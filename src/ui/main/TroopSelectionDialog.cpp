@@ -173,8 +173,10 @@ void TroopSelectionDialog::deleteTroop()
     if (messageBox(this, QStringLiteral("*** DELETE ***"), question, MessageButtons::YesNo) !=
         ModalResult::Yes)
         return;
+    const QString name = store.troops[row].name;
     removeTroop(store, row);
     fillTroopGrid();
+    emit troopDeleted(name);
 }
 
 void TroopSelectionDialog::showHelp()

@@ -26,6 +26,11 @@ public:
     // The current row, -1 for none, to open on next time.
     int currentRow() const;
 
+signals:
+    // A troop of that name has just been deleted from the army.
+    void troopDeleted(const QString& name);
+
+public:
     Grid* troopGrid;
     QLabel* roleHeading;
     QLabel* nameHeading;

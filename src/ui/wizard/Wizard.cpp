@@ -37,6 +37,7 @@ void Wizard::start(int slot)
 {
     makeSteps();
     troopSlot = qBound(0, slot, Store::slotCount - 1);
+    lastRunSlot = troopSlot;
     armyBefore = store;
     running = true;
     step = WizardStep::Characteristics;

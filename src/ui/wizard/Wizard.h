@@ -49,6 +49,8 @@ public:
     WizardStep currentStep() const { return step; }
     // The slot of the run, or of the run before; 0 before any run.
     int slot() const { return troopSlot; }
+    // The slot the last run worked on, also after OK moved slot() on.
+    int runSlot() const { return lastRunSlot; }
     // A loaded army starts again from the first slot.
     void returnToFirstSlot() { troopSlot = 0; }
     // Whether the run builds a troop that is not accepted yet.
@@ -77,6 +79,7 @@ private:
     Store& store;
     std::optional<Store> armyBefore;
     int troopSlot = 0;
+    int lastRunSlot = 0;
     WizardStep step = WizardStep::Characteristics;
     bool running = false;
     EditorMemory memory;

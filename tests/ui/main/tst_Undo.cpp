@@ -1,0 +1,165 @@
+#include "datafile/Writer.h"
+#include "support/Catalogue.h"
+#include "support/ScriptedUser.h"
+#include "support/TestWindows.h"
+#include "support/Typing.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/TroopSelectionDialog.h"
+#include "ui/wizard/CharacteristicsStep.h"
+#include "ui/wizard/RestrictionsStep.h"
+
+#include <QAction>
+#include <QTest>
+#include <functional>
+
+namespace
+{
+
+// The datafile Save would write now, with the texts as the edits show them.
+QByteArray savedBytes(TestWindows& app)
+{
+    Store army = app.store;
+    army.army = {app.mainWindow.armyNameEdit->text(), app.mainWindow.unitWordEdit->text(),
+                 app.mainWindow.squadWordEdit->text()};
+    QByteArray bytes;
+    encodeDatafile(army, bytes, nullptr);
+    return bytes;
+}
+
+// The troop selection: the user selects the row and presses Edit, or Delete then Cancel.
+void selectTroop(ScriptedUser& user, int row, bool deleteIt)
+{
+    user.windowOf<TroopSelectionDialog>([row, deleteIt](TroopSelectionDialog& selection) {
+        selection.troopGrid->setCurrentRow(row);
+        if (!deleteIt) {
+            QTest::mouseClick(selection.editButton, Qt::LeftButton);
+            return;
+        }
+        QTest::mouseClick(selection.deleteButton, Qt::LeftButton);
+        QTest::mouseClick(selection.cancelButton, Qt::LeftButton);
+    });
+    if (deleteIt)
+        user.answer(ModalResult::Yes);
+}
+
+using Change = std::function<void(TestWindows&, ScriptedUser&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class UndoTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Each kind of change is one step, named in the menu; undo gives back the army's bytes
+    // before it, redo those after it, and a new change drops the step that could be redone.
+    void everyChangeIsOneStep_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("new troop accepted") << Change([](TestWindows& app, ScriptedUser&) {
+            QTest::mouseClick(app.mainWindow.newTroopButton, Qt::LeftButton);
+            app.wizard.troop().name = QStringLiteral("Wardens");
+            app.wizard.troop().role = QStringLiteral("TR");
+            app.wizard.showStep(WizardStep::Restrictions);
+            QTest::mouseClick(app.wizard.restrictionsStep()->okButton, Qt::LeftButton);
+        }) << "Add Troop \"Wardens\"";
+        QTest::newRow("troop reopened and changed")
+            << Change([](TestWindows& app, ScriptedUser& user) {
+                   selectTroop(user, 1, false);
+                   QTest::mouseClick(app.mainWindow.editTroopButton, Qt::LeftButton);
+                   app.wizard.troop().points = QStringLiteral("999");
+                   app.wizard.characteristicsStep()->close();
+               })
+            << "Change Troop \"Läufer\"";
+        QTest::newRow("catalogue only") << Change([](TestWindows& app, ScriptedUser&) {
+            QTest::mouseClick(app.mainWindow.newTroopButton, Qt::LeftButton);
+            app.store.abilityCatalogue->add(QStringLiteral("Stealth,hides"));
+            app.wizard.characteristicsStep()->previousButton->click();
+        }) << "Change Catalogues";
+        QTest::newRow("troop deleted") << Change([](TestWindows& app, ScriptedUser& user) {
+            selectTroop(user, 2, true);
+            QTest::mouseClick(app.mainWindow.editTroopButton, Qt::LeftButton);
+        }) << "Delete Troop \"Scouts\"";
+        QTest::newRow("load") << Change([](TestWindows& app, ScriptedUser&) {
+            QVERIFY(app.mainWindow.loadFile(testData("golden-wizard.ini")));
+        }) << "Load \"golden-wizard.ini\"";
+        QTest::newRow("army name") << Change([](TestWindows& app, ScriptedUser&) {
+            app.mainWindow.armyNameEdit->setFocus();
+            typeText(app.mainWindow.armyNameEdit, "x");
+            app.mainWindow.unitWordEdit->setFocus();
+        }) << "Army Name";
+    }
+    void everyChangeIsOneStep()
+    {
+        QFETCH(Change, change);
+        QFETCH(QString, name);
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        QVERIFY(makeActive(main));
+        QVERIFY(main.loadFile(testData("golden-full-army.ini")));
+        const QByteArray before = savedBytes(app);
+        QVERIFY(!main.isWindowModified());
+        ScriptedUser user;
+        change(app, user);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join('\n')));
+        QVERIFY(main.isVisible());
+        const QByteArray after = savedBytes(app);
+        QVERIFY(after != before);
+        QCOMPARE(main.undoAction->text(), "&Undo " + name);
+        QVERIFY(main.undoAction->isEnabled() && !main.redoAction->isEnabled());
+
+        main.undoAction->trigger();
+        QCOMPARE(savedBytes(app), before);
+        QVERIFY(!main.isWindowModified());
+        QCOMPARE(main.redoAction->text(), "&Redo " + name);
+        main.redoAction->trigger();
+        QCOMPARE(savedBytes(app), after);
+        QCOMPARE(main.isWindowModified(), !name.startsWith("Load"));
+
+        main.undoAction->trigger();
+        QVERIFY(makeActive(main));
+        main.squadWordEdit->setFocus();
+        typeText(main.squadWordEdit, "s");
+        main.armyNameEdit->setFocus();
+        QCOMPARE(main.undoAction->text(), QStringLiteral("&Undo Squad Word"));
+        QVERIFY(!main.redoAction->isEnabled());
+        QCOMPARE(main.redoAction->text(), QStringLiteral("&Redo"));
+    }
+
+    // Undone back to what was saved, the army has nothing to save and Close asks nothing;
+    // inside an edit Ctrl+Z takes back its own typing first.
+    void undoneToTheSavedArmy()
+    {
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        QVERIFY(makeActive(main));
+        QVERIFY(main.loadFile(testData("golden-full-army.ini")));
+        main.unitWordEdit->setFocus();
+        typeText(main.unitWordEdit, "ab");
+        QTest::keyClick(main.unitWordEdit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Brood"));
+        typeText(main.unitWordEdit, "c");
+        QVERIFY(main.isWindowModified());
+        QTest::keyClick(main.unitWordEdit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Brood"));
+        typeText(main.unitWordEdit, "d");
+        main.squadWordEdit->setFocus();
+        QCOMPARE(main.undoAction->text(), QStringLiteral("&Undo Unit Word"));
+        QTest::keyClick(main.squadWordEdit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Brood"));
+        QVERIFY(!main.isWindowModified());
+        ScriptedUser user;
+        QVERIFY(main.close());
+        QVERIFY(user.shown().isEmpty());
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "tst_Undo.moc"
