@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -145,6 +146,10 @@ MainWindow::MainWindow(Store& armyStore)
         connect(edit, &LineEdit::exited, this, &MainWindow::recordTextEdits);
     updateModified();
     updateUndoItems();
+    // Unsaved work is copied aside at least every second, so a crash loses at most that.
+    recoveryTimer.setInterval(1000);
+    connect(&recoveryTimer, &QTimer::timeout, this, &MainWindow::keepRecoveryCopy);
+    recoveryTimer.start();
 }
 
 MainWindow::~MainWindow() = default;
@@ -396,6 +401,101 @@ void MainWindow::restore(const ArmyState& state)
     updateUndoItems();
 }
 
+RecoveredWork MainWindow::workNow()
+{
+    Store army = store;
+    army.army = {armyNameEdit->text(), unitWordEdit->text(), squadWordEdit->text()};
+    const bool unfinished = troopWizard.isRunning() && troopWizard.buildsNewTroop() &&
+                            !isBlank(troopWizard.troop());
+    return {std::move(army), unfinished, file, QDateTime::currentDateTime()};
+}
+
+// The copy is written while the army differs from what its file holds or a new troop is being
+// built, and removed once neither is so.
+void MainWindow::keepRecoveryCopy()
+{
+    const RecoveredWork work = workNow();
+    if (copiedArmy && *copiedArmy == work.army && copiedUnfinished == work.unfinishedTroop &&
+        work.file == recoveredFile)
+        return;
+    QByteArray bytes;
+    encodeDatafile(work.army, bytes, nullptr);
+    if (!work.unfinishedTroop && bytes == savedDatafile) {
+        recovery.remove();
+    } else if (!recovery.write(work, nullptr)) {
+        return;
+    }
+    copiedArmy = work.army;
+    copiedUnfinished = work.unfinishedTroop;
+    recoveredFile = work.file;
+}
+
+void MainWindow::offerRecovery(const QString& folder)
+{
+    std::vector<LeftWork> found = leftWork(folder);
+    for (LeftWork& left : found) {
+        RecoveredWork work;
+        QString reason;
+        if (!left.read(work, &reason)) {
+            left.setAside();
+            messageBox(this, QStringLiteral("*** RECOVERY FAILED ***"),
+                       QStringLiteral("Unsaved work left by an earlier run cannot be restored.\n") +
+                           reason,
+                       MessageButtons::Ok);
+            continue;
+        }
+        const QString name =
+            work.army.army.name.isEmpty() ? QStringLiteral("(no name)") : work.army.army.name;
+        const QDateTime time = work.time.isValid() ? work.time.toLocalTime() : left.time;
+        const ModalResult answer = messageBox(
+            this, QStringLiteral("*** RESTORE UNSAVED WORK ***"),
+            QStringLiteral("Quarrimak ended on ") +
+                QLocale().toString(time, QLocale::ShortFormat) +
+                QStringLiteral(" before changes to the army \"") + name +
+                QStringLiteral("\" were saved. Restore them?"),
+            MessageButtons::YesNo);
+        if (answer != ModalResult::Yes) {
+            left.discard();
+            continue;
+        }
+        if (!unsavedChangesSettled())
+            continue;
+        if (restoreWork(work))
+            left.discard();
+    }
+}
+
+// The army comes back as it was, with its file, counted as unsaved; a troop that was being
+// built opens in the wizard again.
+bool MainWindow::restoreWork(const RecoveredWork& work)
+{
+    recordTextEdits();
+    restoring = true;
+    store = work.army;
+    armyNameEdit->setText(work.army.army.name);
+    unitWordEdit->setText(work.army.army.unitWord);
+    squadWordEdit->setText(work.army.army.squadWord);
+    restoring = false;
+    QFile onDisk(work.file);
+    savedDatafile = !work.file.isEmpty() && onDisk.open(QIODevice::ReadOnly) ? onDisk.readAll()
+                                                                              : untouchedDatafile;
+    file.clear();
+    setCurrentFile(work.file);
+    if (store.troopCount >= 1)
+        editTroopButton->setEnabled(true);
+    saveButton->setEnabled(true);
+    newTroopButton->setEnabled(store.troopCount < Store::slotCount);
+    showTroopCount();
+    recordChange(QStringLiteral("Restore Unsaved Work"));
+    copiedArmy.reset();
+    keepRecoveryCopy();
+    if (work.unfinishedTroop) {
+        hide();
+        troopWizard.start(store.troopCount);
+    }
+    return true;
+}
+
 void MainWindow::updateUndoItems()
 {
     const QString undoName = history->undoName();
@@ -472,9 +572,11 @@ bool MainWindow::canClose()
     return unsavedChangesSettled();
 }
 
-// Closing the main window ends the program.
+// Closing the main window ends the program; its changes are saved or given up by now.
 void MainWindow::closing()
 {
+    recoveryTimer.stop();
+    recovery.remove();
     QCoreApplication::quit();
 }
 
@@ -523,6 +625,8 @@ bool MainWindow::writeArmy(const QString& path)
     savedDatafile = bytes;
     setCurrentFile(path);
     history->savedAs(path, bytes);
+    copiedArmy.reset();
+    keepRecoveryCopy();
     updateModified();
     return true;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "datafile/Recovery.h"
 #include "ui/Window.h"
 #include "ui/main/RecentFiles.h"
 #include "ui/wizard/Wizard.h"
 
 #include <QByteArray>
+#include <QTimer>
 #include <memory>
+#include <optional>
 
 class Button;
 class LineEdit;
@@ -52,6 +55,14 @@ public:
     void editTroop();
     void showHelp();
     void showAbout();
+    // Work that a program which ended before saving left behind is offered back, newest first.
+    void offerRecovery(const QString& folder = RecoveryFile::defaultFolder());
+    // The recovery copy is brought up to date with the army and the troop in the wizard.
+    void keepRecoveryCopy();
+    // The work as a recovery file keeps it.
+    RecoveredWork workNow();
+    RecoveryFile& recoveryFile() { return recovery; }
+
     // Edit > Undo and Redo: the army as it was before the last change, or after it again.
     void undo();
     void redo();
@@ -135,4 +146,11 @@ private:
     bool loading = false;
     bool restoring = false;
     std::unique_ptr<ArmyHistory> history;
+    RecoveryFile recovery;
+    QTimer recoveryTimer;
+    // What the recovery copy was last brought up to date with.
+    std::optional<Store> copiedArmy;
+    bool copiedUnfinished = false;
+    QString recoveredFile;
+    bool restoreWork(const RecoveredWork& work);
 };

@@ -97,9 +97,12 @@ StartRequest readCommandLine(int& argc, char** argv)
     return readCommandLine(QCoreApplication::arguments(), out, err);
 }
 
-void startEditor(MainWindow& mainWindow, const StartRequest& request)
+void startEditor(MainWindow& mainWindow, const StartRequest& request,
+                 const QString& recoveryFolder)
 {
     mainWindow.showAndActivate();
+    if (!recoveryFolder.isEmpty())
+        mainWindow.offerRecovery(recoveryFolder);
     if (request.newFile)
         mainWindow.startNewFile(request.file);
     else if (!request.file.isEmpty())

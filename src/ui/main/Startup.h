@@ -26,6 +26,8 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
 // The same for the program's own arguments, printing to standard output and standard error.
 StartRequest readCommandLine(int& argc, char** argv);
 
-// Shows the main window and then loads the request's file, if one is named, as Load does (a
-// file that cannot be read is refused in a window); a new file becomes the current file.
-void startEditor(MainWindow& mainWindow, const StartRequest& request);
+// Shows the main window, offers back the unsaved work that ended runs left in the recovery
+// folder (when one is given), and then loads the request's file, if one is named, as Load does
+// (a file that cannot be read is refused in a window); a new file becomes the current file.
+void startEditor(MainWindow& mainWindow, const StartRequest& request,
+                 const QString& recoveryFolder = QString());

@@ -22,6 +22,6 @@ int main(int argc, char* argv[])
     application.setQuitOnLastWindowClosed(false);
     Store store;
     MainWindow mainWindow(store);
-    startEditor(mainWindow, request);
+    startEditor(mainWindow, request, RecoveryFile::defaultFolder());
     return application.exec();
 }

@@ -1,0 +1,255 @@
+#include "datafile/Recovery.h"
+#include "support/ScriptedUser.h"
+#include "support/TestWindows.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/Startup.h"
+#include "ui/wizard/CharacteristicsStep.h"
+#include "ui/wizard/RestrictionsStep.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+#include <QWindow>
+#include <csignal>
+
+namespace
+{
+
+QByteArray fingerprint(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+}
+
+// The part of a recovery file that stands for the work: all before its own section.
+QByteArray bodyOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const QByteArray bytes = file.readAll();
+    return bytes.left(bytes.indexOf("[QuarrimakRecovery]\r\n"));
+}
+
+// The program as a user drives it, in a process of its own: a change every 120 ms, inside the
+// wizard and out, each logged with its time and the fingerprint of the work it leaves.
+int runChild(int argc, char* argv[])
+{
+    describeApplication();
+    QApplication application(argc, argv);
+    QFile log(QString::fromLocal8Bit(argv[2]));
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return 2;
+    Store store;
+    MainWindow main(store);
+    main.showAndActivate();
+    auto note = [&main, &log] {
+        log.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' +
+                  fingerprint(recoveryBody(main.workNow().army, main.workNow().unfinishedTroop)) +
+                  '\n');
+    };
+    note();
+    int step = 0;
+    QTimer changes;
+    QObject::connect(&changes, &QTimer::timeout, [&] {
+        Wizard& wizard = main.wizard();
+        const QString n = QString::number(step);
+        switch (step++ % 5) {
+        case 0:
+            main.newTroopButton->click();
+            wizard.troop().name = QStringLiteral("Troop ") + n;
+            wizard.troop().role = QStringLiteral("TR");
+            break;
+        case 1:
+            wizard.troop().points = n;
+            break;
+        case 2:
+            store.weaponCatalogue->add(QStringLiteral("Weapon ") + n + QStringLiteral(",,,,,"));
+            break;
+        case 3:
+            wizard.showStep(WizardStep::Restrictions);
+            wizard.restrictionsStep()->okButton->click();
+            break;
+        default:
+            main.armyNameEdit->setText(QStringLiteral("ARMY ") + n);
+            break;
+        }
+        note();
+    });
+    changes.start(120);
+    return application.exec();
+}
+
+} // namespace
+
+class RecoveryTest : public QObject
+{
+    Q_OBJECT
+
+    QString program;
+
+private slots:
+    void initTestCase() { program = QCoreApplication::applicationFilePath(); }
+
+    // Killed at any moment, the program leaves a copy at least as new as the work of two
+    // seconds before; started again, Yes brings that work back and No leaves no copy.
+    void killedAtRandom()
+    {
+        int restored = 0;
+        for (int run = 0; run < 50; ++run) {
+            QTemporaryDir home;
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("XDG_DATA_HOME", home.filePath("data"));
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+            child.setProcessEnvironment(environment);
+            const QString logPath = home.filePath("log");
+            child.start(program, {"--child", logPath});
+            QVERIFY(child.waitForStarted());
+            QFile log(logPath);
+            QTRY_VERIFY_WITH_TIMEOUT(log.size() > 0, 20000);
+            QThread::msleep(300 + QRandomGenerator::global()->bounded(3000));
+            ::kill(pid_t(child.processId()), SIGKILL);
+            const qint64 killedAt = QDateTime::currentMSecsSinceEpoch();
+            QVERIFY(child.waitForFinished());
+
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            QList<QByteArray> states;
+            int settled = -1; // the last state at least 2 s old
+            for (const QByteArray& line : log.readAll().split('\n')) {
+                const QList<QByteArray> fields = line.split(' ');
+                if (fields.size() != 2)
+                    continue;
+                if (fields[0].toLongLong() <= killedAt - 2000)
+                    settled = int(states.size());
+                states << fields[1];
+            }
+            const QString folder = home.filePath("data") + "/Quarrimak/Quarrimak/recovery";
+            std::vector<LeftWork> left = leftWork(folder);
+            QVERIFY(left.size() <= 1);
+            if (left.empty()) {
+                QVERIFY2(settled <= 0, qPrintable(QString("run %1: no copy").arg(run)));
+                continue;
+            }
+            const int found = int(states.indexOf(fingerprint(bodyOf(left[0].path))));
+            QVERIFY2(found >= qMax(1, settled),
+                     qPrintable(QString("run %1: copy of state %2, work of 2 s ago %3 of %4")
+                                    .arg(run)
+                                    .arg(found)
+                                    .arg(settled)
+                                    .arg(states.size())));
+            left.clear();
+
+            TestWindows app;
+            ScriptedUser user;
+            const bool yes = run % 5 != 4;
+            user.answer(yes ? ModalResult::Yes : ModalResult::No);
+            app.mainWindow.showAndActivate();
+            app.mainWindow.offerRecovery(folder);
+            QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join('\n')));
+            QVERIFY(user.messages()[0].startsWith("*** RESTORE UNSAVED WORK ***|Quarrimak ended on "));
+            if (yes) {
+                const RecoveredWork work = app.mainWindow.workNow();
+                QCOMPARE(fingerprint(recoveryBody(work.army, work.unfinishedTroop)), states[found]);
+                QCOMPARE(app.wizard.isRunning(), work.unfinishedTroop);
+                app.wizard.leave();
+                ++restored;
+            }
+            app.mainWindow.recoveryFile().remove();
+            QCOMPARE(QDir(folder).entryList({"recovery-*.ini"}, QDir::Files), QStringList());
+        }
+        QVERIFY(restored > 0);
+    }
+
+    // The question names the army and the time; Yes brings the army back with its file, as
+    // unsaved, and the troop that was being built opens in the wizard.
+    void restoreOffered()
+    {
+        QTemporaryDir folder;
+        Store army(QLocale(QLocale::English, QLocale::UnitedStates));
+        army.army = {QStringLiteral("HOST"), QStringLiteral("Unit"), QStringLiteral("Band")};
+        army.troops[0].name = QStringLiteral("Wardens");
+        army.troops[0].role = QStringLiteral("TR");
+        army.troopCount = 1;
+        army.troops[1].name = QStringLiteral("Half built");
+        army.troops[1].points = QStringLiteral("35");
+        const QDateTime time(QDate(2026, 3, 4), QTime(5, 6));
+        {
+            RecoveryFile copy(folder.path());
+            QVERIFY(copy.write({army, true, folder.filePath("host.ini"), time}, nullptr));
+        }
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        main.showAndActivate();
+        ScriptedUser user;
+        user.answer(ModalResult::Yes);
+        main.offerRecovery(folder.path());
+        QCOMPARE(user.messages(),
+                 QStringList{"*** RESTORE UNSAVED WORK ***|Quarrimak ended on " +
+                             QLocale().toString(time, QLocale::ShortFormat) +
+                             " before changes to the army \"HOST\" were saved. Restore them?"});
+        QCOMPARE(main.armyNameEdit->text(), QStringLiteral("HOST"));
+        QCOMPARE(app.store.troopCount, 1);
+        QCOMPARE(app.store.troops[0].name, QStringLiteral("Wardens"));
+        QCOMPARE(main.currentFile(), folder.filePath("host.ini"));
+        QVERIFY(main.isWindowModified());
+        QVERIFY(app.wizard.isRunning());
+        QCOMPARE(app.wizard.slot(), 1);
+        QCOMPARE(app.wizard.troop().points, QStringLiteral("35"));
+        app.wizard.leave();
+        main.recoveryFile().remove();
+        QCOMPARE(QDir(folder.path()).entryList({"recovery-*"}, QDir::Files), QStringList());
+    }
+
+    // A copy that cannot be read is set aside as ".bad", and the user told once.
+    void unreadableCopySetAside()
+    {
+        QTemporaryDir folder;
+        QFile bad(folder.filePath("recovery-1-2.ini"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("not a recovery copy\r\n");
+        bad.close();
+        TestWindows app;
+        ScriptedUser user;
+        user.answer(ModalResult::Ok);
+        app.mainWindow.offerRecovery(folder.path());
+        QCOMPARE(user.messages().size(), 1);
+        QVERIFY(user.messages()[0].startsWith("*** RECOVERY FAILED ***|"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList{"recovery-1-2.ini.bad"});
+        app.mainWindow.offerRecovery(folder.path());
+        QCOMPARE(user.messages().size(), 1);
+    }
+
+    // Two programs at once keep a copy each, and neither is offered the other's.
+    void twoProgramsKeepTheirOwn()
+    {
+        QTemporaryDir folder;
+        Store army(QLocale::c());
+        RecoveryFile first(folder.path());
+        RecoveryFile second(folder.path());
+        QVERIFY(first.write({army, false, QString(), QDateTime::currentDateTime()}, nullptr));
+        QVERIFY(second.write({army, false, QString(), QDateTime::currentDateTime()}, nullptr));
+        QVERIFY(first.path() != second.path());
+        QVERIFY(leftWork(folder.path()).empty());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--child")
+        return runChild(argc, argv);
+    QApplication application(argc, argv);
+    RecoveryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_Recovery.moc"
