@@ -5,8 +5,10 @@
 #include "ArmyGenerator.h"
 #include "BenchWork.h"
 #include "WindowCommands.h"
+#include "datafile/Recovery.h"
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
+#include "store/ArmyHistory.h"
 #include "store/Store.h"
 
 #include <QElapsedTimer>
@@ -26,6 +28,8 @@ int usage()
                          "       quarrimak-bench save FILE OUT\n"
                          "       quarrimak-bench start\n"
                          "       quarrimak-bench picker FILE\n"
+                         "       quarrimak-bench record|undo|redo FILE\n"
+                         "       quarrimak-bench recovery FILE FOLDER\n"
                          "       quarrimak-bench generate max|big|sized MB OUT\n");
     return 2;
 }
@@ -51,6 +55,61 @@ int saveCommand(const QString& path, const QString& out)
         return 1;
     }
     return report("save", clock);
+}
+
+// One step of the history on the army of the file, as the editor takes it: a troop changed in
+// the wizard and recorded; then undone, or undone and made again, each with the datafile made
+// that tells whether the army is saved.
+int historyCommand(const QString& step, const QString& path)
+{
+    Store store;
+    loadArmy(store, path);
+    ArmyHistory history({store, path, QByteArray()});
+    QElapsedTimer clock;
+    const auto change = [&store] {
+        Troop& troop = store.troops[0];
+        if (!troop.standardWeapons)
+            troop.standardWeapons = store.newSortedList();
+        troop.standardWeapons->add(QStringLiteral("Bench blade"));
+    };
+    const auto restore = [&store](const ArmyState& state) {
+        store = state.army;
+        QByteArray bytes;
+        encodeDatafile(store, bytes, nullptr);
+        return bytes.size();
+    };
+    change();
+    if (step == QLatin1String("record"))
+        clock.start();
+    history.record(QStringLiteral("Change Troop"), {store, path, QByteArray()});
+    if (step == QLatin1String("record"))
+        return report("record", clock);
+    if (step == QLatin1String("undo"))
+        clock.start();
+    restore(history.undo());
+    if (step == QLatin1String("undo"))
+        return report("undo", clock);
+    clock.start();
+    restore(history.redo());
+    return report("redo", clock);
+}
+
+// The recovery copy of the army of the file, written as the editor writes it.
+int recoveryCommand(const QString& path, const QString& folder)
+{
+    Store store;
+    loadArmy(store, path);
+    RecoveryFile copy(folder);
+    QElapsedTimer clock;
+    clock.start();
+    QString reason;
+    if (!copy.write({store, false, path, QDateTime::currentDateTime()}, &reason)) {
+        std::fprintf(stderr, "recovery copy failed: %s\n", qPrintable(reason));
+        return 1;
+    }
+    const int status = report("recovery", clock);
+    copy.remove();
+    return status;
 }
 
 // Runs a window command from the module beside this program.
@@ -114,6 +173,12 @@ int main(int argc, char* argv[])
         return loadCommand(arguments[0]);
     if (command == QLatin1String("save") && arguments.size() == 2)
         return saveCommand(arguments[0], arguments[1]);
+    if ((command == QLatin1String("record") || command == QLatin1String("undo") ||
+         command == QLatin1String("redo")) &&
+        arguments.size() == 1)
+        return historyCommand(command, arguments[0]);
+    if (command == QLatin1String("recovery") && arguments.size() == 2)
+        return recoveryCommand(arguments[0], arguments[1]);
     if ((command == QLatin1String("start") && arguments.isEmpty()) ||
         (command == QLatin1String("picker") && arguments.size() == 1))
         return windowCommand(argc, argv);

@@ -105,8 +105,8 @@ bool RecoveryFile::write(const RecoveredWork& work, QString* reason)
             *reason = QStringLiteral("The army holds a character the datafile cannot hold.");
         return false;
     }
-    bytes += workSection + "\r\nFile=" + QUrl::toPercentEncoding(work.file) + "\r\nTime=" +
-             work.time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + "\r\n";
+    bytes += workSection + "\r\nFile=" + QUrl::toPercentEncoding(work.file) +
+             "\r\nTime=" + work.time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + "\r\n";
     return replaceFileWith(filePath, bytes, reason);
 }
 
@@ -139,8 +139,8 @@ bool LeftWork::read(RecoveredWork& work, QString* reason) const
     }
     QuietProgress quiet;
     loadDatafile(work.army, file, quiet);
-    work.file = QUrl::fromPercentEncoding(file.value(section, QStringLiteral("File"), QString())
-                                              .toLatin1());
+    work.file = QUrl::fromPercentEncoding(
+        file.value(section, QStringLiteral("File"), QString()).toLatin1());
     work.time = QDateTime::fromString(file.value(section, QStringLiteral("Time"), QString()),
                                       Qt::ISODateWithMs);
     const QString unfinished =
@@ -155,9 +155,9 @@ bool LeftWork::read(RecoveredWork& work, QString* reason) const
         const qsizetype start = bytes.indexOf(unfinishedSection + "\r\n");
         qsizetype end = bytes.indexOf("\r\n[", start + 1);
         end = end < 0 ? bytes.size() : end + 2;
-        const QByteArray troop = "[Race]\r\n[Troop1]\r\n" +
-                                 bytes.mid(start + unfinishedSection.size() + 2,
-                                           end - start - unfinishedSection.size() - 2);
+        const QByteArray troop =
+            "[Race]\r\n[Troop1]\r\n" + bytes.mid(start + unfinishedSection.size() + 2,
+                                                 end - start - unfinishedSection.size() - 2);
         Store alone(QLocale::c());
         loadDatafile(alone, IniFile::parse(troop), quiet);
         work.army.troops[work.army.troopCount] = alone.troops[0];
@@ -183,8 +183,7 @@ void LeftWork::setAside()
 std::vector<LeftWork> leftWork(const QString& folder)
 {
     std::vector<LeftWork> found;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({filePattern}, QDir::Files, QDir::Time);
+    const QFileInfoList files = QDir(folder).entryInfoList({filePattern}, QDir::Files, QDir::Time);
     for (const QFileInfo& info : files) {
         auto lock = lockOf(info.filePath());
         // A lock that a running program holds cannot be taken; that of a program that died

@@ -9,8 +9,6 @@
 #include <memory>
 #include <vector>
 
-
-
 // The work a recovery file keeps: the army with its texts, the troop being built in the wizard
 // when it is a new one (in the slot right after the accepted troops), the current file and when
 // the copy was made.

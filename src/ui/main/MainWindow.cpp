@@ -74,7 +74,7 @@ MainWindow::MainWindow(Store& armyStore)
     closeButton = new Button(this, QStringLiteral("&Close"), ButtonIcon::Close);
     saveButton = new Button(this, QStringLiteral("&Save"), ButtonIcon::Save);
     loadButton = new Button(this, QStringLiteral("&Load"), ButtonIcon::Load);
-    editTroopButton = new Button(this, QStringLiteral("&Edit "), ButtonIcon::Edit);
+    editTroopButton = new Button(this, QStringLiteral("Ed&it "), ButtonIcon::Edit);
     helpButton = makeHelpButton(this);
     saveButton->setEnabled(false);
     editTroopButton->setEnabled(false);
@@ -336,8 +336,9 @@ void MainWindow::wizardEnded(bool armyChanged)
 
 ArmyState MainWindow::currentState()
 {
-    copyArmyTexts();
-    return {store, file, savedDatafile};
+    ArmyState state{store, file, savedDatafile};
+    state.army.army = {armyNameEdit->text(), unitWordEdit->text(), squadWordEdit->text()};
+    return state;
 }
 
 void MainWindow::recordChange(const QString& name)
@@ -405,8 +406,8 @@ RecoveredWork MainWindow::workNow()
 {
     Store army = store;
     army.army = {armyNameEdit->text(), unitWordEdit->text(), squadWordEdit->text()};
-    const bool unfinished = troopWizard.isRunning() && troopWizard.buildsNewTroop() &&
-                            !isBlank(troopWizard.troop());
+    const bool unfinished =
+        troopWizard.isRunning() && troopWizard.buildsNewTroop() && !isBlank(troopWizard.troop());
     return {std::move(army), unfinished, file, QDateTime::currentDateTime()};
 }
 
@@ -449,8 +450,7 @@ void MainWindow::offerRecovery(const QString& folder)
         const QDateTime time = work.time.isValid() ? work.time.toLocalTime() : left.time;
         const ModalResult answer = messageBox(
             this, QStringLiteral("*** RESTORE UNSAVED WORK ***"),
-            QStringLiteral("Quarrimak ended on ") +
-                QLocale().toString(time, QLocale::ShortFormat) +
+            QStringLiteral("Quarrimak ended on ") + QLocale().toString(time, QLocale::ShortFormat) +
                 QStringLiteral(" before changes to the army \"") + name +
                 QStringLiteral("\" were saved. Restore them?"),
             MessageButtons::YesNo);
@@ -478,7 +478,7 @@ bool MainWindow::restoreWork(const RecoveredWork& work)
     restoring = false;
     QFile onDisk(work.file);
     savedDatafile = !work.file.isEmpty() && onDisk.open(QIODevice::ReadOnly) ? onDisk.readAll()
-                                                                              : untouchedDatafile;
+                                                                             : untouchedDatafile;
     file.clear();
     setCurrentFile(work.file);
     if (store.troopCount >= 1)

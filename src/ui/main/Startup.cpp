@@ -97,8 +97,7 @@ StartRequest readCommandLine(int& argc, char** argv)
     return readCommandLine(QCoreApplication::arguments(), out, err);
 }
 
-void startEditor(MainWindow& mainWindow, const StartRequest& request,
-                 const QString& recoveryFolder)
+void startEditor(MainWindow& mainWindow, const StartRequest& request, const QString& recoveryFolder)
 {
     mainWindow.showAndActivate();
     if (!recoveryFolder.isEmpty())

@@ -155,7 +155,8 @@ private slots:
             app.mainWindow.showAndActivate();
             app.mainWindow.offerRecovery(folder);
             QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join('\n')));
-            QVERIFY(user.messages()[0].startsWith("*** RESTORE UNSAVED WORK ***|Quarrimak ended on "));
+            QVERIFY(
+                user.messages()[0].startsWith("*** RESTORE UNSAVED WORK ***|Quarrimak ended on "));
             if (yes) {
                 const RecoveredWork work = app.mainWindow.workNow();
                 QCOMPARE(fingerprint(recoveryBody(work.army, work.unfinishedTroop)), states[found]);
@@ -223,8 +224,7 @@ private slots:
         app.mainWindow.offerRecovery(folder.path());
         QCOMPARE(user.messages().size(), 1);
         QVERIFY(user.messages()[0].startsWith("*** RECOVERY FAILED ***|"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
-                 QStringList{"recovery-1-2.ini.bad"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"recovery-1-2.ini.bad"});
         app.mainWindow.offerRecovery(folder.path());
         QCOMPARE(user.messages().size(), 1);
     }
