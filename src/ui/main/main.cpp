@@ -8,6 +8,8 @@ int main(int argc, char* argv[])
 {
     describeApplication();
     const StartRequest request = readCommandLine(argc, argv);
+    if (!request.sheetFile.isEmpty())
+        return exportSheetFromCommandLine(argc, argv, request);
     if (!request.start)
         return request.exitStatus;
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocale>
+#include <QPageSize>
+
+struct ArmySheet;
+class QPagedPaintDevice;
+
+// Hears how far the work on a sheet has gone, and may stop it.
+class SheetProgress
+{
+public:
+    virtual ~SheetProgress() = default;
+    // done of total steps are done; false stops the work.
+    virtual bool advance(int done, int total) = 0;
+};
+
+// The paper of the locale: Letter where inches are the measure, A4 elsewhere.
+QPageSize localPageSize(const QLocale& locale = QLocale());
+
+// Lays the sheet out on the device's pages and paints them: a troop on one page wherever it
+// fits on one, a catalogue's headings again on each page it continues on, and at the foot of
+// every page the army's name and "Page N of M". False when the progress stopped it.
+bool paintArmySheet(const ArmySheet& sheet, QPagedPaintDevice& device, SheetProgress* progress);
+
+// The sheet as a PDF document on paper of the given size; false when the progress stopped it.
+bool armySheetPdf(const ArmySheet& sheet, const QPageSize& pageSize, QByteArray& pdf,
+                  SheetProgress* progress);
