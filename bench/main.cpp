@@ -26,6 +26,7 @@ int usage()
                          "       quarrimak-bench save FILE OUT\n"
                          "       quarrimak-bench start\n"
                          "       quarrimak-bench picker FILE\n"
+                         "       quarrimak-bench sheet FILE OUT.pdf|OUT.html [--all-entries]\n"
                          "       quarrimak-bench generate max|big|sized MB OUT\n");
     return 2;
 }
@@ -115,7 +116,8 @@ int main(int argc, char* argv[])
     if (command == QLatin1String("save") && arguments.size() == 2)
         return saveCommand(arguments[0], arguments[1]);
     if ((command == QLatin1String("start") && arguments.isEmpty()) ||
-        (command == QLatin1String("picker") && arguments.size() == 1))
+        (command == QLatin1String("picker") && arguments.size() == 1) ||
+        (command == QLatin1String("sheet") && (arguments.size() == 2 || arguments.size() == 3)))
         return windowCommand(argc, argv);
     if (command == QLatin1String("generate"))
         return generateCommand(arguments);
