@@ -175,8 +175,8 @@ void MainWindow::buildMenus()
     fileMenu->addSeparator();
     exportSheetAction = fileMenu->addAction(QStringLiteral("E&xport Army Sheet..."), this,
                                             &MainWindow::exportSheet);
-    printSheetAction = fileMenu->addAction(QStringLiteral("&Print Army Sheet..."), this,
-                                           &MainWindow::printSheet);
+    printSheetAction =
+        fileMenu->addAction(QStringLiteral("&Print Army Sheet..."), this, &MainWindow::printSheet);
     printSheetAction->setShortcuts(keysFor(QKeySequence::Print, Qt::CTRL | Qt::Key_P));
     fileMenu->addSeparator();
     quitAction = fileMenu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
@@ -191,10 +191,9 @@ void MainWindow::buildMenus()
 
     for (QMenu* menu : {fileMenu, recentMenu, helpMenu})
         menu->menuAction()->setObjectName(menu->title());
-    for (QAction* action :
-         {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction, exportSheetAction,
-          printSheetAction, quitAction, helpAction, aboutAction, aboutQtAction,
-          clearRecentAction}) {
+    for (QAction* action : {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction,
+                            exportSheetAction, printSheetAction, quitAction, helpAction,
+                            aboutAction, aboutQtAction, clearRecentAction}) {
         QString name = action->text();
         name.remove(u'&');
         if (name.endsWith(QLatin1String("...")))
@@ -626,9 +625,9 @@ void MainWindow::exportSheet()
     FileDialogRequest request{FileDialogRequest::Kind::Save, QStringLiteral("Export Army Sheet"),
                               QString(), QString()};
     const QString base = sheetBaseName(armyNameEdit->text(), file);
-    request.fileName = file.isEmpty() ? base + QStringLiteral(".pdf")
-                                      : QFileInfo(file).absolutePath() + u'/' + base +
-                                            QStringLiteral(".pdf");
+    request.fileName = file.isEmpty()
+                           ? base + QStringLiteral(".pdf")
+                           : QFileInfo(file).absolutePath() + u'/' + base + QStringLiteral(".pdf");
     request.filters = {pdfFilter, htmlFilter};
     request.option = QStringLiteral("Include unused catalogue entries");
     request.optionChecked = sheetAllEntries;
@@ -671,10 +670,11 @@ void MainWindow::printSheet()
     printer.setDocName(QStringLiteral("Army sheet: ") + sheet.armyName);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Print Army Sheet"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&sheet, &preview](QPrinter* paper) {
-        SheetProgressDialog progress(&preview);
-        paintArmySheet(sheet, *paper, &progress);
-    });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&sheet, &preview](QPrinter* paper) {
+                SheetProgressDialog progress(&preview);
+                paintArmySheet(sheet, *paper, &progress);
+            });
     runModalDialog(preview);
 }
 

@@ -129,8 +129,7 @@ int exportSheetFromCommandLine(int& argc, char** argv, const StartRequest& reque
 #endif
     QGuiApplication application(argc, argv);
     QTextStream err(stderr);
-    const int status =
-        exportSheetCommand(request.sheetFile, request.file, request.allEntries, err);
+    const int status = exportSheetCommand(request.sheetFile, request.file, request.allEntries, err);
     err.flush();
     return status;
 }

@@ -138,8 +138,8 @@ QString characteristicsTable(const Troop& troop)
 }
 
 const QList<int> weaponWidths = {24, 10, 6, 6, 16, 38};
-const QStringList weaponHeadings = {QStringLiteral("Name"), QStringLiteral("Range"),
-                                    QStringLiteral("S"),    QStringLiteral("AP"),
+const QStringList weaponHeadings = {QStringLiteral("Name"),       QStringLiteral("Range"),
+                                    QStringLiteral("S"),          QStringLiteral("AP"),
                                     QStringLiteral("Weapontype"), QStringLiteral("Description")};
 
 QString standardWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
@@ -174,9 +174,9 @@ QString replaceableWeaponsTable(const LineList& list, const CatalogueIndex& weap
                          escaped(fields.value(i + 1))},
                         widths);
     }
-    return table({QStringLiteral("Weapon"), QStringLiteral("May be replaced by"),
-                  QStringLiteral("Cost")},
-                 widths, rows);
+    return table(
+        {QStringLiteral("Weapon"), QStringLiteral("May be replaced by"), QStringLiteral("Cost")},
+        widths, rows);
 }
 
 QString additionalWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
@@ -270,8 +270,8 @@ QString troopHtml(const Troop& troop, const CatalogueIndex& weapons,
 
 QString headingHtml(const Store& store, const SheetOptions& options)
 {
-    const QString name = store.army.name.isEmpty() ? QStringLiteral("(unnamed army)")
-                                                   : escaped(store.army.name);
+    const QString name =
+        store.army.name.isEmpty() ? QStringLiteral("(unnamed army)") : escaped(store.army.name);
     QString out = QStringLiteral("<h1>") + name + QStringLiteral("</h1>");
     out += paragraph(QStringLiteral("Word for a unit"), escaped(store.army.unitWord));
     out += paragraph(QStringLiteral("Word for a squad"), escaped(store.army.squadWord));
@@ -372,8 +372,7 @@ ArmySheet makeArmySheet(const Store& store, const SheetOptions& options)
     QSet<QString> usedAbilities;
     if (!options.allEntries)
         collectUsedNames(store, usedWeapons, usedAbilities);
-    sheet.weapons =
-        catalogueTable(store.weaponCatalogue.get(), usedWeapons, options.allEntries, 6);
+    sheet.weapons = catalogueTable(store.weaponCatalogue.get(), usedWeapons, options.allEntries, 6);
     sheet.abilities =
         catalogueTable(store.abilityCatalogue.get(), usedAbilities, options.allEntries, 2);
     return sheet;
@@ -397,8 +396,7 @@ QByteArray armySheetHtml(const ArmySheet& sheet)
 {
     QString out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta "
                                  "charset=\"utf-8\"/><title>Army sheet: ") +
-                  escaped(sheet.armyName) + QStringLiteral("</title>\n<style>\n") +
-                  sheetStyles() +
+                  escaped(sheet.armyName) + QStringLiteral("</title>\n<style>\n") + sheetStyles() +
                   // A browser prints a troop on one page where it fits, and repeats the
                   // headings of a catalogue on every page.
                   QStringLiteral("@page { margin: 15mm; }\n"
@@ -419,9 +417,9 @@ QByteArray armySheetHtml(const ArmySheet& sheet)
     for (const SheetTable* catalogue : {&sheet.weapons, &sheet.abilities}) {
         out += QStringLiteral("<h2 class=\"catalogue\">") + catalogue->title +
                QStringLiteral("</h2><p class=\"note\">") + catalogue->note + QStringLiteral("</p>");
-        out += catalogue->rows.isEmpty() ? QStringLiteral("<p>None.</p>")
-                                         : table(catalogue->headings, catalogue->widths,
-                                                 catalogue->rows);
+        out += catalogue->rows.isEmpty()
+                   ? QStringLiteral("<p>None.</p>")
+                   : table(catalogue->headings, catalogue->widths, catalogue->rows);
         out += u'\n';
     }
     out += QStringLiteral("</body></html>\n");

@@ -69,8 +69,7 @@ int exportSheetCommand(const QString& out, const QString& file, bool allEntries,
     Store store;
     NoProgress progress;
     if (!loadDatafile(store, ini, progress).raceFound) {
-        err << program << '"' << file
-            << "\" is not a datafile: it has no [Race] section.\n";
+        err << program << '"' << file << "\" is not a datafile: it has no [Race] section.\n";
         return 2;
     }
     SheetOptions options;

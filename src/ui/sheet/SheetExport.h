@@ -24,5 +24,4 @@ ExportResult exportArmySheet(const Store& store, const SheetOptions& options, co
 // The command line's export: the sheet of the datafile at `file` written to `out`. Exit status
 // 0 when written, 2 when the file cannot be read as a datafile or `out` cannot be written, 1
 // when `out` names neither format; the reason goes to `err`.
-int exportSheetCommand(const QString& out, const QString& file, bool allEntries,
-                       QTextStream& err);
+int exportSheetCommand(const QString& out, const QString& file, bool allEntries, QTextStream& err);

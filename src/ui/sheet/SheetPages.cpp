@@ -39,8 +39,8 @@ QPaintDevice* layoutDevice()
 QFont sheetFont(qreal pixelSize)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
+    font.setFamilies(
+        {QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     // Windows-1252 text needs no shaping, and without it no ligature turns "fi" into one
     // character that a search of the PDF's text would miss.
@@ -67,12 +67,11 @@ std::vector<Block> blocksOf(const ArmySheet& sheet)
     for (const QString& troop : sheet.troopHtml)
         blocks.push_back({Block::Kind::Whole, troop});
     for (const SheetTable* table : {&sheet.weapons, &sheet.abilities}) {
-        blocks.push_back({Block::Kind::Title, QStringLiteral("<h2>") + table->title +
-                                                  QStringLiteral("</h2><p class=\"note\">") +
-                                                  table->note + QStringLiteral("</p>") +
-                                                  (table->rows.isEmpty()
-                                                       ? QStringLiteral("<p>None.</p>")
-                                                       : QString())});
+        blocks.push_back(
+            {Block::Kind::Title,
+             QStringLiteral("<h2>") + table->title + QStringLiteral("</h2><p class=\"note\">") +
+                 table->note + QStringLiteral("</p>") +
+                 (table->rows.isEmpty() ? QStringLiteral("<p>None.</p>") : QString())});
         const QString headed = tableStart(table->headings, table->widths);
         const QString plain = QStringLiteral(
             "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tbody>");
@@ -152,7 +151,7 @@ public:
                 if (y > 0)
                     newPage();
                 for (int share = 0; share < measures.pages[i]; ++share) {
-                    placements.push_back({i, page, 0, block.firstRows, share});
+                    placements.push_back({i, page, 0, block.kind == Block::Kind::Rows, share});
                     newPage();
                 }
                 continue;
@@ -256,7 +255,8 @@ bool paintArmySheet(const ArmySheet& sheet, QPagedPaintDevice& device, SheetProg
             headings -= measures.heights[i];
         measures.headings[i] = block.kind == Block::Kind::Rows ? headings : 0.0;
         if (measures.heights[i] + measures.headings[i] > contentHeight) {
-            const auto paged = layOut(block.kind == Block::Kind::Rows ? block.headedHtml : block.html, width);
+            const auto paged =
+                layOut(block.kind == Block::Kind::Rows ? block.headedHtml : block.html, width);
             paged->setPageSize(QSizeF(width, contentHeight));
             measures.pages[i] = paged->pageCount();
         }

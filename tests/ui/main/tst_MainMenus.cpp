@@ -81,8 +81,9 @@ private slots:
                                  << "file:Save the datafile";
         QTest::newRow("Export Army Sheet")
             << "Export Army Sheet" << QKeySequence() << "file:Export Army Sheet";
-        QTest::newRow("Print Army Sheet") << "Print Army Sheet" << QKeySequence(Qt::CTRL | Qt::Key_P)
-                                          << "window:Print Army Sheet";
+        QTest::newRow("Print Army Sheet")
+            << "Print Army Sheet" << QKeySequence(Qt::CTRL | Qt::Key_P)
+            << "window:Print Army Sheet";
         QTest::newRow("Help") << "Help" << QKeySequence(Qt::Key_F1)
                               << "window:Help on the Main Window";
         QTest::newRow("About") << "About Quarrimak" << QKeySequence() << "window:About Quarrimak";
