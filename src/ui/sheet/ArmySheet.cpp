@@ -11,39 +11,11 @@
 namespace
 {
 
-const QString missingMark = QStringLiteral("(not in catalogue)");
+using Row = QList<SheetCell>;
 
-QString escaped(const QString& text)
+SheetCell plain(const QString& text)
 {
-    return text.toHtmlEscaped();
-}
-
-// A table cell; an empty one still holds its row's height.
-QString cell(const QString& html, int width = 0, bool centred = false)
-{
-    QString out = QStringLiteral("<td");
-    if (width > 0)
-        out += QStringLiteral(" width=\"%1%\"").arg(width);
-    if (centred)
-        out += QStringLiteral(" align=\"center\"");
-    out += u'>';
-    out += html.isEmpty() ? QStringLiteral("&#160;") : html;
-    out += QStringLiteral("</td>");
-    return out;
-}
-
-QString row(const QStringList& cellsHtml, const QList<int>& widths, bool centred = false)
-{
-    QString out = QStringLiteral("<tr>");
-    for (int i = 0; i < cellsHtml.size(); ++i)
-        out += cell(cellsHtml[i], widths.value(i), centred);
-    out += QStringLiteral("</tr>");
-    return out;
-}
-
-QString table(const QStringList& headings, const QList<int>& widths, const QStringList& rows)
-{
-    return tableStart(headings, widths) + rows.join(QString()) + tableEnd();
+    return {text, false};
 }
 
 // The first entry of a catalogue under each name, as findEntry() would find it.
@@ -63,22 +35,15 @@ public:
         }
     }
 
-    // The entry's line, or the empty text; *found says whether there is one.
-    QString entry(const QString& name, bool* found) const
+    // The entry's line, or the empty text.
+    QString entry(const QString& name) const
     {
         const auto it = index.constFind(name);
-        *found = it != index.constEnd();
-        return *found ? (*list)[*it] : QString();
+        return it != index.constEnd() ? (*list)[*it] : QString();
     }
 
     // The name, marked when the catalogue has no entry of that name.
-    QString nameHtml(const QString& name) const
-    {
-        if (index.contains(name))
-            return escaped(name);
-        return escaped(name) + QStringLiteral(" <span class=\"missing\">") + missingMark +
-               QStringLiteral("</span>");
-    }
+    SheetCell name(const QString& name) const { return {name, !index.contains(name)}; }
 
 private:
     const LineList* list;
@@ -90,15 +55,35 @@ bool hasLines(const std::unique_ptr<LineList>& list)
     return list && !list->isEmpty();
 }
 
-QString section(const QString& title, const QString& body)
+SheetItem heading(SheetItem::Kind kind, const QString& text)
 {
-    return QStringLiteral("<h3>") + title + QStringLiteral("</h3>") + body;
+    SheetItem item;
+    item.kind = kind;
+    item.text = text;
+    return item;
 }
 
-QString paragraph(const QString& label, const QString& valueHtml)
+SheetItem facts(const QList<QPair<QString, QString>>& pairs)
 {
-    return QStringLiteral("<p class=\"fact\"><b>") + label + QStringLiteral(":</b> ") + valueHtml +
-           QStringLiteral("</p>");
+    SheetItem item;
+    item.kind = SheetItem::Kind::Facts;
+    item.facts = pairs;
+    return item;
+}
+
+SheetItem fact(const QString& label, const QString& value)
+{
+    return facts({{label, value}});
+}
+
+SheetItem table(const QStringList& headings, const QList<int>& widths, QList<Row> rows)
+{
+    SheetItem item;
+    item.kind = SheetItem::Kind::Table;
+    item.table.headings = headings;
+    item.table.widths = widths;
+    item.table.rows = std::move(rows);
+    return item;
 }
 
 QString modelsText(const Troop& troop)
@@ -108,14 +93,16 @@ QString modelsText(const Troop& troop)
     return troop.minModels + QStringLiteral(" to ") + troop.maxModels;
 }
 
-QString characteristicsTable(const Troop& troop)
+// The nine characteristics and, where the troop has armour, the three armour values; every
+// column as wide as one of twelve.
+SheetItem characteristicsTable(const Troop& troop)
 {
     QStringList headings = {QStringLiteral("WS"), QStringLiteral("BS"), QStringLiteral("S"),
                             QStringLiteral("T"),  QStringLiteral("W"),  QStringLiteral("I"),
                             QStringLiteral("A"),  QStringLiteral("Ld"), QStringLiteral("Sv")};
-    QStringList values;
+    Row values;
     for (int n = 1; n <= 9; ++n)
-        values << escaped(field(troop.characteristics, n));
+        values << plain(field(troop.characteristics, n));
     // Armour is set where its number is not 0, as the datafile writes it.
     const QString armour[] = {troop.frontArmour, troop.sideArmour, troop.rearArmour};
     bool armoured = false;
@@ -124,17 +111,11 @@ QString characteristicsTable(const Troop& troop)
     if (armoured) {
         headings << QStringLiteral("FA") << QStringLiteral("SA") << QStringLiteral("RA");
         for (const QString& value : armour)
-            values << (readNumber(value) != 0 ? escaped(value) : QStringLiteral("-"));
+            values << plain(readNumber(value) != 0 ? value : QStringLiteral("-"));
     }
-    // Every column as wide as one of twelve, armour or not.
-    QString out = QStringLiteral("<table class=\"profile\" border=\"1\" cellspacing=\"0\" "
-                                 "cellpadding=\"3\" width=\"%1%\"><thead><tr>")
-                      .arg(headings.size() * 100 / 12);
-    const int width = 100 / headings.size();
-    for (const QString& heading : headings)
-        out += QStringLiteral("<th width=\"%1%\">").arg(width) + heading + QStringLiteral("</th>");
-    out += QStringLiteral("</tr></thead><tbody>");
-    return out + row(values, QList<int>(values.size(), width), true) + tableEnd();
+    SheetItem item = table(headings, QList<int>(headings.size(), 100 / 12), {values});
+    item.table.centred = true;
+    return item;
 }
 
 const QList<int> weaponWidths = {24, 10, 6, 6, 16, 38};
@@ -142,50 +123,45 @@ const QStringList weaponHeadings = {QStringLiteral("Name"),       QStringLiteral
                                     QStringLiteral("S"),          QStringLiteral("AP"),
                                     QStringLiteral("Weapontype"), QStringLiteral("Description")};
 
-QString standardWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
+SheetItem standardWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
 {
-    QStringList rows;
+    QList<Row> rows;
     for (const QString& name : list.lines()) {
-        bool found = false;
-        const QString entry = weapons.entry(name, &found);
-        QStringList cells = {weapons.nameHtml(name)};
+        const QString entry = weapons.entry(name);
+        Row row = {weapons.name(name)};
         for (int n = 2; n <= 6; ++n)
-            cells << escaped(field(entry, n));
-        rows << row(cells, weaponWidths);
+            row << plain(field(entry, n));
+        rows << row;
     }
     return table(weaponHeadings, weaponWidths, rows);
 }
 
 // A replaceable weapon is its name, then a replacement and its cost for each weapon that may
 // take its place; each replacement has a row of its own.
-QString replaceableWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
+SheetItem replaceableWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
 {
-    const QList<int> widths = {34, 46, 20};
-    QStringList rows;
+    QList<Row> rows;
     for (const QString& line : list.lines()) {
         const QStringList fields = line.split(u',');
-        const QString weapon = weapons.nameHtml(fields[0]);
         if (fields.size() < 2) {
-            rows << row({weapon, QStringLiteral("-"), QString()}, widths);
+            rows << Row{weapons.name(fields[0]), plain(QStringLiteral("-")), plain(QString())};
             continue;
         }
         for (int i = 1; i < fields.size(); i += 2)
-            rows << row({i == 1 ? weapon : QString(), weapons.nameHtml(fields[i]),
-                         escaped(fields.value(i + 1))},
-                        widths);
+            rows << Row{i == 1 ? weapons.name(fields[0]) : plain(QString()),
+                        weapons.name(fields[i]), plain(fields.value(i + 1))};
     }
     return table(
         {QStringLiteral("Weapon"), QStringLiteral("May be replaced by"), QStringLiteral("Cost")},
-        widths, rows);
+        {34, 46, 20}, rows);
 }
 
-QString additionalWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
+SheetItem additionalWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
 {
-    const QList<int> widths = {70, 30};
-    QStringList rows;
+    QList<Row> rows;
     for (const QString& line : list.lines())
-        rows << row({weapons.nameHtml(field(line, 1)), escaped(field(line, 2))}, widths);
-    return table({QStringLiteral("Weapon"), QStringLiteral("Cost")}, widths, rows);
+        rows << Row{weapons.name(field(line, 1)), plain(field(line, 2))};
+    return table({QStringLiteral("Weapon"), QStringLiteral("Cost")}, {70, 30}, rows);
 }
 
 // Scope 1 (or 3, which the costing reads the same) is the whole squad; anything else each
@@ -196,92 +172,87 @@ QString scopeText(const QString& line)
     return scope == 1 || scope == 3 ? QStringLiteral("Entire squad") : QStringLiteral("Each model");
 }
 
-QString abilitiesTable(const LineList& list, const CatalogueIndex& abilities)
+SheetItem abilitiesTable(const LineList& list, const CatalogueIndex& abilities)
 {
-    const QList<int> widths = {8, 26, 8, 16, 42};
-    QStringList rows;
+    QList<Row> rows;
     for (const QString& line : list.lines()) {
         const QString name = field(line, 2);
-        bool found = false;
-        const QString entry = abilities.entry(name, &found);
-        rows << row({escaped(field(line, 1)), abilities.nameHtml(name), escaped(field(line, 3)),
-                     scopeText(line), escaped(field(entry, 2))},
-                    widths);
+        rows << Row{plain(field(line, 1)), abilities.name(name), plain(field(line, 3)),
+                    plain(scopeText(line)), plain(field(abilities.entry(name), 2))};
     }
     return table({QStringLiteral("Group"), QStringLiteral("Name"), QStringLiteral("Cost"),
                   QStringLiteral("Scope"), QStringLiteral("Description")},
-                 widths, rows);
+                 {8, 26, 8, 16, 42}, rows);
 }
 
 // The limits as the restrictions step shows them: the weapons a model may take, and for a troop
 // with abilities their total and one maximum per run of lines of one group, in list order.
-QString limits(const Troop& troop)
+void addLimits(SheetBlock& block, const Troop& troop)
 {
-    QString out = paragraph(QStringLiteral("Weapons a model may take"), escaped(troop.weaponLimit));
+    block << heading(SheetItem::Kind::Heading3, QStringLiteral("Limits"));
+    block << fact(QStringLiteral("Weapons a model may take"), troop.weaponLimit);
     if (!hasLines(troop.abilities))
-        return out;
-    out += paragraph(QStringLiteral("Special abilities a model may have"),
-                     escaped(field(troop.abilityLimits, 1)));
-    const QList<int> widths = {12, 68, 20};
-    QStringList rows;
+        return;
+    block << fact(QStringLiteral("Special abilities a model may have"),
+                  field(troop.abilityLimits, 1));
+    QList<Row> rows;
     const QStringList& lines = troop.abilities->lines();
     for (int i = 0, group = 0; i < lines.size(); ++group) {
         const QString number = field(lines[i], 1);
         QStringList names;
         for (; i < lines.size() && field(lines[i], 1) == number; ++i)
             names << field(lines[i], 2);
-        rows << row({escaped(number), escaped(names.join(QStringLiteral(", "))),
-                     escaped(field(troop.abilityLimits, group + 2))},
-                    widths);
+        rows << Row{plain(number), plain(names.join(QStringLiteral(", "))),
+                    plain(field(troop.abilityLimits, group + 2))};
     }
-    return out + table({QStringLiteral("Group"), QStringLiteral("Special abilities"),
-                        QStringLiteral("Maximum per model")},
-                       widths, rows);
+    block << table({QStringLiteral("Group"), QStringLiteral("Special abilities"),
+                    QStringLiteral("Maximum per model")},
+                   {12, 64, 24}, rows);
 }
 
-QString troopHtml(const Troop& troop, const CatalogueIndex& weapons,
-                  const CatalogueIndex& abilities)
+SheetBlock troopBlock(const Troop& troop, const CatalogueIndex& weapons,
+                      const CatalogueIndex& abilities)
 {
+    SheetBlock block;
+    block << heading(SheetItem::Kind::Heading2,
+                     troop.name.isEmpty() ? QStringLiteral("(no name)") : troop.name);
     const QString role = roleName(troop.role);
-    QString out = QStringLiteral("<div class=\"troop\"><h2>") +
-                  (troop.name.isEmpty() ? QStringLiteral("(no name)") : escaped(troop.name)) +
-                  QStringLiteral("</h2>");
-    out += QStringLiteral("<p class=\"facts\"><b>Role:</b> ") +
-           (role.isEmpty() ? escaped(troop.role) : role) +
-           QStringLiteral(" &#160;&#160; <b>Points:</b> ") + escaped(troop.points) +
-           QStringLiteral(" &#160;&#160; <b>Models:</b> ") + escaped(modelsText(troop)) +
-           QStringLiteral("</p>");
-    out += characteristicsTable(troop);
-    if (hasLines(troop.standardWeapons))
-        out += section(QStringLiteral("Standard weapons"),
-                       standardWeaponsTable(*troop.standardWeapons, weapons));
-    if (hasLines(troop.replaceableWeapons))
-        out += section(QStringLiteral("Replaceable weapons"),
-                       replaceableWeaponsTable(*troop.replaceableWeapons, weapons));
-    if (hasLines(troop.additionalWeapons))
-        out += section(QStringLiteral("Additional weapons"),
-                       additionalWeaponsTable(*troop.additionalWeapons, weapons));
-    if (hasLines(troop.abilities))
-        out += section(QStringLiteral("Special abilities"),
-                       abilitiesTable(*troop.abilities, abilities));
-    out += section(QStringLiteral("Limits"), limits(troop));
-    return out + QStringLiteral("</div>");
+    block << facts({{QStringLiteral("Role"), role.isEmpty() ? troop.role : role},
+                    {QStringLiteral("Points"), troop.points},
+                    {QStringLiteral("Models"), modelsText(troop)}});
+    block << characteristicsTable(troop);
+    const struct {
+        const char* title;
+        const std::unique_ptr<LineList>& list;
+        SheetItem (*table)(const LineList&, const CatalogueIndex&);
+        const CatalogueIndex& catalogue;
+    } lists[] = {
+        {"Standard weapons", troop.standardWeapons, standardWeaponsTable, weapons},
+        {"Replaceable weapons", troop.replaceableWeapons, replaceableWeaponsTable, weapons},
+        {"Additional weapons", troop.additionalWeapons, additionalWeaponsTable, weapons},
+        {"Special abilities", troop.abilities, abilitiesTable, abilities},
+    };
+    for (const auto& list : lists) {
+        if (!hasLines(list.list))
+            continue;
+        block << heading(SheetItem::Kind::Heading3, QString::fromLatin1(list.title));
+        block << list.table(*list.list, list.catalogue);
+    }
+    addLimits(block, troop);
+    return block;
 }
 
-QString headingHtml(const Store& store, const SheetOptions& options)
+SheetBlock headingBlock(const Store& store, const SheetOptions& options)
 {
-    const QString name =
-        store.army.name.isEmpty() ? QStringLiteral("(unnamed army)") : escaped(store.army.name);
-    QString out = QStringLiteral("<h1>") + name + QStringLiteral("</h1>");
-    out += paragraph(QStringLiteral("Word for a unit"), escaped(store.army.unitWord));
-    out += paragraph(QStringLiteral("Word for a squad"), escaped(store.army.squadWord));
-    out += paragraph(QStringLiteral("Troops"), QString::number(store.troopCount));
-    out += paragraph(QStringLiteral("Source file"), options.sourceFile.isEmpty()
-                                                        ? QStringLiteral("(not saved)")
-                                                        : escaped(options.sourceFile));
-    out += paragraph(QStringLiteral("Exported on"),
-                     escaped(QLocale().toString(options.date, QLocale::LongFormat)));
-    return out;
+    return {
+        heading(SheetItem::Kind::Heading1,
+                store.army.name.isEmpty() ? QStringLiteral("(unnamed army)") : store.army.name),
+        fact(QStringLiteral("Word for a unit"), store.army.unitWord),
+        fact(QStringLiteral("Word for a squad"), store.army.squadWord),
+        fact(QStringLiteral("Troops"), QString::number(store.troopCount)),
+        fact(QStringLiteral("Source file"),
+             options.sourceFile.isEmpty() ? QStringLiteral("(not saved)") : options.sourceFile),
+        fact(QStringLiteral("Exported on"), QLocale().toString(options.date, QLocale::LongFormat))};
 }
 
 // The names the accepted troops refer to: standard, replaceable and additional weapons and
@@ -312,116 +283,173 @@ void collectUsedNames(const Store& store, QSet<QString>& weapons, QSet<QString>&
     }
 }
 
-SheetTable catalogueTable(const LineList* catalogue, const QSet<QString>& used, bool all,
-                          int fieldCount)
+SheetBlock catalogueBlock(const LineList* catalogue, const QSet<QString>& used, bool all,
+                          bool isWeapons)
 {
-    SheetTable out;
-    out.note = all ? QStringLiteral("All entries of the catalogue.")
-                   : QStringLiteral("The entries the troops use.");
-    if (fieldCount == 6) {
-        out.title = QStringLiteral("Weapons");
-        out.headings = weaponHeadings;
-        out.widths = weaponWidths;
-    } else {
-        out.title = QStringLiteral("Special abilities");
-        out.headings = {QStringLiteral("Name"), QStringLiteral("Description")};
-        out.widths = {30, 70};
+    SheetBlock block;
+    block << heading(SheetItem::Kind::Heading2,
+                     isWeapons ? QStringLiteral("Weapons") : QStringLiteral("Special abilities"));
+    block << heading(SheetItem::Kind::Note, all ? QStringLiteral("All entries of the catalogue.")
+                                                : QStringLiteral("The entries the troops use."));
+    const int fieldCount = isWeapons ? 6 : 2;
+    QList<Row> rows;
+    if (catalogue) {
+        rows.reserve(all ? catalogue->count() : used.size());
+        for (const QString& entry : catalogue->lines()) {
+            const QString name = field(entry, 1);
+            if (!all && !used.contains(name))
+                continue;
+            Row row = {plain(name)};
+            for (int n = 2; n <= fieldCount; ++n)
+                row << plain(field(entry, n));
+            rows << row;
+        }
     }
-    if (!catalogue)
-        return out;
-    out.rows.reserve(all ? catalogue->count() : used.size());
-    for (const QString& entry : catalogue->lines()) {
-        const QString name = field(entry, 1);
-        if (!all && !used.contains(name))
-            continue;
-        QStringList cells;
-        for (int n = 1; n <= fieldCount; ++n)
-            cells << escaped(n == 1 ? name : field(entry, n));
-        out.rows << row(cells, out.widths);
+    if (rows.isEmpty())
+        block << heading(SheetItem::Kind::Facts, QStringLiteral("None."));
+    else if (isWeapons)
+        block << table(weaponHeadings, weaponWidths, rows);
+    else
+        block << table({QStringLiteral("Name"), QStringLiteral("Description")}, {30, 70}, rows);
+    return block;
+}
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString cellHtml(const SheetCell& cell)
+{
+    if (cell.text.isEmpty())
+        return QStringLiteral("&#160;");
+    if (!cell.missing)
+        return escaped(cell.text);
+    return escaped(cell.text) + QStringLiteral(" <span class=\"missing\">") + missingMark() +
+           QStringLiteral("</span>");
+}
+
+QString tableHtml(const SheetTable& table)
+{
+    const int total = table.centred ? table.widths.value(0) * table.headings.size() : 100;
+    QString out = QStringLiteral("<table") +
+                  (table.centred ? QStringLiteral(" class=\"profile\"") : QString()) +
+                  QStringLiteral(" style=\"width: %1%\"><thead><tr>").arg(total);
+    for (int i = 0; i < table.headings.size(); ++i)
+        out +=
+            QStringLiteral("<th style=\"width: %1%\">").arg(table.widths.value(i) * 100 / total) +
+            escaped(table.headings[i]) + QStringLiteral("</th>");
+    out += QStringLiteral("</tr></thead><tbody>");
+    for (const QList<SheetCell>& row : table.rows) {
+        out += QStringLiteral("<tr>");
+        for (const SheetCell& cell : row)
+            out += QStringLiteral("<td>") + cellHtml(cell) + QStringLiteral("</td>");
+        out += QStringLiteral("</tr>\n");
+    }
+    return out + QStringLiteral("</tbody></table>\n");
+}
+
+QString blockHtml(const SheetBlock& block)
+{
+    QString out;
+    for (const SheetItem& item : block) {
+        switch (item.kind) {
+        case SheetItem::Kind::Heading1:
+            out += QStringLiteral("<h1>") + escaped(item.text) + QStringLiteral("</h1>\n");
+            break;
+        case SheetItem::Kind::Heading2:
+            out += QStringLiteral("<h2>") + escaped(item.text) + QStringLiteral("</h2>\n");
+            break;
+        case SheetItem::Kind::Heading3:
+            out += QStringLiteral("<h3>") + escaped(item.text) + QStringLiteral("</h3>\n");
+            break;
+        case SheetItem::Kind::Note:
+            out += QStringLiteral("<p class=\"note\">") + escaped(item.text) +
+                   QStringLiteral("</p>\n");
+            break;
+        case SheetItem::Kind::Facts: {
+            QStringList parts;
+            for (const auto& [label, value] : item.facts)
+                parts << QStringLiteral("<b>") + escaped(label) + QStringLiteral(":</b> ") +
+                             escaped(value);
+            if (item.facts.isEmpty())
+                parts << escaped(item.text);
+            out += QStringLiteral("<p>") + parts.join(QStringLiteral(" &#160; ")) +
+                   QStringLiteral("</p>\n");
+            break;
+        }
+        case SheetItem::Kind::Table:
+            out += tableHtml(item.table);
+            break;
+        }
     }
     return out;
 }
 
 } // namespace
 
-QString tableStart(const QStringList& headings, const QList<int>& widths)
+QString missingMark()
 {
-    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                                 "width=\"100%\"><thead><tr>");
-    for (int i = 0; i < headings.size(); ++i)
-        out += QStringLiteral("<th width=\"%1%\">").arg(widths.value(i)) + headings[i] +
-               QStringLiteral("</th>");
-    return out + QStringLiteral("</tr></thead><tbody>");
-}
-
-QString tableEnd()
-{
-    return QStringLiteral("</tbody></table>");
+    return QStringLiteral("(not in catalogue)");
 }
 
 ArmySheet makeArmySheet(const Store& store, const SheetOptions& options)
 {
     ArmySheet sheet;
     sheet.armyName = store.army.name;
-    sheet.headingHtml = headingHtml(store, options);
+    sheet.heading = headingBlock(store, options);
     const CatalogueIndex weapons(store.weaponCatalogue.get());
     const CatalogueIndex abilities(store.abilityCatalogue.get());
     for (int slot = 0; slot < store.troopCount && slot < Store::slotCount; ++slot)
-        sheet.troopHtml << troopHtml(store.troops[slot], weapons, abilities);
+        sheet.troops << troopBlock(store.troops[slot], weapons, abilities);
     QSet<QString> usedWeapons;
     QSet<QString> usedAbilities;
     if (!options.allEntries)
         collectUsedNames(store, usedWeapons, usedAbilities);
-    sheet.weapons = catalogueTable(store.weaponCatalogue.get(), usedWeapons, options.allEntries, 6);
+    sheet.weapons =
+        catalogueBlock(store.weaponCatalogue.get(), usedWeapons, options.allEntries, true);
     sheet.abilities =
-        catalogueTable(store.abilityCatalogue.get(), usedAbilities, options.allEntries, 2);
+        catalogueBlock(store.abilityCatalogue.get(), usedAbilities, options.allEntries, false);
     return sheet;
-}
-
-QString sheetStyles()
-{
-    return QStringLiteral(
-        "h1 { font-size: 16pt; margin-top: 0px; margin-bottom: 6px; }\n"
-        "h2 { font-size: 12pt; margin-top: 0px; margin-bottom: 3px; }\n"
-        "h3 { font-size: 9pt; margin-top: 6px; margin-bottom: 2px; }\n"
-        "p { margin-top: 0px; margin-bottom: 2px; }\n"
-        "table { border-collapse: collapse; border-color: #808080; margin-bottom: 2px; }\n"
-        "th { background-color: #e4e4e4; font-weight: bold; text-align: left; }\n"
-        "table.profile th { text-align: center; }\n"
-        "span.missing { color: #b00000; font-style: italic; }\n"
-        "p.note { font-style: italic; margin-bottom: 4px; }\n");
 }
 
 QByteArray armySheetHtml(const ArmySheet& sheet)
 {
-    QString out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta "
-                                 "charset=\"utf-8\"/><title>Army sheet: ") +
-                  escaped(sheet.armyName) + QStringLiteral("</title>\n<style>\n") + sheetStyles() +
-                  // A browser prints a troop on one page where it fits, and repeats the
-                  // headings of a catalogue on every page.
-                  QStringLiteral("@page { margin: 15mm; }\n"
-                                 "body { font-family: 'DejaVu Sans', Arial, Helvetica, "
-                                 "sans-serif; font-size: 9pt; color: #000000; margin: 0 auto; "
-                                 "max-width: 60em; }\n"
-                                 "td, th { border: 1px solid #808080; padding: 2px 4px; "
-                                 "vertical-align: top; }\n"
-                                 "div.troop { border-top: 1px solid #000000; padding-top: 6px; "
-                                 "margin-top: 12px; break-inside: avoid; "
-                                 "page-break-inside: avoid; }\n"
-                                 "thead { display: table-header-group; }\n"
-                                 "tr { break-inside: avoid; page-break-inside: avoid; }\n"
-                                 "h2.catalogue { margin-top: 16px; }\n") +
-                  QStringLiteral("</style></head>\n<body>\n") + sheet.headingHtml + u'\n';
-    for (const QString& troop : sheet.troopHtml)
-        out += troop + u'\n';
-    for (const SheetTable* catalogue : {&sheet.weapons, &sheet.abilities}) {
-        out += QStringLiteral("<h2 class=\"catalogue\">") + catalogue->title +
-               QStringLiteral("</h2><p class=\"note\">") + catalogue->note + QStringLiteral("</p>");
-        out += catalogue->rows.isEmpty()
-                   ? QStringLiteral("<p>None.</p>")
-                   : table(catalogue->headings, catalogue->widths, catalogue->rows);
-        out += u'\n';
-    }
+    QString out =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta "
+                       "charset=\"utf-8\"/><title>Army sheet: ") +
+        escaped(sheet.armyName) +
+        // A browser prints a troop on one page where it fits, and repeats the
+        // headings of a table on every page it continues on.
+        QStringLiteral("</title>\n<style>\n"
+                       "@page { margin: 15mm; }\n"
+                       "body { font-family: 'DejaVu Sans', Arial, Helvetica, sans-serif; "
+                       "font-size: 9pt; color: #000000; margin: 0 auto; max-width: 60em; }\n"
+                       "h1 { font-size: 16pt; margin: 0 0 6px 0; }\n"
+                       "h2 { font-size: 12pt; margin: 0 0 3px 0; }\n"
+                       "h3 { font-size: 9pt; margin: 6px 0 2px 0; }\n"
+                       "p { margin: 0 0 2px 0; }\n"
+                       "p.note { font-style: italic; margin-bottom: 4px; }\n"
+                       "table { border-collapse: collapse; margin-bottom: 2px; }\n"
+                       "td, th { border: 1px solid #808080; padding: 2px 4px; text-align: left; "
+                       "vertical-align: top; }\n"
+                       "th { background-color: #e4e4e4; }\n"
+                       "table.profile td, table.profile th { text-align: center; }\n"
+                       "span.missing { color: #b00000; font-style: italic; }\n"
+                       "div.block { margin-top: 14px; break-inside: avoid; "
+                       "page-break-inside: avoid; }\n"
+                       "div.catalogue { margin-top: 18px; }\n"
+                       "thead { display: table-header-group; }\n"
+                       "tr { break-inside: avoid; page-break-inside: avoid; }\n"
+                       "</style></head>\n<body>\n");
+    out += QStringLiteral("<div class=\"block\">\n") + blockHtml(sheet.heading) +
+           QStringLiteral("</div>\n");
+    for (const SheetBlock& troop : sheet.troops)
+        out += QStringLiteral("<div class=\"block\">\n") + blockHtml(troop) +
+               QStringLiteral("</div>\n");
+    for (const SheetBlock* catalogue : {&sheet.weapons, &sheet.abilities})
+        out += QStringLiteral("<div class=\"catalogue\">\n") + blockHtml(*catalogue) +
+               QStringLiteral("</div>\n");
     out += QStringLiteral("</body></html>\n");
     return out.toUtf8();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -16,34 +18,47 @@ struct SheetOptions {
     QDate date = QDate::currentDate();
 };
 
-// One catalogue as a table: its title, the headings and relative widths of its columns, and one
-// "<tr>" element per entry.
-struct SheetTable {
-    QString title;
-    QString note;
-    QStringList headings;
-    QList<int> widths; // percent of the page's width
-    QStringList rows;
+// A table cell; a name that its catalogue does not hold is marked.
+struct SheetCell {
+    QString text;
+    bool missing = false;
 };
 
-// The army sheet: the whole army on paper, made once from the store as pieces of HTML that the
-// HTML file joins into one document and the pages (PDF, print) lay out a block at a time.
+// A table: its headings, the width of each column in percent of the page's width, its rows.
+struct SheetTable {
+    QStringList headings;
+    QList<int> widths;
+    QList<QList<SheetCell>> rows;
+    bool centred = false;
+};
+
+// One line of a block: a heading (levels 1 to 3), a line of facts ("Role: ..."), an italic
+// note, or a table.
+struct SheetItem {
+    enum class Kind { Heading1, Heading2, Heading3, Facts, Note, Table };
+    Kind kind = Kind::Note;
+    QString text;
+    QList<QPair<QString, QString>> facts; // label and value
+    SheetTable table;
+};
+
+// A block of the sheet, kept on one page wherever it fits on one.
+using SheetBlock = QList<SheetItem>;
+
+// The army sheet: the whole army on paper, made once from the store and then written as HTML
+// or painted on pages (PDF, print).
 struct ArmySheet {
     QString armyName;
-    QString headingHtml;
-    QStringList troopHtml; // one block per accepted troop, in the army's order
-    SheetTable weapons;
-    SheetTable abilities;
+    SheetBlock heading;
+    QList<SheetBlock> troops; // one per accepted troop, in the army's order
+    SheetBlock weapons;       // the catalogues: a title, a note and a table (or "None.")
+    SheetBlock abilities;
 };
 
+// The marked name's mark.
+QString missingMark();
+
 ArmySheet makeArmySheet(const Store& store, const SheetOptions& options);
-
-// The style sheet of every block, shared by the HTML file and the pages.
-QString sheetStyles();
-
-// The opening tag and heading row of a table of the sheet, and its closing tag.
-QString tableStart(const QStringList& headings, const QList<int>& widths);
-QString tableEnd();
 
 // The sheet as one self-contained UTF-8 HTML document: styles inside, no scripts, no other
 // files.

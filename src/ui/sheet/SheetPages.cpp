@@ -2,222 +2,382 @@
 
 #include "ui/sheet/ArmySheet.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
-#include <QImage>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <memory>
 #include <vector>
 
 namespace
 {
 
-// The blocks are laid out in units of 1/96 inch, whatever the paper's resolution, and the
-// painter scales them onto the page.
+// The sheet is laid out in units of 1/96 inch, whatever the paper's resolution, and the
+// painter scales it onto the page. Fonts are sized in those units.
 constexpr qreal layoutDpi = 96.0;
-// A catalogue's rows go onto the pages in runs of this many; a page ends between two runs.
-constexpr int rowsPerRun = 12;
 constexpr qreal blockGap = 14.0;
 constexpr qreal footerHeight = 24.0;
-constexpr qreal footerPixels = 11.0;
+constexpr qreal padX = 4.0;
+constexpr qreal padY = 2.0;
+const QColor borderColour(0x80, 0x80, 0x80);
+const QColor headingsColour(0xe4, 0xe4, 0xe4);
+const QColor missingColour(0xb0, 0x00, 0x00);
 
-QPaintDevice* layoutDevice()
-{
-    static QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        const int dotsPerMeter = qRound(layoutDpi / 0.0254);
-        image.setDotsPerMeterX(dotsPerMeter);
-        image.setDotsPerMeterY(dotsPerMeter);
-        return image;
-    }();
-    return &device;
-}
-
-QFont sheetFont(qreal pixelSize)
+QFont sheetFont(qreal pixels, bool bold = false, bool italic = false)
 {
     QFont font;
     font.setFamilies(
         {QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     // Windows-1252 text needs no shaping, and without it no ligature turns "fi" into one
-    // character that a search of the PDF's text would miss.
+    // character that a search of the PDF's text would miss. Unhinted, a text is as wide on
+    // the page as when it was measured.
     font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setPixelSize(qRound(pixelSize));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPixelSize(qRound(pixels));
+    font.setBold(bold);
+    font.setItalic(italic);
     return font;
 }
 
-// A piece of the sheet that is laid out on its own. A title stays with what follows it. A run
-// of a catalogue's rows is laid out with the catalogue's headings above it (headedHtml) where it
-// begins the table or a page, and without them (html) elsewhere.
-struct Block {
-    enum class Kind { Whole, Title, Rows };
-    Kind kind = Kind::Whole;
-    QString html;
-    QString headedHtml = QString();
-    bool firstRows = false;
+// A font with its metrics.
+struct Face {
+    explicit Face(const QFont& f) : font(f), metrics(f) {}
+    QFont font;
+    QFontMetricsF metrics;
 };
 
-std::vector<Block> blocksOf(const ArmySheet& sheet)
-{
-    std::vector<Block> blocks;
-    blocks.push_back({Block::Kind::Whole, sheet.headingHtml});
-    for (const QString& troop : sheet.troopHtml)
-        blocks.push_back({Block::Kind::Whole, troop});
-    for (const SheetTable* table : {&sheet.weapons, &sheet.abilities}) {
-        blocks.push_back(
-            {Block::Kind::Title,
-             QStringLiteral("<h2>") + table->title + QStringLiteral("</h2><p class=\"note\">") +
-                 table->note + QStringLiteral("</p>") +
-                 (table->rows.isEmpty() ? QStringLiteral("<p>None.</p>") : QString())});
-        const QString headed = tableStart(table->headings, table->widths);
-        const QString plain = QStringLiteral(
-            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tbody>");
-        for (int first = 0; first < table->rows.size(); first += rowsPerRun) {
-            QString rows;
-            for (int i = first; i < qMin(first + rowsPerRun, int(table->rows.size())); ++i)
-                rows += table->rows[i];
-            blocks.push_back({Block::Kind::Rows, plain + rows + tableEnd(),
-                              headed + rows + tableEnd(), first == 0});
-        }
-    }
-    return blocks;
-}
-
-std::unique_ptr<QTextDocument> layOut(const QString& html, qreal width)
-{
-    auto document = std::make_unique<QTextDocument>();
-    document->setUndoRedoEnabled(false);
-    document->setDocumentMargin(0);
-    document->setUseDesignMetrics(true);
-    document->setDefaultFont(sheetFont(12.0));
-    document->setDefaultStyleSheet(sheetStyles());
-    document->documentLayout()->setPaintDevice(layoutDevice());
-    document->setHtml(html);
-    document->setTextWidth(width);
-    return document;
-}
-
-// The height of what the document shows: a document ends in an empty line after a table, which
-// is left out.
-qreal shownHeight(QTextDocument& document)
-{
-    QAbstractTextDocumentLayout* layout = document.documentLayout();
-    qreal bottom = 0;
-    for (auto it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
-        if (QTextFrame* frame = it.currentFrame())
-            bottom = qMax(bottom, layout->frameBoundingRect(frame).bottom());
-        else if (!it.currentBlock().text().isEmpty())
-            bottom = qMax(bottom, layout->blockBoundingRect(it.currentBlock()).bottom());
-    }
-    return bottom;
-}
-
-// How tall each block is on a page of the given width, and how many pages a block taller than
-// a page takes.
-struct Measures {
-    std::vector<qreal> heights;
-    std::vector<int> pages;
-    // The height that the headings add to a run of rows, for each run of rows.
-    std::vector<qreal> headings;
+struct Faces {
+    Face normal{sheetFont(12)};
+    Face bold{sheetFont(12, true)};
+    Face italic{sheetFont(12, false, true)};
+    Face heading1{sheetFont(21, true)};
+    Face heading2{sheetFont(16, true)};
+    Face footer{sheetFont(11)};
 };
 
-// Where a block, or one page's share of a block taller than a page, goes.
-struct Placement {
-    int block;
-    int page;
-    qreal y;
-    bool headed = false;
-    int share = -1; // the page of a tall block, or -1 for a block that fits
+// What goes onto a page whole: a heading, a line, or one row of a table (row -1: its
+// headings). A title and a table's headings stay with what follows them.
+struct Piece {
+    const SheetItem* item;
+    int row;
+    qreal height = 0;
+    qreal gapBefore = 0;
+    bool keepWithNext = false;
+    int headings = -1; // for a table row, the piece of its table's headings
 };
 
-class Layout
+// A block's pieces, and whether it is kept on one page where it fits.
+struct BlockPieces {
+    int first;
+    int end;
+    bool keepWhole;
+};
+
+class SheetLayout
 {
 public:
-    Layout(qreal pageHeight, const std::vector<Block>& allBlocks, const Measures& blockMeasures)
-        : height(pageHeight), blocks(allBlocks), measures(blockMeasures)
+    SheetLayout(const Faces& sheetFaces, qreal pageWidth, SheetProgress* workProgress, int steps)
+        : faces(sheetFaces), width(pageWidth), progress(workProgress), totalSteps(steps)
     {
     }
 
-    // Places the blocks one after the other.
-    std::vector<Placement> place()
+    // Measures the block's pieces; false when the progress stopped it.
+    bool addBlock(const SheetBlock& block, bool keepWhole)
     {
-        for (int i = 0; i < int(blocks.size()); ++i) {
-            const Block& block = blocks[i];
-            const qreal h = measures.heights[i];
-            if (measures.pages[i] > 1) {
-                if (y > 0)
-                    newPage();
-                for (int share = 0; share < measures.pages[i]; ++share) {
-                    placements.push_back({i, page, 0, block.kind == Block::Kind::Rows, share});
-                    newPage();
-                }
+        const int first = int(pieces.size());
+        for (const SheetItem& item : block) {
+            if (item.kind != SheetItem::Kind::Table) {
+                addPiece(item, -1);
                 continue;
             }
-            if (block.kind == Block::Kind::Rows) {
-                const qreal headed = h + measures.headings[i];
-                if (!block.firstRows && y > 0 && y + h > height)
-                    newPage();
-                const bool withHeadings = block.firstRows || y == 0;
-                // Borders of two runs in a row fall on one line.
-                put(i, withHeadings ? headed : h, -1.0, withHeadings);
-                continue;
+            const int headings = int(pieces.size());
+            addPiece(item, -1);
+            for (int row = 0; row < item.table.rows.size(); ++row) {
+                if (!tell(int(pieces.size())))
+                    return false;
+                addPiece(item, row);
+                pieces.back().headings = headings;
             }
-            // A title keeps its table's headings and first rows with it.
-            qreal needed = h;
-            if (block.kind == Block::Kind::Title && i + 1 < int(blocks.size()) &&
-                blocks[i + 1].firstRows)
-                needed += measures.heights[i + 1] + measures.headings[i + 1];
-            if (y > 0 && y + needed > height)
-                newPage();
-            // A title stands apart from the rows before it.
-            if (block.kind == Block::Kind::Title && y > 0 && lastKind == Block::Kind::Rows)
-                y += blockGap;
-            put(i, h, block.kind == Block::Kind::Whole ? blockGap : 4.0, false);
         }
+        blocks.push_back({first, int(pieces.size()), keepWhole});
+        return true;
+    }
+
+    // Tells the progress every so many steps: a progress dialog is cheap to tell, not free.
+    bool tell(int step) const
+    {
+        return !progress || step % 256 != 0 || progress->advance(step, totalSteps);
+    }
+
+    // The pieces in order, with their page and their place on it.
+    struct Placement {
+        int piece;
+        int page;
+        qreal y;
+    };
+
+    std::vector<Placement> paginate(qreal pageHeight)
+    {
+        std::vector<Placement> placements;
+        int page = 0;
+        qreal y = 0;
+        auto newPage = [&] {
+            ++page;
+            y = 0;
+        };
+        auto put = [&](int piece, qreal gap) {
+            if (y > 0)
+                y += gap;
+            placements.push_back({piece, page, y});
+            y += pieces[piece].height;
+        };
+        for (const BlockPieces& block : blocks) {
+            qreal total = 0;
+            for (int i = block.first; i < block.end; ++i)
+                total += pieces[i].height + (i > block.first ? pieces[i].gapBefore : 0);
+            const qreal gap = block.first == 0 ? 0 : blockGap;
+            if (block.keepWhole && total <= pageHeight) {
+                if (y > 0 && y + gap + total > pageHeight)
+                    newPage();
+                put(block.first, gap);
+                for (int i = block.first + 1; i < block.end; ++i)
+                    put(i, pieces[i].gapBefore);
+                continue;
+            }
+            for (int i = block.first; i < block.end; ++i) {
+                const qreal before = i == block.first ? gap : pieces[i].gapBefore;
+                qreal needed = before + pieces[i].height;
+                for (int next = i; next + 1 < block.end && pieces[next].keepWithNext; ++next)
+                    needed += pieces[next + 1].gapBefore + pieces[next + 1].height;
+                if (y > 0 && y + needed > pageHeight) {
+                    newPage();
+                    // A table that goes on shows its headings again.
+                    if (pieces[i].headings >= 0)
+                        put(pieces[i].headings, 0);
+                }
+                put(i, before);
+            }
+        }
+        pages = y > 0 || placements.empty() ? page + 1 : page;
         return placements;
     }
 
-    int pageCount() const { return y > 0 ? page + 1 : page; }
+    int pageCount() const { return pages; }
+
+    void paint(QPainter& painter, const Placement& placement) const
+    {
+        const Piece& piece = pieces[placement.piece];
+        const SheetItem& item = *piece.item;
+        const qreal y = placement.y;
+        switch (item.kind) {
+        case SheetItem::Kind::Heading1:
+            drawWrapped(painter, faces.heading1, item.text, QRectF(0, y, width, piece.height));
+            break;
+        case SheetItem::Kind::Heading2:
+            drawWrapped(painter, faces.heading2, item.text, QRectF(0, y, width, piece.height));
+            break;
+        case SheetItem::Kind::Heading3:
+            drawWrapped(painter, faces.bold, item.text, QRectF(0, y, width, piece.height));
+            break;
+        case SheetItem::Kind::Note:
+            drawWrapped(painter, faces.italic, item.text, QRectF(0, y, width, piece.height));
+            break;
+        case SheetItem::Kind::Facts:
+            paintFacts(painter, item, y, piece.height);
+            break;
+        case SheetItem::Kind::Table:
+            paintRow(painter, item.table, piece.row, y, piece.height);
+            break;
+        }
+    }
 
 private:
-    void newPage()
+    void addPiece(const SheetItem& item, int row)
     {
-        ++page;
-        y = 0;
-        lastKind = Block::Kind::Whole;
+        Piece piece{&item, row};
+        switch (item.kind) {
+        case SheetItem::Kind::Heading1:
+            piece.height = wrappedHeight(faces.heading1, item.text, width) + 6;
+            piece.keepWithNext = true;
+            break;
+        case SheetItem::Kind::Heading2:
+            piece.height = wrappedHeight(faces.heading2, item.text, width) + 3;
+            piece.keepWithNext = true;
+            break;
+        case SheetItem::Kind::Heading3:
+            piece.height = wrappedHeight(faces.bold, item.text, width) + 2;
+            piece.gapBefore = 6;
+            piece.keepWithNext = true;
+            break;
+        case SheetItem::Kind::Note:
+            piece.height = wrappedHeight(faces.italic, item.text, width) + 4;
+            break;
+        case SheetItem::Kind::Facts:
+            piece.height = factsFitOneLine(item)
+                               ? faces.normal.metrics.height() + 2
+                               : wrappedHeight(faces.normal, factsText(item), width) + 2;
+            break;
+        case SheetItem::Kind::Table:
+            piece.height = rowHeight(item.table, row);
+            piece.keepWithNext = row < 0;
+            break;
+        }
+        pieces.push_back(piece);
     }
 
-    void put(int block, qreal h, qreal gap, bool headed)
+    static qreal wrappedHeight(const Face& face, const QString& text, qreal available)
     {
-        placements.push_back({block, page, y, headed});
-        y += h + gap;
-        lastKind = blocks[block].kind;
+        if (text.isEmpty() || face.metrics.horizontalAdvance(text) <= available)
+            return face.metrics.height();
+        return face.metrics
+            .boundingRect(QRectF(0, 0, available, 1e9), wrapFlags(face, text, available), text)
+            .height();
     }
 
-    qreal height;
-    const std::vector<Block>& blocks;
-    const Measures& measures;
-    std::vector<Placement> placements;
-    int page = 0;
-    qreal y = 0;
-    Block::Kind lastKind = Block::Kind::Whole;
+    // Words wrap; a word longer than the line breaks where it must.
+    static int wrapFlags(const Face& face, const QString& text, qreal available)
+    {
+        const QRectF words =
+            face.metrics.boundingRect(QRectF(0, 0, available, 1e9), Qt::TextWordWrap, text);
+        return words.width() > available + 0.5 ? Qt::TextWrapAnywhere : Qt::TextWordWrap;
+    }
+
+    static void drawWrapped(QPainter& painter, const Face& face, const QString& text,
+                            const QRectF& area, int alignment = Qt::AlignLeft)
+    {
+        if (text.isEmpty())
+            return;
+        painter.setFont(face.font);
+        if (face.metrics.horizontalAdvance(text) <= area.width()) {
+            const qreal x =
+                alignment == Qt::AlignHCenter
+                    ? area.left() + (area.width() - face.metrics.horizontalAdvance(text)) / 2
+                    : area.left();
+            painter.drawText(QPointF(x, area.top() + face.metrics.ascent()), text);
+            return;
+        }
+        painter.drawText(area, alignment | Qt::AlignTop | wrapFlags(face, text, area.width()),
+                         text);
+    }
+
+    static QString cellText(const SheetCell& cell)
+    {
+        return cell.missing ? cell.text + u' ' + missingMark() : cell.text;
+    }
+
+    const Face& cellFace(const SheetCell& cell, bool headings) const
+    {
+        return headings ? faces.bold : cell.missing ? faces.italic : faces.normal;
+    }
+
+    qreal columnWidth(const SheetTable& table, int column) const
+    {
+        return table.widths.value(column) * width / 100.0;
+    }
+
+    qreal rowHeight(const SheetTable& table, int row) const
+    {
+        qreal height = faces.normal.metrics.height();
+        const int columns = table.headings.size();
+        for (int column = 0; column < columns; ++column) {
+            const SheetCell cell =
+                row < 0 ? SheetCell{table.headings[column], false} : table.rows[row].value(column);
+            height = qMax(height, wrappedHeight(cellFace(cell, row < 0), cellText(cell),
+                                                columnWidth(table, column) - 2 * padX));
+        }
+        return height + 2 * padY;
+    }
+
+    void paintRow(QPainter& painter, const SheetTable& table, int row, qreal y, qreal height) const
+    {
+        const int columns = table.headings.size();
+        qreal tableWidth = 0;
+        for (int column = 0; column < columns; ++column)
+            tableWidth += columnWidth(table, column);
+        if (row < 0)
+            painter.fillRect(QRectF(0, y, tableWidth, height), headingsColour);
+        qreal x = 0;
+        for (int column = 0; column < columns; ++column) {
+            const qreal w = columnWidth(table, column);
+            const SheetCell cell =
+                row < 0 ? SheetCell{table.headings[column], false} : table.rows[row].value(column);
+            painter.setPen(cell.missing ? missingColour : Qt::black);
+            drawWrapped(painter, cellFace(cell, row < 0), cellText(cell),
+                        QRectF(x + padX, y + padY, w - 2 * padX, height - 2 * padY),
+                        table.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+            x += w;
+        }
+        painter.setPen(QPen(borderColour, 0.75));
+        painter.drawRect(QRectF(0, y, tableWidth, height));
+        x = 0;
+        for (int column = 0; column + 1 < columns; ++column) {
+            x += columnWidth(table, column);
+            painter.drawLine(QPointF(x, y), QPointF(x, y + height));
+        }
+        painter.setPen(Qt::black);
+    }
+
+    static QString factsText(const SheetItem& item)
+    {
+        if (item.facts.isEmpty())
+            return item.text;
+        QStringList parts;
+        for (const auto& [label, value] : item.facts)
+            parts << label + QStringLiteral(": ") + value;
+        return parts.join(QStringLiteral("   "));
+    }
+
+    bool factsFitOneLine(const SheetItem& item) const
+    {
+        qreal x = 0;
+        for (const auto& [label, value] : item.facts)
+            x += faces.bold.metrics.horizontalAdvance(label + QStringLiteral(": ")) +
+                 faces.normal.metrics.horizontalAdvance(value + QStringLiteral("     "));
+        return x <= width && (!item.facts.isEmpty() ||
+                              faces.normal.metrics.horizontalAdvance(item.text) <= width);
+    }
+
+    // Each label in bold, its value after it, the pairs apart on one line; too long for one
+    // line, the same words wrap.
+    void paintFacts(QPainter& painter, const SheetItem& item, qreal y, qreal height) const
+    {
+        if (!factsFitOneLine(item) || item.facts.isEmpty()) {
+            drawWrapped(painter, faces.normal, factsText(item), QRectF(0, y, width, height));
+            return;
+        }
+        qreal x = 0;
+        const qreal baseline = y + faces.normal.metrics.ascent();
+        for (const auto& [label, value] : item.facts) {
+            const QString labelText = label + QStringLiteral(": ");
+            painter.setFont(faces.bold.font);
+            painter.drawText(QPointF(x, baseline), labelText);
+            x += faces.bold.metrics.horizontalAdvance(labelText);
+            painter.setFont(faces.normal.font);
+            painter.drawText(QPointF(x, baseline), value);
+            x += faces.normal.metrics.horizontalAdvance(value + QStringLiteral("     "));
+        }
+    }
+
+    const Faces& faces;
+    qreal width;
+    SheetProgress* progress;
+    int totalSteps;
+    std::vector<Piece> pieces;
+    std::vector<BlockPieces> blocks;
+    int pages = 1;
 };
 
-void paintFooter(QPainter& painter, const QString& armyName, int page, int pages, qreal width,
-                 qreal pageHeight)
+void paintFooter(QPainter& painter, const Face& face, const QString& armyName, int page, int pages,
+                 qreal width, qreal pageHeight)
 {
-    painter.save();
-    painter.setFont(sheetFont(footerPixels));
+    painter.setFont(face.font);
     painter.setPen(QColor(0x40, 0x40, 0x40));
     const QRectF area(0, pageHeight - footerHeight + 8, width, footerHeight - 8);
     painter.drawLine(QPointF(0, area.top() - 4), QPointF(width, area.top() - 4));
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, armyName);
     painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("Page %1 of %2").arg(page).arg(pages));
-    painter.restore();
+    painter.setPen(Qt::black);
 }
 
 } // namespace
@@ -236,65 +396,45 @@ bool paintArmySheet(const ArmySheet& sheet, QPagedPaintDevice& device, SheetProg
     const qreal pageHeight = device.height() / scaleY;
     const qreal contentHeight = pageHeight - footerHeight;
 
-    const std::vector<Block> blocks = blocksOf(sheet);
-    const int steps = int(blocks.size()) * 2;
-    Measures measures{std::vector<qreal>(blocks.size()), std::vector<int>(blocks.size(), 1),
-                      std::vector<qreal>(blocks.size(), 0.0)};
-    qreal headings = 0;
-    for (int i = 0; i < int(blocks.size()); ++i) {
-        if (progress && !progress->advance(i, steps))
-            return false;
-        const Block& block = blocks[i];
-        if (block.firstRows) {
-            const auto headed = layOut(block.headedHtml, width);
-            headings = shownHeight(*headed);
-        }
-        const auto document = layOut(block.html, width);
-        measures.heights[i] = shownHeight(*document);
-        if (block.firstRows)
-            headings -= measures.heights[i];
-        measures.headings[i] = block.kind == Block::Kind::Rows ? headings : 0.0;
-        if (measures.heights[i] + measures.headings[i] > contentHeight) {
-            const auto paged =
-                layOut(block.kind == Block::Kind::Rows ? block.headedHtml : block.html, width);
-            paged->setPageSize(QSizeF(width, contentHeight));
-            measures.pages[i] = paged->pageCount();
-        }
+    // Each piece is measured once and painted once.
+    int pieceCount = 0;
+    QList<const SheetBlock*> blocks = {&sheet.heading};
+    for (const SheetBlock& troop : sheet.troops)
+        blocks << &troop;
+    blocks << &sheet.weapons << &sheet.abilities;
+    for (const SheetBlock* block : blocks) {
+        for (const SheetItem& item : *block)
+            pieceCount += 1 + int(item.table.rows.size());
     }
-    Layout layout(contentHeight, blocks, measures);
-    const std::vector<Placement> placements = layout.place();
-    const int pages = qMax(1, layout.pageCount());
+    const int steps = 2 * pieceCount;
+
+    const Faces faces;
+    SheetLayout layout(faces, width, progress, steps);
+    for (const SheetBlock* block : blocks) {
+        if (!layout.addBlock(*block, block != &sheet.weapons && block != &sheet.abilities))
+            return false;
+    }
+    const std::vector<SheetLayout::Placement> placements = layout.paginate(contentHeight);
 
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     painter.scale(scaleX, scaleY);
     int page = 0;
-    for (const Placement& placement : placements) {
-        if (progress && !progress->advance(int(blocks.size()) + placement.block, steps))
+    for (int i = 0; i < int(placements.size()); ++i) {
+        const SheetLayout::Placement& placement = placements[i];
+        if (!layout.tell(pieceCount + qMin(i, pieceCount)))
             return false;
         while (page < placement.page) {
-            paintFooter(painter, sheet.armyName, page + 1, pages, width, pageHeight);
+            paintFooter(painter, faces.footer, sheet.armyName, page + 1, layout.pageCount(), width,
+                        pageHeight);
             device.newPage();
             ++page;
         }
-        const Block& block = blocks[placement.block];
-        const auto document = layOut(placement.headed ? block.headedHtml : block.html, width);
-        painter.save();
-        if (placement.share >= 0) {
-            document->setPageSize(QSizeF(width, contentHeight));
-            const QRectF shown(0, placement.share * contentHeight, width, contentHeight);
-            painter.translate(0, -shown.top());
-            document->drawContents(&painter, shown);
-        } else {
-            painter.translate(0, placement.y);
-            document->drawContents(&painter, QRectF(0, 0, width, shownHeight(*document)));
-        }
-        painter.restore();
+        layout.paint(painter, placement);
     }
-    paintFooter(painter, sheet.armyName, page + 1, pages, width, pageHeight);
-    if (progress)
-        progress->advance(steps, steps);
+    paintFooter(painter, faces.footer, sheet.armyName, page + 1, layout.pageCount(), width,
+                pageHeight);
     return true;
 }
 
