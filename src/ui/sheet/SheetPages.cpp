@@ -169,29 +169,34 @@ public:
         const Piece& piece = pieces[placement.piece];
         const SheetItem& item = *piece.item;
         const qreal y = placement.y;
-        switch (item.kind) {
-        case SheetItem::Kind::Heading1:
-            drawWrapped(painter, faces.heading1, item.text, QRectF(0, y, width, piece.height));
-            break;
-        case SheetItem::Kind::Heading2:
-            drawWrapped(painter, faces.heading2, item.text, QRectF(0, y, width, piece.height));
-            break;
-        case SheetItem::Kind::Heading3:
-            drawWrapped(painter, faces.bold, item.text, QRectF(0, y, width, piece.height));
-            break;
-        case SheetItem::Kind::Note:
-            drawWrapped(painter, faces.italic, item.text, QRectF(0, y, width, piece.height));
-            break;
-        case SheetItem::Kind::Facts:
-            paintFacts(painter, item, y, piece.height);
-            break;
-        case SheetItem::Kind::Table:
-            paintRow(painter, item.table, piece.row, y, piece.height);
-            break;
+        if (const Face* face = textFace(item.kind)) {
+            drawWrapped(painter, *face, item.text, QRectF(0, y, width, piece.height));
+            return;
         }
+        if (item.kind == SheetItem::Kind::Facts)
+            paintFacts(painter, item, y, piece.height);
+        else
+            paintRow(painter, item.table, piece.row, y, piece.height);
     }
 
 private:
+    // The face of a heading or a note.
+    const Face* textFace(SheetItem::Kind kind) const
+    {
+        switch (kind) {
+        case SheetItem::Kind::Heading1:
+            return &faces.heading1;
+        case SheetItem::Kind::Heading2:
+            return &faces.heading2;
+        case SheetItem::Kind::Heading3:
+            return &faces.bold;
+        case SheetItem::Kind::Note:
+            return &faces.italic;
+        default:
+            return nullptr;
+        }
+    }
+
     void addPiece(const SheetItem& item, int row)
     {
         Piece piece{&item, row};
