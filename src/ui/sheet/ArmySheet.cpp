@@ -329,7 +329,21 @@ QString cellHtml(const SheetCell& cell)
            QStringLiteral("</span>");
 }
 
-QString tableHtml(const SheetTable& table)
+// The rows written so far of all the sheet's rows, told to the progress now and then.
+struct HtmlProgress {
+    SheetProgress* progress;
+    int total;
+    int done = 0;
+    bool stopped = false;
+
+    void rowWritten()
+    {
+        if (progress && ++done % 4096 == 0 && !progress->advance(done, total))
+            stopped = true;
+    }
+};
+
+QString tableHtml(const SheetTable& table, HtmlProgress& tally)
 {
     const int total = table.centred ? table.widths.value(0) * table.headings.size() : 100;
     QString out = QStringLiteral("<table") +
@@ -341,6 +355,9 @@ QString tableHtml(const SheetTable& table)
             escaped(table.headings[i]) + QStringLiteral("</th>");
     out += QStringLiteral("</tr></thead><tbody>");
     for (const QList<SheetCell>& row : table.rows) {
+        tally.rowWritten();
+        if (tally.stopped)
+            return out;
         out += QStringLiteral("<tr>");
         for (const SheetCell& cell : row)
             out += QStringLiteral("<td>") + cellHtml(cell) + QStringLiteral("</td>");
@@ -349,7 +366,7 @@ QString tableHtml(const SheetTable& table)
     return out + QStringLiteral("</tbody></table>\n");
 }
 
-QString blockHtml(const SheetBlock& block)
+QString blockHtml(const SheetBlock& block, HtmlProgress& tally)
 {
     QString out;
     for (const SheetItem& item : block) {
@@ -379,7 +396,7 @@ QString blockHtml(const SheetBlock& block)
             break;
         }
         case SheetItem::Kind::Table:
-            out += tableHtml(item.table);
+            out += tableHtml(item.table, tally);
             break;
         }
     }
@@ -413,8 +430,19 @@ ArmySheet makeArmySheet(const Store& store, const SheetOptions& options)
     return sheet;
 }
 
-QByteArray armySheetHtml(const ArmySheet& sheet)
+bool armySheetHtml(const ArmySheet& sheet, QByteArray& html, SheetProgress* progress)
 {
+    QList<const SheetBlock*> blocks = {&sheet.heading};
+    for (const SheetBlock& troop : sheet.troops)
+        blocks << &troop;
+    blocks << &sheet.weapons << &sheet.abilities;
+    int rows = 0;
+    for (const SheetBlock* block : blocks) {
+        for (const SheetItem& item : *block)
+            rows += int(item.table.rows.size());
+    }
+    HtmlProgress tally{progress, rows};
+
     QString out =
         QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta "
                        "charset=\"utf-8\"/><title>Army sheet: ") +
@@ -442,14 +470,17 @@ QByteArray armySheetHtml(const ArmySheet& sheet)
                        "thead { display: table-header-group; }\n"
                        "tr { break-inside: avoid; page-break-inside: avoid; }\n"
                        "</style></head>\n<body>\n");
-    out += QStringLiteral("<div class=\"block\">\n") + blockHtml(sheet.heading) +
-           QStringLiteral("</div>\n");
-    for (const SheetBlock& troop : sheet.troops)
-        out += QStringLiteral("<div class=\"block\">\n") + blockHtml(troop) +
-               QStringLiteral("</div>\n");
-    for (const SheetBlock* catalogue : {&sheet.weapons, &sheet.abilities})
-        out += QStringLiteral("<div class=\"catalogue\">\n") + blockHtml(*catalogue) +
-               QStringLiteral("</div>\n");
+    // A troop, like the heading, is one block a browser keeps on one page; a catalogue goes on
+    // over as many pages as it needs.
+    for (const SheetBlock* block : blocks) {
+        const bool catalogue = block == &sheet.weapons || block == &sheet.abilities;
+        out += catalogue ? QStringLiteral("<div class=\"catalogue\">\n")
+                         : QStringLiteral("<div class=\"block\">\n");
+        out += blockHtml(*block, tally) + QStringLiteral("</div>\n");
+        if (tally.stopped)
+            return false;
+    }
     out += QStringLiteral("</body></html>\n");
-    return out.toUtf8();
+    html = out.toUtf8();
+    return true;
 }

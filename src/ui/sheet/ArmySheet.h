@@ -55,11 +55,20 @@ struct ArmySheet {
     SheetBlock abilities;
 };
 
+// Hears how far the work on a sheet has gone, and may stop it.
+class SheetProgress
+{
+public:
+    virtual ~SheetProgress() = default;
+    // done of total steps are done; false stops the work.
+    virtual bool advance(int done, int total) = 0;
+};
+
 // The marked name's mark.
 QString missingMark();
 
 ArmySheet makeArmySheet(const Store& store, const SheetOptions& options);
 
 // The sheet as one self-contained UTF-8 HTML document: styles inside, no scripts, no other
-// files.
-QByteArray armySheetHtml(const ArmySheet& sheet);
+// files. False when the progress stopped it.
+bool armySheetHtml(const ArmySheet& sheet, QByteArray& html, SheetProgress* progress = nullptr);

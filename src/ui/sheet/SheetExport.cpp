@@ -30,11 +30,11 @@ ExportResult exportArmySheet(const Store& store, const SheetOptions& options, co
     }
     const ArmySheet sheet = makeArmySheet(store, options);
     QByteArray bytes;
-    if (format == SheetFormat::Html) {
-        bytes = armySheetHtml(sheet);
-    } else if (!armySheetPdf(sheet, localPageSize(), bytes, progress)) {
+    const bool made = format == SheetFormat::Html
+                          ? armySheetHtml(sheet, bytes, progress)
+                          : armySheetPdf(sheet, localPageSize(), bytes, progress);
+    if (!made)
         return ExportResult::Cancelled;
-    }
     if (progress && !progress->advance(1, 1))
         return ExportResult::Cancelled;
     return replaceFileWith(path, bytes, reason) ? ExportResult::Written : ExportResult::Failed;

@@ -4,17 +4,9 @@
 #include <QLocale>
 #include <QPageSize>
 
-struct ArmySheet;
-class QPagedPaintDevice;
+#include "ui/sheet/ArmySheet.h"
 
-// Hears how far the work on a sheet has gone, and may stop it.
-class SheetProgress
-{
-public:
-    virtual ~SheetProgress() = default;
-    // done of total steps are done; false stops the work.
-    virtual bool advance(int done, int total) = 0;
-};
+class QPagedPaintDevice;
 
 // The paper of the locale: Letter where inches are the measure, A4 elsewhere.
 QPageSize localPageSize(const QLocale& locale = QLocale());
