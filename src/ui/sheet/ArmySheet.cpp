@@ -405,6 +405,24 @@ QString blockHtml(const SheetBlock& block, HtmlProgress& tally)
 
 } // namespace
 
+QList<const SheetBlock*> sheetBlocks(const ArmySheet& sheet)
+{
+    QList<const SheetBlock*> blocks = {&sheet.heading};
+    for (const SheetBlock& troop : sheet.troops)
+        blocks << &troop;
+    return blocks << &sheet.weapons << &sheet.abilities;
+}
+
+int sheetRowCount(const ArmySheet& sheet)
+{
+    int rows = 0;
+    for (const SheetBlock* block : sheetBlocks(sheet)) {
+        for (const SheetItem& item : *block)
+            rows += int(item.table.rows.size());
+    }
+    return rows;
+}
+
 QString missingMark()
 {
     return QStringLiteral("(not in catalogue)");
@@ -432,16 +450,8 @@ ArmySheet makeArmySheet(const Store& store, const SheetOptions& options)
 
 bool armySheetHtml(const ArmySheet& sheet, QByteArray& html, SheetProgress* progress)
 {
-    QList<const SheetBlock*> blocks = {&sheet.heading};
-    for (const SheetBlock& troop : sheet.troops)
-        blocks << &troop;
-    blocks << &sheet.weapons << &sheet.abilities;
-    int rows = 0;
-    for (const SheetBlock* block : blocks) {
-        for (const SheetItem& item : *block)
-            rows += int(item.table.rows.size());
-    }
-    HtmlProgress tally{progress, rows};
+    const QList<const SheetBlock*> blocks = sheetBlocks(sheet);
+    HtmlProgress tally{progress, sheetRowCount(sheet)};
 
     QString out =
         QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta "

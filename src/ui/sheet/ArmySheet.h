@@ -55,6 +55,12 @@ struct ArmySheet {
     SheetBlock abilities;
 };
 
+// The sheet's blocks in order: the heading, the troops, the two catalogues.
+QList<const SheetBlock*> sheetBlocks(const ArmySheet& sheet);
+
+// The number of rows in the sheet's tables.
+int sheetRowCount(const ArmySheet& sheet);
+
 // Hears how far the work on a sheet has gone, and may stop it.
 class SheetProgress
 {

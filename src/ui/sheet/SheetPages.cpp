@@ -402,15 +402,10 @@ bool paintArmySheet(const ArmySheet& sheet, QPagedPaintDevice& device, SheetProg
     const qreal contentHeight = pageHeight - footerHeight;
 
     // Each piece is measured once and painted once.
-    int pieceCount = 0;
-    QList<const SheetBlock*> blocks = {&sheet.heading};
-    for (const SheetBlock& troop : sheet.troops)
-        blocks << &troop;
-    blocks << &sheet.weapons << &sheet.abilities;
-    for (const SheetBlock* block : blocks) {
-        for (const SheetItem& item : *block)
-            pieceCount += 1 + int(item.table.rows.size());
-    }
+    const QList<const SheetBlock*> blocks = sheetBlocks(sheet);
+    int pieceCount = sheetRowCount(sheet);
+    for (const SheetBlock* block : blocks)
+        pieceCount += int(block->size());
     const int steps = 2 * pieceCount;
 
     const Faces faces;
