@@ -1,4 +1,4 @@
-// The window commands of quarrimak-bench: "start" and "picker FILE".
+// The window commands of quarrimak-bench: "start", "picker FILE" and "sheet FILE OUT".
 #include "WindowCommands.h"
 
 #include "BenchWork.h"
@@ -6,6 +6,7 @@
 #include "store/Store.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/main/MainWindow.h"
+#include "ui/sheet/SheetExport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,6 +56,27 @@ int pickerCommand(int argc, char* argv[], const QString& path)
     return report("picker", clock);
 }
 
+// The army sheet of the file written to OUT as Export Army Sheet writes it, timed from the loaded
+// army to the file on disk.
+int sheetCommand(int argc, char* argv[], const char* command, const QString& path,
+                 const QString& out, bool allEntries)
+{
+    QApplication application(argc, argv);
+    Store store;
+    loadArmy(store, path);
+    SheetOptions options;
+    options.allEntries = allEntries;
+    options.sourceFile = path;
+    QElapsedTimer clock;
+    clock.start();
+    QString reason;
+    if (exportArmySheet(store, options, out, nullptr, &reason) != ExportResult::Written) {
+        std::fprintf(stderr, "sheet failed: %s\n", qPrintable(reason));
+        return 1;
+    }
+    return report(command, clock);
+}
+
 } // namespace
 
 extern "C" Q_DECL_EXPORT int quarrimakBenchWindowCommand(int argc, char* argv[],
@@ -65,5 +87,10 @@ extern "C" Q_DECL_EXPORT int quarrimakBenchWindowCommand(int argc, char* argv[],
         return startCommand(argc, argv, *processClock);
     if (command == QLatin1String("picker") && argc == 3)
         return pickerCommand(argc, argv, QString::fromLocal8Bit(argv[2]));
+    const bool allEntries = argc == 5 && QLatin1String(argv[4]) == QLatin1String("--all-entries");
+    if (command == QLatin1String("sheet") && (argc == 4 || allEntries))
+        return sheetCommand(argc, argv, allEntries ? "sheet, all entries" : "sheet",
+                            QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                            allEntries);
     return 2;
 }

@@ -30,6 +30,7 @@ int usage()
                          "       quarrimak-bench picker FILE\n"
                          "       quarrimak-bench record|undo|redo FILE\n"
                          "       quarrimak-bench recovery FILE FOLDER\n"
+                         "       quarrimak-bench sheet FILE OUT.pdf|OUT.html [--all-entries]\n"
                          "       quarrimak-bench generate max|big|sized MB OUT\n");
     return 2;
 }
@@ -180,7 +181,8 @@ int main(int argc, char* argv[])
     if (command == QLatin1String("recovery") && arguments.size() == 2)
         return recoveryCommand(arguments[0], arguments[1]);
     if ((command == QLatin1String("start") && arguments.isEmpty()) ||
-        (command == QLatin1String("picker") && arguments.size() == 1))
+        (command == QLatin1String("picker") && arguments.size() == 1) ||
+        (command == QLatin1String("sheet") && (arguments.size() == 2 || arguments.size() == 3)))
         return windowCommand(argc, argv);
     if (command == QLatin1String("generate"))
         return generateCommand(arguments);

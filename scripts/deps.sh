@@ -2,7 +2,7 @@
 # machine lacks. Sourced by scripts/run and scripts/test.
 quarrimak_install_missing() {
     local wanted=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth openbox
-                  fonts-dejavu-core "$@")
+                  fonts-dejavu-core poppler-utils "$@")
     local missing=()
     for package in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -50,6 +50,17 @@ QString roleCode(const QString& roleName)
     return QString();
 }
 
+QString roleName(const QString& code)
+{
+    for (const char16_t* name : {u"HeadQuarters", u"Elites", u"Troops", u"Fast Attack",
+                                 u"Heavy Support"}) {
+        const QString longName = QString::fromUtf16(name);
+        if (!code.isEmpty() && roleCode(longName) == code)
+            return longName;
+    }
+    return QString();
+}
+
 bool troopNameExists(const Store& store, int ownSlot, const QString& name, const QString& roleName)
 {
     const QString code = roleCode(roleName);

@@ -23,6 +23,8 @@ bool troopNameExists(const Store& store, int ownSlot, const QString& name, const
 
 // The two-letter code of a battlefield role's long name; empty for any other text.
 QString roleCode(const QString& roleName);
+// The long name of a battlefield role's two-letter code; empty for any other text.
+QString roleName(const QString& code);
 
 // Holds the weapon limit to the troop's number of weapon lines.
 void clampWeaponLimit(const Troop& troop, int& value);

@@ -1,6 +1,8 @@
 #include "ui/Modal.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace
@@ -71,13 +73,25 @@ ModalResult messageBox(QWidget* parent, const QString& caption, const QString& t
     return ModalResult::Ok;
 }
 
-QString runFileDialog(QWidget* parent, const FileDialogRequest& request)
+QString runFileDialog(QWidget* parent, const FileDialogRequest& request, FileDialogChoice* choice)
 {
     if (installedUser)
-        return installedUser->playFileDialog(parent, request);
+        return installedUser->playFileDialog(parent, request, choice);
 
     QFileDialog dialog(parent, request.title);
-    dialog.setNameFilter(request.filter);
+    if (request.filters.isEmpty())
+        dialog.setNameFilter(request.filter);
+    else
+        dialog.setNameFilters(request.filters);
+    // A check box has room only in Qt's own dialog, below the file name and the filters.
+    QCheckBox* option = nullptr;
+    if (!request.option.isEmpty()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        option = new QCheckBox(request.option, &dialog);
+        option->setChecked(request.optionChecked);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+            grid->addWidget(option, grid->rowCount(), 0, 1, grid->columnCount());
+    }
     dialog.selectFile(request.fileName);
     if (request.kind == FileDialogRequest::Kind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -88,5 +102,9 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request)
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    if (choice) {
+        choice->filter = dialog.selectedNameFilter();
+        choice->optionChecked = option && option->isChecked();
+    }
     return dialog.selectedFiles().constFirst();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -17,6 +18,17 @@ struct FileDialogRequest {
     QString title;
     QString fileName; // proposed name
     QString filter;   // label and pattern at once, such as "*.ini"
+    // Filters with a label each, such as "PDF (*.pdf)"; when given they stand for `filter`.
+    QStringList filters = QStringList();
+    // The text of a check box below the file name, or none when empty, and its first state.
+    QString option = QString();
+    bool optionChecked = false;
+};
+
+// What the user chose in a file dialog besides the file: the filter and the check box.
+struct FileDialogChoice {
+    QString filter;
+    bool optionChecked = false;
 };
 
 // Whoever answers modal things. In the program that is the person at the desktop, through
@@ -29,8 +41,10 @@ public:
     virtual void playWindow(QWidget& window) = 0;
     virtual ModalResult playMessage(QWidget* parent, const QString& caption, const QString& text,
                                     MessageButtons buttons) = 0;
-    // The chosen path, or the empty text when the dialog is cancelled.
-    virtual QString playFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The chosen path, or the empty text when the dialog is cancelled; the filter and the check
+    // box as chosen go to *choice when it is given.
+    virtual QString playFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                   FileDialogChoice* choice) = 0;
 };
 
 // Installs a stand-in user; null restores the real dialogs.
@@ -46,5 +60,7 @@ ModalResult messageBox(QWidget* parent, const QString& caption, const QString& t
                        MessageButtons buttons);
 
 // The open or save dialog; the chosen path, or the empty text when cancelled. The save dialog
-// asks before overwriting; neither adds an extension to a typed name.
-QString runFileDialog(QWidget* parent, const FileDialogRequest& request);
+// asks before overwriting; neither adds an extension to a typed name. The chosen filter and the
+// check box's state go to *choice when it is given.
+QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                      FileDialogChoice* choice = nullptr);

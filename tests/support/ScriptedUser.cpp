@@ -22,9 +22,10 @@ void ScriptedUser::answer(ModalResult button)
     steps.push_back({ShownModal::Kind::Message, nullptr, button, QString()});
 }
 
-void ScriptedUser::chooseFile(const QString& path)
+void ScriptedUser::chooseFile(const QString& path, bool optionChecked, const QString& filter)
 {
-    steps.push_back({ShownModal::Kind::FileDialog, nullptr, ModalResult::Ok, path});
+    steps.push_back(
+        {ShownModal::Kind::FileDialog, nullptr, ModalResult::Ok, path, optionChecked, filter});
 }
 
 QStringList ScriptedUser::messages() const
@@ -90,12 +91,17 @@ ModalResult ScriptedUser::playMessage(QWidget*, const QString& caption, const QS
     return step.answer;
 }
 
-QString ScriptedUser::playFileDialog(QWidget*, const FileDialogRequest& request)
+QString ScriptedUser::playFileDialog(QWidget*, const FileDialogRequest& request,
+                                     FileDialogChoice* choice)
 {
     shownModals.append(
         {ShownModal::Kind::FileDialog, request.title, QString(), MessageButtons::Ok, request});
     Step step;
     if (!takeStep(ShownModal::Kind::FileDialog, QStringLiteral("dialog ") + request.title, step))
         return QString();
+    if (choice) {
+        choice->filter = step.filter.isEmpty() ? request.filters.value(0) : step.filter;
+        choice->optionChecked = step.optionChecked;
+    }
     return step.path;
 }

@@ -42,8 +42,10 @@ public:
     }
     // The next message box is answered with ModalResult::Ok, Yes, No or Cancel.
     void answer(ModalResult button);
-    // The next file dialog yields this path; the empty path cancels it.
-    void chooseFile(const QString& path);
+    // The next file dialog yields this path; the empty path cancels it. Its check box is left
+    // as optionChecked says, and the filter chosen is the given one or else the first.
+    void chooseFile(const QString& path, bool optionChecked = false,
+                    const QString& filter = QString());
 
     const QList<ShownModal>& shown() const { return shownModals; }
     QStringList messages() const; // "caption|text" of every message shown
@@ -53,7 +55,8 @@ public:
     void playWindow(QWidget& window) override;
     ModalResult playMessage(QWidget* parent, const QString& caption, const QString& text,
                             MessageButtons buttons) override;
-    QString playFileDialog(QWidget* parent, const FileDialogRequest& request) override;
+    QString playFileDialog(QWidget* parent, const FileDialogRequest& request,
+                           FileDialogChoice* choice) override;
 
 private:
     struct Step {
@@ -61,6 +64,8 @@ private:
         std::function<void(QWidget&)> act;
         ModalResult answer = ModalResult::Ok;
         QString path;
+        bool optionChecked = false;
+        QString filter = QString();
     };
 
     bool takeStep(ShownModal::Kind kind, const QString& what, Step& step);

@@ -118,7 +118,10 @@ public:
         return ModalResult::No;
     }
 
-    QString playFileDialog(QWidget*, const FileDialogRequest&) override { return army; }
+    QString playFileDialog(QWidget*, const FileDialogRequest&, FileDialogChoice*) override
+    {
+        return army;
+    }
 
     QStringList taken;
     QStringList failures;

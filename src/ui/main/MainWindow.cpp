@@ -16,6 +16,9 @@
 #include "ui/main/AboutDialog.h"
 #include "ui/main/ReadErrorDialog.h"
 #include "ui/main/TroopSelectionDialog.h"
+#include "ui/sheet/ArmySheet.h"
+#include "ui/sheet/SheetExport.h"
+#include "ui/sheet/SheetPages.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -27,6 +30,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QVBoxLayout>
 
 namespace
@@ -179,6 +185,12 @@ void MainWindow::buildMenus()
     saveAsAction = fileMenu->addAction(QStringLiteral("Save &As..."), this, &MainWindow::saveArmy);
     saveAsAction->setShortcuts(keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     fileMenu->addSeparator();
+    exportSheetAction = fileMenu->addAction(QStringLiteral("E&xport Army Sheet..."), this,
+                                            &MainWindow::exportSheet);
+    printSheetAction =
+        fileMenu->addAction(QStringLiteral("&Print Army Sheet..."), this, &MainWindow::printSheet);
+    printSheetAction->setShortcuts(keysFor(QKeySequence::Print, Qt::CTRL | Qt::Key_P));
+    fileMenu->addSeparator();
     quitAction = fileMenu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quitAction->setShortcuts(keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
@@ -200,9 +212,9 @@ void MainWindow::buildMenus()
 
     for (QMenu* menu : {fileMenu, recentMenu, editMenu, helpMenu})
         menu->menuAction()->setObjectName(menu->title());
-    for (QAction* action :
-         {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction, quitAction,
-          helpAction, aboutAction, aboutQtAction, clearRecentAction}) {
+    for (QAction* action : {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction,
+                            exportSheetAction, printSheetAction, quitAction, helpAction,
+                            aboutAction, aboutQtAction, clearRecentAction}) {
         QString name = action->text();
         name.remove(u'&');
         if (name.endsWith(QLatin1String("...")))
@@ -796,6 +808,126 @@ void MainWindow::editTroop()
     }
     statusBar->setPanelText(1, countText(store.army.squadWord));
     updateModified();
+}
+
+namespace
+{
+
+// The progress of a sheet's pages, shown once the work has taken half a second; Cancel stops it.
+class SheetProgressDialog : public SheetProgress
+{
+public:
+    explicit SheetProgressDialog(QWidget* parent)
+        : dialog(QStringLiteral("Laying out the army sheet..."), QStringLiteral("Cancel"), 0, 1,
+                 parent)
+    {
+        dialog.setWindowTitle(QStringLiteral("Army Sheet"));
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setMinimumDuration(500);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setValue(0);
+    }
+
+    bool advance(int done, int total) override
+    {
+        if (dialog.maximum() != total)
+            dialog.setMaximum(total);
+        dialog.setValue(done);
+        return !dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog;
+};
+
+// A file name made of the army's name: the characters no file name may hold become "-".
+QString sheetBaseName(const QString& armyName, const QString& currentFile)
+{
+    QString name = armyName.trimmed();
+    if (name.isEmpty())
+        name = QFileInfo(currentFile).completeBaseName();
+    if (name.isEmpty())
+        name = QStringLiteral("army-sheet");
+    for (QChar& c : name) {
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = u'-';
+    }
+    return name;
+}
+
+const QString pdfFilter = QStringLiteral("PDF (*.pdf)");
+const QString htmlFilter = QStringLiteral("HTML (*.html)");
+
+} // namespace
+
+Store MainWindow::armyAsShown()
+{
+    const Army kept = store.army;
+    copyArmyTexts();
+    Store shown = store;
+    store.army = kept;
+    return shown;
+}
+
+// Export Army Sheet: the file's format follows its name, or else the filter chosen. The sheet is
+// written with the safety of Save; a failure says why, a cancelled export leaves no file.
+void MainWindow::exportSheet()
+{
+    FileDialogRequest request{FileDialogRequest::Kind::Save, QStringLiteral("Export Army Sheet"),
+                              QString(), QString()};
+    const QString base = sheetBaseName(armyNameEdit->text(), file);
+    request.fileName = file.isEmpty()
+                           ? base + QStringLiteral(".pdf")
+                           : QFileInfo(file).absolutePath() + u'/' + base + QStringLiteral(".pdf");
+    request.filters = {pdfFilter, htmlFilter};
+    request.option = QStringLiteral("Include unused catalogue entries");
+    request.optionChecked = sheetAllEntries;
+    FileDialogChoice choice;
+    QString path = runFileDialog(this, request, &choice);
+    if (path.isEmpty())
+        return;
+    sheetAllEntries = choice.optionChecked;
+    if (sheetFormatOf(path) == SheetFormat::Unknown)
+        path += choice.filter == htmlFilter ? QStringLiteral(".html") : QStringLiteral(".pdf");
+
+    SheetOptions options;
+    options.allEntries = sheetAllEntries;
+    options.sourceFile = QFileInfo(file).fileName();
+    const Store shown = armyAsShown();
+    QString reason;
+    ExportResult result;
+    {
+        WaitCursor wait;
+        SheetProgressDialog progress(this);
+        result = exportArmySheet(shown, options, path, &progress, &reason);
+    }
+    if (result == ExportResult::Failed) {
+        messageBox(this, QStringLiteral("*** FILE ERROR ***"),
+                   QStringLiteral("An error occurred while writing the army sheet!\n") + reason,
+                   MessageButtons::Ok);
+    }
+}
+
+// Print Army Sheet: Qt's print preview, on the paper of the locale until the user picks another.
+void MainWindow::printSheet()
+{
+    SheetOptions options;
+    options.allEntries = sheetAllEntries;
+    options.sourceFile = QFileInfo(file).fileName();
+    const ArmySheet sheet = makeArmySheet(armyAsShown(), options);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(localPageSize());
+    printer.setPageMargins(QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter);
+    printer.setDocName(QStringLiteral("Army sheet: ") + sheet.armyName);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Print Army Sheet"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&sheet, &preview](QPrinter* paper) {
+                SheetProgressDialog progress(&preview);
+                paintArmySheet(sheet, *paper, &progress);
+            });
+    runModalDialog(preview);
 }
 
 void MainWindow::showHelp()

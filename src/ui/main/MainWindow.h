@@ -53,6 +53,9 @@ public:
     // first Save writes that file.
     void startNewFile(const QString& path);
     void editTroop();
+    // The army sheet as PDF or HTML, to a file the user chooses; printed through Qt's preview.
+    void exportSheet();
+    void printSheet();
     void showHelp();
     void showAbout();
     // Work that a program which ended before saving left behind is offered back, newest first.
@@ -84,6 +87,8 @@ public:
     QAction* loadAction;
     QAction* saveAction;
     QAction* saveAsAction;
+    QAction* exportSheetAction;
+    QAction* printSheetAction;
     QAction* quitAction;
     QAction* clearRecentAction;
     QAction* helpAction;
@@ -116,6 +121,8 @@ protected:
 private:
     void buildMenus();
     void copyArmyTexts();
+    // The army as the edits show it, for the sheet; the store keeps its own texts.
+    Store armyAsShown();
     void showLoadingNotice(bool visible);
     QByteArray datafileAsSaveWouldWrite();
     bool unsavedChangesSettled();
@@ -140,6 +147,8 @@ private:
     QString file;
     // The troop selection opens on the row it was left on.
     int troopSelectionRow = 0;
+    // The sheet's check box "Include unused catalogue entries" as last left.
+    bool sheetAllEntries = false;
     // The datafile last saved or loaded; before that, the one of the untouched program.
     QByteArray savedDatafile;
     QByteArray untouchedDatafile;

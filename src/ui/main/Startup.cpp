@@ -1,6 +1,7 @@
 #include "ui/main/Startup.h"
 
 #include "ui/main/MainWindow.h"
+#include "ui/sheet/SheetExport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -54,6 +55,17 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption exportSheet(
+        QStringLiteral("export-sheet"),
+        QStringLiteral("Writes the army sheet of FILE to OUT, a .pdf or .html file, and ends "
+                       "without opening a window."),
+        QStringLiteral("OUT"));
+    parser.addOption(exportSheet);
+    const QCommandLineOption allEntries(
+        QStringLiteral("all-entries"),
+        QStringLiteral("With --export-sheet: every catalogue entry, not only those the troops "
+                       "use."));
+    parser.addOption(allEntries);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A datafile to load."),
                                  QStringLiteral("[FILE]"));
 
@@ -73,6 +85,16 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return refuse(err, program, QStringLiteral("only one FILE can be loaded at a time."));
+    if (parser.isSet(allEntries) && !parser.isSet(exportSheet))
+        return refuse(err, program, QStringLiteral("--all-entries goes with --export-sheet."));
+    if (parser.isSet(exportSheet)) {
+        if (files.isEmpty())
+            return refuse(err, program, QStringLiteral("--export-sheet needs the FILE to export."));
+        StartRequest request{false, 0, files[0], false};
+        request.sheetFile = parser.value(exportSheet);
+        request.allEntries = parser.isSet(allEntries);
+        return request;
+    }
     if (files.isEmpty())
         return {};
     const QFileInfo file(files[0]);
@@ -95,6 +117,21 @@ StartRequest readCommandLine(int& argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     return readCommandLine(QCoreApplication::arguments(), out, err);
+}
+
+int exportSheetFromCommandLine(int& argc, char** argv, const StartRequest& request)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // No display: the sheet is laid out and written all the same.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    QGuiApplication application(argc, argv);
+    QTextStream err(stderr);
+    const int status = exportSheetCommand(request.sheetFile, request.file, request.allEntries, err);
+    err.flush();
+    return status;
 }
 
 void startEditor(MainWindow& mainWindow, const StartRequest& request, const QString& recoveryFolder)

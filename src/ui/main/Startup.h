@@ -15,6 +15,9 @@ struct StartRequest {
     // The file does not exist yet: the editor starts with an empty army and the first Save
     // writes it.
     bool newFile = false;
+    // --export-sheet: the sheet of `file` is written to this file and the program ends.
+    QString sheetFile = QString();
+    bool allEntries = false;
 };
 
 // The program's name, version and application id, as the desktop and --version know them.
@@ -25,6 +28,10 @@ void describeApplication();
 StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
 // The same for the program's own arguments, printing to standard output and standard error.
 StartRequest readCommandLine(int& argc, char** argv);
+
+// Writes the army sheet that the request asks for, without a window and without a display
+// (the offscreen platform stands in when there is none); the exit status.
+int exportSheetFromCommandLine(int& argc, char** argv, const StartRequest& request);
 
 // Shows the main window, offers back the unsaved work that ended runs left in the recovery
 // folder (when one is given), and then loads the request's file, if one is named, as Load does

@@ -21,17 +21,6 @@ constexpr int nameWidth = 192;
 const char* const roleNames[] = {"HeadQuarters", "Elites", "Troops", "Fast Attack",
                                  "Heavy Support"};
 
-// The role's long name for a troop's two-letter code; empty for any other text.
-QString roleName(const QString& code)
-{
-    for (const char* role : roleNames) {
-        const QString name = QString::fromLatin1(role);
-        if (!code.isEmpty() && roleCode(name) == code)
-            return name;
-    }
-    return QString();
-}
-
 // The type column shows every role name whole in the grid's font.
 int typeColumnWidth(const QFontMetrics& metrics)
 {

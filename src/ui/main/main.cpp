@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     attachParentConsole();
     describeApplication();
     const StartRequest request = readCommandLine(argc, argv);
+    if (!request.sheetFile.isEmpty())
+        return exportSheetFromCommandLine(argc, argv, request);
     if (!request.start)
         return request.exitStatus;
 

@@ -11,9 +11,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +79,11 @@ private slots:
                               << "file:Load the datafile";
         QTest::newRow("Save As") << "Save As" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)
                                  << "file:Save the datafile";
+        QTest::newRow("Export Army Sheet")
+            << "Export Army Sheet" << QKeySequence() << "file:Export Army Sheet";
+        QTest::newRow("Print Army Sheet")
+            << "Print Army Sheet" << QKeySequence(Qt::CTRL | Qt::Key_P)
+            << "window:Print Army Sheet";
         QTest::newRow("Help") << "Help" << QKeySequence(Qt::Key_F1)
                               << "window:Help on the Main Window";
         QTest::newRow("About") << "About Quarrimak" << QKeySequence() << "window:About Quarrimak";
@@ -309,6 +317,55 @@ private slots:
         user.chooseFile(path);
         QVERIFY(main.saveArmy());
         QVERIFY(readBytes(path).contains("SquadName=" + name.toLatin1() + "\r\n"));
+    }
+
+    // Export Army Sheet proposes the army's name, writes the format of the chosen filter with the
+    // entries the check box asks for, and says why a file cannot be written; Print previews the
+    // pages of the sheet.
+    void armySheet()
+    {
+        TestWindows app;
+        MainWindow& main = app.mainWindow;
+        QVERIFY(main.loadFile(testData("golden-full-army.ini")));
+        QStringList items;
+        for (QAction* item : main.fileMenu->actions()) {
+            if (!item->isSeparator())
+                items << item->objectName();
+        }
+        QVERIFY2(items.join(',').contains("Save As,Export Army Sheet,Print Army Sheet,Quit"),
+                 qPrintable(items.join(',')));
+
+        ScriptedUser user;
+        const QString chosen = folder.filePath("sheet");
+        user.chooseFile(chosen, true, "HTML (*.html)");
+        action(main, "Export Army Sheet")->trigger();
+        const FileDialogRequest request = user.shown()[0].file;
+        QCOMPARE(QFileInfo(request.fileName).fileName(), QStringLiteral("HOLLOW CROWN.pdf"));
+        QCOMPARE(request.filters, (QStringList{"PDF (*.pdf)", "HTML (*.html)"}));
+        QCOMPARE(request.option, QStringLiteral("Include unused catalogue entries"));
+        QVERIFY(!request.optionChecked);
+        const QByteArray html = readBytes(chosen + ".html");
+        QVERIFY(html.contains("<h1>HOLLOW CROWN</h1>") && html.contains("Lance"));
+
+        user.chooseFile(folder.filePath("none/sheet.pdf"), true);
+        user.answer(ModalResult::Ok);
+        action(main, "Export Army Sheet")->trigger();
+        QVERIFY(user.shown()[1].file.optionChecked);
+        QCOMPARE(user.messages().size(), 1);
+        QVERIFY2(user.messages()[0].startsWith("*** FILE ERROR ***|An error occurred while "
+                                               "writing the army sheet!\n"),
+                 qPrintable(user.messages()[0]));
+        QVERIFY(!QFileInfo::exists(folder.filePath("none")));
+
+        int pages = 0;
+        user.windowOf<QPrintPreviewDialog>([&pages](QPrintPreviewDialog& preview) {
+            auto* pageView = preview.findChild<QPrintPreviewWidget*>();
+            pages = pageView ? pageView->pageCount() : 0;
+            preview.close();
+        });
+        action(main, "Print Army Sheet")->trigger();
+        QCOMPARE(pages, 2);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
     }
 
     // Alt with a letter presses the button it underlines and types nothing.

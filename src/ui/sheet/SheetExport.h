@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/sheet/ArmySheet.h"
+
+#include <QString>
+
+class SheetProgress;
+class Store;
+class QTextStream;
+
+enum class SheetFormat { Unknown, Pdf, Html };
+
+// The format a file's name asks for: ".pdf" or ".html" (".htm"), in any letter case.
+SheetFormat sheetFormatOf(const QString& path);
+
+enum class ExportResult { Written, Cancelled, Failed };
+
+// Writes the army sheet to the file, as PDF or HTML by the file's name, with the safety of Save:
+// the file is replaced only by the complete sheet, and a cancelled export leaves no file. On
+// failure *reason says why in words for the user.
+ExportResult exportArmySheet(const Store& store, const SheetOptions& options, const QString& path,
+                             SheetProgress* progress, QString* reason);
+
+// The command line's export: the sheet of the datafile at `file` written to `out`. Exit status
+// 0 when written, 2 when the file cannot be read as a datafile or `out` cannot be written, 1
+// when `out` names neither format; the reason goes to `err`.
+int exportSheetCommand(const QString& out, const QString& file, bool allEntries, QTextStream& err);
