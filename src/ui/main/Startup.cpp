@@ -1,5 +1,6 @@
 #include "ui/main/Startup.h"
 
+#include "datafile/ArmyCheck.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCommandLineParser>
@@ -54,6 +55,14 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Checks the datafile FILE without a window and prints one line per "
+                       "problem, FILE:LINE: error: or warning:, then the count. Exit status 0 "
+                       "without errors, 1 with errors, 2 when FILE cannot be read as a "
+                       "datafile."),
+        QStringLiteral("FILE"));
+    parser.addOption(check);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A datafile to load."),
                                  QStringLiteral("[FILE]"));
 
@@ -71,6 +80,11 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
         return {false, 0, {}};
     }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(check)) {
+        if (!files.isEmpty())
+            return refuse(err, program, QStringLiteral("--check takes one FILE and no other."));
+        return {false, checkDatafile(program, parser.value(check), out, err), {}};
+    }
     if (files.size() > 1)
         return refuse(err, program, QStringLiteral("only one FILE can be loaded at a time."));
     if (files.isEmpty())
