@@ -5,6 +5,7 @@
 #include "ui/wizard/Wizard.h"
 
 #include <QByteArray>
+#include <functional>
 
 class Button;
 class LineEdit;
@@ -46,6 +47,9 @@ public:
     // first Save writes that file.
     void startNewFile(const QString& path);
     void editTroop();
+    void showCatalogue(CatalogueKind kind);
+    void checkArmy();
+    void duplicateTroop();
     void showHelp();
     void showAbout();
     void showArmyName();
@@ -57,6 +61,7 @@ public:
     QMenuBar* menuBar;
     QMenu* fileMenu;
     QMenu* recentMenu;
+    QMenu* armyMenu;
     QMenu* helpMenu;
     QAction* newTroopAction;
     QAction* editTroopAction;
@@ -65,6 +70,10 @@ public:
     QAction* saveAsAction;
     QAction* quitAction;
     QAction* clearRecentAction;
+    QAction* weaponsAction;
+    QAction* abilitiesAction;
+    QAction* checkAction;
+    QAction* duplicateTroopAction;
     QAction* helpAction;
     QAction* aboutAction;
     QAction* aboutQtAction;
@@ -104,6 +113,10 @@ private:
     // The caption and its "*", and whether Save and Save As have anything to save.
     void updateModified();
     void fillRecentMenu();
+    void updateArmyActions();
+    void showCheckReport(int row);
+    // Every change that the Army menu's windows make to the army runs here, under its name.
+    void changeArmy(const QString& name, const std::function<void()>& change);
 
     Store& store;
     Wizard troopWizard;
@@ -115,4 +128,7 @@ private:
     QByteArray savedDatafile;
     QByteArray untouchedDatafile;
     bool loading = false;
+    // The report row to show again when the run opened from the check's report ends; -1 for
+    // none.
+    int reportRowToReopen = -1;
 };
