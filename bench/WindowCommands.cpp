@@ -1,14 +1,17 @@
-// The window commands of quarrimak-bench: "start" and "picker FILE".
+// The window commands of quarrimak-bench: "start", "picker FILE" and "filter FILE".
 #include "WindowCommands.h"
 
 #include "BenchWork.h"
 
 #include "store/Store.h"
+#include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QWindow>
 #include <cstdio>
 
@@ -55,6 +58,53 @@ int pickerCommand(int argc, char* argv[], const QString& path)
     return report("picker", clock);
 }
 
+// One key pressed and released in the filter field, until the window has painted what it
+// shows then; milliseconds.
+double keystroke(QWidget& window, QLineEdit& filter, int key, const QString& text)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&filter, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&filter, &release);
+    window.repaint();
+    QCoreApplication::processEvents();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+// The slower of two keystrokes in the window's filter: the first letter, which narrows the
+// whole list, and the Backspace that shows it all again.
+double slowerKeystroke(QWidget& window, QLineEdit& filter)
+{
+    filter.setFocus();
+    const double narrowing = keystroke(window, filter, Qt::Key_E, QStringLiteral("e"));
+    const double widening = keystroke(window, filter, Qt::Key_Backspace, QString());
+    return qMax(narrowing, widening);
+}
+
+// One filter keystroke in the picker and in the weapons window, on the army's weapons.
+int filterCommand(int argc, char* argv[], const QString& path)
+{
+    QApplication application(argc, argv);
+    Store store;
+    loadArmy(store, path);
+    EditorMemory memory;
+    Picker picker(nullptr, store, CatalogueKind::Weapons, memory);
+    picker.show();
+    if (!waitUntilShown(picker))
+        return 1;
+    std::printf("filter-picker %.1f ms\n", slowerKeystroke(picker, *picker.filterEdit));
+    picker.hide();
+    CatalogueDialog catalogue(nullptr, store, memory, CatalogueKind::Weapons,
+                              [](const QString&, const std::function<void()>& change) { change(); });
+    catalogue.show();
+    if (!waitUntilShown(catalogue))
+        return 1;
+    std::printf("filter-catalogue %.1f ms\n", slowerKeystroke(catalogue, *catalogue.filterEdit));
+    return 0;
+}
+
 } // namespace
 
 extern "C" Q_DECL_EXPORT int quarrimakBenchWindowCommand(int argc, char* argv[],
@@ -65,5 +115,7 @@ extern "C" Q_DECL_EXPORT int quarrimakBenchWindowCommand(int argc, char* argv[],
         return startCommand(argc, argv, *processClock);
     if (command == QLatin1String("picker") && argc == 3)
         return pickerCommand(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (command == QLatin1String("filter") && argc == 3)
+        return filterCommand(argc, argv, QString::fromLocal8Bit(argv[2]));
     return 2;
 }

@@ -5,6 +5,7 @@
 #include "ArmyGenerator.h"
 #include "BenchWork.h"
 #include "WindowCommands.h"
+#include "datafile/ArmyCheck.h"
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
 #include "store/Store.h"
@@ -26,6 +27,8 @@ int usage()
                          "       quarrimak-bench save FILE OUT\n"
                          "       quarrimak-bench start\n"
                          "       quarrimak-bench picker FILE\n"
+                         "       quarrimak-bench check FILE\n"
+                         "       quarrimak-bench filter FILE\n"
                          "       quarrimak-bench generate max|big|sized MB OUT\n");
     return 2;
 }
@@ -51,6 +54,19 @@ int saveCommand(const QString& path, const QString& out)
         return 1;
     }
     return report("save", clock);
+}
+
+// The army check of a loaded army, as Army > Check runs it.
+int checkCommand(const QString& path)
+{
+    Store store;
+    loadArmy(store, path);
+    QElapsedTimer clock;
+    clock.start();
+    const std::vector<Problem> problems = checkArmy(store);
+    if (problems.empty())
+        std::fprintf(stderr, "the check found nothing\n");
+    return report("check", clock);
 }
 
 // Runs a window command from the module beside this program.
@@ -114,8 +130,11 @@ int main(int argc, char* argv[])
         return loadCommand(arguments[0]);
     if (command == QLatin1String("save") && arguments.size() == 2)
         return saveCommand(arguments[0], arguments[1]);
+    if (command == QLatin1String("check") && arguments.size() == 1)
+        return checkCommand(arguments[0]);
     if ((command == QLatin1String("start") && arguments.isEmpty()) ||
-        (command == QLatin1String("picker") && arguments.size() == 1))
+        ((command == QLatin1String("picker") || command == QLatin1String("filter")) &&
+         arguments.size() == 1))
         return windowCommand(argc, argv);
     if (command == QLatin1String("generate"))
         return generateCommand(arguments);

@@ -22,6 +22,22 @@ QString quoted(const QString& text)
     return u'"' + text + u'"';
 }
 
+// The name as it compares without regard to letter case; ASCII text is folded here directly,
+// which is far quicker than the general folding.
+QString folded(const QString& name)
+{
+    QString result = name;
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const char16_t c = out[i];
+        if (c >= 0x80)
+            return name.toCaseFolded();
+        if (c >= u'A' && c <= u'Z')
+            out[i] = char16_t(c + (u'a' - u'A'));
+    }
+    return result;
+}
+
 QString catalogueWord(CatalogueKind kind)
 {
     return kind == CatalogueKind::Abilities ? QStringLiteral("special ability")
@@ -32,7 +48,16 @@ QString catalogueWord(CatalogueKind kind)
 class Checker
 {
 public:
-    explicit Checker(const Store& army) : store(army) {}
+    explicit Checker(const Store& army) : store(army)
+    {
+        for (const CatalogueKind kind : {CatalogueKind::Weapons, CatalogueKind::Abilities}) {
+            QSet<QString>& names = catalogueNames[kind == CatalogueKind::Abilities];
+            const LineList& catalogue = catalogueOf(store, kind);
+            names.reserve(catalogue.count());
+            for (const QString& entry : catalogue.lines())
+                names.insert(field(entry, 1));
+        }
+    }
 
     std::vector<Problem> run()
     {
@@ -202,7 +227,7 @@ private:
 
     bool holds(CatalogueKind kind, const QString& name) const
     {
-        return findEntry(name, &catalogueOf(store, kind)) >= 0;
+        return catalogueNames[kind == CatalogueKind::Abilities].contains(name);
     }
 
     void checkWeapons(int slot, const Troop& troop)
@@ -326,7 +351,8 @@ private:
     {
         const LineList& catalogue = catalogueOf(store, kind);
         const QHash<QString, int> counts = useCounts(store, kind);
-        QHash<QString, QString> folded;
+        QHash<QString, int> firstOfFold;
+        firstOfFold.reserve(catalogue.count());
         const QString word = catalogueWord(kind);
         for (int i = 0; i < catalogue.count(); ++i) {
             ProblemPlace place;
@@ -334,22 +360,28 @@ private:
             place.catalogue = kind;
             place.line = i;
             const QString name = field(catalogue[i], 1);
-            checkCodePage(place, word + u' ' + quoted(name), catalogue[i]);
+            if (!fitsWindows1252(catalogue[i]))
+                checkCodePage(place, word + u' ' + quoted(name), catalogue[i]);
             if (!counts.contains(name))
                 add(Problem::Severity::Warning, place,
-                    QStringLiteral("%1 %2 is used by no troop").arg(word, quoted(name)));
-            const QString key = name.toCaseFolded();
-            const auto other = folded.constFind(key);
-            if (other == folded.cend())
-                folded.insert(key, name);
-            else if (*other != name)
+                    word + QStringLiteral(" \"") + name + QStringLiteral("\" is used by no troop"));
+            const QString fold = folded(name);
+            const auto other = firstOfFold.constFind(fold);
+            if (other == firstOfFold.cend()) {
+                firstOfFold.insert(fold, i);
+                continue;
+            }
+            const QString otherName = field(catalogue[*other], 1);
+            if (otherName != name)
                 add(Problem::Severity::Warning, place,
                     QStringLiteral("%1 names %2 and %3 differ only in letter case")
-                        .arg(word, quoted(*other), quoted(name)));
+                        .arg(word, quoted(otherName), quoted(name)));
         }
     }
 
     const Store& store;
+    // The names of the weapon and the ability catalogue, for look-ups by exact name.
+    QSet<QString> catalogueNames[2];
     std::vector<Problem> problems;
 };
 
@@ -438,6 +470,7 @@ int DatafileLines::lineOf(const Store& store, const ProblemPlace& place) const
             which ? QStringLiteral("Specials") : QStringLiteral("WeaponSpecs");
         if (!mapped[which]) {
             mapped[which] = true;
+            entryLines[which].reserve(file.keyCount(section));
             file.forEachKeyValue(section, [&](QStringView key, const QString& value) {
                 if (!entryLines[which].contains(value))
                     entryLines[which].insert(value, file.lineOf(section, key.toString()));

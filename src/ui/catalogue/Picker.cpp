@@ -93,10 +93,16 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
     showChosenCount();
 }
 
+// Asks the list for its selected rows only, so that the cost follows the selection rather than
+// the names shown.
 void Picker::noteSelection() const
 {
-    for (int row = 0; row < shown.size(); ++row)
-        chosen[shown[row]] = itemList->isSelected(row);
+    for (const int index : shown)
+        chosen[index] = false;
+    for (const QModelIndex& selected : itemList->selectionModel()->selectedIndexes()) {
+        if (selected.row() < shown.size())
+            chosen[shown[selected.row()]] = true;
+    }
 }
 
 QStringList Picker::chosenNames() const
@@ -137,7 +143,7 @@ void Picker::showNames()
             itemList->setSelected(row, true);
     }
     itemList->setUpdatesEnabled(true);
-    showChosenCount();
+    chosenLabel->setText(QStringLiteral("%1 selected").arg(chosen.count(true)));
 }
 
 void Picker::showChosenCount()
