@@ -38,6 +38,10 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
     problemList->addTopLevelItems(rows);
     problemList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     problemList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Each column as wide as its longest text, so that nothing is cut short; a long problem
+    // scrolls sideways.
+    problemList->header()->setStretchLastSection(false);
+    problemList->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     problemList->setVisible(!problems.empty());
     summaryLabel->setBuddy(problemList);
 
@@ -66,7 +70,7 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
         problemList->setCurrentItem(
             problemList->topLevelItem(qBound(0, currentRow, int(problems.size()) - 1)));
     updateOpenButton();
-    setFixedClientSize(640, 360);
+    setFixedClientSize(760, 360);
 }
 
 void CheckReportDialog::activate()
