@@ -5,6 +5,7 @@
 #include "ui/catalogue/EntryEditing.h"
 #include "ui/catalogue/RenameDialog.h"
 #include "ui/controls/Button.h"
+#include "ui/controls/Labels.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -87,11 +88,7 @@ CatalogueDialog::CatalogueDialog(QWidget* opener, Store& armyStore, EditorMemory
                          : QStringLiteral("Weapons")),
       store(armyStore), memory(editorMemory), kind(catalogueKind), changeArmy(std::move(changer))
 {
-    filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
-    filterEdit = new QLineEdit(this);
-    filterEdit->setAccessibleName(QStringLiteral("Filter"));
-    filterEdit->setClearButtonEnabled(true);
-    filterLabel->setBuddy(filterEdit);
+    QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit);
 
     entries = new CatalogueTable(this);
     entryView = new QTreeView(this);
@@ -121,9 +118,6 @@ CatalogueDialog::CatalogueDialog(QWidget* opener, Store& armyStore, EditorMemory
     setDefaultButton(closeButton);
     setCancelButton(closeButton);
 
-    auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(filterLabel);
-    filterRow->addWidget(filterEdit, 1);
     auto* lists = new QHBoxLayout;
     lists->addWidget(entryView, 3);
     auto* usersColumn = new QVBoxLayout;

@@ -3,6 +3,7 @@
 #include "store/LineOps.h"
 #include "store/Store.h"
 #include "ui/controls/Button.h"
+#include "ui/controls/Labels.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/SortedListWidget.h"
 
@@ -20,11 +21,7 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
                          : QStringLiteral("Available Weapons")),
       store(armyStore), kind(catalogueKind), memory(editorMemory)
 {
-    filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
-    filterEdit = new QLineEdit(this);
-    filterEdit->setAccessibleName(QStringLiteral("Filter"));
-    filterEdit->setClearButtonEnabled(true);
-    filterLabel->setBuddy(filterEdit);
+    QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit);
     chosenLabel = new QLabel(this);
     chosenLabel->setAccessibleName(QStringLiteral("Selected"));
 
@@ -51,9 +48,6 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
     setCancelButton(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(filterLabel);
-    filterRow->addWidget(filterEdit, 1);
     layout->addLayout(filterRow);
     layout->addWidget(listFrame, 1);
     layout->addWidget(chosenLabel);
