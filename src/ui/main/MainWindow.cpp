@@ -204,6 +204,7 @@ void MainWindow::buildMenus()
         action->setObjectName(name);
     }
     fillRecentMenu();
+    updateArmyActions();
 }
 
 // Each recent file as "&1 vhold.ini", its path in its status tip, then Clear Recent Files.

@@ -20,12 +20,20 @@ void describeApplication()
 namespace
 {
 
-StartRequest refuse(QTextStream& err, const QString& program, const QString& message)
+StartRequest refuse(QTextStream& err, const QString& program, const QString& message,
+                    int status = 1)
 {
     err << program << ": " << message << '\n';
     err << "Try '" << program << " --help' for more information.\n";
     err.flush();
-    return {false, 1, {}};
+    return {false, status, {}};
+}
+
+// A check asked for on a command line that cannot be followed ends with the status of a file
+// that cannot be checked, so that a script never takes it for a file with errors.
+int refusalStatus(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--check")) ? 2 : 1;
 }
 
 // Why `file` cannot be opened as a datafile, or the empty text when it can be read.
@@ -67,7 +75,7 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
                                  QStringLiteral("[FILE]"));
 
     if (!parser.parse(arguments))
-        return refuse(err, program, parser.errorText());
+        return refuse(err, program, parser.errorText(), refusalStatus(arguments));
     if (parser.isSet(help)) {
         out << parser.helpText();
         out.flush();
@@ -82,7 +90,8 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(check)) {
         if (!files.isEmpty())
-            return refuse(err, program, QStringLiteral("--check takes one FILE and no other."));
+            return refuse(err, program, QStringLiteral("--check takes one FILE and no other."),
+                          2);
         return {false, checkDatafile(program, parser.value(check), out, err), {}};
     }
     if (files.size() > 1)
