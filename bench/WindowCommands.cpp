@@ -1,15 +1,19 @@
-// The window commands of quarrimak-bench: "start", "picker FILE" and "sheet FILE OUT".
+// The window commands of quarrimak-bench: "start", "picker FILE", "filter FILE" and
+// "sheet FILE OUT".
 #include "WindowCommands.h"
 
 #include "BenchWork.h"
 
 #include "store/Store.h"
+#include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/main/MainWindow.h"
 #include "ui/sheet/SheetExport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QWindow>
 #include <cstdio>
 
@@ -77,6 +81,54 @@ int sheetCommand(int argc, char* argv[], const char* command, const QString& pat
     return report(command, clock);
 }
 
+// One key pressed and released in the filter field, until the window has painted what it
+// shows then; milliseconds.
+double keystroke(QWidget& window, QLineEdit& filter, int key, const QString& text)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&filter, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&filter, &release);
+    window.repaint();
+    QCoreApplication::processEvents();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+// The slower of two keystrokes in the window's filter: the first letter, which narrows the
+// whole list, and the Backspace that shows it all again.
+double slowerKeystroke(QWidget& window, QLineEdit& filter)
+{
+    filter.setFocus();
+    const double narrowing = keystroke(window, filter, Qt::Key_E, QStringLiteral("e"));
+    const double widening = keystroke(window, filter, Qt::Key_Backspace, QString());
+    return qMax(narrowing, widening);
+}
+
+// One filter keystroke in the picker and in the weapons window, on the army's weapons.
+int filterCommand(int argc, char* argv[], const QString& path)
+{
+    QApplication application(argc, argv);
+    Store store;
+    loadArmy(store, path);
+    EditorMemory memory;
+    Picker picker(nullptr, store, CatalogueKind::Weapons, memory);
+    picker.show();
+    if (!waitUntilShown(picker))
+        return 1;
+    std::printf("filter-picker %.1f ms\n", slowerKeystroke(picker, *picker.filterEdit));
+    picker.hide();
+    CatalogueDialog catalogue(
+        nullptr, store, memory, CatalogueKind::Weapons,
+        [](const QString&, const std::function<void()>& change) { change(); });
+    catalogue.show();
+    if (!waitUntilShown(catalogue))
+        return 1;
+    std::printf("filter-catalogue %.1f ms\n", slowerKeystroke(catalogue, *catalogue.filterEdit));
+    return 0;
+}
+
 } // namespace
 
 extern "C" Q_DECL_EXPORT int quarrimakBenchWindowCommand(int argc, char* argv[],
@@ -92,5 +144,7 @@ extern "C" Q_DECL_EXPORT int quarrimakBenchWindowCommand(int argc, char* argv[],
         return sheetCommand(argc, argv, allEntries ? "sheet, all entries" : "sheet",
                             QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                             allEntries);
+    if (command == QLatin1String("filter") && argc == 3)
+        return filterCommand(argc, argv, QString::fromLocal8Bit(argv[2]));
     return 2;
 }

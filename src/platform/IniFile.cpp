@@ -97,12 +97,22 @@ template <typename Unit> struct Span {
     }
 };
 
-// Walks the lines of the text, calling header(name) for a section header and
-// entry(key, value, hasValue) for an entry of a section, each with the pieces of the line;
-// header answers whether the entries that follow it are wanted. wanted carries that answer
-// from one piece of the file to the next.
+// Where a walk over the lines stands between one piece of the file and the next: whether the
+// entries that follow the last header are wanted, the number (from 1) of the line that starts
+// the next piece, and whether the piece before ended in a CR, whose LF then ends no line of
+// its own.
+struct ScanState {
+    bool wanted = false;
+    int line = 1;
+    bool afterCr = false;
+};
+
+// Walks the lines of the text, calling header(name, line) for a section header and
+// entry(key, value, hasValue, line) for an entry of a section, each with the pieces of the
+// line and its number as an editor counts lines (CR LF, CR or LF ends one); header answers
+// whether the entries that follow it are wanted.
 template <typename Unit, typename Header, typename Entry>
-void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry entry)
+void scan(const Unit* data, qsizetype size, ScanState& state, Header header, Entry entry)
 {
     const Unit* const end = data + size;
     // Text without a NUL, as nearly all is, needs no search for one in each name and value.
@@ -116,6 +126,12 @@ void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry e
         // [L1] Any CR or LF ends a line; the empty lines a run of them leaves are blank.
         const Unit* lineEnd = lineEnds.from(position);
         const Span<Unit> line = Span<Unit>{position, lineEnd}.trim();
+        const bool crLf = lineEnd == position && state.afterCr && *position == '\n';
+        const int number = state.line;
+        if (lineEnd < end) {
+            state.line += crLf ? 0 : 1;
+            state.afterCr = *lineEnd == '\r';
+        }
         position = lineEnd < end ? lineEnd + 1 : end;
         if (line.empty())
             continue;
@@ -123,10 +139,11 @@ void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry e
         // [L3] A header: the name stands between "[" and the first "]", or the end of line.
         if (*line.begin == '[') {
             const Span<Unit> inside{line.begin + 1, line.end};
-            wanted = header(cutAtNul(Span<Unit>{inside.begin, inside.find(']')}.trim()));
+            state.wanted =
+                header(cutAtNul(Span<Unit>{inside.begin, inside.find(']')}.trim()), number);
             continue;
         }
-        if (!wanted)
+        if (!state.wanted)
             continue;
 
         // [L4] [L5] An entry: the key before the first "=", the value after it; a line
@@ -138,9 +155,10 @@ void scan(const Unit* data, qsizetype size, bool& wanted, Header header, Entry e
         if (key.empty() || *key.begin == ';')
             continue;
         if (hasValue)
-            entry(key, cutAtNul(Span<Unit>{equals + 1, line.end}.trimStart()).unquote(), true);
+            entry(key, cutAtNul(Span<Unit>{equals + 1, line.end}.trimStart()).unquote(), true,
+                  number);
         else
-            entry(key, Span<Unit>{equals, equals}, false);
+            entry(key, Span<Unit>{equals, equals}, false, number);
     }
 }
 
@@ -238,11 +256,13 @@ public:
         if (utf16) {
             const QString text = decodeUtf16Le(pending);
             scan(
-                reinterpret_cast<const char16_t*>(text.constData()), text.size(), wanted,
-                [this](Span<char16_t> name) { return header(toText(name).toString()); },
-                [this](Span<char16_t> key, Span<char16_t> value, bool hasValue) {
+                reinterpret_cast<const char16_t*>(text.constData()), text.size(), state,
+                [this](Span<char16_t> name, int line) {
+                    return header(toText(name).toString(), line);
+                },
+                [this](Span<char16_t> key, Span<char16_t> value, bool hasValue, int line) {
                     ini.keyText.append(toText(key));
-                    entry(hasValue ? toText(value).toString() : QString(), hasValue);
+                    entry(hasValue ? toText(value).toString() : QString(), hasValue, line);
                 });
         } else {
             scanWindows1252(pending.constData(), pending.size());
@@ -296,13 +316,13 @@ private:
                                 QByteArray::fromRawData(span.begin, span.end - span.begin));
         };
         scan(
-            data, size, wanted, [&](Span<char> name) { return header(decode(name)); },
-            [&](Span<char> key, Span<char> value, bool hasValue) {
+            data, size, state, [&](Span<char> name, int line) { return header(decode(name), line); },
+            [&](Span<char> key, Span<char> value, bool hasValue, int line) {
                 if (latin1)
                     ini.keyText.append(QLatin1StringView(key.begin, key.end - key.begin));
                 else
                     appendWindows1252(toBytes(key), ini.keyText);
-                entry(hasValue ? decode(value) : QString(), hasValue);
+                entry(hasValue ? decode(value) : QString(), hasValue, line);
             });
     }
 
@@ -310,7 +330,7 @@ private:
     // name; a later one of the same name is listed but never found.
     // A section named "" is neither listed nor reached by a look-up, and neither are its
     // entries, so it is not kept.
-    bool header(QString name)
+    bool header(QString name, int line)
     {
         if (name.isEmpty())
             return false;
@@ -319,6 +339,7 @@ private:
         });
         Section section;
         section.name = std::move(name);
+        section.line = line;
         section.firstEntry = ini.keyMarks.size();
         // Sections of one file tend to be alike, as troop sections are: room for as many
         // values as the last one had spares the list its growing, up to a small bound.
@@ -330,7 +351,7 @@ private:
 
     // An entry whose key was the last added to keyText. The section's index is made once all
     // of its entries are read.
-    void entry(QString value, bool hasValue)
+    void entry(QString value, bool hasValue, int line)
     {
         // Key ends are kept in 30 bits, far more than the key text of any datafile.
         if (ini.keyText.size() > qsizetype(keyEndMask))
@@ -339,6 +360,7 @@ private:
         section.values.append(std::move(value));
         section.everyLineKeyed = section.everyLineKeyed && hasValue;
         ini.keyMarks.push_back(quint32(ini.keyText.size()) | (hasValue ? hasValueFlag : 0));
+        ini.entryLines.push_back(line);
     }
 
     IniFile& ini;
@@ -346,7 +368,7 @@ private:
     bool decided = false;
     bool utf16 = false;
     // [L7] Entries before the first header belong to no section.
-    bool wanted = false;
+    ScanState state;
 };
 
 IniFile IniFile::read(const QString& path, QString* reason)
@@ -538,6 +560,21 @@ void IniFile::forEachLine(
         const size_t entry = entryAt(*found, i);
         take(keyOf(entry), hasValue(entry) ? &found->values[i] : nullptr);
     }
+}
+
+int IniFile::lineOf(const QString& section, const QString& key) const
+{
+    const Section* found = findSection(section);
+    if (!found)
+        return 0;
+    const int entry = findEntry(*found, key);
+    return entry < 0 ? found->line : entryLines[entryAt(*found, entry)];
+}
+
+int IniFile::sectionLine(const QString& section) const
+{
+    const Section* found = findSection(section);
+    return found ? found->line : 0;
 }
 
 quint64 IniFile::lookupSteps()

@@ -54,6 +54,13 @@ public:
     void forEachLine(const QString& section,
                      const std::function<void(QStringView key, const QString* value)>& take) const;
 
+    // The number (from 1) of the file's line that value(section, key, ...) answers from; the
+    // line of the section's header when the section lacks the key, 0 when there is no such
+    // section. Lines are counted as an editor counts them: CR LF, CR or LF ends one.
+    int lineOf(const QString& section, const QString& key) const;
+    // The line of the section's header, or 0 when there is no such section.
+    int sectionLine(const QString& section) const;
+
     // Whether two names are the same name to a look-up: equal but for the case of ASCII
     // letters.
     static bool sameName(QStringView a, QStringView b);
@@ -97,6 +104,7 @@ private:
     // section whose keys cannot repeat is indexed only when a key is looked up in it.
     struct Section {
         QString name;
+        int line = 0;
         size_t firstEntry;
         QStringList values;
         int entryCount() const { return int(values.size()); }
@@ -139,4 +147,6 @@ private:
     static constexpr quint32 hasValueFlag = quint32(1) << 30;
     static constexpr quint32 firstFlag = quint32(1) << 31;
     QString keyText;
+    // The line of each entry of the file, by its number in keyMarks.
+    std::vector<int> entryLines;
 };

@@ -37,5 +37,10 @@ int Collation::compare(QStringView a, QStringView b) const
             return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
         // Beyond ASCII, case folding is the collator's.
     }
-    return collator.compare(a, b);
+    // The collation gives the order, never the identity: lines it orders as equal ("aa" and
+    // "å" in Danish) stay two lines unless they are the same but for letter case.
+    const int order = collator.compare(a, b);
+    if (order != 0)
+        return order;
+    return a.compare(b, Qt::CaseInsensitive);
 }

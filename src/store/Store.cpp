@@ -130,3 +130,17 @@ void removeTroop(Store& store, int slot)
     resetSlot(store, last);
     --store.troopCount;
 }
+
+QString duplicateName(const Store& store, int slot)
+{
+    const Troop& original = store.troops[size_t(slot)];
+    for (int n = 2;; ++n) {
+        const QString name = original.name + QStringLiteral(" (%1)").arg(n);
+        bool taken = false;
+        for (int other = 0; other < store.troopCount && !taken; ++other)
+            taken = store.troops[size_t(other)].role == original.role &&
+                    store.troops[size_t(other)].name == name;
+        if (!taken)
+            return name;
+    }
+}

@@ -88,3 +88,7 @@ void resetSlot(Store& store, int slot);
 // Removes the accepted troop in the slot; the last accepted troop takes its place, its lists copied
 // as plain lists in their order. An index outside the accepted troops changes nothing.
 void removeTroop(Store& store, int slot);
+
+// The name of a copy of the troop in the slot: its name followed by " (2)", or by the first
+// higher number that no accepted troop of its role has taken.
+QString duplicateName(const Store& store, int slot);

@@ -4,6 +4,7 @@
 #include "support/Armies.h"
 #include "support/TestData.h"
 
+#include <QCollator>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -146,6 +147,25 @@ private slots:
             (QStringList{"AXE,,,,,", "Bow,24,3,,,", "Lance,36,8,2,Heavy 1,", "Sling,12,2,,,"}));
         QCOMPARE(loaded->store.abilityCatalogue->lines(),
                  (QStringList{"Armour,Saves on 4+", "Zeal,Never falls back"}));
+    }
+
+    // Under a Danish locale "Baadkanon" and "B\u00e5dkanon" sort as one but are two weapons; only
+    // the line equal but for case is dropped.
+    void catalogueKeepsLocaleEqualNames()
+    {
+        QCollator danish{QLocale(QLocale::Danish)};
+        danish.setCaseSensitivity(Qt::CaseInsensitive);
+        if (danish.compare(QStringLiteral("Baad"), QStringLiteral("B\u00e5d")) != 0)
+            QSKIP("this machine's collator does not know Danish");
+        Store store{QLocale(QLocale::Danish)};
+        RecordedProgress progress;
+        loadDatafile(store,
+                     IniFile::parse("[Race]\r\n[WeaponSpecs]\r\n1=Baadkanon,,,,,\r\n"
+                                    "2=B\xe5" "dkanon,,,,,\r\n3=BAADKANON,,,,,\r\n"),
+                     progress);
+        QCOMPARE(store.weaponCatalogue->count(), 2);
+        QVERIFY(store.weaponCatalogue->indexOf(QStringLiteral("Baadkanon,,,,,")) >= 0);
+        QVERIFY(store.weaponCatalogue->indexOf(QStringLiteral("B\u00e5dkanon,,,,,")) >= 0);
     }
 
     // The catalogue holds what taking the keys one by one in sorted order, each adding its value

@@ -119,6 +119,8 @@ private slots:
     void badInput();
     void sectionValuesFollowTheKeys_data();
     void sectionValuesFollowTheKeys();
+    void lineNumbers_data();
+    void lineNumbers();
 };
 
 void TestIniFile::readingBytes_data()
@@ -520,4 +522,39 @@ void TestIniFile::sectionValuesFollowTheKeys()
     for (const QString& key : ini.keyNames("s"))
         byKey << ini.value("s", key, QString());
     QCOMPARE(ini.values("s"), byKey);
+}
+
+// The line of a key is the line an editor shows it on: CR LF, CR or LF ends one line, blank
+// lines and comments count, and a CR LF split between two pieces of the file is one line end.
+void TestIniFile::lineNumbers_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("line");
+    const QByteArray crLf = "; head\r\n\r\n[S]\r\na=1\r\n\r\nb=2\r\n";
+    QTest::newRow("CR LF") << crLf << "S" << "b" << 6;
+    QTest::newRow("LF") << QByteArray(crLf).replace("\r", "") << "S" << "b" << 6;
+    QTest::newRow("CR") << QByteArray(crLf).replace("\n", "") << "S" << "b" << 6;
+    QTest::newRow("LF CR is two line ends") << QByteArray("[S]\n\rb=2") << "S" << "b" << 3;
+    QTest::newRow("first of a repeated key") << QByteArray("[S]\na=1\na=2\n") << "S" << "A" << 2;
+    QTest::newRow("missing key: the header") << crLf << "s" << "c" << 3;
+    QTest::newRow("missing section") << crLf << "T" << "a" << 0;
+    QTest::newRow("UTF-16") << utf16Le("[S]\r\n\r\nb=2\r\n") << "S" << "b" << 3;
+    QByteArray split = ";" + QByteArray(65534, 'x') + "\r\n[S]\r\nb=2\r\n";
+    QTest::newRow("CR LF across pieces") << split << "S" << "b" << 3;
+}
+
+void TestIniFile::lineNumbers()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(int, line);
+    QCOMPARE(IniFile::parse(bytes).lineOf(section, key), line);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath("vhold.ini");
+    QVERIFY(writeFile(path, bytes));
+    QCOMPARE(IniFile::read(path).lineOf(section, key), line);
 }

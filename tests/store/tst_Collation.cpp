@@ -12,12 +12,15 @@ int sign(int value)
     return (value > 0) - (value < 0);
 }
 
-// The collator's own answer, which the collation must give whatever way it takes.
+// The collator's own answer, which the collation must give whatever way it takes; texts the
+// collator holds equal are ordered by their case-folded text, so that only texts equal but for
+// letter case are one.
 int collatorSign(const QLocale& locale, const QString& a, const QString& b)
 {
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return sign(collator.compare(a, b));
+    const int order = sign(collator.compare(a, b));
+    return order != 0 ? order : sign(QString::compare(a, b, Qt::CaseInsensitive));
 }
 
 } // namespace
@@ -70,6 +73,22 @@ private slots:
             QCOMPARE(sign(collation.compare(a, b)), collatorSign(locale, a, b));
             QCOMPARE(sign(collation.compare(b, a)), collatorSign(locale, b, a));
         }
+    }
+
+    // In Danish "aa" sorts as "å": the two take neighbouring places and stay two lines, while
+    // a line equal but for case is still one.
+    void localeEqualTextsStayApart()
+    {
+        QCollator danish{QLocale(QLocale::Danish)};
+        danish.setCaseSensitivity(Qt::CaseInsensitive);
+        if (danish.compare(QStringLiteral("aa"), QStringLiteral("\u00e5")) != 0)
+            QSKIP("this machine's collator does not know Danish");
+        const Collation collation{QLocale(QLocale::Danish)};
+        QVERIFY(collation.compare(QStringLiteral("aa"), QStringLiteral("\u00e5")) != 0);
+        QCOMPARE(sign(collation.compare(QStringLiteral("aa"), QStringLiteral("\u00e5"))),
+                 -sign(collation.compare(QStringLiteral("\u00e5"), QStringLiteral("aa"))));
+        QCOMPARE(collation.compare(QStringLiteral("AA"), QStringLiteral("aa")), 0);
+        QVERIFY(collation.compare(QStringLiteral("\u00e5"), QStringLiteral("z")) > 0);
     }
 
     // Random texts of ASCII and a few characters beyond it, compared both ways.

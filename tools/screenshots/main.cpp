@@ -6,6 +6,7 @@
 #include "ui/Modal.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
+#include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/help/AbilitiesHelp.h"
@@ -17,6 +18,7 @@
 #include "ui/help/ReplaceableWeaponsHelp.h"
 #include "ui/help/RestrictionsHelp.h"
 #include "ui/help/StandardWeaponsHelp.h"
+#include "ui/main/CheckReportDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/TroopSelectionDialog.h"
 #include "ui/wizard/CharacteristicsStep.h"
@@ -71,7 +73,8 @@ public:
             {"StandardWeaponsHelp", "help3"},    {"ReplaceableWeaponsHelp", "help4"},
             {"AdditionalWeaponsHelp", "help5"},  {"AbilitiesHelp", "help6"},
             {"RestrictionsHelp", "help7"},       {"AbilityEditorHelp", "help8"},
-            {"AbilityCostsHelp", "help9"}};
+            {"AbilityCostsHelp", "help9"},       {"CatalogueDialog", "weapons"},
+            {"CheckReportDialog", "check-army"}};
         for (const auto& [className, name] : all)
             names.insert(QString::fromLatin1(className), QString::fromLatin1(name));
     }
@@ -102,6 +105,9 @@ public:
     void playWindow(QWidget& window) override
     {
         auto& shown = static_cast<Dialog&>(window);
+        // The weapons window shows the troops that use the first weapon.
+        if (auto* catalogue = qobject_cast<CatalogueDialog*>(&window))
+            catalogue->selectName(catalogue->entries->nameAt(0));
         photograph(window);
         if (auto* editor = qobject_cast<AbilityEditor*>(&window))
             editor->helpButton->click();
@@ -210,11 +216,16 @@ int main(int argc, char* argv[])
     abilityEditor.showModal();
     editAbilityCosts(&restrictions, wizard.troop(), 0, wizard.editorMemory().abilityScope);
 
+    // The Army menu's windows, from the main window.
+    wizard.leave();
+    main.weaponsAction->trigger();
+    main.checkAction->trigger();
+
     installModalUser(nullptr);
     QTextStream out(stdout);
     for (const QString& path : photographer.taken)
         out << path << '\n';
     for (const QString& failure : photographer.failures)
         err << failure << '\n';
-    return photographer.failures.isEmpty() && photographer.taken.size() == 23 ? 0 : 1;
+    return photographer.failures.isEmpty() && photographer.taken.size() == 25 ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/CatalogueUse.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -7,7 +9,6 @@
 class QWidget;
 class Store;
 
-enum class CatalogueKind { Weapons, Abilities };
 
 // What the catalogue dialogs show again on their next opening, kept by the owner of the
 // windows that open them and handed in each time.

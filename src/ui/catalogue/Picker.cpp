@@ -3,12 +3,14 @@
 #include "store/LineOps.h"
 #include "store/Store.h"
 #include "ui/controls/Button.h"
+#include "ui/controls/Labels.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/SortedListWidget.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 // The list shows every entry's name, unselected, in sorted order.
@@ -19,6 +21,10 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
                          : QStringLiteral("Available Weapons")),
       store(armyStore), kind(catalogueKind), memory(editorMemory)
 {
+    QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit);
+    chosenLabel = new QLabel(this);
+    chosenLabel->setAccessibleName(QStringLiteral("Selected"));
+
     listFrame = new QFrame(this);
     listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     itemList =
@@ -42,40 +48,102 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
     setCancelButton(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
     layout->addWidget(listFrame, 1);
+    layout->addWidget(chosenLabel);
     QHBoxLayout* buttons = buttonRow({okButton, cancelButton}, helpButton);
     layout->addLayout(buttons);
 
-    setTabChain({itemList, newButton, editButton, okButton, cancelButton, helpButton});
+    setTabChain(
+        {filterEdit, itemList, newButton, editButton, okButton, cancelButton, helpButton});
 
+    connect(filterEdit, &QLineEdit::textChanged, this, &Picker::filterItems);
     connect(itemList, &SortedListWidget::userSelected, this, &Picker::updateEditButton);
+    connect(itemList, &SortedListWidget::userSelected, this, &Picker::showChosenCount);
     connect(newButton, &QPushButton::clicked, this, &Picker::newEntry);
     connect(editButton, &QPushButton::clicked, this, &Picker::editEntry);
     connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
     connect(helpButton, &QPushButton::clicked, this, &Picker::showHelp);
 
-    setFixedClientSize(251, 274);
+    setFixedClientSize(251, 274 + filterEdit->sizeHint().height() + chosenLabel->sizeHint().height());
 
     const LineList* catalogue = kind == CatalogueKind::Abilities ? store.abilityCatalogue.get()
                                                                  : store.weaponCatalogue.get();
-    QStringList names;
+    QStringList all;
     if (catalogue) {
-        names.reserve(catalogue->count());
+        all.reserve(catalogue->count());
         for (const QString& entry : catalogue->lines())
-            names.append(field(entry, 1));
+            all.append(field(entry, 1));
     }
-    itemList->setSortedItems(names);
+    itemList->setSortedItems(all);
+    names.reserve(itemList->count());
+    for (int i = 0; i < itemList->count(); ++i)
+        names.append(itemList->itemText(i));
+    chosen.fill(false, names.size());
+    shown.reserve(names.size());
+    for (int i = 0; i < names.size(); ++i)
+        shown.append(i);
+    showChosenCount();
+}
+
+// Asks the list for its selected rows only, so that the cost follows the selection rather than
+// the names shown.
+void Picker::noteSelection() const
+{
+    for (const int index : shown)
+        chosen[index] = false;
+    for (const QModelIndex& selected : itemList->selectionModel()->selectedIndexes()) {
+        if (selected.row() < shown.size())
+            chosen[shown[selected.row()]] = true;
+    }
 }
 
 QStringList Picker::chosenNames() const
 {
-    QStringList names;
-    for (int i = 0; i < itemList->count(); ++i) {
-        if (itemList->isSelected(i))
-            names << itemList->itemText(i);
+    noteSelection();
+    QStringList taken;
+    for (int i = 0; i < names.size(); ++i) {
+        if (chosen[i])
+            taken << names[i];
     }
-    return names;
+    return taken;
+}
+
+void Picker::filterItems()
+{
+    noteSelection();
+    showNames();
+    updateEditButton();
+}
+
+// The list shows the names that match the filter, in their order, each selected as it was.
+void Picker::showNames()
+{
+    const QString text = filterEdit->text();
+    shown.clear();
+    QStringList visible;
+    for (int i = 0; i < names.size(); ++i) {
+        if (text.isEmpty() || names[i].contains(text, Qt::CaseInsensitive)) {
+            shown.append(i);
+            visible.append(names[i]);
+        }
+    }
+    itemList->setUpdatesEnabled(false);
+    itemList->clear();
+    itemList->addItems(visible);
+    for (int row = 0; row < shown.size(); ++row) {
+        if (chosen[shown[row]])
+            itemList->setSelected(row, true);
+    }
+    itemList->setUpdatesEnabled(true);
+    chosenLabel->setText(QStringLiteral("%1 selected").arg(chosen.count(true)));
+}
+
+void Picker::showChosenCount()
+{
+    noteSelection();
+    chosenLabel->setText(QStringLiteral("%1 selected").arg(chosen.count(true)));
 }
 
 // Edit works on a selected item.
@@ -90,8 +158,22 @@ void Picker::newEntry()
 {
     const std::optional<QString> added =
         kind == CatalogueKind::Abilities ? addAbility(this, store) : addWeapon(this, store, memory);
-    if (added)
-        itemList->addSorted(*added);
+    if (!added)
+        return;
+    // The new name takes its sorted place among all names, unselected.
+    noteSelection();
+    int low = 0;
+    int high = int(names.size());
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (store.collation().compare(names[middle], *added) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    names.insert(low, *added);
+    chosen.insert(low, false);
+    showNames();
 }
 
 void Picker::editEntry()

@@ -6,6 +6,8 @@
 class Button;
 class SortedListWidget;
 class QFrame;
+class QLabel;
+class QLineEdit;
 class Store;
 
 // The picker: the names of every catalogue weapon or special ability, from which the opener
@@ -22,10 +24,17 @@ public:
     void newEntry();
     void editEntry();
     void showHelp();
+    // Shows the names that contain the filter's text, without regard to case; names selected
+    // and then hidden stay selected.
+    void filterItems();
+    void showChosenCount();
 
-    // The selected names, in list order.
+    // The selected names, in list order, those the filter hides included.
     QStringList chosenNames() const;
 
+    QLabel* filterLabel;
+    QLineEdit* filterEdit;
+    QLabel* chosenLabel;
     QFrame* listFrame;
     SortedListWidget* itemList;
     Button* newButton;
@@ -35,6 +44,15 @@ public:
     Button* helpButton;
 
 private:
+    // Takes the selected state of the items shown into chosen.
+    void noteSelection() const;
+    void showNames();
+
+    // Every name of the catalogue in list order, whether each is selected, and the position in
+    // names of each item shown.
+    QStringList names;
+    mutable QList<bool> chosen;
+    QList<int> shown;
     Store& store;
     CatalogueKind kind;
     EditorMemory& memory;

@@ -62,6 +62,8 @@ WeaponEditor::WeaponEditor(QWidget* opener, const WeaponEditorRequest& request)
 
     setTabChain({nameEdit, detailsGrid, okButton, cancelButton, helpButton});
 
+    updateOkButton();
+    connect(nameEdit, &QLineEdit::textChanged, this, &WeaponEditor::updateOkButton);
     connect(nameEdit, &LineEdit::exited, this, &WeaponEditor::replaceCommasInName);
     connect(detailsGrid, &Grid::exited, this, &WeaponEditor::replaceCommasInCells);
     connect(okButton, &QPushButton::clicked, this, &WeaponEditor::accept);
@@ -79,6 +81,12 @@ void WeaponEditor::activate()
     else
         nameEdit->setFocus(Qt::OtherFocusReason);
     detailsGrid->setCurrentColumn(0);
+}
+
+// A weapon needs a name: one of blanks alone would be an invisible line in every list.
+void WeaponEditor::updateOkButton()
+{
+    okButton->setEnabled(!nameEdit->text().trimmed().isEmpty());
 }
 
 void WeaponEditor::replaceCommasInName()
@@ -105,6 +113,8 @@ void WeaponEditor::accept()
 {
     replaceCommasInName();
     replaceCommasInCells();
+    if (!okButton->isEnabled())
+        return;
     if (!editing && findEntry(nameEdit->text(), catalogue) >= 0) {
         messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                    QStringLiteral("Duplicate weapon/special name! Please choose another name"),

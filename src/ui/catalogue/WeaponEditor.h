@@ -35,6 +35,7 @@ public:
     WeaponEditor(QWidget* opener, const WeaponEditorRequest& request);
 
     void activate() override;
+    void updateOkButton();
     void replaceCommasInName();
     void replaceCommasInCells();
     void accept();

@@ -8,12 +8,14 @@
 #include "store/ArmyHistory.h"
 #include "store/Store.h"
 #include "ui/WaitCursor.h"
+#include "ui/catalogue/CatalogueDialog.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Labels.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
 #include "ui/help/MainWindowHelp.h"
 #include "ui/main/AboutDialog.h"
+#include "ui/main/CheckReportDialog.h"
 #include "ui/main/ReadErrorDialog.h"
 #include "ui/main/TroopSelectionDialog.h"
 #include "ui/sheet/ArmySheet.h"
@@ -203,6 +205,18 @@ void MainWindow::buildMenus()
     undoAction->setObjectName(QStringLiteral("Undo"));
     redoAction->setObjectName(QStringLiteral("Redo"));
 
+    armyMenu = menuBar->addMenu(QStringLiteral("&Army"));
+    weaponsAction = armyMenu->addAction(QStringLiteral("&Weapons..."), this,
+                                        [this] { showCatalogue(CatalogueKind::Weapons); });
+    abilitiesAction = armyMenu->addAction(QStringLiteral("&Special Abilities..."), this,
+                                          [this] { showCatalogue(CatalogueKind::Abilities); });
+    armyMenu->addSeparator();
+    checkAction = armyMenu->addAction(QStringLiteral("&Check..."), this, &MainWindow::checkArmy);
+    checkAction->setShortcut(Qt::CTRL | Qt::Key_K);
+    duplicateTroopAction = armyMenu->addAction(QStringLiteral("&Duplicate Troop..."), this,
+                                               &MainWindow::duplicateTroop);
+    duplicateTroopAction->setShortcut(Qt::CTRL | Qt::Key_D);
+
     helpMenu = menuBar->addMenu(QStringLiteral("&Help"));
     helpAction = helpMenu->addAction(QStringLiteral("&Help"), this, &MainWindow::showHelp);
     helpAction->setShortcuts(keysFor(QKeySequence::HelpContents, Qt::Key_F1));
@@ -210,11 +224,12 @@ void MainWindow::buildMenus()
         helpMenu->addAction(QStringLiteral("&About Quarrimak"), this, &MainWindow::showAbout);
     aboutQtAction = helpMenu->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
 
-    for (QMenu* menu : {fileMenu, recentMenu, editMenu, helpMenu})
+    for (QMenu* menu : {fileMenu, recentMenu, editMenu, armyMenu, helpMenu})
         menu->menuAction()->setObjectName(menu->title());
-    for (QAction* action : {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction,
-                            exportSheetAction, printSheetAction, quitAction, helpAction,
-                            aboutAction, aboutQtAction, clearRecentAction}) {
+    for (QAction* action :
+         {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction, exportSheetAction,
+          printSheetAction, quitAction, weaponsAction, abilitiesAction, checkAction,
+          duplicateTroopAction, helpAction, aboutAction, aboutQtAction, clearRecentAction}) {
         QString name = action->text();
         name.remove(u'&');
         if (name.endsWith(QLatin1String("...")))
@@ -222,6 +237,7 @@ void MainWindow::buildMenus()
         action->setObjectName(name);
     }
     fillRecentMenu();
+    updateArmyActions();
 }
 
 // Each recent file as "&1 vhold.ini", its path in its status tip, then Clear Recent Files.
@@ -259,6 +275,12 @@ void MainWindow::activate()
     }
     newTroopButton->setEnabled(store.troopCount < Store::slotCount);
     updateModified();
+}
+
+// Duplicate needs a troop to copy and a free slot for the copy.
+void MainWindow::updateArmyActions()
+{
+    duplicateTroopAction->setEnabled(store.troopCount > 0 && store.troopCount < Store::slotCount);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -344,6 +366,77 @@ void MainWindow::wizardEnded(bool armyChanged)
             recordChange(QStringLiteral("Change Catalogues"));
     }
     showAndActivate();
+    if (reportRowToReopen >= 0) {
+        const int row = std::exchange(reportRowToReopen, -1);
+        showCheckReport(row);
+    }
+}
+
+// The one place where the Army menu's windows change the army: the change runs and becomes one
+// step of the history, under its name ("Rename Weapon \"Axe\"", "Delete Special Ability
+// \"Zeal\"", "Duplicate Troop \"Boyz\""); the caption's "*" and Save follow.
+void MainWindow::changeArmy(const QString& name, const std::function<void()>& change)
+{
+    recordTextEdits();
+    change();
+    recordChange(name);
+}
+
+void MainWindow::showCatalogue(CatalogueKind kind)
+{
+    copyArmyTexts();
+    CatalogueDialog catalogue(this, store, troopWizard.editorMemory(), kind,
+                              [this](const QString& name, const std::function<void()>& change) {
+                                  changeArmy(name, change);
+                              });
+    catalogue.showModal();
+}
+
+void MainWindow::checkArmy()
+{
+    showCheckReport(0);
+}
+
+// The report; a troop's problem chosen in it opens that troop at the problem's step, and the
+// report comes back when the run ends.
+void MainWindow::showCheckReport(int row)
+{
+    copyArmyTexts();
+    CheckReportDialog report(this, store, row);
+    if (report.showModal() != ModalResult::Ok || !report.chosenProblem())
+        return;
+    const ProblemPlace place = report.chosenProblem()->place;
+    reportRowToReopen = qMax(0, report.currentRow());
+    hide();
+    troopWizard.start(place.slot);
+    const int step = wizardStepOf(place.field);
+    if (step > 2)
+        troopWizard.showStep(WizardStep(step - 2));
+}
+
+// Duplicate Troop: the copy of the chosen troop, named "NAME (2)" or the first free number,
+// becomes the last troop and opens at step 2.
+void MainWindow::duplicateTroop()
+{
+    if (store.troopCount == 0 || store.troopCount >= Store::slotCount)
+        return;
+    copyArmyTexts();
+    TroopSelectionDialog selection(this, store, troopSelectionRow,
+                                   TroopSelectionDialog::Purpose::Duplicate);
+    if (selection.showModal() != ModalResult::Ok)
+        return;
+    const int original = selection.selectedSlot();
+    if (original >= store.troopCount)
+        return;
+    const QString originalName = store.troops[size_t(original)].name;
+    changeArmy(QStringLiteral("Duplicate Troop \"%1\"").arg(originalName), [&] {
+        const int copy = store.troopCount;
+        store.troops[size_t(copy)] = store.troops[size_t(original)];
+        store.troops[size_t(copy)].name = duplicateName(store, original);
+        ++store.troopCount;
+    });
+    hide();
+    troopWizard.start(store.troopCount - 1);
 }
 
 ArmyState MainWindow::currentState()
@@ -544,6 +637,7 @@ void MainWindow::updateModified()
     const bool savable = saveButton->isEnabled() || bytes != untouchedDatafile || !file.isEmpty();
     saveAction->setEnabled(savable);
     saveAsAction->setEnabled(savable);
+    updateArmyActions();
 }
 
 // The datafile that Save would write now, with the army texts as the edits show them; the store

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -56,6 +57,9 @@ public:
     // The army sheet as PDF or HTML, to a file the user chooses; printed through Qt's preview.
     void exportSheet();
     void printSheet();
+    void showCatalogue(CatalogueKind kind);
+    void checkArmy();
+    void duplicateTroop();
     void showHelp();
     void showAbout();
     // Work that a program which ended before saving left behind is offered back, newest first.
@@ -79,6 +83,7 @@ public:
     QMenu* fileMenu;
     QMenu* recentMenu;
     QMenu* editMenu;
+    QMenu* armyMenu;
     QMenu* helpMenu;
     QAction* undoAction;
     QAction* redoAction;
@@ -91,6 +96,10 @@ public:
     QAction* printSheetAction;
     QAction* quitAction;
     QAction* clearRecentAction;
+    QAction* weaponsAction;
+    QAction* abilitiesAction;
+    QAction* checkAction;
+    QAction* duplicateTroopAction;
     QAction* helpAction;
     QAction* aboutAction;
     QAction* aboutQtAction;
@@ -140,6 +149,10 @@ private:
     void recordTextEdits();
     void restore(const ArmyState& state);
     void updateUndoItems();
+    void updateArmyActions();
+    void showCheckReport(int row);
+    // Every change that the Army menu's windows make to the army runs here, under its name.
+    void changeArmy(const QString& name, const std::function<void()>& change);
 
     Store& store;
     Wizard troopWizard;
@@ -162,4 +175,7 @@ private:
     bool copiedUnfinished = false;
     QString recoveredFile;
     bool restoreWork(const RecoveredWork& work);
+    // The report row to show again when the run opened from the check's report ends; -1 for
+    // none.
+    int reportRowToReopen = -1;
 };

@@ -1,5 +1,6 @@
 #include "ui/main/Startup.h"
 
+#include "datafile/ArmyCheck.h"
 #include "ui/main/MainWindow.h"
 #include "ui/sheet/SheetExport.h"
 
@@ -20,12 +21,20 @@ void describeApplication()
 namespace
 {
 
-StartRequest refuse(QTextStream& err, const QString& program, const QString& message)
+StartRequest refuse(QTextStream& err, const QString& program, const QString& message,
+                    int status = 1)
 {
     err << program << ": " << message << '\n';
     err << "Try '" << program << " --help' for more information.\n";
     err.flush();
-    return {false, 1, {}};
+    return {false, status, {}};
+}
+
+// A check asked for on a command line that cannot be followed ends with the status of a file
+// that cannot be checked, so that a script never takes it for a file with errors.
+int refusalStatus(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--check")) ? 2 : 1;
 }
 
 // Why `file` cannot be opened as a datafile, or the empty text when it can be read.
@@ -66,11 +75,19 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
         QStringLiteral("With --export-sheet: every catalogue entry, not only those the troops "
                        "use."));
     parser.addOption(allEntries);
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Checks the datafile FILE without a window and prints one line per "
+                       "problem, FILE:LINE: error: or warning:, then the count. Exit status 0 "
+                       "without errors, 1 with errors, 2 when FILE cannot be read as a "
+                       "datafile."),
+        QStringLiteral("FILE"));
+    parser.addOption(check);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A datafile to load."),
                                  QStringLiteral("[FILE]"));
 
     if (!parser.parse(arguments))
-        return refuse(err, program, parser.errorText());
+        return refuse(err, program, parser.errorText(), refusalStatus(arguments));
     if (parser.isSet(help)) {
         out << parser.helpText();
         out.flush();
@@ -83,6 +100,11 @@ StartRequest readCommandLine(const QStringList& arguments, QTextStream& out, QTe
         return {false, 0, {}};
     }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(check)) {
+        if (!files.isEmpty())
+            return refuse(err, program, QStringLiteral("--check takes one FILE and no other."), 2);
+        return {false, checkDatafile(program, parser.value(check), out, err), {}};
+    }
     if (files.size() > 1)
         return refuse(err, program, QStringLiteral("only one FILE can be loaded at a time."));
     if (parser.isSet(allEntries) && !parser.isSet(exportSheet))

@@ -39,8 +39,12 @@ QLabel* makeHeading(QWidget* parent, const QString& text, int width)
 
 } // namespace
 
-TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, Store& armyStore, int lastRow)
-    : Dialog(opener, QStringLiteral("Select the desired unit to edit"), TitleBar::CaptionOnly),
+TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, Store& armyStore, int lastRow,
+                                           Purpose purpose)
+    : Dialog(opener,
+             purpose == Purpose::Duplicate ? QStringLiteral("Select the unit to duplicate")
+                                           : QStringLiteral("Select the desired unit to edit"),
+             TitleBar::CaptionOnly),
       store(armyStore)
 {
     troopGrid = new Grid(this, 2, 1);
@@ -104,6 +108,12 @@ TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, Store& armyStore, in
     connect(helpButton, &QPushButton::clicked, this, &TroopSelectionDialog::showHelp);
     // A double click on a troop chooses it, as Edit does.
     connect(troopGrid, &Grid::cellDoubleClicked, this, [this] { pressButton(editButton); });
+
+    if (purpose == Purpose::Duplicate) {
+        editButton->setText(QStringLiteral("&Duplicate"));
+        editButton->setAccessibleName(QStringLiteral("Duplicate"));
+        deleteButton->hide();
+    }
 
     setFixedClientSize(324, 231);
     fillTroopGrid();

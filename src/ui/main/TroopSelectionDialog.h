@@ -15,7 +15,12 @@ class TroopSelectionDialog : public Dialog
 {
     Q_OBJECT
 public:
-    TroopSelectionDialog(QWidget* opener, Store& store, int lastRow);
+    // What the chosen troop is for: to be edited (the dialog can also delete troops) or to be
+    // copied (no deleting).
+    enum class Purpose { Edit, Duplicate };
+
+    TroopSelectionDialog(QWidget* opener, Store& store, int lastRow,
+                         Purpose purpose = Purpose::Edit);
 
     void activate() override;
     void deleteTroop();

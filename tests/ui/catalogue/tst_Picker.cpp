@@ -294,6 +294,34 @@ private slots:
         QCOMPARE(picker.chosenNames(), QStringList{"Bolter"});
         QCOMPARE(app.store.weaponCatalogue->count(), 3);
     }
+
+    // The filter shows the names that contain its text in any case; a name selected and then
+    // hidden stays selected, is counted, and goes into the troop on OK.
+    void filterKeepsHiddenSelections()
+    {
+        TestWindows app;
+        fill(app);
+        app.store.weaponCatalogue->add(QStringLiteral("Heavy rifle,,,,,"));
+        auto& step = static_cast<ItemListStep&>(app.openStep(WizardStep::StandardWeapons));
+        ScriptedUser user;
+        user.windowOf<Picker>([&](Picker& picker) {
+            clickItem(*picker.itemList, 0);
+            QCOMPARE(listItems(*picker.itemList), (QStringList{"*axe", "Heavy rifle", "Rifle"}));
+            QTest::keyClicks(picker.filterEdit, QStringLiteral("RIF"));
+            QCOMPARE(listItems(*picker.itemList), (QStringList{"Heavy rifle", "Rifle"}));
+            clickItem(*picker.itemList, 1);
+            QCOMPARE(picker.chosenLabel->text(), QStringLiteral("2 selected"));
+            QTest::keyClicks(picker.filterEdit, QStringLiteral("x"));
+            QCOMPARE(listItems(*picker.itemList), QStringList{});
+            picker.filterEdit->clear();
+            QCOMPARE(listItems(*picker.itemList), (QStringList{"*axe", "Heavy rifle", "*Rifle"}));
+            QTest::keyClicks(picker.filterEdit, QStringLiteral("heavy"));
+            QTest::mouseClick(picker.okButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(step.addButton, Qt::LeftButton);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(listItems(*step.itemList), (QStringList{"axe", "Rifle"}));
+    }
 };
 
 QTEST_MAIN(PickerTest)

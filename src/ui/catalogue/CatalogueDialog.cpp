@@ -1,0 +1,332 @@
+#include "ui/catalogue/CatalogueDialog.h"
+
+#include "store/LineOps.h"
+#include "store/Store.h"
+#include "ui/catalogue/EntryEditing.h"
+#include "ui/catalogue/RenameDialog.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Labels.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+void CatalogueTable::setEntries(QStringList allNames, QList<int> allUsers)
+{
+    beginResetModel();
+    names = std::move(allNames);
+    users = std::move(allUsers);
+    shown.resize(size_t(names.size()));
+    for (size_t i = 0; i < shown.size(); ++i)
+        shown[i] = int(i);
+    endResetModel();
+}
+
+void CatalogueTable::setFilter(const QString& text)
+{
+    beginResetModel();
+    shown.clear();
+    for (int i = 0; i < names.size(); ++i) {
+        if (text.isEmpty() || names[i].contains(text, Qt::CaseInsensitive))
+            shown.push_back(i);
+    }
+    endResetModel();
+}
+
+QString CatalogueTable::nameAt(int row) const
+{
+    return row >= 0 && size_t(row) < shown.size() ? names[shown[size_t(row)]] : QString();
+}
+
+int CatalogueTable::rowOf(const QString& name) const
+{
+    for (size_t row = 0; row < shown.size(); ++row) {
+        if (names[shown[row]] == name)
+            return int(row);
+    }
+    return -1;
+}
+
+int CatalogueTable::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(shown.size());
+}
+
+int CatalogueTable::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant CatalogueTable::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || size_t(index.row()) >= shown.size())
+        return {};
+    const int entry = shown[size_t(index.row())];
+    if (role == Qt::DisplayRole)
+        return index.column() == 0 ? QVariant(names[entry]) : QVariant(users[entry]);
+    if (role == Qt::TextAlignmentRole && index.column() == 1)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant CatalogueTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return section == 0 ? QStringLiteral("Name") : QStringLiteral("Used by");
+}
+
+CatalogueDialog::CatalogueDialog(QWidget* opener, Store& armyStore, EditorMemory& editorMemory,
+                                 CatalogueKind catalogueKind, ArmyChanger changer)
+    : Dialog(opener, catalogueKind == CatalogueKind::Abilities
+                         ? QStringLiteral("Special Abilities")
+                         : QStringLiteral("Weapons")),
+      store(armyStore), memory(editorMemory), kind(catalogueKind), changeArmy(std::move(changer))
+{
+    QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit);
+
+    entries = new CatalogueTable(this);
+    entryView = new QTreeView(this);
+    entryView->setAccessibleName(windowTitle());
+    entryView->setRootIsDecorated(false);
+    entryView->setUniformRowHeights(true);
+    entryView->setAllColumnsShowFocus(true);
+    entryView->setSelectionMode(QAbstractItemView::SingleSelection);
+    entryView->setModel(entries);
+    entryView->header()->setStretchLastSection(false);
+    entryView->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    entryView->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+
+    usersLabel = new QLabel(QStringLiteral("Troops that &use it:"), this);
+    userList = new QListWidget(this);
+    userList->setAccessibleName(QStringLiteral("Troops that use it"));
+    userList->setSelectionMode(QAbstractItemView::NoSelection);
+    usersLabel->setBuddy(userList);
+
+    newButton = new Button(this, QStringLiteral("&New"), ButtonIcon::New);
+    editButton = new Button(this, QStringLiteral("&Edit"), ButtonIcon::Edit);
+    renameButton = new Button(this, QStringLiteral("&Rename"), ButtonIcon::Edit);
+    deleteButton = new Button(this, QStringLiteral("&Delete"), ButtonIcon::Delete);
+    closeButton = new Button(this, QStringLiteral("&Close"), ButtonIcon::Close);
+    helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
+    setDefaultButton(closeButton);
+    setCancelButton(closeButton);
+
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(entryView, 3);
+    auto* usersColumn = new QVBoxLayout;
+    usersColumn->addWidget(usersLabel);
+    usersColumn->addWidget(userList, 1);
+    lists->addLayout(usersColumn, 2);
+    auto* entryButtons = new QHBoxLayout;
+    for (QWidget* button : {newButton, editButton, renameButton, deleteButton})
+        entryButtons->addWidget(button);
+    entryButtons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
+    layout->addLayout(lists, 1);
+    layout->addLayout(entryButtons);
+    layout->addLayout(buttonRow({closeButton}, helpButton));
+
+    setTabChain({filterEdit, entryView, userList, newButton, editButton, renameButton,
+                 deleteButton, closeButton, helpButton});
+
+    connect(filterEdit, &QLineEdit::textChanged, this, &CatalogueDialog::filterEntries);
+    connect(newButton, &QPushButton::clicked, this, &CatalogueDialog::newEntry);
+    connect(editButton, &QPushButton::clicked, this, &CatalogueDialog::editEntry);
+    connect(renameButton, &QPushButton::clicked, this, &CatalogueDialog::renameEntry);
+    connect(deleteButton, &QPushButton::clicked, this, &CatalogueDialog::deleteEntry);
+    connect(closeButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(helpButton, &QPushButton::clicked, this, &CatalogueDialog::showHelp);
+    connect(entryView, &QTreeView::doubleClicked, this, &CatalogueDialog::editEntry);
+
+    setFixedClientSize(560, 380);
+    fillEntries();
+}
+
+QString CatalogueDialog::word() const
+{
+    return kind == CatalogueKind::Abilities ? QStringLiteral("Special Ability")
+                                            : QStringLiteral("Weapon");
+}
+
+// The names in the picker's order, each with the number of troops naming it; the selection
+// and the filter stay.
+void CatalogueDialog::fillEntries()
+{
+    const QString selected = selectedName();
+    const LineList& catalogue = catalogueOf(store, kind);
+    QStringList names;
+    names.reserve(catalogue.count());
+    for (const QString& entry : catalogue.lines())
+        names.append(field(entry, 1));
+    const Collation& collation = store.collation();
+    const auto before = [&collation](const QString& a, const QString& b) {
+        return collation.compare(a, b) < 0;
+    };
+    if (!std::is_sorted(names.begin(), names.end(), before))
+        std::stable_sort(names.begin(), names.end(), before);
+    const QHash<QString, int> counts = useCounts(store, kind);
+    QList<int> users;
+    users.reserve(names.size());
+    for (const QString& name : std::as_const(names))
+        users.append(counts.value(name));
+    entries->setEntries(names, users);
+    entries->setFilter(filterEdit->text());
+    connect(entryView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CatalogueDialog::showUsers, Qt::UniqueConnection);
+    selectName(selected);
+    showUsers();
+}
+
+void CatalogueDialog::activate()
+{
+    filterEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void CatalogueDialog::filterEntries()
+{
+    const QString selected = selectedName();
+    entries->setFilter(filterEdit->text());
+    selectName(selected);
+    showUsers();
+}
+
+QString CatalogueDialog::selectedName() const
+{
+    const QModelIndexList rows =
+        entryView->selectionModel() ? entryView->selectionModel()->selectedRows()
+                                    : QModelIndexList();
+    return rows.isEmpty() ? QString() : entries->nameAt(rows.first().row());
+}
+
+void CatalogueDialog::selectName(const QString& name)
+{
+    const int row = name.isNull() ? -1 : entries->rowOf(name);
+    if (row < 0) {
+        entryView->clearSelection();
+        return;
+    }
+    entryView->setCurrentIndex(entries->index(row, 0));
+}
+
+// The troops that name the selected entry; Edit, Rename and Delete work on a selected entry.
+void CatalogueDialog::showUsers()
+{
+    userList->clear();
+    const QString name = selectedName();
+    const bool chosen = !entryView->selectionModel()->selectedRows().isEmpty();
+    if (chosen) {
+        for (const int slot : troopsUsing(store, kind, name))
+            userList->addItem(troopLabel(store.troops[size_t(slot)]));
+    }
+    editButton->setEnabled(chosen);
+    renameButton->setEnabled(chosen);
+    deleteButton->setEnabled(chosen);
+}
+
+void CatalogueDialog::newEntry()
+{
+    std::optional<QString> added;
+    changeArmy(QStringLiteral("New ") + word(), [&] {
+        added = kind == CatalogueKind::Abilities ? addAbility(this, store)
+                                                 : addWeapon(this, store, memory);
+    });
+    fillEntries();
+    if (added)
+        selectName(*added);
+}
+
+void CatalogueDialog::editEntry()
+{
+    const QString name = selectedName();
+    if (entryView->selectionModel()->selectedRows().isEmpty())
+        return;
+    changeArmy(QStringLiteral("Edit %1 \"%2\"").arg(word(), name), [&] {
+        if (kind == CatalogueKind::Abilities)
+            editAbility(this, store, name);
+        else
+            editWeapon(this, store, memory, name, QStringLiteral("Edit Standard Weapon"),
+                       QStringLiteral("Standard Weapon name"));
+    });
+    fillEntries();
+}
+
+// Rename: the entry and every troop line naming it change together.
+void CatalogueDialog::renameEntry()
+{
+    if (entryView->selectionModel()->selectedRows().isEmpty())
+        return;
+    const QString oldName = selectedName();
+    RenameDialog rename(this, kind, oldName, catalogueOf(store, kind));
+    if (rename.showModal() != ModalResult::Ok || rename.newName() == oldName)
+        return;
+    const QString newName = rename.newName();
+    bool renamed = false;
+    changeArmy(QStringLiteral("Rename %1 \"%2\"").arg(word(), oldName),
+               [&] { renamed = ::renameEntry(store, kind, oldName, newName); });
+    if (!renamed) {
+        messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
+                   QStringLiteral("Duplicate weapon/special name! Please choose another name"),
+                   MessageButtons::Ok);
+        return;
+    }
+    fillEntries();
+    selectName(newName);
+}
+
+// Delete: only an entry that no troop names; one in use is kept, with the troops that use it.
+void CatalogueDialog::deleteEntry()
+{
+    if (entryView->selectionModel()->selectedRows().isEmpty())
+        return;
+    const QString name = selectedName();
+    const QList<int> users = troopsUsing(store, kind, name);
+    if (!users.isEmpty()) {
+        QStringList labels;
+        for (int i = 0; i < users.size() && i < 5; ++i)
+            labels << troopLabel(store.troops[size_t(users[i])]);
+        QString text = QStringLiteral("\"%1\" is used by %2 troops: ")
+                           .arg(name)
+                           .arg(users.size()) +
+                       labels.join(QStringLiteral(", "));
+        if (users.size() > 5)
+            text += QStringLiteral(", and %1 more").arg(users.size() - 5);
+        text += QStringLiteral(" Remove it from those troops first.");
+        messageBox(this, QStringLiteral("*** ENTRY IN USE ***"), text, MessageButtons::Ok);
+        return;
+    }
+    const QString caption = kind == CatalogueKind::Abilities
+                                ? QStringLiteral("*** DELETE SPECIAL ABILITY ***")
+                                : QStringLiteral("*** DELETE WEAPON ***");
+    if (messageBox(this, caption,
+                   QStringLiteral("Are you sure you want to delete \"%1\" from the catalogue?")
+                       .arg(name),
+                   MessageButtons::YesNo) != ModalResult::Yes)
+        return;
+    changeArmy(QStringLiteral("Delete %1 \"%2\"").arg(word(), name), [&] {
+        LineList& catalogue = catalogueOf(store, kind);
+        catalogue.removeAt(findEntry(name, &catalogue));
+    });
+    fillEntries();
+}
+
+void CatalogueDialog::showHelp()
+{
+    messageBox(this, QStringLiteral("Help on ") + windowTitle(),
+               QStringLiteral("The list shows every entry of the catalogue and how many troops "
+                              "use it; the troops that use the selected entry are listed beside "
+                              "it. Type into the filter to show only the names that contain "
+                              "the text.\n\n"
+                              "New and Edit open the editor. Rename changes the name in the "
+                              "catalogue and in every troop that uses the entry. Delete removes "
+                              "an entry that no troop uses."),
+               MessageButtons::Ok);
+}

@@ -1,0 +1,121 @@
+#include "ui/main/CheckReportDialog.h"
+
+#include "store/Store.h"
+#include "ui/controls/Button.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int currentRow)
+    : Dialog(opener, QStringLiteral("Check Army")), problems(checkArmy(store))
+{
+    int errors = 0;
+    for (const Problem& problem : problems)
+        errors += problem.severity == Problem::Severity::Error;
+    summaryLabel = new QLabel(
+        problems.empty() ? QStringLiteral("No problems found.")
+                         : QStringLiteral("%1 errors, %2 warnings")
+                               .arg(errors)
+                               .arg(int(problems.size()) - errors),
+        this);
+    problemList = new QTreeWidget(this);
+    problemList->setAccessibleName(QStringLiteral("Problems"));
+    problemList->setRootIsDecorated(false);
+    problemList->setUniformRowHeights(true);
+    problemList->setAllColumnsShowFocus(true);
+    problemList->setHeaderLabels(
+        {QStringLiteral("Severity"), QStringLiteral("Where"), QStringLiteral("Problem")});
+    QList<QTreeWidgetItem*> rows;
+    for (const Problem& problem : problems) {
+        rows << new QTreeWidgetItem(QStringList{
+            problem.severity == Problem::Severity::Error ? QStringLiteral("Error")
+                                                         : QStringLiteral("Warning"),
+            placeText(store, problem.place), problem.text});
+    }
+    problemList->addTopLevelItems(rows);
+    problemList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    problemList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Each column as wide as its longest text, so that nothing is cut short; a long problem
+    // scrolls sideways.
+    problemList->header()->setStretchLastSection(false);
+    problemList->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    problemList->setVisible(!problems.empty());
+    summaryLabel->setBuddy(problemList);
+
+    openButton = new Button(this, QStringLiteral("&Open Troop"), ButtonIcon::Edit);
+    closeButton = new Button(this, QStringLiteral("&Close"), ButtonIcon::Close);
+    helpButton = makeHelpButton(this);
+    setHelpButton(helpButton);
+    setDefaultButton(openButton);
+    setCancelButton(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summaryLabel);
+    layout->addWidget(problemList, 1);
+    if (problems.empty())
+        layout->addStretch(1);
+    layout->addLayout(buttonRow({openButton, closeButton}, helpButton));
+    setTabChain({problemList, openButton, closeButton, helpButton});
+
+    connect(openButton, &QPushButton::clicked, this, &CheckReportDialog::openProblem);
+    connect(closeButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(helpButton, &QPushButton::clicked, this, &CheckReportDialog::showHelp);
+    connect(problemList, &QTreeWidget::itemDoubleClicked, this, &CheckReportDialog::openProblem);
+    connect(problemList, &QTreeWidget::currentItemChanged, this,
+            &CheckReportDialog::updateOpenButton);
+    if (!problems.empty())
+        problemList->setCurrentItem(
+            problemList->topLevelItem(qBound(0, currentRow, int(problems.size()) - 1)));
+    updateOpenButton();
+    setFixedClientSize(760, 360);
+}
+
+void CheckReportDialog::activate()
+{
+    if (problemList->isVisible())
+        problemList->setFocus(Qt::OtherFocusReason);
+    else
+        closeButton->setFocus(Qt::OtherFocusReason);
+}
+
+int CheckReportDialog::currentRow() const
+{
+    QTreeWidgetItem* item = problemList->currentItem();
+    return item ? problemList->indexOfTopLevelItem(item) : -1;
+}
+
+// A troop's problem can be opened in the wizard; a problem of the catalogue or the header
+// cannot.
+void CheckReportDialog::updateOpenButton()
+{
+    const int row = currentRow();
+    openButton->setEnabled(row >= 0 &&
+                           problems[size_t(row)].place.part == ProblemPlace::Part::Troop);
+}
+
+void CheckReportDialog::openProblem()
+{
+    if (!openButton->isEnabled())
+        return;
+    chosen = currentRow();
+    done(ModalResult::Ok);
+}
+
+const Problem* CheckReportDialog::chosenProblem() const
+{
+    return chosen >= 0 ? &problems[size_t(chosen)] : nullptr;
+}
+
+void CheckReportDialog::showHelp()
+{
+    messageBox(this, QStringLiteral("Help on Check Army"),
+               QStringLiteral("Each row is a problem of the army: an error makes the datafile "
+                              "wrong for the roster program, a warning is worth a look. Select a "
+                              "troop's row and press Enter (or double-click it) to open that "
+                              "troop at the step that shows the problem; the report comes back "
+                              "when you leave the troop."),
+               MessageButtons::Ok);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "datafile/ArmyCheck.h"
+#include "ui/Dialog.h"
+
+#include <vector>
+
+class Button;
+class QLabel;
+class QTreeWidget;
+class Store;
+
+// The report of the army check: one row per problem with its severity, where it is and what it
+// is, or "No problems found.". Enter or a double click on a troop's row closes the report with
+// OK, and the opener reopens that troop at the step of the problem (chosenProblem()).
+class CheckReportDialog : public Dialog
+{
+    Q_OBJECT
+public:
+    CheckReportDialog(QWidget* opener, const Store& store, int currentRow = 0);
+
+    void activate() override;
+    void openProblem();
+    void showHelp();
+
+    // The problem whose troop the user chose to open, or null.
+    const Problem* chosenProblem() const;
+    int currentRow() const;
+
+    QLabel* summaryLabel;
+    QTreeWidget* problemList;
+    Button* openButton;
+    Button* closeButton;
+    Button* helpButton;
+
+private:
+    void updateOpenButton();
+
+    std::vector<Problem> problems;
+    int chosen = -1;
+};

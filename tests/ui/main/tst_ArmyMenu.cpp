@@ -1,0 +1,245 @@
+#include "support/Armies.h"
+#include "support/Catalogue.h"
+#include "support/ScriptedUser.h"
+#include "support/TestWindows.h"
+#include "ui/catalogue/CatalogueDialog.h"
+#include "ui/catalogue/RenameDialog.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Grid.h"
+#include "ui/controls/LineEdit.h"
+#include "ui/main/CheckReportDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/TroopSelectionDialog.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace
+{
+
+QAction* action(MainWindow& main, const QString& name)
+{
+    return main.findChild<QAction*>(name);
+}
+
+// Types into the catalogue window's filter and clicks the first entry it leaves.
+void pickEntry(CatalogueDialog& dialog, const QString& filter)
+{
+    dialog.filterEdit->clear();
+    QTest::keyClicks(dialog.filterEdit, filter);
+    const QModelIndex first = dialog.entries->index(0, 0);
+    QTest::mouseClick(dialog.entryView->viewport(), Qt::LeftButton, {},
+                      dialog.entryView->visualRect(first).center());
+}
+
+QStringList rowTexts(const QListWidget& list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.item(i)->text();
+    return texts;
+}
+
+} // namespace
+
+class ArmyMenuTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir folder;
+
+    // The full army loaded as Load does, in a shown main window.
+    void loadFullArmy(TestWindows& app)
+    {
+        app.mainWindow.showAndActivate();
+        QVERIFY(app.mainWindow.loadFile(testData(QStringLiteral("golden-full-army.ini"))));
+    }
+
+    QByteArray saved(TestWindows& app, ScriptedUser& user, const QString& name)
+    {
+        const QString path = folder.filePath(name);
+        user.chooseFile(path);
+        app.mainWindow.saveArmy();
+        return readBytes(path);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath("conf"));
+    }
+
+    // Rename through the windows: the entry and every troop line naming it change; a name
+    // another entry has is refused with the editor's message and the dialog stays.
+    void renameChangesEveryLine()
+    {
+        TestWindows app;
+        loadFullArmy(app);
+        ScriptedUser user;
+        QByteArray expected = saved(app, user, QStringLiteral("before-rename.ini"));
+        user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
+            pickEntry(dialog, QStringLiteral("BOLT"));
+            QCOMPARE(dialog.selectedName(), QStringLiteral("Bolt pistol"));
+            QCOMPARE(dialog.entries->data(dialog.entries->index(0, 1), Qt::DisplayRole).toInt(),
+                     1);
+            QCOMPARE(rowTexts(*dialog.userList), QStringList{"HQ Command Swarm"});
+            QTest::mouseClick(dialog.renameButton, Qt::LeftButton);
+            pickEntry(dialog, QStringLiteral("heavy"));
+            QCOMPARE(rowTexts(*dialog.userList), QStringList{"HQ Command Swarm"});
+            QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
+        });
+        user.windowOf<RenameDialog>([&](RenameDialog& rename) {
+            QCOMPARE(rename.windowTitle(), QStringLiteral("Rename Weapon"));
+            rename.nameEdit->selectAll();
+            QTest::keyClicks(rename.nameEdit, QStringLiteral("Lance"));
+            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+            QVERIFY(rename.isVisible());
+            rename.nameEdit->selectAll();
+            QTest::keyClicks(rename.nameEdit, QStringLiteral("Heavy pistol"));
+            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+        });
+        user.answer(ModalResult::Ok);
+        action(app.mainWindow, "Weapons")->trigger();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(),
+                 QStringList{"*** DUPLICATE NAME ***|Duplicate weapon/special name! Please "
+                             "choose another name"});
+        QVERIFY(app.mainWindow.isWindowModified());
+
+        expected.replace("Bolt pistol", "Heavy pistol");
+        expected.replace("1=Heavy pistol,12,4,5,Pistol,\r\n2=Chainsword,,,,,\r\n"
+                         "3=Flame thrower,Template,4,5,Assault 1,Ignores cover\r\n",
+                         "1=Chainsword,,,,,\r\n2=Flame thrower,Template,4,5,Assault 1,Ignores "
+                         "cover\r\n3=Heavy pistol,12,4,5,Pistol,\r\n");
+        QCOMPARE(saved(app, user, QStringLiteral("renamed.ini")), expected);
+    }
+
+    // An entry in use is kept, with the troops that use it; an unused one goes after Yes.
+    void deleteOnlyWhatNoTroopUses()
+    {
+        TestWindows app;
+        loadFullArmy(app);
+        ScriptedUser user;
+        user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
+            pickEntry(dialog, QStringLiteral("chain"));
+            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
+            pickEntry(dialog, QStringLiteral("lance"));
+            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
+            dialog.filterEdit->clear();
+            QCOMPARE(dialog.entries->rowCount(), 3);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        user.answer(ModalResult::Ok);
+        user.answer(ModalResult::Yes);
+        action(app.mainWindow, "Weapons")->trigger();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(),
+                 (QStringList{"*** ENTRY IN USE ***|\"Chainsword\" is used by 1 troops: HQ "
+                              "Command Swarm Remove it from those troops first.",
+                              "*** DELETE WEAPON ***|Are you sure you want to delete \"Lance\" "
+                              "from the catalogue?"}));
+        QCOMPARE(linesOf(app.store.weaponCatalogue.get()),
+                 (QStringList{"Bolt pistol,12,4,5,Pistol,", "Chainsword,,,,,",
+                              "Flame thrower,Template,4,5,Assault 1,Ignores cover"}));
+    }
+
+    // The copy has every line of the original but its name, comes last and opens at step 2;
+    // saved, its section is the original's under the next number.
+    void duplicateAndSave()
+    {
+        TestWindows app;
+        loadFullArmy(app);
+        ScriptedUser user;
+        const QByteArray before = saved(app, user, QStringLiteral("before-copy.ini"));
+        user.windowOf<TroopSelectionDialog>([](TroopSelectionDialog& selection) {
+            QCOMPARE(selection.windowTitle(), QStringLiteral("Select the unit to duplicate"));
+            QVERIFY(!selection.deleteButton->isVisible());
+            selection.troopGrid->setCurrentRow(0);
+            QTest::mouseClick(selection.editButton, Qt::LeftButton);
+        });
+        QVERIFY(makeActive(app.mainWindow));
+        QTest::keySequence(&app.mainWindow, QKeySequence(Qt::CTRL | Qt::Key_D));
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(app.store.troopCount, 4);
+        QVERIFY(app.wizard.isRunning());
+        QCOMPARE(app.wizard.slot(), 3);
+        QCOMPARE(app.wizard.currentStep(), WizardStep::Characteristics);
+        app.wizard.leave();
+
+        const qsizetype start = before.indexOf("[Troop1]");
+        QByteArray copy = before.mid(start, before.indexOf("[Troop2]") - start);
+        copy.replace("[Troop1]", "[Troop4]").replace("Name=Command Swarm", "Name=Command Swarm (2)");
+        QByteArray expected = before;
+        expected.insert(expected.indexOf("[WeaponSpecs]"), copy);
+        QCOMPARE(saved(app, user, QStringLiteral("duplicated.ini")), expected);
+
+        // A second copy takes the next free number; a full army offers no copy.
+        user.windowOf<TroopSelectionDialog>([](TroopSelectionDialog& selection) {
+            selection.troopGrid->setCurrentRow(0);
+            QTest::mouseClick(selection.editButton, Qt::LeftButton);
+        });
+        action(app.mainWindow, "Duplicate Troop")->trigger();
+        app.wizard.leave();
+        QCOMPARE(app.store.troops[4].name, QStringLiteral("Command Swarm (3)"));
+        app.store.troopCount = Store::slotCount;
+        app.mainWindow.activate();
+        QVERIFY(!action(app.mainWindow, "Duplicate Troop")->isEnabled());
+    }
+
+    // The report lists the problems; Enter on a troop's row opens it at the problem's step, and
+    // the report comes back, checked again, when the troop is left.
+    void checkReportOpensTheTroop()
+    {
+        TestWindows empty;
+        ScriptedUser user;
+        user.windowOf<CheckReportDialog>([](CheckReportDialog& report) {
+            QCOMPARE(report.summaryLabel->text(), QStringLiteral("No problems found."));
+            QVERIFY(!report.openButton->isEnabled());
+            QTest::keyClick(&report, Qt::Key_Escape);
+        });
+        action(empty.mainWindow, "Check")->trigger();
+
+        TestWindows app;
+        loadFullArmy(app);
+        int rifleRow = -1;
+        user.windowOf<CheckReportDialog>([&](CheckReportDialog& report) {
+            QCOMPARE(report.windowTitle(), QStringLiteral("Check Army"));
+            for (int row = 0; row < report.problemList->topLevelItemCount(); ++row) {
+                const QTreeWidgetItem* item = report.problemList->topLevelItem(row);
+                if (item->text(2).contains(QStringLiteral("\"Rifle\" is not"))) {
+                    rifleRow = row;
+                    QCOMPARE(item->text(0), QStringLiteral("Error"));
+                    QCOMPARE(item->text(1), QStringLiteral("FA Scouts, step 3"));
+                }
+            }
+            QVERIFY(rifleRow >= 0);
+            report.problemList->setCurrentItem(report.problemList->topLevelItem(rifleRow));
+            QTest::keyClick(report.problemList, Qt::Key_Return);
+        });
+        QVERIFY(makeActive(app.mainWindow));
+        QTest::keySequence(&app.mainWindow, QKeySequence(Qt::CTRL | Qt::Key_K));
+        QVERIFY(app.wizard.isRunning());
+        QCOMPARE(app.wizard.slot(), 2);
+        QCOMPARE(app.wizard.currentStep(), WizardStep::StandardWeapons);
+        int reopenedRow = -1;
+        user.windowOf<CheckReportDialog>([&](CheckReportDialog& report) {
+            reopenedRow = report.currentRow();
+            report.done(ModalResult::Cancel);
+        });
+        app.wizard.leave();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.stepsLeft(), 0);
+        QCOMPARE(reopenedRow, rifleRow);
+    }
+};
+
+QTEST_MAIN(ArmyMenuTest)
+#include "tst_ArmyMenu.moc"
