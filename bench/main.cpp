@@ -114,65 +114,66 @@ int recoveryCommand(const QString& path, const QString& folder)
     const int status = report("recovery", clock);
     copy.remove();
     return status;
-    // The army check of a loaded army, as Army > Check runs it.
-    int checkCommand(const QString& path)
-    {
-        Store store;
-        loadArmy(store, path);
-        QElapsedTimer clock;
-        clock.start();
-        const std::vector<Problem> problems = checkArmy(store);
-        if (problems.empty())
-            std::fprintf(stderr, "the check found nothing\n");
-        return report("check", clock);
-    }
+}
 
-    // Runs a window command from the module beside this program.
-    int windowCommand(int argc, char* argv[])
-    {
-        const QString folder =
-            QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path();
-        const QByteArray module =
-            QFile::encodeName(folder + QStringLiteral("/quarrimak-bench-windows.so"));
-        void* handle = dlopen(module.constData(), RTLD_LAZY | RTLD_LOCAL);
-        const auto command =
-            handle ? reinterpret_cast<WindowCommand>(dlsym(handle, QUARRIMAK_WINDOW_COMMAND_SYMBOL))
-                   : nullptr;
-        if (!command) {
-            std::fprintf(stderr, "cannot load %s: %s\n", module.constData(), dlerror());
-            return 1;
-        }
-        const int status = command(argc, argv, &processClock);
-        return status == 2 ? usage() : status;
-    }
+// The army check of a loaded army, as Army > Check runs it.
+int checkCommand(const QString& path)
+{
+    Store store;
+    loadArmy(store, path);
+    QElapsedTimer clock;
+    clock.start();
+    const std::vector<Problem> problems = checkArmy(store);
+    if (problems.empty())
+        std::fprintf(stderr, "the check found nothing\n");
+    return report("check", clock);
+}
 
-    int generateCommand(const QStringList& arguments)
-    {
-        ArmyShape shape;
-        const QString kind = arguments.value(0);
-        if (kind == QLatin1String("max") && arguments.size() == 2) {
-            shape = maximalArmy();
-        } else if (kind == QLatin1String("big") && arguments.size() == 2) {
-            shape = bigArmy();
-        } else if (kind == QLatin1String("sized") && arguments.size() == 3) {
-            bool ok = false;
-            const double megabytes = arguments[1].toDouble(&ok);
-            if (!ok || megabytes <= 0 || megabytes > 4096)
-                return usage();
-            shape = sizedArmy(megabytes);
-        } else {
+// Runs a window command from the module beside this program.
+int windowCommand(int argc, char* argv[])
+{
+    const QString folder = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path();
+    const QByteArray module =
+        QFile::encodeName(folder + QStringLiteral("/quarrimak-bench-windows.so"));
+    void* handle = dlopen(module.constData(), RTLD_LAZY | RTLD_LOCAL);
+    const auto command =
+        handle ? reinterpret_cast<WindowCommand>(dlsym(handle, QUARRIMAK_WINDOW_COMMAND_SYMBOL))
+               : nullptr;
+    if (!command) {
+        std::fprintf(stderr, "cannot load %s: %s\n", module.constData(), dlerror());
+        return 1;
+    }
+    const int status = command(argc, argv, &processClock);
+    return status == 2 ? usage() : status;
+}
+
+int generateCommand(const QStringList& arguments)
+{
+    ArmyShape shape;
+    const QString kind = arguments.value(0);
+    if (kind == QLatin1String("max") && arguments.size() == 2) {
+        shape = maximalArmy();
+    } else if (kind == QLatin1String("big") && arguments.size() == 2) {
+        shape = bigArmy();
+    } else if (kind == QLatin1String("sized") && arguments.size() == 3) {
+        bool ok = false;
+        const double megabytes = arguments[1].toDouble(&ok);
+        if (!ok || megabytes <= 0 || megabytes > 4096)
             return usage();
-        }
-        QElapsedTimer clock;
-        clock.start();
-        QFile file(arguments.last());
-        const QByteArray bytes = generateArmy(shape);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(arguments.last()));
-            return 1;
-        }
-        return report("generate", clock);
+        shape = sizedArmy(megabytes);
+    } else {
+        return usage();
     }
+    QElapsedTimer clock;
+    clock.start();
+    QFile file(arguments.last());
+    const QByteArray bytes = generateArmy(shape);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(arguments.last()));
+        return 1;
+    }
+    return report("generate", clock);
+}
 
 } // namespace
 
