@@ -23,7 +23,7 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "FileDescription" "Quarrimak ${VERSION} Setup"
 VIAddVersionKey "CompanyName" "The Quarrimak developers"
-VIAddVersionKey "LegalCopyright" "The Quarrimak developers; GNU General Public License 3"
+VIAddVersionKey "LegalCopyright" "The Quarrimak developers; GNU General Public License 3 or later"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
