@@ -575,22 +575,12 @@ void MainWindow::offerRecovery(const QString& folder)
 bool MainWindow::restoreWork(const RecoveredWork& work)
 {
     recordTextEdits();
-    restoring = true;
-    store = work.army;
-    armyNameEdit->setText(work.army.army.name);
-    unitWordEdit->setText(work.army.army.unitWord);
-    squadWordEdit->setText(work.army.army.squadWord);
-    restoring = false;
     QFile onDisk(work.file);
-    savedDatafile = !work.file.isEmpty() && onDisk.open(QIODevice::ReadOnly) ? onDisk.readAll()
-                                                                             : untouchedDatafile;
-    file.clear();
-    setCurrentFile(work.file);
-    if (store.troopCount >= 1)
-        editTroopButton->setEnabled(true);
+    const QByteArray onDiskBytes = !work.file.isEmpty() && onDisk.open(QIODevice::ReadOnly)
+                                       ? onDisk.readAll()
+                                       : untouchedDatafile;
+    restore({work.army, work.file, onDiskBytes});
     saveButton->setEnabled(true);
-    newTroopButton->setEnabled(store.troopCount < Store::slotCount);
-    showTroopCount();
     recordChange(QStringLiteral("Restore Unsaved Work"));
     copiedArmy.reset();
     keepRecoveryCopy();
