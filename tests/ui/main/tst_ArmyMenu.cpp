@@ -85,11 +85,11 @@ private slots:
         loadFullArmy(app);
         ScriptedUser user;
         QByteArray expected = saved(app, user, QStringLiteral("before-rename.ini"));
+        const QByteArray beforeRename = expected;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
             pickEntry(dialog, QStringLiteral("BOLT"));
             QCOMPARE(dialog.selectedName(), QStringLiteral("Bolt pistol"));
-            QCOMPARE(dialog.entries->data(dialog.entries->index(0, 1), Qt::DisplayRole).toInt(),
-                     1);
+            QCOMPARE(dialog.entries->data(dialog.entries->index(0, 1), Qt::DisplayRole).toInt(), 1);
             QCOMPARE(rowTexts(*dialog.userList), QStringList{"HQ Command Swarm"});
             QTest::mouseClick(dialog.renameButton, Qt::LeftButton);
             pickEntry(dialog, QStringLiteral("heavy"));
@@ -120,6 +120,12 @@ private slots:
                          "1=Chainsword,,,,,\r\n2=Flame thrower,Template,4,5,Assault 1,Ignores "
                          "cover\r\n3=Heavy pistol,12,4,5,Pistol,\r\n");
         QCOMPARE(saved(app, user, QStringLiteral("renamed.ini")), expected);
+
+        // The rename was one step: undone, every line is as it was before it.
+        QCOMPARE(app.mainWindow.undoAction->text(),
+                 QStringLiteral("&Undo Rename Weapon \"Bolt pistol\""));
+        app.mainWindow.undoAction->trigger();
+        QCOMPARE(saved(app, user, QStringLiteral("undone.ini")), beforeRename);
     }
 
     // An entry in use is kept, with the troops that use it; an unused one goes after Yes.
@@ -176,7 +182,8 @@ private slots:
 
         const qsizetype start = before.indexOf("[Troop1]");
         QByteArray copy = before.mid(start, before.indexOf("[Troop2]") - start);
-        copy.replace("[Troop1]", "[Troop4]").replace("Name=Command Swarm", "Name=Command Swarm (2)");
+        copy.replace("[Troop1]", "[Troop4]")
+            .replace("Name=Command Swarm", "Name=Command Swarm (2)");
         QByteArray expected = before;
         expected.insert(expected.indexOf("[WeaponSpecs]"), copy);
         QCOMPARE(saved(app, user, QStringLiteral("duplicated.ini")), expected);
