@@ -6,7 +6,7 @@ class QElapsedTimer;
 // by the commands that use it, so that the headless commands start as a program without the
 // window system's libraries does.
 //
-// Runs "start", "picker FILE" or "sheet FILE OUT [--all-entries]" (argv[1] is the command); processClock started with the
-// process. Returns the exit status.
+// Runs "start", "picker FILE" or "sheet FILE OUT [--all-entries]" (argv[1] is the command);
+// processClock started with the process. Returns the exit status.
 using WindowCommand = int (*)(int argc, char* argv[], const QElapsedTimer* processClock);
 #define QUARRIMAK_WINDOW_COMMAND_SYMBOL "quarrimakBenchWindowCommand"

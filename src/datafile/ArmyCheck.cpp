@@ -138,8 +138,7 @@ private:
     }
 
     // A number the troop needs: empty, or not a whole number of 0 or more, is a warning.
-    void checkNumber(int slot, TroopField field, int line, const QString& what,
-                     const QString& text)
+    void checkNumber(int slot, TroopField field, int line, const QString& what, const QString& text)
     {
         if (text.trimmed().isEmpty())
             troopWarning(slot, field, line, what + QStringLiteral(" is empty"));
@@ -160,8 +159,7 @@ private:
                            ? QStringLiteral("the troop has no role")
                            : QStringLiteral("the role %1 is none of HQ, EL, TR, FA, HS")
                                  .arg(quoted(troop.role)));
-        checkNumber(slot, TroopField::Points, -1, QStringLiteral("the points value"),
-                    troop.points);
+        checkNumber(slot, TroopField::Points, -1, QStringLiteral("the points value"), troop.points);
         checkNumber(slot, TroopField::MinModels, -1, QStringLiteral("the minimum of models"),
                     troop.minModels);
         checkNumber(slot, TroopField::MaxModels, -1, QStringLiteral("the maximum of models"),
@@ -206,21 +204,36 @@ private:
     static QString fieldName(TroopField field)
     {
         switch (field) {
-        case TroopField::Name: return QStringLiteral("the name");
-        case TroopField::Role: return QStringLiteral("the role");
-        case TroopField::Points: return QStringLiteral("the points value");
-        case TroopField::MinModels: return QStringLiteral("the minimum of models");
-        case TroopField::MaxModels: return QStringLiteral("the maximum of models");
-        case TroopField::FrontArmour: return QStringLiteral("the front armour");
-        case TroopField::SideArmour: return QStringLiteral("the side armour");
-        case TroopField::RearArmour: return QStringLiteral("the rear armour");
-        case TroopField::Characteristics: return QStringLiteral("the characteristics");
-        case TroopField::StandardWeapon: return QStringLiteral("a standard weapon");
-        case TroopField::ReplaceableWeapon: return QStringLiteral("a replaceable weapon");
-        case TroopField::AdditionalWeapon: return QStringLiteral("an additional weapon");
-        case TroopField::Ability: return QStringLiteral("a special ability");
-        case TroopField::WeaponLimit: return QStringLiteral("the weapon limit");
-        case TroopField::AbilityLimits: return QStringLiteral("the special ability limits");
+        case TroopField::Name:
+            return QStringLiteral("the name");
+        case TroopField::Role:
+            return QStringLiteral("the role");
+        case TroopField::Points:
+            return QStringLiteral("the points value");
+        case TroopField::MinModels:
+            return QStringLiteral("the minimum of models");
+        case TroopField::MaxModels:
+            return QStringLiteral("the maximum of models");
+        case TroopField::FrontArmour:
+            return QStringLiteral("the front armour");
+        case TroopField::SideArmour:
+            return QStringLiteral("the side armour");
+        case TroopField::RearArmour:
+            return QStringLiteral("the rear armour");
+        case TroopField::Characteristics:
+            return QStringLiteral("the characteristics");
+        case TroopField::StandardWeapon:
+            return QStringLiteral("a standard weapon");
+        case TroopField::ReplaceableWeapon:
+            return QStringLiteral("a replaceable weapon");
+        case TroopField::AdditionalWeapon:
+            return QStringLiteral("an additional weapon");
+        case TroopField::Ability:
+            return QStringLiteral("a special ability");
+        case TroopField::WeaponLimit:
+            return QStringLiteral("the weapon limit");
+        case TroopField::AbilityLimits:
+            return QStringLiteral("the special ability limits");
         }
         return {};
     }
@@ -325,8 +338,9 @@ private:
                                           "catalogue")
                                .arg(quoted(name)));
             if (seen.contains(name))
-                troopWarning(slot, TroopField::Ability, i,
-                             QStringLiteral("special ability %1 is listed twice").arg(quoted(name)));
+                troopWarning(
+                    slot, TroopField::Ability, i,
+                    QStringLiteral("special ability %1 is listed twice").arg(quoted(name)));
             seen.insert(name);
             checkNumber(slot, TroopField::Ability, i,
                         QStringLiteral("the cost of special ability %1").arg(quoted(name)),
@@ -395,25 +409,33 @@ std::vector<Problem> checkArmy(const Store& store)
 int wizardStepOf(TroopField field)
 {
     switch (field) {
-    case TroopField::StandardWeapon: return 3;
-    case TroopField::ReplaceableWeapon: return 4;
-    case TroopField::AdditionalWeapon: return 5;
-    case TroopField::Ability: return 6;
+    case TroopField::StandardWeapon:
+        return 3;
+    case TroopField::ReplaceableWeapon:
+        return 4;
+    case TroopField::AdditionalWeapon:
+        return 5;
+    case TroopField::Ability:
+        return 6;
     case TroopField::WeaponLimit:
-    case TroopField::AbilityLimits: return 7;
-    default: return 2;
+    case TroopField::AbilityLimits:
+        return 7;
+    default:
+        return 2;
     }
 }
 
 QString placeText(const Store& store, const ProblemPlace& place)
 {
     switch (place.part) {
-    case ProblemPlace::Part::Army: return QStringLiteral("Army");
+    case ProblemPlace::Part::Army:
+        return QStringLiteral("Army");
     case ProblemPlace::Part::Catalogue:
         return place.catalogue == CatalogueKind::Abilities
                    ? QStringLiteral("Special ability catalogue")
                    : QStringLiteral("Weapon catalogue");
-    case ProblemPlace::Part::Troop: break;
+    case ProblemPlace::Part::Troop:
+        break;
     }
     return QStringLiteral("%1, step %2")
         .arg(troopLabel(store.troops[size_t(place.slot)]))
@@ -429,21 +451,36 @@ QString keyOf(TroopField field, int line)
 {
     const QString n = QString::number(line + 1);
     switch (field) {
-    case TroopField::Name: return QStringLiteral("Name");
-    case TroopField::Role: return QStringLiteral("Type");
-    case TroopField::Points: return QStringLiteral("Points");
-    case TroopField::MinModels: return QStringLiteral("Min");
-    case TroopField::MaxModels: return QStringLiteral("Max");
-    case TroopField::FrontArmour: return QStringLiteral("f_arm");
-    case TroopField::SideArmour: return QStringLiteral("s_arm");
-    case TroopField::RearArmour: return QStringLiteral("r_arm");
-    case TroopField::Characteristics: return QStringLiteral("Chars");
-    case TroopField::StandardWeapon: return QStringLiteral("Weapon") + n;
-    case TroopField::ReplaceableWeapon: return QStringLiteral("R_Weapon") + n;
-    case TroopField::AdditionalWeapon: return QStringLiteral("A_Weapon") + n;
-    case TroopField::Ability: return QStringLiteral("Special") + n;
-    case TroopField::WeaponLimit: return QStringLiteral("Weapons");
-    case TroopField::AbilityLimits: return QStringLiteral("Specials");
+    case TroopField::Name:
+        return QStringLiteral("Name");
+    case TroopField::Role:
+        return QStringLiteral("Type");
+    case TroopField::Points:
+        return QStringLiteral("Points");
+    case TroopField::MinModels:
+        return QStringLiteral("Min");
+    case TroopField::MaxModels:
+        return QStringLiteral("Max");
+    case TroopField::FrontArmour:
+        return QStringLiteral("f_arm");
+    case TroopField::SideArmour:
+        return QStringLiteral("s_arm");
+    case TroopField::RearArmour:
+        return QStringLiteral("r_arm");
+    case TroopField::Characteristics:
+        return QStringLiteral("Chars");
+    case TroopField::StandardWeapon:
+        return QStringLiteral("Weapon") + n;
+    case TroopField::ReplaceableWeapon:
+        return QStringLiteral("R_Weapon") + n;
+    case TroopField::AdditionalWeapon:
+        return QStringLiteral("A_Weapon") + n;
+    case TroopField::Ability:
+        return QStringLiteral("Special") + n;
+    case TroopField::WeaponLimit:
+        return QStringLiteral("Weapons");
+    case TroopField::AbilityLimits:
+        return QStringLiteral("Specials");
     }
     return {};
 }
@@ -466,8 +503,7 @@ int DatafileLines::lineOf(const Store& store, const ProblemPlace& place) const
         break;
     case ProblemPlace::Part::Catalogue: {
         const int which = place.catalogue == CatalogueKind::Abilities ? 1 : 0;
-        const QString section =
-            which ? QStringLiteral("Specials") : QStringLiteral("WeaponSpecs");
+        const QString section = which ? QStringLiteral("Specials") : QStringLiteral("WeaponSpecs");
         if (!mapped[which]) {
             mapped[which] = true;
             entryLines[which].reserve(file.keyCount(section));
@@ -484,8 +520,7 @@ int DatafileLines::lineOf(const Store& store, const ProblemPlace& place) const
     return line > 0 ? line : 1;
 }
 
-int checkDatafile(const QString& program, const QString& path, QTextStream& out,
-                  QTextStream& err)
+int checkDatafile(const QString& program, const QString& path, QTextStream& out, QTextStream& err)
 {
     QString reason;
     const IniFile file = IniFile::read(path, &reason);

@@ -89,5 +89,4 @@ class QTextStream;
 // "FILE:LINE: error: ..." or "FILE:LINE: warning: ...", then "N errors, M warnings". Yields 0
 // without errors, 1 with errors, 2 when the file cannot be read as a datafile (the reason then
 // goes to err, after the program's name).
-int checkDatafile(const QString& program, const QString& path, QTextStream& out,
-                  QTextStream& err);
+int checkDatafile(const QString& program, const QString& path, QTextStream& out, QTextStream& err);

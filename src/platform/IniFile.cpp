@@ -316,7 +316,8 @@ private:
                                 QByteArray::fromRawData(span.begin, span.end - span.begin));
         };
         scan(
-            data, size, state, [&](Span<char> name, int line) { return header(decode(name), line); },
+            data, size, state,
+            [&](Span<char> name, int line) { return header(decode(name), line); },
             [&](Span<char> key, Span<char> value, bool hasValue, int line) {
                 if (latin1)
                     ini.keyText.append(QLatin1StringView(key.begin, key.end - key.begin));

@@ -96,8 +96,7 @@ QHash<QString, int> useCounts(const Store& store, CatalogueKind kind)
 
 QString troopLabel(const Troop& troop)
 {
-    const QString name =
-        troop.name.trimmed().isEmpty() ? QStringLiteral("(no name)") : troop.name;
+    const QString name = troop.name.trimmed().isEmpty() ? QStringLiteral("(no name)") : troop.name;
     return troop.role.isEmpty() ? name : troop.role + u' ' + name;
 }
 

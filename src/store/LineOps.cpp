@@ -52,8 +52,8 @@ QString roleCode(const QString& roleName)
 
 QString roleName(const QString& code)
 {
-    for (const char16_t* name : {u"HeadQuarters", u"Elites", u"Troops", u"Fast Attack",
-                                 u"Heavy Support"}) {
+    for (const char16_t* name :
+         {u"HeadQuarters", u"Elites", u"Troops", u"Fast Attack", u"Heavy Support"}) {
         const QString longName = QString::fromUtf16(name);
         if (!code.isEmpty() && roleCode(longName) == code)
             return longName;

@@ -161,7 +161,8 @@ private slots:
         RecordedProgress progress;
         loadDatafile(store,
                      IniFile::parse("[Race]\r\n[WeaponSpecs]\r\n1=Baadkanon,,,,,\r\n"
-                                    "2=B\xe5" "dkanon,,,,,\r\n3=BAADKANON,,,,,\r\n"),
+                                    "2=B\xe5"
+                                    "dkanon,,,,,\r\n3=BAADKANON,,,,,\r\n"),
                      progress);
         QCOMPARE(store.weaponCatalogue->count(), 2);
         QVERIFY(store.weaponCatalogue->indexOf(QStringLiteral("Baadkanon,,,,,")) >= 0);

@@ -533,16 +533,25 @@ void TestIniFile::lineNumbers_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("line");
     const QByteArray crLf = "; head\r\n\r\n[S]\r\na=1\r\n\r\nb=2\r\n";
-    QTest::newRow("CR LF") << crLf << "S" << "b" << 6;
-    QTest::newRow("LF") << QByteArray(crLf).replace("\r", "") << "S" << "b" << 6;
-    QTest::newRow("CR") << QByteArray(crLf).replace("\n", "") << "S" << "b" << 6;
-    QTest::newRow("LF CR is two line ends") << QByteArray("[S]\n\rb=2") << "S" << "b" << 3;
-    QTest::newRow("first of a repeated key") << QByteArray("[S]\na=1\na=2\n") << "S" << "A" << 2;
-    QTest::newRow("missing key: the header") << crLf << "s" << "c" << 3;
-    QTest::newRow("missing section") << crLf << "T" << "a" << 0;
-    QTest::newRow("UTF-16") << utf16Le("[S]\r\n\r\nb=2\r\n") << "S" << "b" << 3;
+    QTest::newRow("CR LF") << crLf << "S"
+                           << "b" << 6;
+    QTest::newRow("LF") << QByteArray(crLf).replace("\r", "") << "S"
+                        << "b" << 6;
+    QTest::newRow("CR") << QByteArray(crLf).replace("\n", "") << "S"
+                        << "b" << 6;
+    QTest::newRow("LF CR is two line ends") << QByteArray("[S]\n\rb=2") << "S"
+                                            << "b" << 3;
+    QTest::newRow("first of a repeated key") << QByteArray("[S]\na=1\na=2\n") << "S"
+                                             << "A" << 2;
+    QTest::newRow("missing key: the header") << crLf << "s"
+                                             << "c" << 3;
+    QTest::newRow("missing section") << crLf << "T"
+                                     << "a" << 0;
+    QTest::newRow("UTF-16") << utf16Le("[S]\r\n\r\nb=2\r\n") << "S"
+                            << "b" << 3;
     QByteArray split = ";" + QByteArray(65534, 'x') + "\r\n[S]\r\nb=2\r\n";
-    QTest::newRow("CR LF across pieces") << split << "S" << "b" << 3;
+    QTest::newRow("CR LF across pieces") << split << "S"
+                                         << "b" << 3;
 }
 
 void TestIniFile::lineNumbers()

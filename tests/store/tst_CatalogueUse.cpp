@@ -61,8 +61,8 @@ private slots:
         QCOMPARE(first.replaceableWeapons->lines(), QStringList{"Bow,Cleaver,5,axe,6"});
         QCOMPARE(first.additionalWeapons->lines(), QStringList{"Cleaver,2"});
         QCOMPARE(store.troops[1].additionalWeapons->lines(), QStringList{"Cleaver,3"});
-        QCOMPARE(store.weaponCatalogue->lines(), (QStringList{"axe,2,,,,", "Bow,,,,,",
-                                                              "Cleaver,1,,,,"}));
+        QCOMPARE(store.weaponCatalogue->lines(),
+                 (QStringList{"axe,2,,,,", "Bow,,,,,", "Cleaver,1,,,,"}));
         QCOMPARE(useCounts(store, CatalogueKind::Weapons).value(QStringLiteral("Cleaver")), 2);
 
         QVERIFY(renameEntry(store, CatalogueKind::Abilities, QStringLiteral("Zeal"),

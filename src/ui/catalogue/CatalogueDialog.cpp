@@ -83,9 +83,8 @@ QVariant CatalogueTable::headerData(int section, Qt::Orientation orientation, in
 
 CatalogueDialog::CatalogueDialog(QWidget* opener, Store& armyStore, EditorMemory& editorMemory,
                                  CatalogueKind catalogueKind, ArmyChanger changer)
-    : Dialog(opener, catalogueKind == CatalogueKind::Abilities
-                         ? QStringLiteral("Special Abilities")
-                         : QStringLiteral("Weapons")),
+    : Dialog(opener, catalogueKind == CatalogueKind::Abilities ? QStringLiteral("Special Abilities")
+                                                               : QStringLiteral("Weapons")),
       store(armyStore), memory(editorMemory), kind(catalogueKind), changeArmy(std::move(changer))
 {
     QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit);
@@ -135,8 +134,8 @@ CatalogueDialog::CatalogueDialog(QWidget* opener, Store& armyStore, EditorMemory
     layout->addLayout(entryButtons);
     layout->addLayout(buttonRow({closeButton}, helpButton));
 
-    setTabChain({filterEdit, entryView, userList, newButton, editButton, renameButton,
-                 deleteButton, closeButton, helpButton});
+    setTabChain({filterEdit, entryView, userList, newButton, editButton, renameButton, deleteButton,
+                 closeButton, helpButton});
 
     connect(filterEdit, &QLineEdit::textChanged, this, &CatalogueDialog::filterEntries);
     connect(newButton, &QPushButton::clicked, this, &CatalogueDialog::newEntry);
@@ -201,9 +200,9 @@ void CatalogueDialog::filterEntries()
 
 QString CatalogueDialog::selectedName() const
 {
-    const QModelIndexList rows =
-        entryView->selectionModel() ? entryView->selectionModel()->selectedRows()
-                                    : QModelIndexList();
+    const QModelIndexList rows = entryView->selectionModel()
+                                     ? entryView->selectionModel()->selectedRows()
+                                     : QModelIndexList();
     return rows.isEmpty() ? QString() : entries->nameAt(rows.first().row());
 }
 
@@ -293,9 +292,7 @@ void CatalogueDialog::deleteEntry()
         QStringList labels;
         for (int i = 0; i < users.size() && i < 5; ++i)
             labels << troopLabel(store.troops[size_t(users[i])]);
-        QString text = QStringLiteral("\"%1\" is used by %2 troops: ")
-                           .arg(name)
-                           .arg(users.size()) +
+        QString text = QStringLiteral("\"%1\" is used by %2 troops: ").arg(name).arg(users.size()) +
                        labels.join(QStringLiteral(", "));
         if (users.size() > 5)
             text += QStringLiteral(", and %1 more").arg(users.size() - 5);
@@ -306,10 +303,10 @@ void CatalogueDialog::deleteEntry()
     const QString caption = kind == CatalogueKind::Abilities
                                 ? QStringLiteral("*** DELETE SPECIAL ABILITY ***")
                                 : QStringLiteral("*** DELETE WEAPON ***");
-    if (messageBox(this, caption,
-                   QStringLiteral("Are you sure you want to delete \"%1\" from the catalogue?")
-                       .arg(name),
-                   MessageButtons::YesNo) != ModalResult::Yes)
+    if (messageBox(
+            this, caption,
+            QStringLiteral("Are you sure you want to delete \"%1\" from the catalogue?").arg(name),
+            MessageButtons::YesNo) != ModalResult::Yes)
         return;
     changeArmy(QStringLiteral("Delete %1 \"%2\"").arg(word(), name), [&] {
         LineList& catalogue = catalogueOf(store, kind);

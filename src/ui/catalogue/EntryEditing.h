@@ -9,7 +9,6 @@
 class QWidget;
 class Store;
 
-
 // What the catalogue dialogs show again on their next opening, kept by the owner of the
 // windows that open them and handed in each time.
 struct EditorMemory {

@@ -54,8 +54,7 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
     QHBoxLayout* buttons = buttonRow({okButton, cancelButton}, helpButton);
     layout->addLayout(buttons);
 
-    setTabChain(
-        {filterEdit, itemList, newButton, editButton, okButton, cancelButton, helpButton});
+    setTabChain({filterEdit, itemList, newButton, editButton, okButton, cancelButton, helpButton});
 
     connect(filterEdit, &QLineEdit::textChanged, this, &Picker::filterItems);
     connect(itemList, &SortedListWidget::userSelected, this, &Picker::updateEditButton);
@@ -66,7 +65,8 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
     connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
     connect(helpButton, &QPushButton::clicked, this, &Picker::showHelp);
 
-    setFixedClientSize(251, 274 + filterEdit->sizeHint().height() + chosenLabel->sizeHint().height());
+    setFixedClientSize(251,
+                       274 + filterEdit->sizeHint().height() + chosenLabel->sizeHint().height());
 
     const LineList* catalogue = kind == CatalogueKind::Abilities ? store.abilityCatalogue.get()
                                                                  : store.weaponCatalogue.get();

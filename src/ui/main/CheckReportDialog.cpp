@@ -15,12 +15,11 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
     int errors = 0;
     for (const Problem& problem : problems)
         errors += problem.severity == Problem::Severity::Error;
-    summaryLabel = new QLabel(
-        problems.empty() ? QStringLiteral("No problems found.")
-                         : QStringLiteral("%1 errors, %2 warnings")
-                               .arg(errors)
-                               .arg(int(problems.size()) - errors),
-        this);
+    summaryLabel = new QLabel(problems.empty() ? QStringLiteral("No problems found.")
+                                               : QStringLiteral("%1 errors, %2 warnings")
+                                                     .arg(errors)
+                                                     .arg(int(problems.size()) - errors),
+                              this);
     problemList = new QTreeWidget(this);
     problemList->setAccessibleName(QStringLiteral("Problems"));
     problemList->setRootIsDecorated(false);
@@ -30,10 +29,10 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
         {QStringLiteral("Severity"), QStringLiteral("Where"), QStringLiteral("Problem")});
     QList<QTreeWidgetItem*> rows;
     for (const Problem& problem : problems) {
-        rows << new QTreeWidgetItem(QStringList{
-            problem.severity == Problem::Severity::Error ? QStringLiteral("Error")
-                                                         : QStringLiteral("Warning"),
-            placeText(store, problem.place), problem.text});
+        rows << new QTreeWidgetItem(QStringList{problem.severity == Problem::Severity::Error
+                                                    ? QStringLiteral("Error")
+                                                    : QStringLiteral("Warning"),
+                                                placeText(store, problem.place), problem.text});
     }
     problemList->addTopLevelItems(rows);
     problemList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
