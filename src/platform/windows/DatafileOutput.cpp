@@ -9,18 +9,6 @@
 namespace
 {
 
-bool fail(QString* reason, const QString& text)
-{
-    if (reason)
-        *reason = text;
-    return false;
-}
-
-bool failWithError(QString* reason, DWORD error)
-{
-    return fail(reason, systemErrorText(error));
-}
-
 const wchar_t* wide(const QString& nativeName)
 {
     return reinterpret_cast<const wchar_t*>(nativeName.utf16());

@@ -9,18 +9,6 @@
 namespace
 {
 
-bool fail(QString* reason, const QString& text)
-{
-    if (reason)
-        *reason = text;
-    return false;
-}
-
-bool failWithError(QString* reason, DWORD error)
-{
-    return fail(reason, systemErrorText(error));
-}
-
 // Closes the file however the read ends.
 class Handle
 {

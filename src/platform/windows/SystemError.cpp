@@ -35,3 +35,15 @@ bool namesDevice(const QString& path)
     full.resize(length);
     return full.rfind(L"\\\\.\\", 0) == 0;
 }
+
+bool fail(QString* reason, const QString& text)
+{
+    if (reason)
+        *reason = text;
+    return false;
+}
+
+bool failWithError(QString* reason, unsigned long error)
+{
+    return fail(reason, systemErrorText(error));
+}

@@ -6,6 +6,11 @@
 // without the line break the system ends them with.
 QString systemErrorText(unsigned long error);
 
+// A refusal: *reason (when asked for) becomes the text, and the result is false.
+bool fail(QString* reason, const QString& text);
+// A refusal for a Windows error code, in the system's own words.
+bool failWithError(QString* reason, unsigned long error);
+
 // The path as the wide-character calls take it: backslashes, ended by a null character.
 QString nativePath(const QString& path);
 
