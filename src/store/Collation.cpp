@@ -44,3 +44,12 @@ int Collation::compare(QStringView a, QStringView b) const
         return order;
     return a.compare(b, Qt::CaseInsensitive);
 }
+
+void Collation::sort(QStringList& texts) const
+{
+    const auto before = [this](const QString& a, const QString& b) {
+        return compare(a, b) < 0;
+    };
+    if (!std::is_sorted(texts.begin(), texts.end(), before))
+        std::stable_sort(texts.begin(), texts.end(), before);
+}

@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <QStringList>
 #include <QStringView>
 
 // The order of the army's sorted lines: the collation of a locale, without regard to case.
@@ -17,6 +18,9 @@ public:
 
     // Below zero when a sorts before b, zero when they are equal, above zero otherwise.
     int compare(QStringView a, QStringView b) const;
+    // Puts the texts in order; equal texts keep the order given. Texts already in order, as a
+    // catalogue's names mostly are, are only checked.
+    void sort(QStringList& texts) const;
 
 private:
     QCollator collator;

@@ -28,7 +28,7 @@ QStringList listItems(const SortedListWidget& box)
 void clickItem(SortedListWidget& box, int row)
 {
     QTest::mouseClick(box.viewport(), Qt::LeftButton, {},
-                      box.visualItemRect(box.item(row)).center());
+                      box.visualRect(box.model()->index(row, 0)).center());
 }
 
 // The window counts as active once the application has made it its active window: a dialog

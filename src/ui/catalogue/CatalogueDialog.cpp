@@ -14,8 +14,6 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 void CatalogueTable::setEntries(QStringList allNames, QList<int> allUsers)
 {
     beginResetModel();
@@ -166,12 +164,7 @@ void CatalogueDialog::fillEntries()
     names.reserve(catalogue.count());
     for (const QString& entry : catalogue.lines())
         names.append(field(entry, 1));
-    const Collation& collation = store.collation();
-    const auto before = [&collation](const QString& a, const QString& b) {
-        return collation.compare(a, b) < 0;
-    };
-    if (!std::is_sorted(names.begin(), names.end(), before))
-        std::stable_sort(names.begin(), names.end(), before);
+    store.collation().sort(names);
     const QHash<QString, int> counts = useCounts(store, kind);
     QList<int> users;
     users.reserve(names.size());

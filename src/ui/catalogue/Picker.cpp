@@ -70,21 +70,14 @@ Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
 
     const LineList* catalogue = kind == CatalogueKind::Abilities ? store.abilityCatalogue.get()
                                                                  : store.weaponCatalogue.get();
-    QStringList all;
     if (catalogue) {
-        all.reserve(catalogue->count());
+        names.reserve(catalogue->count());
         for (const QString& entry : catalogue->lines())
-            all.append(field(entry, 1));
+            names.append(field(entry, 1));
     }
-    itemList->setSortedItems(all);
-    names.reserve(itemList->count());
-    for (int i = 0; i < itemList->count(); ++i)
-        names.append(itemList->itemText(i));
+    store.collation().sort(names);
     chosen.fill(false, names.size());
-    shown.reserve(names.size());
-    for (int i = 0; i < names.size(); ++i)
-        shown.append(i);
-    showChosenCount();
+    showNames();
 }
 
 // Asks the list for its selected rows only, so that the cost follows the selection rather than
@@ -123,20 +116,26 @@ void Picker::showNames()
     const QString text = filterEdit->text();
     shown.clear();
     QStringList visible;
-    for (int i = 0; i < names.size(); ++i) {
-        if (text.isEmpty() || names[i].contains(text, Qt::CaseInsensitive)) {
+    if (text.isEmpty()) {
+        shown.reserve(names.size());
+        for (int i = 0; i < names.size(); ++i)
             shown.append(i);
-            visible.append(names[i]);
+        visible = names;
+    } else {
+        for (int i = 0; i < names.size(); ++i) {
+            if (names[i].contains(text, Qt::CaseInsensitive)) {
+                shown.append(i);
+                visible.append(names[i]);
+            }
         }
     }
-    itemList->setUpdatesEnabled(false);
-    itemList->clear();
-    itemList->addItems(visible);
+    itemList->showInOrder(visible);
+    QList<int> selectedRows;
     for (int row = 0; row < shown.size(); ++row) {
         if (chosen[shown[row]])
-            itemList->setSelected(row, true);
+            selectedRows.append(row);
     }
-    itemList->setUpdatesEnabled(true);
+    itemList->selectRows(selectedRows);
     chosenLabel->setText(QStringLiteral("%1 selected").arg(chosen.count(true)));
 }
 

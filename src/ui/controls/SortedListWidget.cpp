@@ -5,23 +5,72 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStringListModel>
 
 #include <algorithm>
 
-SortedListWidget::SortedListWidget(QWidget* parent, const Collation& order, Selection selection)
-    : QListWidget(parent), collation(order)
+namespace
 {
+
+// The texts of the list, shown as they are and never edited in place.
+class TextModel : public QStringListModel
+{
+public:
+    using QStringListModel::QStringListModel;
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
+                               : Qt::NoItemFlags;
+    }
+};
+
+} // namespace
+
+SortedListWidget::SortedListWidget(QWidget* parent, const Collation& order, Selection selection)
+    : QListView(parent), texts(new TextModel(this)), collation(order)
+{
+    setModel(texts);
     setSelectionMode(selection == Selection::Toggle ? QAbstractItemView::MultiSelection
                                                     : QAbstractItemView::SingleSelection);
-    setSortingEnabled(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setUniformItemSizes(true);
 }
 
+QModelIndex SortedListWidget::rowIndex(int row) const
+{
+    return texts->index(row, 0);
+}
+
+int SortedListWidget::count() const
+{
+    return texts->rowCount();
+}
+
 QString SortedListWidget::itemText(int index) const
 {
-    const QListWidgetItem* found = item(index);
-    return found ? found->text() : QString();
+    return rowIndex(index).data().toString();
+}
+
+void SortedListWidget::setItemText(int index, const QString& text)
+{
+    if (index >= 0 && index < count())
+        texts->setData(rowIndex(index), text);
+}
+
+int SortedListWidget::indexOf(const QString& text) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (itemText(i) == text)
+            return i;
+    }
+    return -1;
+}
+
+int SortedListWidget::currentRow() const
+{
+    return currentIndex().row();
 }
 
 int SortedListWidget::addSorted(const QString& text)
@@ -30,25 +79,30 @@ int SortedListWidget::addSorted(const QString& text)
     int high = count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (collation.compare(item(middle)->text(), text) <= 0)
+        if (collation.compare(itemText(middle), text) <= 0)
             low = middle + 1;
         else
             high = middle;
     }
-    insertItem(low, text);
+    texts->insertRows(low, 1);
+    texts->setData(rowIndex(low), text);
     return low;
 }
 
-void SortedListWidget::setSortedItems(QStringList texts)
+void SortedListWidget::setSortedItems(QStringList sorted)
 {
-    const auto before = [this](const QString& a, const QString& b) {
-        return collation.compare(a, b) < 0;
-    };
-    // Texts that already come in order, as a catalogue's names mostly do, need no sort.
-    if (!std::is_sorted(texts.begin(), texts.end(), before))
-        std::stable_sort(texts.begin(), texts.end(), before);
-    clear();
-    addItems(texts);
+    collation.sort(sorted);
+    showInOrder(sorted);
+}
+
+void SortedListWidget::showInOrder(const QStringList& inOrder)
+{
+    texts->setStringList(inOrder);
+}
+
+void SortedListWidget::clear()
+{
+    texts->setStringList({});
 }
 
 // The other items keep their selected state: the view would otherwise select the neighbour of
@@ -57,44 +111,42 @@ void SortedListWidget::removeAt(int index)
 {
     if (index < 0 || index >= count())
         return;
-    QList<bool> selected;
-    for (int i = 0; i < count(); ++i) {
-        if (i != index)
-            selected << item(i)->isSelected();
+    QList<int> kept;
+    for (const int row : selectedRows()) {
+        if (row != index)
+            kept << (row > index ? row - 1 : row);
     }
-    delete takeItem(index);
-    for (int i = 0; i < count(); ++i)
-        item(i)->setSelected(selected.value(i));
+    texts->removeRows(index, 1);
+    clearSelection();
+    for (const int row : std::as_const(kept))
+        setSelected(row, true);
 }
 
 int SortedListWidget::firstSelected() const
 {
-    for (int i = 0; i < count(); ++i) {
-        if (item(i)->isSelected())
-            return i;
-    }
-    return -1;
+    const QList<int> rows = selectedRows();
+    return rows.isEmpty() ? -1 : *std::min_element(rows.begin(), rows.end());
 }
 
 void SortedListWidget::selectOnly(int index)
 {
     clearSelection();
-    if (QListWidgetItem* chosen = item(index)) {
-        chosen->setSelected(true);
-        setCurrentItem(chosen, QItemSelectionModel::NoUpdate);
+    if (index >= 0 && index < count()) {
+        selectionModel()->select(rowIndex(index), QItemSelectionModel::Select);
+        selectionModel()->setCurrentIndex(rowIndex(index), QItemSelectionModel::NoUpdate);
     }
 }
 
 bool SortedListWidget::isSelected(int index) const
 {
-    const QListWidgetItem* found = item(index);
-    return found && found->isSelected();
+    return index >= 0 && index < count() && selectionModel()->isSelected(rowIndex(index));
 }
 
 void SortedListWidget::setSelected(int index, bool selected)
 {
-    if (QListWidgetItem* found = item(index))
-        found->setSelected(selected);
+    if (index >= 0 && index < count())
+        selectionModel()->select(rowIndex(index), selected ? QItemSelectionModel::Select
+                                                           : QItemSelectionModel::Deselect);
 }
 
 // Counted from the selection itself, so that a long list with few selections costs little.
@@ -103,10 +155,34 @@ int SortedListWidget::selectedCount() const
     return int(selectionModel()->selectedIndexes().size());
 }
 
+QList<int> SortedListWidget::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& selected : selectionModel()->selectedIndexes())
+        rows << selected.row();
+    return rows;
+}
+
+// Each run of neighbouring rows is one range, so that the selection model stays small.
+void SortedListWidget::selectRows(const QList<int>& rows)
+{
+    QItemSelection selection;
+    for (int i = 0; i < rows.size();) {
+        int last = i;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
+            ++last;
+        if (rows[i] >= 0 && rows[last] < count())
+            selection.select(rowIndex(rows[i]), rowIndex(rows[last]));
+        i = last + 1;
+    }
+    if (!selection.isEmpty())
+        selectionModel()->select(selection, QItemSelectionModel::Select);
+}
+
 void SortedListWidget::mousePressEvent(QMouseEvent* event)
 {
-    QListWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+    QListView::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
         emit userSelected();
 }
 
@@ -115,7 +191,7 @@ void SortedListWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() != Qt::NoButton)
         return;
-    QListWidget::mouseMoveEvent(event);
+    QListView::mouseMoveEvent(event);
 }
 
 void SortedListWidget::keyPressEvent(QKeyEvent* event)
@@ -128,29 +204,23 @@ void SortedListWidget::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QList<bool> before;
-    for (int i = 0; i < count(); ++i)
-        before << item(i)->isSelected();
-    QListWidget::keyPressEvent(event);
-    for (int i = 0; i < count(); ++i) {
-        if (before.value(i) != item(i)->isSelected()) {
-            emit userSelected();
-            return;
-        }
-    }
+    const QItemSelection before = selectionModel()->selection();
+    QListView::keyPressEvent(event);
+    if (selectionModel()->selection() != before)
+        emit userSelected();
 }
 
 void SortedListWidget::focusFirstItem()
 {
     setFocus(Qt::OtherFocusReason);
     if (count() > 0 && currentRow() < 0)
-        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        selectionModel()->setCurrentIndex(rowIndex(0), QItemSelectionModel::NoUpdate);
 }
 
 void SortedListWidget::keyboardSearch(const QString& search)
 {
     if (selectionMode() != QAbstractItemView::MultiSelection) {
-        QListWidget::keyboardSearch(search);
+        QListView::keyboardSearch(search);
         return;
     }
     if (search.isEmpty() || count() == 0)
@@ -165,10 +235,9 @@ void SortedListWidget::keyboardSearch(const QString& search)
     const int first = typed.size() == 1 ? current + 1 : current;
     for (int n = 0; n < count(); ++n) {
         const int row = (first + n) % count();
-        if (item(row)->text().startsWith(typed, Qt::CaseInsensitive)) {
-            selectionModel()->setCurrentIndex(model()->index(row, 0),
-                                              QItemSelectionModel::NoUpdate);
-            scrollToItem(item(row));
+        if (itemText(row).startsWith(typed, Qt::CaseInsensitive)) {
+            selectionModel()->setCurrentIndex(rowIndex(row), QItemSelectionModel::NoUpdate);
+            scrollTo(rowIndex(row));
             return;
         }
     }

@@ -329,7 +329,7 @@ void ReplaceableWeaponsStep::editReplacementCosts()
     for (int i = 0; i < replacementList->count(); ++i) {
         const QString item =
             field(replacementList->itemText(i), 1) + u',' + QString::number(taken.value(i).cost);
-        replacementList->item(i)->setText(item);
+        replacementList->setItemText(i, item);
         line += u',' + item;
     }
     storeReplaceableLine(line);

@@ -24,7 +24,7 @@ class SortedListWidgetTest : public QObject
 
     static QPoint centre(SortedListWidget& box, int row)
     {
-        return box.visualItemRect(box.item(row)).center();
+        return box.visualRect(box.model()->index(row, 0)).center();
     }
 
     static void fill(SortedListWidget& box)
