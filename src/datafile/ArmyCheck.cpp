@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QStringBuilder>
 #include <QTextStream>
 
 namespace
@@ -22,21 +23,75 @@ QString quoted(const QString& text)
     return u'"' + text + u'"';
 }
 
-// The name as it compares without regard to letter case; ASCII text is folded here directly,
-// which is far quicker than the general folding.
-QString folded(const QString& name)
+// The names of a catalogue's entries in catalogue order, with an open table of their positions
+// hashed by the names' folded characters: it finds a name exactly, and the first entry whose
+// name equals another's without regard to letter case, without a folded copy of any name.
+class CatalogueNames
 {
-    QString result = name;
-    char16_t* out = reinterpret_cast<char16_t*>(result.data());
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        const char16_t c = out[i];
-        if (c >= 0x80)
-            return name.toCaseFolded();
-        if (c >= u'A' && c <= u'Z')
-            out[i] = char16_t(c + (u'a' - u'A'));
+public:
+    explicit CatalogueNames(const LineList& catalogue)
+    {
+        const int count = catalogue.count();
+        names.reserve(count);
+        for (const QString& entry : catalogue.lines())
+            names.append(field(entry, 1));
+        table.assign(size_t(count) * 2 + 1, -1);
+        firstOfFold.reserve(size_t(count));
+        // Entries of one folded name share their first slot, so along the probe the earliest
+        // of them comes first.
+        for (int i = 0; i < count; ++i) {
+            int first = i;
+            size_t slot = start(names[i]);
+            for (; table[slot] >= 0; slot = next(slot)) {
+                if (first == i && names[table[slot]].compare(names[i], Qt::CaseInsensitive) == 0)
+                    first = table[slot];
+            }
+            table[slot] = i;
+            firstOfFold.push_back(first);
+        }
     }
-    return result;
-}
+
+    const QString& operator[](int i) const { return names[i]; }
+
+    bool holds(const QString& name) const
+    {
+        for (size_t slot = start(name); table[slot] >= 0; slot = next(slot)) {
+            if (names[table[slot]] == name)
+                return true;
+        }
+        return false;
+    }
+
+    // The first entry whose name equals entry i's without regard to letter case; i itself
+    // when no earlier one does.
+    int firstOfItsFold(int i) const { return firstOfFold[size_t(i)]; }
+
+private:
+    // Folds a character at a time as the comparison does, a surrogate pair as one character.
+    size_t start(const QString& name) const
+    {
+        quint64 hash = 14695981039346656037ULL;
+        const qsizetype size = name.size();
+        for (qsizetype k = 0; k < size; ++k) {
+            char32_t c = name[k].unicode();
+            if (c >= u'A' && c <= u'Z') {
+                c += u'a' - u'A';
+            } else if (c >= 0x80) {
+                if (QChar::isHighSurrogate(c) && k + 1 < size && name[k + 1].isLowSurrogate())
+                    c = QChar::surrogateToUcs4(char16_t(c), name[++k].unicode());
+                c = QChar::toCaseFolded(c);
+            }
+            hash = (hash ^ c) * 1099511628211ULL;
+        }
+        return size_t(hash % table.size());
+    }
+
+    size_t next(size_t slot) const { return slot + 1 == table.size() ? 0 : slot + 1; }
+
+    QStringList names;
+    std::vector<int> table;
+    std::vector<int> firstOfFold;
+};
 
 QString catalogueWord(CatalogueKind kind)
 {
@@ -48,15 +103,10 @@ QString catalogueWord(CatalogueKind kind)
 class Checker
 {
 public:
-    explicit Checker(const Store& army) : store(army)
+    explicit Checker(const Store& army)
+        : store(army), catalogueNames{CatalogueNames(catalogueOf(army, CatalogueKind::Weapons)),
+                                      CatalogueNames(catalogueOf(army, CatalogueKind::Abilities))}
     {
-        for (const CatalogueKind kind : {CatalogueKind::Weapons, CatalogueKind::Abilities}) {
-            QSet<QString>& names = catalogueNames[kind == CatalogueKind::Abilities];
-            const LineList& catalogue = catalogueOf(store, kind);
-            names.reserve(catalogue.count());
-            for (const QString& entry : catalogue.lines())
-                names.insert(field(entry, 1));
-        }
     }
 
     std::vector<Problem> run()
@@ -240,7 +290,7 @@ private:
 
     bool holds(CatalogueKind kind, const QString& name) const
     {
-        return catalogueNames[kind == CatalogueKind::Abilities].contains(name);
+        return catalogueNames[kind == CatalogueKind::Abilities].holds(name);
     }
 
     void checkWeapons(int slot, const Troop& troop)
@@ -364,38 +414,31 @@ private:
     void checkCatalogue(CatalogueKind kind)
     {
         const LineList& catalogue = catalogueOf(store, kind);
+        const CatalogueNames& names = catalogueNames[kind == CatalogueKind::Abilities];
         const QHash<QString, int> counts = useCounts(store, kind);
-        QHash<QString, int> firstOfFold;
-        firstOfFold.reserve(catalogue.count());
         const QString word = catalogueWord(kind);
         for (int i = 0; i < catalogue.count(); ++i) {
             ProblemPlace place;
             place.part = ProblemPlace::Part::Catalogue;
             place.catalogue = kind;
             place.line = i;
-            const QString name = field(catalogue[i], 1);
+            const QString& name = names[i];
             if (!fitsWindows1252(catalogue[i]))
-                checkCodePage(place, word + u' ' + quoted(name), catalogue[i]);
+                checkCodePage(place, word % u' ' % quoted(name), catalogue[i]);
             if (!counts.contains(name))
                 add(Problem::Severity::Warning, place,
-                    word + QStringLiteral(" \"") + name + QStringLiteral("\" is used by no troop"));
-            const QString fold = folded(name);
-            const auto other = firstOfFold.constFind(fold);
-            if (other == firstOfFold.cend()) {
-                firstOfFold.insert(fold, i);
-                continue;
-            }
-            const QString otherName = field(catalogue[*other], 1);
-            if (otherName != name)
+                    word % QStringLiteral(" \"") % name % QStringLiteral("\" is used by no troop"));
+            const int other = names.firstOfItsFold(i);
+            if (other != i && names[other] != name)
                 add(Problem::Severity::Warning, place,
                     QStringLiteral("%1 names %2 and %3 differ only in letter case")
-                        .arg(word, quoted(otherName), quoted(name)));
+                        .arg(word, quoted(names[other]), quoted(name)));
         }
     }
 
     const Store& store;
-    // The names of the weapon and the ability catalogue, for look-ups by exact name.
-    QSet<QString> catalogueNames[2];
+    // The names of the weapon and the ability catalogue's entries.
+    CatalogueNames catalogueNames[2];
     std::vector<Problem> problems;
 };
 
@@ -487,6 +530,37 @@ QString keyOf(TroopField field, int line)
 
 } // namespace
 
+// A saved catalogue holds its entries in the catalogue's own order, one key each, so the keys'
+// values are compared with the entries in turn; a file written otherwise is looked up by value.
+std::vector<int> DatafileLines::linesOfEntries(const LineList& catalogue,
+                                               const QString& section) const
+{
+    std::vector<const QString*> values;
+    std::vector<int> keyLines;
+    values.reserve(size_t(file.keyCount(section)));
+    keyLines.reserve(values.capacity());
+    file.forEachKeyValueLine(section, [&](QStringView, const QString& value, int line) {
+        values.push_back(&value);
+        keyLines.push_back(line);
+    });
+    const size_t count = size_t(catalogue.count());
+    bool inOrder = values.size() == count;
+    for (size_t i = 0; inOrder && i < count; ++i)
+        inOrder = *values[i] == catalogue[int(i)];
+    if (inOrder)
+        return keyLines;
+    QHash<QString, int> lineOfValue;
+    lineOfValue.reserve(qsizetype(values.size()));
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (!lineOfValue.contains(*values[i]))
+            lineOfValue.insert(*values[i], keyLines[i]);
+    }
+    std::vector<int> lines(count);
+    for (size_t i = 0; i < count; ++i)
+        lines[i] = lineOfValue.value(catalogue[int(i)], file.sectionLine(section));
+    return lines;
+}
+
 int DatafileLines::lineOf(const Store& store, const ProblemPlace& place) const
 {
     int line = 0;
@@ -506,14 +580,9 @@ int DatafileLines::lineOf(const Store& store, const ProblemPlace& place) const
         const QString section = which ? QStringLiteral("Specials") : QStringLiteral("WeaponSpecs");
         if (!mapped[which]) {
             mapped[which] = true;
-            entryLines[which].reserve(file.keyCount(section));
-            file.forEachKeyValue(section, [&](QStringView key, const QString& value) {
-                if (!entryLines[which].contains(value))
-                    entryLines[which].insert(value, file.lineOf(section, key.toString()));
-            });
+            entryLines[which] = linesOfEntries(catalogueOf(store, place.catalogue), section);
         }
-        const LineList& catalogue = catalogueOf(store, place.catalogue);
-        line = entryLines[which].value(catalogue[place.line], file.sectionLine(section));
+        line = entryLines[which][size_t(place.line)];
         break;
     }
     }

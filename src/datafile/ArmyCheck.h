@@ -2,11 +2,11 @@
 
 #include "store/CatalogueUse.h"
 
-#include <QHash>
 #include <QString>
 #include <vector>
 
 class IniFile;
+class LineList;
 class Store;
 
 // The part of a troop a problem is in. The wizard step that shows it follows from it.
@@ -77,9 +77,13 @@ public:
     int lineOf(const Store& store, const ProblemPlace& place) const;
 
 private:
+    // The line of the first key holding each entry of the catalogue, which the file's section
+    // holds; the section's header for an entry it lacks.
+    std::vector<int> linesOfEntries(const LineList& catalogue, const QString& section) const;
+
     const IniFile& file;
-    // The line of the first key holding each catalogue entry, made when first asked.
-    mutable QHash<QString, int> entryLines[2];
+    // The lines of the weapon and the ability catalogue's entries, made when first asked.
+    mutable std::vector<int> entryLines[2];
     mutable bool mapped[2] = {false, false};
 };
 

@@ -522,6 +522,14 @@ void IniFile::forEachKeyValue(
     const QString& section,
     const std::function<void(QStringView key, const QString& value)>& take) const
 {
+    forEachKeyValueLine(section,
+                        [&take](QStringView key, const QString& value, int) { take(key, value); });
+}
+
+void IniFile::forEachKeyValueLine(
+    const QString& section,
+    const std::function<void(QStringView key, const QString& value, int line)>& take) const
+{
     static const QString empty;
     const Section* found = findSection(section);
     if (!found)
@@ -533,7 +541,8 @@ void IniFile::forEachKeyValue(
             continue;
         const QStringView key = keyOf(entry);
         const int first = isFirst(entry) ? i : findEntry(*found, key);
-        take(key, hasValue(entryAt(*found, first)) ? found->values[first] : empty);
+        const size_t firstEntry = entryAt(*found, first);
+        take(key, hasValue(firstEntry) ? found->values[first] : empty, entryLines[firstEntry]);
     }
 }
 

@@ -47,6 +47,10 @@ public:
     void
     forEachKeyValue(const QString& section,
                     const std::function<void(QStringView key, const QString& value)>& take) const;
+    // As forEachKeyValue, with the line that lineOf(section, key) answers for each key.
+    void forEachKeyValueLine(
+        const QString& section,
+        const std::function<void(QStringView key, const QString& value, int line)>& take) const;
     // Calls take(key, value) for every line of the section in file order: also for a line
     // without "=" (value null) and for a key that an earlier line has already. A reader that
     // takes the first line of each name, and the default for a first line without "=", gets
