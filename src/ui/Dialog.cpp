@@ -4,9 +4,8 @@
 #include "ui/WindowAccessibility.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
 
-Dialog::Dialog(QWidget* opener, const QString& caption, TitleBar titleBar) : QDialog(opener)
+Dialog::Dialog(QWidget* opener, const QString& caption, TitleBar titleBar) : WindowShape(opener)
 {
     installWindowAccessibility();
     WindowBehaviour::setTitleBar(*this, true, titleBar);
@@ -37,74 +36,16 @@ void Dialog::done(ModalResult result)
     QDialog::done(int(result));
 }
 
-void Dialog::dialogClosed()
-{
-    if (!isVisible())
-        return;
-    activateWindow();
-    activate();
-}
-
-void Dialog::setFixedClientSize(int width, int height)
-{
-    requestedSize = QSize(width, height);
-    sizePending = true;
-    if (isVisible())
-        settleSize();
-}
-
-void Dialog::settleSize()
-{
-    if (!sizePending)
-        return;
-    sizePending = false;
-    fixSize(requestedSize);
-}
-
-void Dialog::setVisible(bool visible)
-{
-    if (visible)
-        settleSize();
-    QDialog::setVisible(visible);
-}
-
-void Dialog::fixSize(QSize clientSize)
-{
-    WindowBehaviour::fixClientSize(*this, clientSize);
-}
-
+// A dialog shown by the program, not merely mapped again by the desktop, asks to be the active
+// window and puts the focus on its first control.
 void Dialog::showEvent(QShowEvent* event)
 {
-    if (!centred) {
-        WindowBehaviour::centreOnScreen(*this);
-        centred = true;
-    }
-    QDialog::showEvent(event);
+    WindowShape::showEvent(event);
     if (!event->spontaneous()) {
         activateWindow();
-        WindowBehaviour::focusControl(*this, firstControl);
+        focusFirstControl();
         activate();
     }
-}
-
-void Dialog::setDefaultButton(QPushButton* button)
-{
-    WindowBehaviour::makeDefault(enterButton, button);
-}
-
-void Dialog::setTabChain(std::initializer_list<QWidget*> order)
-{
-    firstControl = WindowBehaviour::setTabChain(*this, order);
-}
-
-void Dialog::pressButton(QPushButton* button)
-{
-    WindowBehaviour::pressButton(button);
-}
-
-void Dialog::finishEditing()
-{
-    WindowBehaviour::finishEditing(*this);
 }
 
 void Dialog::closeEvent(QCloseEvent* event)
@@ -117,10 +58,4 @@ void Dialog::closeEvent(QCloseEvent* event)
     if (isVisible())
         done(ModalResult::Cancel);
     event->accept();
-}
-
-void Dialog::keyPressEvent(QKeyEvent* event)
-{
-    if (!WindowBehaviour::pressButtonForKey(*this, event, enterButton, escapeButton))
-        QDialog::keyPressEvent(event);
 }

@@ -3,50 +3,12 @@
 #include "ui/WindowAccessibility.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
 
-Window::Window(const QString& caption, TitleBar titleBar) : QWidget(nullptr)
+Window::Window(const QString& caption, TitleBar titleBar) : WindowShape(nullptr)
 {
     installWindowAccessibility();
     WindowBehaviour::setTitleBar(*this, false, titleBar);
     setWindowTitle(caption);
-}
-
-void Window::setFixedClientSize(int width, int height)
-{
-    requestedSize = QSize(width, height);
-    sizePending = true;
-    if (isVisible())
-        settleSize();
-}
-
-void Window::settleSize()
-{
-    if (!sizePending)
-        return;
-    sizePending = false;
-    fixSize(requestedSize);
-}
-
-void Window::setVisible(bool visible)
-{
-    if (visible)
-        settleSize();
-    QWidget::setVisible(visible);
-}
-
-void Window::fixSize(QSize clientSize)
-{
-    WindowBehaviour::fixClientSize(*this, clientSize);
-}
-
-void Window::showEvent(QShowEvent* event)
-{
-    if (!centred) {
-        WindowBehaviour::centreOnScreen(*this);
-        centred = true;
-    }
-    QWidget::showEvent(event);
 }
 
 // A frame shown has the focus on its first control unless its activation handler puts it
@@ -59,36 +21,8 @@ void Window::showAndActivate()
     if (shownAlready)
         raise();
     activateWindow();
-    WindowBehaviour::focusControl(*this, firstControl);
+    focusFirstControl();
     activate();
-}
-
-void Window::dialogClosed()
-{
-    if (!isVisible())
-        return;
-    activateWindow();
-    activate();
-}
-
-void Window::setDefaultButton(QPushButton* button)
-{
-    WindowBehaviour::makeDefault(enterButton, button);
-}
-
-void Window::setTabChain(std::initializer_list<QWidget*> order)
-{
-    firstControl = WindowBehaviour::setTabChain(*this, order);
-}
-
-void Window::pressButton(QPushButton* button)
-{
-    WindowBehaviour::pressButton(button);
-}
-
-void Window::finishEditing()
-{
-    WindowBehaviour::finishEditing(*this);
 }
 
 void Window::closeEvent(QCloseEvent* event)
@@ -100,10 +34,4 @@ void Window::closeEvent(QCloseEvent* event)
     }
     closing();
     event->accept();
-}
-
-void Window::keyPressEvent(QKeyEvent* event)
-{
-    if (!WindowBehaviour::pressButtonForKey(*this, event, enterButton, escapeButton))
-        QWidget::keyPressEvent(event);
 }
