@@ -44,7 +44,13 @@ QByteArray recoveryBody(const Store& army, bool unfinishedTroop)
     QByteArray bytes;
     if (!encodeDatafile(army, bytes, nullptr))
         return QByteArray();
-    if (!unfinishedTroop || army.troopCount >= Store::slotCount)
+    return recoveryBody(std::move(bytes), army, unfinishedTroop);
+}
+
+QByteArray recoveryBody(QByteArray datafile, const Store& army, bool unfinishedTroop)
+{
+    QByteArray bytes = std::move(datafile);
+    if (bytes.isEmpty() || !unfinishedTroop || army.troopCount >= Store::slotCount)
         return bytes;
     // The troop is written as the only troop of an army of its own, and its section renamed.
     Store alone(QLocale::c());
@@ -97,9 +103,17 @@ bool RecoveryFile::claim(QString* reason)
 
 bool RecoveryFile::write(const RecoveredWork& work, QString* reason)
 {
+    QByteArray datafile;
+    if (!encodeDatafile(work.army, datafile, nullptr))
+        datafile.clear();
+    return write(work, std::move(datafile), reason);
+}
+
+bool RecoveryFile::write(const RecoveredWork& work, QByteArray datafile, QString* reason)
+{
     if (!claim(reason))
         return false;
-    QByteArray bytes = recoveryBody(work.army, work.unfinishedTroop);
+    QByteArray bytes = recoveryBody(std::move(datafile), work.army, work.unfinishedTroop);
     if (bytes.isEmpty()) {
         if (reason)
             *reason = QStringLiteral("The army holds a character the datafile cannot hold.");

@@ -23,6 +23,8 @@ struct RecoveredWork {
 // unfinished troop in a section of its own. Empty when the army holds a character the datafile
 // cannot hold.
 QByteArray recoveryBody(const Store& army, bool unfinishedTroop);
+// The same from the army's datafile as encodeDatafile() made it; empty stays empty.
+QByteArray recoveryBody(QByteArray datafile, const Store& army, bool unfinishedTroop);
 
 // The recovery file of this running program, in the folder of recovery files; its lock, held
 // from the first write until the object goes, tells other programs that it is in use.
@@ -40,6 +42,8 @@ public:
     // Writes the work with the same safe replace as Save; false with the reason when it could
     // not be written.
     bool write(const RecoveredWork& work, QString* reason);
+    // The same with the army's datafile as encodeDatafile() made it (empty when it could not).
+    bool write(const RecoveredWork& work, QByteArray datafile, QString* reason);
     // Removes the file, when there is one.
     void remove();
     QString path() const { return filePath; }

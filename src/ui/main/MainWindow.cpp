@@ -524,11 +524,13 @@ void MainWindow::keepRecoveryCopy()
     if (copiedArmy && *copiedArmy == work.army && copiedUnfinished == work.unfinishedTroop &&
         work.file == recoveredFile)
         return;
+    // The army is encoded once, both to compare it with its file and to copy it.
     QByteArray bytes;
-    encodeDatafile(work.army, bytes, nullptr);
-    if (!work.unfinishedTroop && bytes == savedDatafile) {
+    if (!encodeDatafile(work.army, bytes, nullptr))
+        bytes.clear();
+    if (!work.unfinishedTroop && !bytes.isEmpty() && bytes == savedDatafile) {
         recovery.remove();
-    } else if (!recovery.write(work, nullptr)) {
+    } else if (!recovery.write(work, std::move(bytes), nullptr)) {
         return;
     }
     copiedArmy = work.army;
