@@ -29,11 +29,7 @@ RenameDialog::RenameDialog(QWidget* opener, CatalogueKind catalogueKind, const Q
     layout->addWidget(nameLabel);
     layout->addWidget(nameEdit);
     layout->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({okButton, cancelButton}));
     setTabChain({nameEdit, okButton, cancelButton});
 
     connect(nameEdit, &QLineEdit::textChanged, this, &RenameDialog::updateOkButton);

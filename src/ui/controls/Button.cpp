@@ -122,7 +122,8 @@ QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons, QWidget* help)
     for (QWidget* button : buttons)
         row->addWidget(button);
     row->addStretch(1);
-    row->addWidget(help);
+    if (help)
+        row->addWidget(help);
     return row;
 }
 

@@ -44,5 +44,6 @@ public:
 // A help button: the help picture only.
 Button* makeHelpButton(QWidget* parent);
 
-// A window's row of buttons: the given ones from the left, the help button at the right end.
-QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons, QWidget* help);
+// A window's row of buttons: the given ones from the left, the help button (if any) at the right
+// end.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons, QWidget* help = nullptr);
