@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Store;
+
+// One change to the army, named as the Edit menu shows it ("Rename Weapon \"Axe\"",
+// "Delete Troop \"Scouts\""): the army document applies it as one step that can be undone.
+// Windows hand such changes to their owner instead of writing into the army themselves.
+struct ArmyChange {
+    QString name;
+    std::function<void(Store&)> apply;
+};
