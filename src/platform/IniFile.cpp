@@ -372,16 +372,23 @@ private:
     ScanState state;
 };
 
-IniFile IniFile::read(const QString& path, QString* reason)
+IniFile IniFile::read(const QString& path, QString* reason, QByteArray* content)
 {
     // [R3] A file that cannot be read has no sections; anything but a regular file, and
     // anything larger than any datafile, is not read at all.
     IniFile ini;
     Builder builder(ini);
-    const bool read = readFileChunks(
-        path, reason, [&builder](const char* data, qsizetype size) { builder.add(data, size); });
-    if (!read)
+    const bool read =
+        readFileChunks(path, reason, [&builder, content](const char* data, qsizetype size) {
+            builder.add(data, size);
+            if (content)
+                content->append(data, size);
+        });
+    if (!read) {
+        if (content)
+            content->clear();
         return IniFile();
+    }
     try {
         builder.finish();
     } catch (const std::bad_alloc&) {

@@ -24,7 +24,9 @@ public:
 
     // A missing or unreadable file reads as a file with no sections; *reason then says why
     // the file could not be read.
-    static IniFile read(const QString& path, QString* reason = nullptr);
+    // With `content`, the file's bytes are kept there too.
+    static IniFile read(const QString& path, QString* reason = nullptr,
+                        QByteArray* content = nullptr);
     static IniFile parse(const QByteArray& bytes);
 
     QStringList sectionNames() const;

@@ -79,6 +79,24 @@ bool LineList::keepFirstOfEqual(QStringList& lines) const
     return inOrder;
 }
 
+void LineList::splice(int at, int count, const QStringList& lines)
+{
+    if (count <= 1 && lines.size() <= 1) {
+        if (count == 1 && lines.size() == 1) {
+            items[at] = lines[0];
+            return;
+        }
+        items.remove(at, count);
+        if (!lines.isEmpty())
+            items.insert(at, lines[0]);
+        return;
+    }
+    QStringList spliced;
+    spliced.reserve(items.size() - count + lines.size());
+    spliced << items.mid(0, at) << lines << items.mid(at + count);
+    items = std::move(spliced);
+}
+
 bool LineList::removeAt(int index)
 {
     if (index < 0 || index >= items.size())

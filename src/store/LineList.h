@@ -32,6 +32,10 @@ public:
     // list's collation, without comparing them again.
     void takeAscending(QStringList lines);
 
+    // Replaces `count` lines from `at` with the given ones, as they are, for a change being
+    // taken back or made again; the caller keeps a sorted list in order.
+    void splice(int at, int count, const QStringList& lines);
+
     // Removes the line at index; an index outside the list changes nothing and yields false.
     bool removeAt(int index);
     void clear() { items.clear(); }

@@ -1,0 +1,202 @@
+#include "document/ArmyDocument.h"
+
+#include "datafile/Loader.h"
+#include "datafile/Writer.h"
+#include "platform/DatafileOutput.h"
+#include "platform/FileBytes.h"
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+
+// The loader's progress, told to the watcher with the army being read.
+class WatchedLoad : public LoadProgress
+{
+public:
+    WatchedLoad(LoadWatcher& told, const Store& read) : watcher(told), army(read) {}
+
+    void armyRead() override { watcher.armyRead(army.army); }
+    void troopRead(int n) override { watcher.troopRead(n); }
+    void raceMissing() override { watcher.raceMissing(); }
+
+private:
+    LoadWatcher& watcher;
+    const Store& army;
+};
+
+} // namespace
+
+ArmyDocument::ArmyDocument(const QLocale& collationLocale, QObject* parent)
+    : QObject(parent), store(collationLocale), locale(collationLocale)
+{
+}
+
+ArmyDocument::~ArmyDocument() = default;
+
+void ArmyDocument::apply(const QString& name, const std::function<void(Store&)>& change)
+{
+    record(name, QString(), change);
+}
+
+void ArmyDocument::applyOpen(const QString& name, const QString& key,
+                             const std::function<void(Store&)>& change)
+{
+    record(name, key, change);
+}
+
+void ArmyDocument::closeOpenStep()
+{
+    history.closeOpenStep();
+}
+
+void ArmyDocument::record(const QString& name, const QString& key,
+                          const std::function<void(Store&)>& change)
+{
+    const bool wasModified = isModified();
+    const Store before = store;
+    change(store);
+    StoreDelta delta = StoreDelta::between(before, store);
+    const StoreDelta::Parts parts = delta.parts();
+    if (HistoryStep* open = history.openStep(key)) {
+        open->delta.append(delta);
+        if (open->delta.isEmpty())
+            history.dropLastStep();
+        else
+            history.recount();
+    } else if (key.isEmpty() || !delta.isEmpty()) {
+        history.record({name, std::move(delta), nullptr, key});
+    }
+    announce(parts, false, wasModified);
+}
+
+void ArmyDocument::undo()
+{
+    if (canUndo())
+        step(history.undo(), false);
+}
+
+void ArmyDocument::redo()
+{
+    closeOpenStep();
+    if (canRedo())
+        step(history.redo(), true);
+}
+
+void ArmyDocument::step(const HistoryStep& step, bool forward)
+{
+    const bool wasModified = isModified();
+    if (forward)
+        step.delta.redo(store);
+    else
+        step.delta.undo(store);
+    bool fileMoved = false;
+    if (step.file) {
+        current = forward ? step.file->second : step.file->first;
+        fileMoved = true;
+    }
+    announce(step.delta.parts(), fileMoved, wasModified);
+}
+
+void ArmyDocument::announce(StoreDelta::Parts parts, bool fileMoved, bool wasModified)
+{
+    if (parts.texts)
+        emit textsChanged();
+    if (parts.troops)
+        emit troopsChanged();
+    if (parts.catalogues)
+        emit cataloguesChanged();
+    if (fileMoved)
+        emit fileChanged();
+    emit historyChanged();
+    if (isModified() != wasModified)
+        emit modifiedChanged(isModified());
+}
+
+void ArmyDocument::replaceArmy(const QString& name, const Store& army, ArmyFile file, bool saved)
+{
+    const bool wasModified = isModified();
+    StoreDelta delta = StoreDelta::between(store, army);
+    const StoreDelta::Parts parts = delta.parts();
+    delta.redo(store);
+    // Bytes equal to those held already are shared with them.
+    if (file.bytes == current.bytes)
+        file.bytes = current.bytes;
+    auto files = std::make_shared<const std::pair<ArmyFile, ArmyFile>>(current, file);
+    current = std::move(file);
+    history.record({name, std::move(delta), std::move(files), QString()});
+    if (saved)
+        history.markSaved(current.path);
+    announce(parts, true, wasModified);
+}
+
+ArmyDocument::LoadResult ArmyDocument::load(const QString& path, LoadWatcher& watcher)
+{
+    LoadResult result;
+    QByteArray bytes;
+    const IniFile read = IniFile::read(path, &result.reason, &bytes);
+    if (!result.reason.isEmpty()) {
+        result.status =
+            result.reason == tooLargeReason() ? LoadStatus::TooLarge : LoadStatus::Unreadable;
+        return result;
+    }
+    Store loaded(locale);
+    WatchedLoad progress(watcher, loaded);
+    const LoadOutcome outcome = loadDatafile(loaded, read, progress);
+    if (!outcome.raceFound) {
+        result.status = LoadStatus::NotADatafile;
+        return result;
+    }
+    result.status = LoadStatus::Loaded;
+    result.troopsLeftOut = outcome.troopsLeftOut;
+    replaceArmy(QStringLiteral("Load \"") + QFileInfo(path).fileName() + u'"', loaded,
+                {path, std::move(bytes)}, true);
+    setUnfinishedTroop(Troop());
+    return result;
+}
+
+bool ArmyDocument::saveAs(const QString& path, QString* reason)
+{
+    closeOpenStep();
+    QByteArray bytes;
+    if (!encodeDatafile(store, bytes, reason) || !replaceFileWith(path, bytes, reason))
+        return false;
+    const bool wasModified = isModified();
+    current = {path, bytes};
+    history.markSaved(path);
+    emit fileChanged();
+    if (wasModified)
+        emit modifiedChanged(false);
+    return true;
+}
+
+void ArmyDocument::setNewFile(const QString& path)
+{
+    if (history.isSaved(current.path))
+        history.markSaved(path);
+    current = {path, QByteArray()};
+    emit fileChanged();
+}
+
+void ArmyDocument::restoreWork(const Store& army, const QString& path, const Troop* troop)
+{
+    QByteArray onDisk;
+    QFile file(path);
+    if (!path.isEmpty() && file.open(QIODevice::ReadOnly))
+        onDisk = file.readAll();
+    Store restored = army;
+    for (int slot = restored.troopCount; slot < Store::slotCount; ++slot)
+        resetSlot(restored, slot);
+    replaceArmy(QStringLiteral("Restore Unsaved Work"), restored, {path, onDisk}, false);
+    setUnfinishedTroop(troop ? *troop : Troop());
+}
+
+void ArmyDocument::setUnfinishedTroop(const Troop& troop)
+{
+    if (troop == unfinished)
+        return;
+    unfinished = troop;
+    emit unfinishedTroopChanged();
+}
