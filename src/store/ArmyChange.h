@@ -12,3 +12,7 @@ struct ArmyChange {
     QString name;
     std::function<void(Store&)> apply;
 };
+
+// How a window hands its owner a change: the owner applies it to the army at once, so the
+// window, which shows the army read-only, sees the army as the change left it.
+using ArmyChanger = std::function<void(const ArmyChange& change)>;

@@ -8,7 +8,7 @@
 
 ModalResult showPicker(TestWindows& app, CatalogueKind kind)
 {
-    Picker picker(&app.mainWindow, app.store, kind, app.wizard.editorMemory());
+    Picker picker(&app.mainWindow, app.store, kind, app.wizard.editorMemory(), app.storeChanger());
     return picker.showModal();
 }
 

@@ -5,6 +5,13 @@
 #include "ui/wizard/ReplaceableWeaponsStep.h"
 #include "ui/wizard/RestrictionsStep.h"
 
+ArmyChanger TestWindows::storeChanger()
+{
+    return [this](const ArmyChange& change) {
+        change.apply(store);
+    };
+}
+
 Window& TestWindows::openStep(WizardStep step, int slot)
 {
     wizard.start(slot);

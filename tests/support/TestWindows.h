@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ArmyChange.h"
 #include "store/Store.h"
 #include "support/TestData.h"
 #include "ui/main/MainWindow.h"
@@ -21,4 +22,7 @@ struct TestWindows {
     // Starts a wizard run on the slot (0 unless given) and shows the step, as a user who went
     // there from step 2 would see it.
     Window& openStep(WizardStep step, int slot = 0);
+
+    // Applies each change a dialog hands over to the store at once, as the wizard's steps do.
+    ArmyChanger storeChanger();
 };

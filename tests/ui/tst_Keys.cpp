@@ -79,8 +79,8 @@ private slots:
             clickItem(*picker.itemList, 1);
             QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
-        Picker picker(&app.mainWindow, app.store, CatalogueKind::Weapons,
-                      app.wizard.editorMemory());
+        Picker picker(&app.mainWindow, app.store, CatalogueKind::Weapons, app.wizard.editorMemory(),
+                      app.storeChanger());
         QCOMPARE(picker.showModal(), ModalResult::Ok);
         QCOMPARE(picker.chosenNames(), QStringList({"Heavy Rifle", "Las"}));
     }

@@ -155,7 +155,7 @@ private slots:
         ModalResult given = ModalResult::None;
         if (question < 0) {
             answer.expect<TroopSelectionDialog>(press);
-            TroopSelectionDialog selection(&app.mainWindow, app.store, 0);
+            TroopSelectionDialog selection(&app.mainWindow, app.store, 0, app.storeChanger());
             given = selection.showModal();
         } else {
             answer.expect<QMessageBox>(press);
@@ -362,7 +362,8 @@ private slots:
                });
         QTest::newRow("troop selection")
             << Make([](TestWindows& app, std::unique_ptr<QWidget>& made) {
-                   made = std::make_unique<TroopSelectionDialog>(&app.mainWindow, app.store, 0);
+                   made = std::make_unique<TroopSelectionDialog>(&app.mainWindow, app.store, 0,
+                                                                 app.storeChanger());
                    return made.get();
                });
         QTest::newRow("restrictions help")

@@ -79,8 +79,9 @@ QVariant CatalogueTable::headerData(int section, Qt::Orientation orientation, in
     return section == 0 ? QStringLiteral("Name") : QStringLiteral("Used by");
 }
 
-CatalogueDialog::CatalogueDialog(QWidget* opener, Store& armyStore, EditorMemory& editorMemory,
-                                 CatalogueKind catalogueKind, ArmyChanger changer)
+CatalogueDialog::CatalogueDialog(QWidget* opener, const Store& armyStore,
+                                 EditorMemory& editorMemory, CatalogueKind catalogueKind,
+                                 ArmyChanger changer)
     : Dialog(opener, catalogueKind == CatalogueKind::Abilities ? QStringLiteral("Special Abilities")
                                                                : QStringLiteral("Weapons")),
       store(armyStore), memory(editorMemory), kind(catalogueKind), changeArmy(std::move(changer))
@@ -152,6 +153,15 @@ QString CatalogueDialog::word() const
 {
     return kind == CatalogueKind::Abilities ? QStringLiteral("Special Ability")
                                             : QStringLiteral("Weapon");
+}
+
+// New and Edit keep the names this window has always given them in the Edit menu ("New
+// Weapon", "Edit Weapon \"Axe\""), whatever the editing functions call the change.
+ArmyChanger CatalogueDialog::changerNamed(const QString& name) const
+{
+    return [this, name](const ArmyChange& change) {
+        changeArmy({name, change.apply});
+    };
 }
 
 // The names in the picker's order, each with the number of troops naming it; the selection
@@ -226,11 +236,10 @@ void CatalogueDialog::showUsers()
 
 void CatalogueDialog::newEntry()
 {
-    std::optional<QString> added;
-    changeArmy(QStringLiteral("New ") + word(), [&] {
-        added = kind == CatalogueKind::Abilities ? addAbility(this, store)
-                                                 : addWeapon(this, store, memory);
-    });
+    const ArmyChanger changer = changerNamed(QStringLiteral("New ") + word());
+    const std::optional<QString> added = kind == CatalogueKind::Abilities
+                                             ? addAbility(this, store, changer)
+                                             : addWeapon(this, store, memory, changer);
     fillEntries();
     if (added)
         selectName(*added);
@@ -241,17 +250,17 @@ void CatalogueDialog::editEntry()
     const QString name = selectedName();
     if (entryView->selectionModel()->selectedRows().isEmpty())
         return;
-    changeArmy(QStringLiteral("Edit %1 \"%2\"").arg(word(), name), [&] {
-        if (kind == CatalogueKind::Abilities)
-            editAbility(this, store, name);
-        else
-            editWeapon(this, store, memory, name, QStringLiteral("Edit Standard Weapon"),
-                       QStringLiteral("Standard Weapon name"));
-    });
+    const ArmyChanger changer = changerNamed(QStringLiteral("Edit %1 \"%2\"").arg(word(), name));
+    if (kind == CatalogueKind::Abilities)
+        editAbility(this, store, name, changer);
+    else
+        editWeapon(this, store, memory, name, QStringLiteral("Edit Standard Weapon"),
+                   QStringLiteral("Standard Weapon name"), changer);
     fillEntries();
 }
 
-// Rename: the entry and every troop line naming it change together.
+// Rename: the entry and every troop line naming it change together. A name the catalogue would
+// refuse is found out on a copy of the army, before any change is handed over.
 void CatalogueDialog::renameEntry()
 {
     if (entryView->selectionModel()->selectedRows().isEmpty())
@@ -261,15 +270,17 @@ void CatalogueDialog::renameEntry()
     if (rename.showModal() != ModalResult::Ok || rename.newName() == oldName)
         return;
     const QString newName = rename.newName();
-    bool renamed = false;
-    changeArmy(QStringLiteral("Rename %1 \"%2\"").arg(word(), oldName),
-               [&] { renamed = ::renameEntry(store, kind, oldName, newName); });
-    if (!renamed) {
+    Store trial = store;
+    if (!::renameEntry(trial, kind, oldName, newName)) {
         messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                    QStringLiteral("Duplicate weapon/special name! Please choose another name"),
                    MessageButtons::Ok);
         return;
     }
+    changeArmy({QStringLiteral("Rename %1 \"%2\"").arg(word(), oldName),
+                [kind = kind, oldName, newName](Store& army) {
+                    ::renameEntry(army, kind, oldName, newName);
+                }});
     fillEntries();
     selectName(newName);
 }
@@ -301,10 +312,11 @@ void CatalogueDialog::deleteEntry()
             QStringLiteral("Are you sure you want to delete \"%1\" from the catalogue?").arg(name),
             MessageButtons::YesNo) != ModalResult::Yes)
         return;
-    changeArmy(QStringLiteral("Delete %1 \"%2\"").arg(word(), name), [&] {
-        LineList& catalogue = catalogueOf(store, kind);
-        catalogue.removeAt(findEntry(name, &catalogue));
-    });
+    changeArmy(
+        {QStringLiteral("Delete %1 \"%2\"").arg(word(), name), [kind = kind, name](Store& army) {
+             LineList& catalogue = catalogueOf(army, kind);
+             catalogue.removeAt(findEntry(name, &catalogue));
+         }});
     fillEntries();
 }
 

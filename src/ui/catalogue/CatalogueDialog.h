@@ -1,8 +1,8 @@
 #pragma once
 
+#include "store/ArmyChange.h"
 #include "store/CatalogueUse.h"
 #include "ui/Dialog.h"
-#include "ui/catalogue/ArmyChange.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -48,12 +48,13 @@ private:
 // The catalogue window (Army > Weapons, Army > Special Abilities): the entries with the number
 // of troops using each and, for the selected one, those troops; New and Edit as in the picker,
 // Rename (the entry and every troop line naming it, as one change) and Delete (of an entry no
-// troop uses). Every change goes through the opener's changer.
+// troop uses). It shows the army read-only; every change goes to the opener's changer, which
+// applies it at once.
 class CatalogueDialog : public Dialog
 {
     Q_OBJECT
 public:
-    CatalogueDialog(QWidget* opener, Store& store, EditorMemory& memory, CatalogueKind kind,
+    CatalogueDialog(QWidget* opener, const Store& store, EditorMemory& memory, CatalogueKind kind,
                     ArmyChanger changeArmy);
 
     void activate() override;
@@ -86,8 +87,9 @@ public:
 private:
     void fillEntries();
     QString word() const;
+    ArmyChanger changerNamed(const QString& name) const;
 
-    Store& store;
+    const Store& store;
     EditorMemory& memory;
     CatalogueKind kind;
     ArmyChanger changeArmy;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ArmyChange.h"
 #include "store/CatalogueUse.h"
 
 #include <QString>
@@ -19,20 +20,27 @@ struct EditorMemory {
     int abilityScope = 0;
 };
 
+// The editing functions show the army read-only and hand each change to changeArmy, named for
+// the Edit menu ("New Weapon \"Axe\"", "Change Special Ability \"Zeal\""); a change the
+// catalogue would refuse is not handed over.
+
 // The weapon editor, empty, for a new weapon; the weapon goes into the catalogue when the
 // editor closes with OK and the catalogue takes it. Yields the new weapon's name, or none when
 // nothing was added.
-std::optional<QString> addWeapon(QWidget* opener, Store& store, EditorMemory& memory);
+std::optional<QString> addWeapon(QWidget* opener, const Store& store, EditorMemory& memory,
+                                 const ArmyChanger& changeArmy);
 
 // The ability editor, empty, for a new ability; as addWeapon().
-std::optional<QString> addAbility(QWidget* opener, Store& store);
+std::optional<QString> addAbility(QWidget* opener, const Store& store,
+                                  const ArmyChanger& changeArmy);
 
 // The weapon editor on the named weapon, its name fixed: OK replaces the catalogue entry, or
 // adds one when the catalogue holds no weapon of that exact name (the editor then opens on the
 // cells it last showed).
-void editWeapon(QWidget* opener, Store& store, EditorMemory& memory, const QString& name,
-                const QString& caption, const QString& nameLabel);
+void editWeapon(QWidget* opener, const Store& store, EditorMemory& memory, const QString& name,
+                const QString& caption, const QString& nameLabel, const ArmyChanger& changeArmy);
 
 // The ability editor on the named ability's description; a name without an entry opens
 // nothing. OK replaces the entry.
-void editAbility(QWidget* opener, Store& store, const QString& name);
+void editAbility(QWidget* opener, const Store& store, const QString& name,
+                 const ArmyChanger& changeArmy);

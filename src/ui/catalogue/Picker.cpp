@@ -14,12 +14,12 @@
 #include <QVBoxLayout>
 
 // The list shows every entry's name, unselected, in sorted order.
-Picker::Picker(QWidget* opener, Store& armyStore, CatalogueKind catalogueKind,
-               EditorMemory& editorMemory)
+Picker::Picker(QWidget* opener, const Store& armyStore, CatalogueKind catalogueKind,
+               EditorMemory& editorMemory, ArmyChanger changer)
     : Dialog(opener, catalogueKind == CatalogueKind::Abilities
                          ? QStringLiteral("Available Special Abilities")
                          : QStringLiteral("Available Weapons")),
-      store(armyStore), kind(catalogueKind), memory(editorMemory)
+      store(armyStore), kind(catalogueKind), memory(editorMemory), changeArmy(std::move(changer))
 {
     QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit);
     chosenLabel = new QLabel(this);
@@ -155,8 +155,9 @@ void Picker::updateEditButton()
 // the list, unselected. A name shows in the list only when its catalogue took the entry.
 void Picker::newEntry()
 {
-    const std::optional<QString> added =
-        kind == CatalogueKind::Abilities ? addAbility(this, store) : addWeapon(this, store, memory);
+    const std::optional<QString> added = kind == CatalogueKind::Abilities
+                                             ? addAbility(this, store, changeArmy)
+                                             : addWeapon(this, store, memory, changeArmy);
     if (!added)
         return;
     // The new name takes its sorted place among all names, unselected.
@@ -177,7 +178,7 @@ void Picker::newEntry()
 
 void Picker::editEntry()
 {
-    editSelectedItem(this, store, memory, kind, *itemList);
+    editSelectedItem(this, store, memory, kind, *itemList, changeArmy);
 }
 
 // Edit waits for a selection made after the picker opened or an editor closed.
@@ -202,16 +203,16 @@ void Picker::showHelp()
 
 // Only the first selected item is edited. The list itself does not change: a catalogue name
 // cannot change, so every troop line that names it stays valid.
-void editSelectedItem(QWidget* opener, Store& store, EditorMemory& memory, CatalogueKind kind,
-                      const SortedListWidget& listBox)
+void editSelectedItem(QWidget* opener, const Store& store, EditorMemory& memory, CatalogueKind kind,
+                      const SortedListWidget& listBox, const ArmyChanger& changeArmy)
 {
     const int first = listBox.firstSelected();
     if (first < 0)
         return;
     const QString name = field(listBox.itemText(first), 1);
     if (kind == CatalogueKind::Abilities)
-        editAbility(opener, store, listBox.itemText(first));
+        editAbility(opener, store, listBox.itemText(first), changeArmy);
     else
         editWeapon(opener, store, memory, name, QStringLiteral("Edit Standard Weapon"),
-                   QStringLiteral("Standard Weapon name"));
+                   QStringLiteral("Standard Weapon name"), changeArmy);
 }

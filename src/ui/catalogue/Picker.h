@@ -11,13 +11,14 @@ class QLineEdit;
 class Store;
 
 // The picker: the names of every catalogue weapon or special ability, from which the opener
-// takes the selected ones. New and Edit change the catalogue at once, whatever the picker's
-// result.
+// takes the selected ones (chosenNames()). New and Edit hand their change of the catalogue to the
+// opener at once, whatever the picker's result.
 class Picker : public Dialog
 {
     Q_OBJECT
 public:
-    Picker(QWidget* opener, Store& store, CatalogueKind kind, EditorMemory& memory);
+    Picker(QWidget* opener, const Store& store, CatalogueKind kind, EditorMemory& memory,
+           ArmyChanger changeArmy);
 
     void activate() override;
     void updateEditButton();
@@ -53,13 +54,14 @@ private:
     QStringList names;
     mutable QList<bool> chosen;
     QList<int> shown;
-    Store& store;
+    const Store& store;
     CatalogueKind kind;
     EditorMemory& memory;
+    ArmyChanger changeArmy;
 };
 
 // Opens the weapon editor (weapons) or the ability editor (abilities) on the catalogue entry
 // named by the first selected item of the list box, and replaces the entry when the editor
-// closes with OK. With no item selected nothing happens.
-void editSelectedItem(QWidget* opener, Store& store, EditorMemory& memory, CatalogueKind kind,
-                      const SortedListWidget& listBox);
+// closes with OK, through the changer. With no item selected nothing happens.
+void editSelectedItem(QWidget* opener, const Store& store, EditorMemory& memory, CatalogueKind kind,
+                      const SortedListWidget& listBox, const ArmyChanger& changeArmy);

@@ -386,8 +386,8 @@ void MainWindow::showCatalogue(CatalogueKind kind)
 {
     copyArmyTexts();
     CatalogueDialog catalogue(this, store, troopWizard.editorMemory(), kind,
-                              [this](const QString& name, const std::function<void()>& change) {
-                                  changeArmy(name, change);
+                              [this](const ArmyChange& change) {
+                                  changeArmy(change.name, [&] { change.apply(store); });
                               });
     catalogue.showModal();
 }
@@ -421,8 +421,10 @@ void MainWindow::duplicateTroop()
     if (store.troopCount == 0 || store.troopCount >= Store::slotCount)
         return;
     copyArmyTexts();
-    TroopSelectionDialog selection(this, store, troopSelectionRow,
-                                   TroopSelectionDialog::Purpose::Duplicate);
+    TroopSelectionDialog selection(
+        this, store, troopSelectionRow,
+        [this](const ArmyChange& change) { changeArmy(change.name, [&] { change.apply(store); }); },
+        TroopSelectionDialog::Purpose::Duplicate);
     if (selection.showModal() != ModalResult::Ok)
         return;
     const int original = selection.selectedSlot();
@@ -882,10 +884,10 @@ void MainWindow::showAbout()
 void MainWindow::editTroop()
 {
     recordTextEdits();
-    TroopSelectionDialog selection(this, store, troopSelectionRow);
-    connect(&selection, &TroopSelectionDialog::troopDeleted, this, [this](const QString& name) {
-        recordChange(QStringLiteral("Delete Troop \"") + name + u'"');
-    });
+    TroopSelectionDialog selection(this, store, troopSelectionRow,
+                                   [this](const ArmyChange& change) {
+                                       changeArmy(change.name, [&] { change.apply(store); });
+                                   });
     const bool chosen = selection.showModal() == ModalResult::Ok;
     troopSelectionRow = selection.currentRow();
     if (chosen) {

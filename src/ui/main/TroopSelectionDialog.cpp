@@ -39,13 +39,13 @@ QLabel* makeHeading(QWidget* parent, const QString& text, int width)
 
 } // namespace
 
-TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, Store& armyStore, int lastRow,
-                                           Purpose purpose)
+TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, const Store& armyStore, int lastRow,
+                                           ArmyChanger changer, Purpose purpose)
     : Dialog(opener,
              purpose == Purpose::Duplicate ? QStringLiteral("Select the unit to duplicate")
                                            : QStringLiteral("Select the desired unit to edit"),
              TitleBar::CaptionOnly),
-      store(armyStore)
+      store(armyStore), changeArmy(std::move(changer))
 {
     troopGrid = new Grid(this, 2, 1);
     troopGrid->setReadOnly(true);
@@ -172,10 +172,11 @@ void TroopSelectionDialog::deleteTroop()
     if (messageBox(this, QStringLiteral("*** DELETE ***"), question, MessageButtons::YesNo) !=
         ModalResult::Yes)
         return;
-    const QString name = store.troops[row].name;
-    removeTroop(store, row);
+    changeArmy(
+        {QStringLiteral("Delete Troop \"") + store.troops[row].name + u'"', [row](Store& army) {
+             removeTroop(army, row);
+         }});
     fillTroopGrid();
-    emit troopDeleted(name);
 }
 
 void TroopSelectionDialog::showHelp()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ArmyChange.h"
 #include "ui/Dialog.h"
 
 class Button;
@@ -8,9 +9,10 @@ class Store;
 class Grid;
 
 // The troop selection dialog: every accepted troop with its role and name, row i showing slot
-// i. Edit closes it with OK for the main window to reopen the selected troop; Delete removes
-// the selected troop at once, after a question, and the dialog stays open. It opens on the row
-// that was current when it last closed, which its opener keeps.
+// i. Edit closes it with OK for the main window to reopen the selected troop; Delete hands the
+// opener the removal of the selected troop at once, after a question, and the dialog stays open,
+// showing the army as the opener's change left it. It opens on the row that was current when it
+// last closed, which its opener keeps.
 class TroopSelectionDialog : public Dialog
 {
     Q_OBJECT
@@ -19,7 +21,7 @@ public:
     // copied (no deleting).
     enum class Purpose { Edit, Duplicate };
 
-    TroopSelectionDialog(QWidget* opener, Store& store, int lastRow,
+    TroopSelectionDialog(QWidget* opener, const Store& store, int lastRow, ArmyChanger changeArmy,
                          Purpose purpose = Purpose::Edit);
 
     void activate() override;
@@ -31,11 +33,6 @@ public:
     // The current row, -1 for none, to open on next time.
     int currentRow() const;
 
-signals:
-    // A troop of that name has just been deleted from the army.
-    void troopDeleted(const QString& name);
-
-public:
     Grid* troopGrid;
     QLabel* roleHeading;
     QLabel* nameHeading;
@@ -47,5 +44,6 @@ public:
 private:
     void fillTroopGrid();
 
-    Store& store;
+    const Store& store;
+    ArmyChanger changeArmy;
 };

@@ -209,7 +209,7 @@ void ItemListStep::addItems()
 {
     Picker picker(this, store,
                   mode() == ListMode::Abilities ? CatalogueKind::Abilities : CatalogueKind::Weapons,
-                  wizard.editorMemory());
+                  wizard.editorMemory(), [this](const ArmyChange& change) { change.apply(store); });
     if (picker.showModal() != ModalResult::Ok)
         return;
     for (const QString& name : picker.chosenNames())
@@ -248,7 +248,8 @@ void ItemListStep::editItem()
 {
     switch (mode()) {
     case ListMode::StandardWeapons:
-        editSelectedItem(this, store, wizard.editorMemory(), CatalogueKind::Weapons, *itemList);
+        editSelectedItem(this, store, wizard.editorMemory(), CatalogueKind::Weapons, *itemList,
+                         [this](const ArmyChange& change) { change.apply(store); });
         break;
     case ListMode::AdditionalWeapons:
         editAdditionalCosts();

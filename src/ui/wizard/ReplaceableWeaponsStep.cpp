@@ -230,7 +230,8 @@ void ReplaceableWeaponsStep::selectReplaceable()
 
 ModalResult ReplaceableWeaponsStep::pickWeapons(SortedListWidget& target)
 {
-    Picker picker(this, store, CatalogueKind::Weapons, wizard.editorMemory());
+    Picker picker(this, store, CatalogueKind::Weapons, wizard.editorMemory(),
+                  [this](const ArmyChange& change) { change.apply(store); });
     const ModalResult result = picker.showModal();
     if (result != ModalResult::Ok)
         return result;
@@ -286,7 +287,8 @@ void ReplaceableWeaponsStep::editReplaceable()
     if (replaceableList->firstSelected() < 0)
         return;
     editWeapon(this, store, wizard.editorMemory(), selectedReplaceable(),
-               QStringLiteral("Edit Replace Weapon"), QStringLiteral("Replace Weapon name"));
+               QStringLiteral("Edit Replace Weapon"), QStringLiteral("Replace Weapon name"),
+               [this](const ArmyChange& change) { change.apply(store); });
 }
 
 void ReplaceableWeaponsStep::addReplacement()

@@ -209,7 +209,7 @@ private slots:
             QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
         editSelectedItem(&app.mainWindow, app.store, app.wizard.editorMemory(),
-                         CatalogueKind::Abilities, list);
+                         CatalogueKind::Abilities, list, app.storeChanger());
         QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
         QCOMPARE(editorState, QStringLiteral("Edit Special Ability|Special Ability|Jump|leap"));
         QCOMPARE(linesOf(app.store.abilityCatalogue.get()), QStringList{"Jump,leap"});

@@ -128,6 +128,53 @@ private slots:
         QCOMPARE(linesOf(catalogueOf(app, kind)), catalogue);
     }
 
+    // The picker only shows the army: New hands the opener one change, named for the Edit
+    // menu, and the army stays as it was until the opener applies that change.
+    void newHandsOverOneNamedChange_data()
+    {
+        QTest::addColumn<CatalogueKind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("catalogue");
+        QTest::newRow("weapon") << CatalogueKind::Weapons << "New Weapon \"Bolter\""
+                                << QStringList{"axe,,4,,Melee,", "Bolter,,,,,",
+                                               "Rifle,24,3,5,Rapid,"};
+        QTest::newRow("ability") << CatalogueKind::Abilities << "New Special Ability \"Bolter\""
+                                 << QStringList{"Bolter,", "Psychic,mind",
+                                                "Wargear: Jump pack,moves far"};
+    }
+    void newHandsOverOneNamedChange()
+    {
+        QFETCH(CatalogueKind, kind);
+        QFETCH(QString, name);
+        QFETCH(QStringList, catalogue);
+        TestWindows app;
+        ScriptedUser user;
+        fill(app);
+        const Store before = app.store;
+        QList<ArmyChange> handed;
+        user.windowOf<Picker>([](Picker& picker) {
+            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
+        });
+        const auto typeName = [](LineEdit* nameEdit) {
+            typeText(nameEdit, QStringLiteral("Bolter"));
+            QTest::keyClick(nameEdit, Qt::Key_Return);
+        };
+        if (kind == CatalogueKind::Abilities)
+            user.windowOf<AbilityEditor>([&](AbilityEditor& editor) { typeName(editor.nameEdit); });
+        else
+            user.windowOf<WeaponEditor>([&](WeaponEditor& editor) { typeName(editor.nameEdit); });
+        Picker picker(&app.mainWindow, app.store, kind, app.wizard.editorMemory(),
+                      [&handed](const ArmyChange& change) { handed.append(change); });
+        picker.showModal();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QVERIFY(app.store == before);
+        QCOMPARE(handed.size(), 1);
+        QCOMPARE(handed[0].name, name);
+        handed[0].apply(app.store);
+        QCOMPARE(linesOf(catalogueOf(app, kind)), catalogue);
+    }
+
     // Edit works on the first selected item; a name that its catalogue lacks opens the weapon
     // editor on the cells last shown, whose OK adds the weapon, and opens no ability editor.
     // New after an edit opens an empty editor whose name can be typed.
@@ -229,7 +276,7 @@ private slots:
         list.addSorted(QStringLiteral("Jump"));
         const auto edit = [&] {
             editSelectedItem(&app.mainWindow, app.store, app.wizard.editorMemory(),
-                             CatalogueKind::Abilities, list);
+                             CatalogueKind::Abilities, list, app.storeChanger());
         };
         edit();
         QVERIFY(user.shown().isEmpty());
@@ -274,8 +321,8 @@ private slots:
     {
         TestWindows app;
         fill(app);
-        Picker picker(&app.mainWindow, app.store, CatalogueKind::Weapons,
-                      app.wizard.editorMemory());
+        Picker picker(&app.mainWindow, app.store, CatalogueKind::Weapons, app.wizard.editorMemory(),
+                      app.storeChanger());
         ModalAnswer pickerAnswer;
         ModalAnswer editorAnswer;
         pickerAnswer.expect<Picker>([&](Picker& shown) {

@@ -99,7 +99,8 @@ const QList<std::pair<const char*, Opener>>& openers()
          }},
         {"troop selection",
          [](TestWindows& t) {
-             return showDialog(std::make_unique<TroopSelectionDialog>(&t.mainWindow, t.store, 0));
+             return showDialog(std::make_unique<TroopSelectionDialog>(&t.mainWindow, t.store, 0,
+                                                                      t.storeChanger()));
          }},
         {"weapon editor",
          [](TestWindows& t) {
@@ -109,8 +110,9 @@ const QList<std::pair<const char*, Opener>>& openers()
          }},
         {"picker",
          [](TestWindows& t) {
-             return showDialog(std::make_unique<Picker>(
-                 &t.mainWindow, t.store, CatalogueKind::Weapons, t.wizard.editorMemory()));
+             return showDialog(std::make_unique<Picker>(&t.mainWindow, t.store,
+                                                        CatalogueKind::Weapons,
+                                                        t.wizard.editorMemory(), t.storeChanger()));
          }},
         {"costs window",
          [](TestWindows& t) {

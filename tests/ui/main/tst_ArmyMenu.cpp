@@ -4,6 +4,7 @@
 #include "support/TestWindows.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/RenameDialog.h"
+#include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
@@ -126,6 +127,43 @@ private slots:
                  QStringLiteral("&Undo Rename Weapon \"Bolt pistol\""));
         app.mainWindow.undoAction->trigger();
         QCOMPARE(saved(app, user, QStringLiteral("undone.ini")), beforeRename);
+    }
+
+    // What changes nothing is no step: New cancelled, Edit closed with OK on the same cells, and
+    // a rename that the catalogue refuses (the line would equal another's but for case).
+    void nothingChangedIsNoStep()
+    {
+        TestWindows app;
+        loadFullArmy(app);
+        app.store.weaponCatalogue->add(QStringLiteral("Axe,,,,,"));
+        const QString undoText = app.mainWindow.undoAction->text();
+        ScriptedUser user;
+        user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
+            QTest::mouseClick(dialog.newButton, Qt::LeftButton);
+            pickEntry(dialog, QStringLiteral("chain"));
+            QTest::mouseClick(dialog.editButton, Qt::LeftButton);
+            QTest::mouseClick(dialog.renameButton, Qt::LeftButton);
+            QCOMPARE(dialog.selectedName(), QStringLiteral("Chainsword"));
+            QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
+        });
+        user.windowOf<WeaponEditor>(
+            [](WeaponEditor& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
+        user.windowOf<WeaponEditor>(
+            [](WeaponEditor& editor) { QTest::mouseClick(editor.okButton, Qt::LeftButton); });
+        user.windowOf<RenameDialog>([](RenameDialog& rename) {
+            rename.nameEdit->selectAll();
+            QTest::keyClicks(rename.nameEdit, QStringLiteral("AXE"));
+            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+        });
+        user.answer(ModalResult::Ok);
+        action(app.mainWindow, "Weapons")->trigger();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(),
+                 QStringList{"*** DUPLICATE NAME ***|Duplicate weapon/special name! Please "
+                             "choose another name"});
+        QCOMPARE(app.mainWindow.undoAction->text(), undoText);
+        QCOMPARE(linesOf(app.store.weaponCatalogue.get()).mid(1, 2),
+                 (QStringList{"Bolt pistol,12,4,5,Pistol,", "Chainsword,,,,,"}));
     }
 
     // An entry in use is kept, with the troops that use it; an unused one goes after Yes.
