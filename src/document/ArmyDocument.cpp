@@ -193,6 +193,16 @@ void ArmyDocument::restoreWork(const Store& army, const QString& path, const Tro
     setUnfinishedTroop(troop ? *troop : Troop());
 }
 
+void ArmyDocument::startFrom(const Store& army)
+{
+    const StoreDelta::Parts parts = StoreDelta::between(store, army).parts();
+    const bool wasModified = isModified();
+    store = army;
+    history = History();
+    history.markSaved(current.path);
+    announce(parts, false, wasModified);
+}
+
 void ArmyDocument::setUnfinishedTroop(const Troop& troop)
 {
     if (troop == unfinished)

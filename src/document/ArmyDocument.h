@@ -71,6 +71,10 @@ public:
     // its file, counted as unsaved; `unfinished` is the troop that was being built, if any.
     void restoreWork(const Store& army, const QString& path, const Troop* unfinished);
 
+    // The document starts again from this army, with its file as it is: no step to undo, and
+    // nothing modified.
+    void startFrom(const Store& army);
+
     bool canUndo() const { return history.canUndo(); }
     bool canRedo() const { return history.canRedo(); }
     QString undoName() const { return history.undoName(); }

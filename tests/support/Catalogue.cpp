@@ -8,7 +8,7 @@
 
 ModalResult showPicker(TestWindows& app, CatalogueKind kind)
 {
-    Picker picker(&app.mainWindow, app.store, kind, app.wizard.editorMemory(), app.storeChanger());
+    Picker picker(&app.mainWindow, app.army(), kind, app.wizard.editorMemory(), app.storeChanger());
     return picker.showModal();
 }
 

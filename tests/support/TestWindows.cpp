@@ -5,16 +5,40 @@
 #include "ui/wizard/ReplaceableWeaponsStep.h"
 #include "ui/wizard/RestrictionsStep.h"
 
+const Store& TestWindows::army() const
+{
+    return wizard.isRunning() ? wizard.army() : document.army();
+}
+
+void TestWindows::setUp(const std::function<void(Store&)>& change)
+{
+    if (wizard.isRunning()) {
+        wizard.applyChange({QString(), change});
+        return;
+    }
+    Store army = document.army();
+    change(army);
+    document.startFrom(army);
+}
+
 ArmyChanger TestWindows::storeChanger()
 {
     return [this](const ArmyChange& change) {
-        change.apply(store);
+        if (wizard.isRunning())
+            wizard.applyChange(change);
+        else
+            document.apply(change);
     };
+}
+
+void TestWindows::start(int slot)
+{
+    wizard.start(document.army(), slot, document.unfinishedTroop());
 }
 
 Window& TestWindows::openStep(WizardStep step, int slot)
 {
-    wizard.start(slot);
+    start(slot);
     if (step != WizardStep::Characteristics)
         wizard.showStep(step);
     switch (step) {

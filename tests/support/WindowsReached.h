@@ -45,7 +45,7 @@ inline void prepareTroop(Store& store)
 // A troop accepted in the wizard, as a user leaves it, so that Edit opens up.
 inline void acceptTroop(TestWindows& app, const QString& name)
 {
-    app.wizard.start(app.store.troopCount);
+    app.start(app.army().troopCount);
     app.wizard.troop().name = name;
     app.wizard.acceptTroop();
 }
@@ -62,7 +62,7 @@ inline Reach fromStep(WizardStep step, std::function<QPushButton*(Window&)> butt
                       std::function<SortedListWidget*(Window&)> list = nullptr)
 {
     return [=](TestWindows& app, ScriptedUser& user, const Act& act) {
-        prepareTroop(app.store);
+        app.setUp(prepareTroop);
         Window& window = app.openStep(step);
         if (list)
             clickItem(*list(window), 0);
@@ -93,7 +93,7 @@ inline ReplaceableWeaponsStep& replaceable(Window& w)
 inline Reach abilityEditor(const Act& inEditor)
 {
     return [=](TestWindows& app, ScriptedUser& user, const Act& act) {
-        prepareTroop(app.store);
+        app.setUp(prepareTroop);
         Window& step = app.openStep(WizardStep::Abilities);
         user.windowOf<Picker>([&user, act, inEditor](Picker& picker) {
             actIn(user, picker, inEditor ? inEditor : act);

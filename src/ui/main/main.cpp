@@ -1,5 +1,5 @@
+#include "document/ArmyDocument.h"
 #include "platform/Console.h"
-#include "store/Store.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/Startup.h"
 
@@ -22,8 +22,8 @@ int main(int argc, char* argv[])
         icon.addFile(QStringLiteral(":/icons/program/quarrimak-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
     application.setQuitOnLastWindowClosed(false);
-    Store store;
-    MainWindow mainWindow(store);
+    ArmyDocument document;
+    MainWindow mainWindow(document);
     startEditor(mainWindow, request, RecoveryFile::defaultFolder());
     return application.exec();
 }

@@ -73,7 +73,7 @@ QLayout* trackBarGroup(QLabel* heading, Slider* bar, QLabel* value, QLabel* low,
 
 } // namespace
 
-CharacteristicsStep::CharacteristicsStep(Wizard& owner, Store& armyStore)
+CharacteristicsStep::CharacteristicsStep(Wizard& owner, const Store& armyStore)
     : Window(QString()), wizard(owner), store(armyStore)
 {
     troopGrid = new Grid(this, colCount, 1);

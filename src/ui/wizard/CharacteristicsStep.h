@@ -21,7 +21,7 @@ class CharacteristicsStep : public Window
 {
     Q_OBJECT
 public:
-    CharacteristicsStep(Wizard& wizard, Store& store);
+    CharacteristicsStep(Wizard& wizard, const Store& store);
 
     void activate() override;
     bool canClose() override;
@@ -75,5 +75,5 @@ private:
     void showTroopName();
 
     Wizard& wizard;
-    Store& store;
+    const Store& store;
 };

@@ -39,7 +39,7 @@ const ModeTexts modeTexts[] = {
 
 } // namespace
 
-ItemListStep::ItemListStep(Wizard& owner, Store& armyStore)
+ItemListStep::ItemListStep(Wizard& owner, const Store& armyStore)
     : Window(QStringLiteral("Standard Weapons")), wizard(owner), store(armyStore)
 {
     listHeading =
@@ -209,7 +209,7 @@ void ItemListStep::addItems()
 {
     Picker picker(this, store,
                   mode() == ListMode::Abilities ? CatalogueKind::Abilities : CatalogueKind::Weapons,
-                  wizard.editorMemory(), [this](const ArmyChange& change) { change.apply(store); });
+                  wizard.editorMemory(), [this](const ArmyChange& change) { wizard.applyChange(change); });
     if (picker.showModal() != ModalResult::Ok)
         return;
     for (const QString& name : picker.chosenNames())
@@ -249,7 +249,7 @@ void ItemListStep::editItem()
     switch (mode()) {
     case ListMode::StandardWeapons:
         editSelectedItem(this, store, wizard.editorMemory(), CatalogueKind::Weapons, *itemList,
-                         [this](const ArmyChange& change) { change.apply(store); });
+                         [this](const ArmyChange& change) { wizard.applyChange(change); });
         break;
     case ListMode::AdditionalWeapons:
         editAdditionalCosts();

@@ -24,7 +24,7 @@ class ItemListStep : public Window
 {
     Q_OBJECT
 public:
-    ItemListStep(Wizard& wizard, Store& store);
+    ItemListStep(Wizard& wizard, const Store& store);
 
     void activate() override;
     void closing() override;
@@ -65,7 +65,7 @@ private:
     void addPicked(const QString& name);
 
     Wizard& wizard;
-    Store& store;
+    const Store& store;
     // Set when the window is shown: the next activation enters a step and rebuilds the list from
     // the troop, as it does when the wizard has moved on to another of the steps it serves. An
     // activation on the return from a modal window keeps the working copy.

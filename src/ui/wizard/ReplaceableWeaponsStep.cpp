@@ -56,7 +56,7 @@ QLayout* column(QLabel* heading, QFrame* panel)
 
 } // namespace
 
-ReplaceableWeaponsStep::ReplaceableWeaponsStep(Wizard& owner, Store& armyStore)
+ReplaceableWeaponsStep::ReplaceableWeaponsStep(Wizard& owner, const Store& armyStore)
     : Window(QStringLiteral("Replaceable Weapons"), TitleBar::CloseButton), wizard(owner),
       store(armyStore)
 {
@@ -231,7 +231,7 @@ void ReplaceableWeaponsStep::selectReplaceable()
 ModalResult ReplaceableWeaponsStep::pickWeapons(SortedListWidget& target)
 {
     Picker picker(this, store, CatalogueKind::Weapons, wizard.editorMemory(),
-                  [this](const ArmyChange& change) { change.apply(store); });
+                  [this](const ArmyChange& change) { wizard.applyChange(change); });
     const ModalResult result = picker.showModal();
     if (result != ModalResult::Ok)
         return result;
@@ -288,7 +288,7 @@ void ReplaceableWeaponsStep::editReplaceable()
         return;
     editWeapon(this, store, wizard.editorMemory(), selectedReplaceable(),
                QStringLiteral("Edit Replace Weapon"), QStringLiteral("Replace Weapon name"),
-               [this](const ArmyChange& change) { change.apply(store); });
+               [this](const ArmyChange& change) { wizard.applyChange(change); });
 }
 
 void ReplaceableWeaponsStep::addReplacement()

@@ -18,7 +18,7 @@ class ReplaceableWeaponsStep : public Window
 {
     Q_OBJECT
 public:
-    ReplaceableWeaponsStep(Wizard& wizard, Store& store);
+    ReplaceableWeaponsStep(Wizard& wizard, const Store& store);
 
     void activate() override;
     void closing() override;
@@ -70,7 +70,7 @@ private:
     void showStatus();
 
     Wizard& wizard;
-    Store& store;
+    const Store& store;
     // Set when the window is shown: the next activation enters the step and rebuilds both lists.
     // An activation on the return from a modal window keeps them and their selection.
     bool entering = false;

@@ -52,7 +52,7 @@ int nameCount(const QString& names)
 
 } // namespace
 
-RestrictionsStep::RestrictionsStep(Wizard& owner, Store& armyStore)
+RestrictionsStep::RestrictionsStep(Wizard& owner, const Store& armyStore)
     : Window(QStringLiteral("Restrictions")), wizard(owner), store(armyStore)
 {
     weaponLimitLabel = makeLabel(this, QStringLiteral("How many weapons can 1 model carry in total "

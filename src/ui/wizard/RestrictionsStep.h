@@ -18,7 +18,7 @@ class RestrictionsStep : public Window
 {
     Q_OBJECT
 public:
-    RestrictionsStep(Wizard& wizard, Store& store);
+    RestrictionsStep(Wizard& wizard, const Store& store);
 
     void activate() override;
     void closing() override;
@@ -47,5 +47,5 @@ private:
     void storeRestrictions();
 
     Wizard& wizard;
-    Store& store;
+    const Store& store;
 };

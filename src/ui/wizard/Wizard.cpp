@@ -5,7 +5,7 @@
 #include "ui/wizard/ReplaceableWeaponsStep.h"
 #include "ui/wizard/RestrictionsStep.h"
 
-Wizard::Wizard(Store& armyStore) : store(armyStore) {}
+Wizard::Wizard(const QLocale& locale) : draft(locale) {}
 
 Wizard::~Wizard() = default;
 
@@ -13,10 +13,10 @@ void Wizard::makeSteps()
 {
     if (characteristics)
         return;
-    characteristics = std::make_unique<CharacteristicsStep>(*this, store);
-    itemList = std::make_unique<ItemListStep>(*this, store);
-    replaceableWeapons = std::make_unique<ReplaceableWeaponsStep>(*this, store);
-    restrictions = std::make_unique<RestrictionsStep>(*this, store);
+    characteristics = std::make_unique<CharacteristicsStep>(*this, draft);
+    itemList = std::make_unique<ItemListStep>(*this, draft);
+    replaceableWeapons = std::make_unique<ReplaceableWeaponsStep>(*this, draft);
+    restrictions = std::make_unique<RestrictionsStep>(*this, draft);
 }
 
 Window* Wizard::windowOf(WizardStep which) const
@@ -33,12 +33,15 @@ Window* Wizard::windowOf(WizardStep which) const
     }
 }
 
-void Wizard::start(int slot)
+void Wizard::start(const Store& army, int slot, const Troop& unfinished)
 {
     makeSteps();
+    draft = army;
     troopSlot = qBound(0, slot, Store::slotCount - 1);
+    if (troopSlot == draft.troopCount)
+        draft.troops[size_t(troopSlot)] = unfinished;
     lastRunSlot = troopSlot;
-    armyBefore = store;
+    armyBefore = draft;
     running = true;
     step = WizardStep::Characteristics;
     characteristics->showAndActivate();
@@ -60,9 +63,9 @@ void Wizard::showStep(WizardStep next)
 
 void Wizard::acceptTroop()
 {
-    if (troopSlot == store.troopCount)
-        ++store.troopCount;
-    troopSlot = qMin(store.troopCount, Store::slotCount - 1);
+    if (troopSlot == draft.troopCount)
+        ++draft.troopCount;
+    troopSlot = qMin(draft.troopCount, Store::slotCount - 1);
     end();
 }
 
@@ -77,7 +80,61 @@ void Wizard::end()
         return;
     running = false;
     windowOf(step)->hide();
-    const bool changed = armyBefore && *armyBefore != store;
-    armyBefore.reset();
-    emit finished(changed);
+    emit finished();
+}
+
+Troop& Wizard::troop()
+{
+    emit troopInHand();
+    return draft.troops[size_t(troopSlot)];
+}
+
+void Wizard::applyChange(const ArmyChange& change)
+{
+    change.apply(draft);
+    emit troopInHand();
+}
+
+std::optional<ArmyChange> Wizard::runChange() const
+{
+    if (!armyBefore)
+        return std::nullopt;
+    const Store& before = *armyBefore;
+    const int slot = lastRunSlot;
+    const Troop& troop = draft.troops[size_t(slot)];
+    const bool sameCatalogues =
+        draft.weaponCatalogue->lines() == before.weaponCatalogue->lines() &&
+        draft.abilityCatalogue->lines() == before.abilityCatalogue->lines();
+    QString name;
+    const QString quoted = u'"' + troop.name + u'"';
+    if (draft.troopCount > before.troopCount)
+        name = QStringLiteral("Add Troop ") + quoted;
+    else if (slot < draft.troopCount && troop != before.troops[size_t(slot)])
+        name = QStringLiteral("Change Troop ") + quoted;
+    else if (!sameCatalogues)
+        name = QStringLiteral("Change Catalogues");
+    else
+        return std::nullopt;
+    const int count = draft.troopCount;
+    const std::shared_ptr<const LineList> weapons =
+        std::make_shared<const LineList>(*draft.weaponCatalogue);
+    const std::shared_ptr<const LineList> abilities =
+        std::make_shared<const LineList>(*draft.abilityCatalogue);
+    const bool troopTaken = slot < count;
+    return ArmyChange{name, [=](Store& army) {
+                          if (troopTaken)
+                              army.troops[size_t(slot)] = troop;
+                          army.troopCount = count;
+                          army.weaponCatalogue = std::make_unique<LineList>(*weapons);
+                          army.abilityCatalogue = std::make_unique<LineList>(*abilities);
+                      }};
+}
+
+std::optional<Troop> Wizard::unfinishedAfterRun() const
+{
+    if (!armyBefore || lastRunSlot != armyBefore->troopCount)
+        return std::nullopt;
+    if (lastRunSlot < draft.troopCount)
+        return Troop();
+    return draft.troops[size_t(lastRunSlot)];
 }

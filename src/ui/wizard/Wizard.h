@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ArmyChange.h"
 #include "store/Store.h"
 #include "ui/catalogue/EntryEditing.h"
 
@@ -23,20 +24,22 @@ enum class WizardStep {
     Restrictions,       // step 7
 };
 
-// One run of steps 2 to 7 on one troop slot. The steps work in place on the troop and tell
-// the wizard what the user did; the wizard shows the step that follows, and when the run ends
-// (OK in step 7, the close box, Previous in step 2) hides it and reports whether the army
-// changed. The step windows are made when the first run starts and serve every run after it.
+// One run of steps 2 to 7 on one troop, on the wizard's own copy of the army. The steps work
+// on that copy and tell the wizard what the user did; the wizard shows the step that follows,
+// and when the run ends (OK in step 7, the close box, Previous in step 2) hides it and reports.
+// What the run did to the army it hands back as one change. The step windows are made when the
+// first run starts and serve every run after it.
 class Wizard : public QObject
 {
     Q_OBJECT
 public:
-    explicit Wizard(Store& store);
+    explicit Wizard(const QLocale& locale = QLocale());
     ~Wizard() override;
 
-    // Starts a run on the troop in the slot, at step 2. The slot right after the accepted
-    // troops builds a new troop; a slot below it reopens an accepted one.
-    void start(int slot);
+    // Starts a run on a copy of the army, on the troop in the slot, at step 2. The slot right
+    // after the accepted troops builds a new troop, beginning as `unfinished`; a slot below it
+    // reopens an accepted one.
+    void start(const Store& army, int slot, const Troop& unfinished = Troop());
     // Hides the step shown and shows the given one.
     void showStep(WizardStep step);
     // OK in step 7: a new troop is counted and the run ends. The next run's slot is then the
@@ -54,9 +57,23 @@ public:
     // A loaded army starts again from the first slot.
     void returnToFirstSlot() { troopSlot = 0; }
     // Whether the run builds a troop that is not accepted yet.
-    bool buildsNewTroop() const { return troopSlot == store.troopCount; }
-    Troop& troop() { return store.troops[troopSlot]; }
-    const Troop& troop() const { return store.troops[troopSlot]; }
+    bool buildsNewTroop() const { return troopSlot == draft.troopCount; }
+    // The troop the run works on, in the wizard's copy of the army. A step that takes it in
+    // hand may change it: the wizard says so (troopInHand()).
+    Troop& troop();
+    const Troop& troop() const { return draft.troops[size_t(troopSlot)]; }
+    // The wizard's copy of the army, with what the run has done to it so far.
+    const Store& army() const { return draft; }
+    // A change that a dialog of the run made (a catalogue entry added or edited) goes into the
+    // wizard's copy.
+    void applyChange(const ArmyChange& change);
+    // What the last run did to the army it started on, as one change: "Add Troop",
+    // "Change Troop" or "Change Catalogues"; none when it changed nothing. A new troop left
+    // unfinished is not part of it.
+    std::optional<ArmyChange> runChange() const;
+    // The new troop that the next New begins with, after a run that built one: the troop as
+    // it was left, or a blank one once it was accepted. None after a run on an accepted troop.
+    std::optional<Troop> unfinishedAfterRun() const;
     // What the catalogue dialogs opened from the steps show again on their next opening.
     EditorMemory& editorMemory() { return memory; }
 
@@ -67,16 +84,17 @@ public:
     RestrictionsStep* restrictionsStep() const { return restrictions.get(); }
 
 signals:
-    // The run has ended and no step is shown. armyChanged: the army (troops, catalogues,
-    // texts) differs from what it was when the run started.
-    void finished(bool armyChanged);
+    // The run has ended and no step is shown.
+    void finished();
+    // A step has the troop in hand, or a dialog changed the copy: the work may have changed.
+    void troopInHand();
 
 private:
     Window* windowOf(WizardStep which) const;
     void makeSteps();
     void end();
 
-    Store& store;
+    Store draft;
     std::optional<Store> armyBefore;
     int troopSlot = 0;
     int lastRunSlot = 0;

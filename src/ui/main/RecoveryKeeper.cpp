@@ -1,0 +1,122 @@
+#include "ui/main/RecoveryKeeper.h"
+
+#include "document/ArmyDocument.h"
+#include "ui/Modal.h"
+#include "ui/wizard/Wizard.h"
+
+#include <QLocale>
+
+namespace
+{
+
+// Changes that come close together are copied once.
+constexpr int copyDelayMs = 200;
+
+// A troop that holds nothing a user typed or chose: the cells of step 2 left empty.
+bool isBlank(const Troop& troop)
+{
+    const auto empty = [](const std::unique_ptr<LineList>& list) {
+        return !list || list->isEmpty();
+    };
+    QString characteristics = troop.characteristics;
+    characteristics.remove(u',');
+    return troop.name.isEmpty() && troop.points.isEmpty() && troop.role.isEmpty() &&
+           characteristics.isEmpty() && troop.frontArmour.isEmpty() && troop.sideArmour.isEmpty() &&
+           troop.rearArmour.isEmpty() && empty(troop.standardWeapons) &&
+           empty(troop.replaceableWeapons) && empty(troop.additionalWeapons) &&
+           empty(troop.abilities);
+}
+
+} // namespace
+
+RecoveryKeeper::RecoveryKeeper(ArmyDocument& army, Wizard& troopWizard, const QString& folder)
+    : document(army), wizard(troopWizard), writer(folder)
+{
+    delay.setSingleShot(true);
+    delay.setInterval(copyDelayMs);
+    connect(&delay, &QTimer::timeout, this, &RecoveryKeeper::keepCopy);
+    for (auto signal : {&ArmyDocument::textsChanged, &ArmyDocument::troopsChanged,
+                        &ArmyDocument::cataloguesChanged, &ArmyDocument::fileChanged,
+                        &ArmyDocument::unfinishedTroopChanged})
+        connect(&document, signal, this, &RecoveryKeeper::schedule);
+    connect(&document, &ArmyDocument::modifiedChanged, this, &RecoveryKeeper::schedule);
+    connect(&wizard, &Wizard::troopInHand, this, &RecoveryKeeper::schedule);
+    connect(&wizard, &Wizard::finished, this, &RecoveryKeeper::schedule);
+}
+
+RecoveryKeeper::~RecoveryKeeper() = default;
+
+void RecoveryKeeper::schedule()
+{
+    if (!delay.isActive())
+        delay.start();
+}
+
+RecoveredWork RecoveryKeeper::workNow() const
+{
+    const bool running = wizard.isRunning();
+    const bool unfinished = running && wizard.buildsNewTroop() && !isBlank(wizard.troop());
+    return {running ? wizard.army() : document.army(), unfinished, document.filePath(),
+            QDateTime::currentDateTime()};
+}
+
+void RecoveryKeeper::keepCopy()
+{
+    delay.stop();
+    RecoveredWork work = workNow();
+    const bool unsaved = document.isModified() || work.unfinishedTroop ||
+                         (wizard.isRunning() && wizard.runChange());
+    if (unsaved) {
+        writer.keep(std::move(work));
+        copied = true;
+    } else if (copied) {
+        writer.remove();
+        copied = false;
+    }
+}
+
+void RecoveryKeeper::finish()
+{
+    writer.finish();
+}
+
+void RecoveryKeeper::removeCopy()
+{
+    delay.stop();
+    writer.remove();
+    writer.finish();
+    copied = false;
+}
+
+void RecoveryKeeper::offerLeftWork(QWidget* window, const QString& folder,
+                                   const std::function<bool(const RecoveredWork&)>& restore)
+{
+    std::vector<LeftWork> found = leftWork(folder);
+    for (LeftWork& left : found) {
+        RecoveredWork work;
+        QString reason;
+        if (!left.read(work, &reason)) {
+            left.setAside();
+            messageBox(window, QStringLiteral("*** RECOVERY FAILED ***"),
+                       QStringLiteral("Unsaved work left by an earlier run cannot be restored.\n") +
+                           reason,
+                       MessageButtons::Ok);
+            continue;
+        }
+        const QString name =
+            work.army.army.name.isEmpty() ? QStringLiteral("(no name)") : work.army.army.name;
+        const QDateTime time = work.time.isValid() ? work.time.toLocalTime() : left.time;
+        const ModalResult answer = messageBox(
+            window, QStringLiteral("*** RESTORE UNSAVED WORK ***"),
+            QStringLiteral("Quarrimak ended on ") + QLocale().toString(time, QLocale::ShortFormat) +
+                QStringLiteral(" before changes to the army \"") + name +
+                QStringLiteral("\" were saved. Restore them?"),
+            MessageButtons::YesNo);
+        if (answer != ModalResult::Yes) {
+            left.discard();
+            continue;
+        }
+        if (restore(work))
+            left.discard();
+    }
+}
