@@ -2,6 +2,7 @@
 
 #include "datafile/Loader.h"
 #include "datafile/Writer.h"
+#include "platform/CodePage.h"
 #include "platform/DatafileOutput.h"
 #include "platform/FileBytes.h"
 #include "platform/IniFile.h"
@@ -27,11 +28,20 @@ private:
     const Store& army;
 };
 
+// The army's name is held in capitals, as the main window shows and takes it.
+void nameInCapitals(Store& army)
+{
+    for (QChar& c : army.army.name)
+        c = upperWindows1252(c);
+}
+
 } // namespace
 
 ArmyDocument::ArmyDocument(const QLocale& collationLocale, QObject* parent)
     : QObject(parent), store(collationLocale), locale(collationLocale)
 {
+    store.army.unitWord = QStringLiteral("Unit");
+    store.army.squadWord = QStringLiteral("Squad");
 }
 
 ArmyDocument::~ArmyDocument() = default;
@@ -150,6 +160,7 @@ ArmyDocument::LoadResult ArmyDocument::load(const QString& path, LoadWatcher& wa
         return result;
     }
     result.status = LoadStatus::Loaded;
+    nameInCapitals(loaded);
     result.troopsLeftOut = outcome.troopsLeftOut;
     replaceArmy(QStringLiteral("Load \"") + QFileInfo(path).fileName() + u'"', loaded,
                 {path, std::move(bytes)}, true);
@@ -187,6 +198,7 @@ void ArmyDocument::restoreWork(const Store& army, const QString& path, const Tro
     if (!path.isEmpty() && file.open(QIODevice::ReadOnly))
         onDisk = file.readAll();
     Store restored = army;
+    nameInCapitals(restored);
     for (int slot = restored.troopCount; slot < Store::slotCount; ++slot)
         resetSlot(restored, slot);
     replaceArmy(QStringLiteral("Restore Unsaved Work"), restored, {path, onDisk}, false);

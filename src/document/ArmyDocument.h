@@ -30,7 +30,9 @@ class ArmyDocument : public QObject
 {
     Q_OBJECT
 public:
-    // An empty army, no file. Sorted lists follow the locale's collation.
+    // A new army, as the main window's questions propose it: no name, a unit called "Unit" and a
+    // squad called "Squad"; no troops, empty catalogues, no file. Sorted lists follow the
+    // locale's collation.
     explicit ArmyDocument(const QLocale& locale = QLocale(), QObject* parent = nullptr);
     ~ArmyDocument() override;
 

@@ -4,6 +4,7 @@
 #include "store/ArmyChange.h"
 #include "store/Store.h"
 #include "support/TestData.h"
+#include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
 #include "ui/wizard/Wizard.h"
 

@@ -215,7 +215,7 @@ private slots:
         MainWindow& main = app.mainWindow;
         QStringList texts;
         QStringList tips;
-        for (QAction* item : main.recentMenu->actions()) {
+        for (QAction* item : main.menus->recentMenu->actions()) {
             if (!item->isSeparator()) {
                 texts << item->text();
                 tips << item->statusTip();
@@ -223,19 +223,19 @@ private slots:
         }
         QCOMPARE(texts, QStringList({"&1 a.ini", "&2 b.ini", "Clear Recent Files"}));
         QCOMPARE(tips.mid(0, 2), QStringList({a, b}));
-        QVERIFY(main.recentMenu->menuAction()->isEnabled());
+        QVERIFY(main.menus->recentMenu->menuAction()->isEnabled());
 
         QVERIFY(QFile::remove(b));
         ScriptedUser user;
         user.answer(ModalResult::Ok);
-        main.recentMenu->actions()[1]->trigger();
+        main.menus->recentMenu->actions()[1]->trigger();
         QCOMPARE(user.messages(),
                  QStringList{"*** FILE NOT FOUND ***|The file " + b + " no longer exists."});
-        QCOMPARE(main.recentMenu->actions().size(), 3);
-        main.recentMenu->actions()[0]->trigger();
+        QCOMPARE(main.menus->recentMenu->actions().size(), 3);
+        main.menus->recentMenu->actions()[0]->trigger();
         QCOMPARE(main.currentFile(), a);
         action(main, "Clear Recent Files")->trigger();
-        QVERIFY(!main.recentMenu->menuAction()->isEnabled());
+        QVERIFY(!main.menus->recentMenu->menuAction()->isEnabled());
     }
 
     void drop_data()
@@ -268,7 +268,7 @@ private slots:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&main, &drop);
         QCOMPARE(drop.isAccepted(), accepted);
-        QCOMPARE(app.store.troopCount, accepted ? 3 : 0);
+        QCOMPARE(app.army().troopCount, accepted ? 3 : 0);
     }
 
     // A file named on the command line that does not exist becomes the current file, and the
@@ -328,7 +328,7 @@ private slots:
         MainWindow& main = app.mainWindow;
         QVERIFY(main.loadFile(testData("golden-full-army.ini")));
         QStringList items;
-        for (QAction* item : main.fileMenu->actions()) {
+        for (QAction* item : main.menus->fileMenu->actions()) {
             if (!item->isSeparator())
                 items << item->objectName();
         }

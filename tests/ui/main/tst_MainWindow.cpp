@@ -46,10 +46,10 @@ private slots:
         QVERIFY(!main.editTroopButton->isEnabled());
         QVERIFY(main.loadButton->isEnabled());
         QVERIFY(main.loadingNotice->isHidden());
-        QCOMPARE(app.store.troopCount, 0);
+        QCOMPARE(app.army().troopCount, 0);
         QCOMPARE(app.wizard.slot(), 0);
-        QVERIFY(app.store.weaponCatalogue && app.store.weaponCatalogue->isEmpty());
-        QVERIFY(app.store.abilityCatalogue && app.store.abilityCatalogue->isEmpty());
+        QVERIFY(app.army().weaponCatalogue && app.army().weaponCatalogue->isEmpty());
+        QVERIFY(app.army().abilityCatalogue && app.army().abilityCatalogue->isEmpty());
     }
 
     void armyNameInUpperCase_data()
@@ -80,7 +80,7 @@ private slots:
         TestWindows app;
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
-        app.store.troopCount = 3;
+        app.setUp([](Store& army) { army.troopCount = 3; });
         main.squadWordEdit->selectAll();
         QTest::keyClicks(main.squadWordEdit, QStringLiteral("Swarm"));
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));

@@ -4,6 +4,7 @@
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/RecoveryKeeper.h"
 #include "ui/main/Startup.h"
 #include "ui/wizard/CharacteristicsStep.h"
 #include "ui/wizard/RestrictionsStep.h"
@@ -47,12 +48,12 @@ int runChild(int argc, char* argv[])
     QFile log(QString::fromLocal8Bit(argv[2]));
     if (!log.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return 2;
-    Store store;
-    MainWindow main(store);
+    ArmyDocument document;
+    MainWindow main(document);
     main.showAndActivate();
     auto note = [&main, &log] {
         log.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' +
-                  fingerprint(recoveryBody(main.workNow().army, main.workNow().unfinishedTroop)) +
+                  fingerprint(recoveryBody(main.recovery().workNow().army, main.recovery().workNow().unfinishedTroop)) +
                   '\n');
     };
     note();
@@ -71,7 +72,10 @@ int runChild(int argc, char* argv[])
             wizard.troop().points = n;
             break;
         case 2:
-            store.weaponCatalogue->add(QStringLiteral("Weapon ") + n + QStringLiteral(",,,,,"));
+            wizard.applyChange({QString(), [n](Store& army) {
+                                    army.weaponCatalogue->add(QStringLiteral("Weapon ") + n +
+                                                              QStringLiteral(",,,,,"));
+                                }});
             break;
         case 3:
             wizard.showStep(WizardStep::Restrictions);
@@ -161,13 +165,13 @@ private slots:
             QVERIFY(
                 user.messages()[0].startsWith("*** RESTORE UNSAVED WORK ***|Quarrimak ended on "));
             if (yes) {
-                const RecoveredWork work = app.mainWindow.workNow();
+                const RecoveredWork work = app.mainWindow.recovery().workNow();
                 QCOMPARE(fingerprint(recoveryBody(work.army, work.unfinishedTroop)), states[found]);
                 QCOMPARE(app.wizard.isRunning(), work.unfinishedTroop);
                 app.wizard.leave();
                 ++restored;
             }
-            app.mainWindow.recoveryFile().remove();
+            app.mainWindow.recovery().removeCopy();
             QCOMPARE(QDir(folder).entryList({"recovery-*.ini"}, QDir::Files), QStringList());
         }
         QVERIFY(restored > 0);
@@ -201,15 +205,15 @@ private slots:
                              QLocale().toString(time, QLocale::ShortFormat) +
                              " before changes to the army \"HOST\" were saved. Restore them?"});
         QCOMPARE(main.armyNameEdit->text(), QStringLiteral("HOST"));
-        QCOMPARE(app.store.troopCount, 1);
-        QCOMPARE(app.store.troops[0].name, QStringLiteral("Wardens"));
+        QCOMPARE(app.army().troopCount, 1);
+        QCOMPARE(app.army().troops[0].name, QStringLiteral("Wardens"));
         QCOMPARE(main.currentFile(), folder.filePath("host.ini"));
         QVERIFY(main.isWindowModified());
         QVERIFY(app.wizard.isRunning());
         QCOMPARE(app.wizard.slot(), 1);
         QCOMPARE(app.wizard.troop().points, QStringLiteral("35"));
         app.wizard.leave();
-        main.recoveryFile().remove();
+        main.recovery().removeCopy();
         QCOMPARE(QDir(folder.path()).entryList({"recovery-*"}, QDir::Files), QStringList());
     }
 

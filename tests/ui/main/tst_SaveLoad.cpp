@@ -73,7 +73,7 @@ private slots:
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
-        fillFullArmy(app.store);
+        app.setUp(fillFullArmy);
         main.armyNameEdit->setText(QStringLiteral("hollow crown"));
         main.unitWordEdit->setText(QStringLiteral("Brood"));
         main.squadWordEdit->setText(QStringLiteral("Swarm"));
@@ -103,8 +103,8 @@ private slots:
         typeText(main.armyNameEdit, QStringLiteral("skarrow"));
         user.chooseFile(QString());
         main.saveArmy();
-        QCOMPARE(app.store.army.name, QStringLiteral("SKARROW"));
-        QCOMPARE(app.store.army.squadWord, QStringLiteral("Squad"));
+        QCOMPARE(app.army().army.name, QStringLiteral("SKARROW"));
+        QCOMPARE(app.army().army.squadWord, QStringLiteral("Squad"));
         QCOMPARE(user.messages(), QStringList());
     }
 
@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
         QVERIFY(!main.saveButton->isEnabled());
         QVERIFY(!main.editTroopButton->isEnabled());
-        QCOMPARE(app.store.weaponCatalogue->count(), 0);
+        QCOMPARE(app.army().weaponCatalogue->count(), 0);
     }
 
     // Whatever the file holds, a load ends with the read-error window, writes nothing and leaves
@@ -228,7 +228,7 @@ private slots:
                                QString::number(main.saveButton->isEnabled())};
         };
         const QStringList stateBefore = shownState();
-        const QStringList storeBefore = describe(app.store);
+        const QStringList storeBefore = describe(app.army());
         user.chooseFile(dir.filePath(QStringLiteral("before.ini")));
         main.saveArmy();
 
@@ -240,12 +240,12 @@ private slots:
         QVERIFY(clock.elapsed() < 10000);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(shownState(), stateBefore);
-        QCOMPARE(describe(app.store), storeBefore);
+        QCOMPARE(describe(app.army()), storeBefore);
         user.chooseFile(dir.filePath(QStringLiteral("after.ini")));
         main.saveArmy();
         QCOMPARE(readBytes(dir.filePath(QStringLiteral("after.ini"))),
                  readBytes(dir.filePath(QStringLiteral("before.ini"))));
-        QCOMPARE(app.store.troopCount, 3);
+        QCOMPARE(app.army().troopCount, 3);
         QStringList files = before + QStringList{"after.ini", "before.ini"};
         files.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
@@ -270,7 +270,8 @@ private slots:
                  (QStringList{"Total Broods: 1", "Total Broods: 2", "Total Broods: 3"}));
         QCOMPARE(main.armyNameEdit->text(), QStringLiteral("SKARROW"));
         QCOMPARE(main.squadWordEdit->text(), QStringLiteral("Brood"));
-        QCOMPARE(app.store.army.name, QStringLiteral("Skarrow"));
+        // The army holds its name as the edit shows it, and Save writes it so.
+        QCOMPARE(app.army().army.name, QStringLiteral("SKARROW"));
     }
 
     void moreThanAHundredTroopsAreCutAndTold()
@@ -288,7 +289,7 @@ private slots:
         QCOMPARE(user.messages(),
                  QStringList{"*** TOO MANY TROOPS ***|The datafile holds more than 100 troops. "
                              "Only the first 100 were loaded."});
-        QCOMPARE(app.store.troopCount, 100);
+        QCOMPARE(app.army().troopCount, 100);
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 100"));
         QVERIFY(!main.newTroopButton->isEnabled());
     }
@@ -300,7 +301,7 @@ private slots:
         TestWindows app;
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
-        fillFullArmy(app.store);
+        app.setUp(fillFullArmy);
         main.armyNameEdit->setText(QStringLiteral("HOLLOW CROWN"));
         main.unitWordEdit->setText(QStringLiteral("Brood"));
         main.squadWordEdit->setText(QStringLiteral("Swarm"));
@@ -329,7 +330,7 @@ private slots:
         chooseFile(path);
         main.loadArmy();
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));
-        QCOMPARE(app.store.troopCount, 3);
+        QCOMPARE(app.army().troopCount, 3);
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));
 
         chooseFile(testData(QStringLiteral("load-no-race.ini")));
@@ -345,7 +346,7 @@ private slots:
                                       "*** ERROR READING FILE ***"}));
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<ReadErrorDialog*>(window) || window->isHidden());
-        QCOMPARE(app.store.troopCount, 3);
+        QCOMPARE(app.army().troopCount, 3);
     }
 };
 

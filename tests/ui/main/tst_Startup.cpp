@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(shownCaptions, captions);
         QVERIFY(mainShownBeneath);
         QVERIFY(main.isVisible());
-        QCOMPARE(app.store.troopCount, troopCount);
+        QCOMPARE(app.army().troopCount, troopCount);
         QCOMPARE(main.armyNameEdit->text(), armyName);
     }
 };

@@ -21,9 +21,7 @@ namespace
 // The datafile Save would write now, with the texts as the edits show them.
 QByteArray savedBytes(TestWindows& app)
 {
-    Store army = app.store;
-    army.army = {app.mainWindow.armyNameEdit->text(), app.mainWindow.unitWordEdit->text(),
-                 app.mainWindow.squadWordEdit->text()};
+    const Store& army = app.army();
     QByteArray bytes;
     encodeDatafile(army, bytes, nullptr);
     return bytes;
@@ -78,7 +76,7 @@ private slots:
             << "Change Troop \"Läufer\"";
         QTest::newRow("catalogue only") << Change([](TestWindows& app, ScriptedUser&) {
             QTest::mouseClick(app.mainWindow.newTroopButton, Qt::LeftButton);
-            app.store.abilityCatalogue->add(QStringLiteral("Stealth,hides"));
+            app.setUp([](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
             app.wizard.characteristicsStep()->previousButton->click();
         }) << "Change Catalogues";
         QTest::newRow("troop deleted") << Change([](TestWindows& app, ScriptedUser& user) {
@@ -111,25 +109,25 @@ private slots:
         QVERIFY(main.isVisible());
         const QByteArray after = savedBytes(app);
         QVERIFY(after != before);
-        QCOMPARE(main.undoAction->text(), "&Undo " + name);
-        QVERIFY(main.undoAction->isEnabled() && !main.redoAction->isEnabled());
+        QCOMPARE(main.menus->undoAction->text(), "&Undo " + name);
+        QVERIFY(main.menus->undoAction->isEnabled() && !main.menus->redoAction->isEnabled());
 
-        main.undoAction->trigger();
+        main.menus->undoAction->trigger();
         QCOMPARE(savedBytes(app), before);
         QVERIFY(!main.isWindowModified());
-        QCOMPARE(main.redoAction->text(), "&Redo " + name);
-        main.redoAction->trigger();
+        QCOMPARE(main.menus->redoAction->text(), "&Redo " + name);
+        main.menus->redoAction->trigger();
         QCOMPARE(savedBytes(app), after);
         QCOMPARE(main.isWindowModified(), !name.startsWith("Load"));
 
-        main.undoAction->trigger();
+        main.menus->undoAction->trigger();
         QVERIFY(makeActive(main));
         main.squadWordEdit->setFocus();
         typeText(main.squadWordEdit, "s");
         main.armyNameEdit->setFocus();
-        QCOMPARE(main.undoAction->text(), QStringLiteral("&Undo Squad Word"));
-        QVERIFY(!main.redoAction->isEnabled());
-        QCOMPARE(main.redoAction->text(), QStringLiteral("&Redo"));
+        QCOMPARE(main.menus->undoAction->text(), QStringLiteral("&Undo Squad Word"));
+        QVERIFY(!main.menus->redoAction->isEnabled());
+        QCOMPARE(main.menus->redoAction->text(), QStringLiteral("&Redo"));
     }
 
     // Undone back to what was saved, the army has nothing to save and Close asks nothing;
@@ -151,7 +149,7 @@ private slots:
         QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Brood"));
         typeText(main.unitWordEdit, "d");
         main.squadWordEdit->setFocus();
-        QCOMPARE(main.undoAction->text(), QStringLiteral("&Undo Unit Word"));
+        QCOMPARE(main.menus->undoAction->text(), QStringLiteral("&Undo Unit Word"));
         QTest::keyClick(main.squadWordEdit, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Brood"));
         QVERIFY(!main.isWindowModified());

@@ -128,7 +128,7 @@ private slots:
         if (action == Action::Close)
             QVERIFY(!main.isVisible());
         else
-            QCOMPARE(app.store.troopCount, 3);
+            QCOMPARE(app.army().troopCount, 3);
     }
 };
 
