@@ -1,3 +1,5 @@
+#include "cli/CommandLine.h"
+#include "cli/SheetCommand.h"
 #include "platform/Console.h"
 #include "store/Store.h"
 #include "ui/main/MainWindow.h"
