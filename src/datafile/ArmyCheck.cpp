@@ -1,6 +1,5 @@
 #include "datafile/ArmyCheck.h"
 
-#include "datafile/Loader.h"
 #include "platform/CodePage.h"
 #include "platform/IniFile.h"
 #include "store/LineOps.h"
@@ -9,19 +8,12 @@
 
 #include <QHash>
 #include <QSet>
-#include <QStringBuilder>
-#include <QTextStream>
 
 namespace
 {
 
 const QStringList roleCodes = {QStringLiteral("HQ"), QStringLiteral("EL"), QStringLiteral("TR"),
                                QStringLiteral("FA"), QStringLiteral("HS")};
-
-QString quoted(const QString& text)
-{
-    return u'"' + text + u'"';
-}
 
 // The names of a catalogue's entries in catalogue order, with an open table of their positions
 // hashed by the names' folded characters: it finds a name exactly, and the first entry whose
@@ -93,12 +85,6 @@ private:
     std::vector<int> firstOfFold;
 };
 
-QString catalogueWord(CatalogueKind kind)
-{
-    return kind == CatalogueKind::Abilities ? QStringLiteral("special ability")
-                                            : QStringLiteral("weapon");
-}
-
 // Collects the problems of one army.
 class Checker
 {
@@ -118,13 +104,14 @@ public:
             const Troop& troop = store.troops[size_t(slot)];
             const QString key = troop.role + u'\n' + troop.name;
             const auto earlier = troopKeys.constFind(key);
-            if (earlier != troopKeys.cend())
-                troopError(slot, TroopField::Name, -1,
-                           QStringLiteral("another %1 troop is named %2 (troop %3)")
-                               .arg(troop.role, quoted(troop.name))
-                               .arg(*earlier + 1));
-            else
+            if (earlier != troopKeys.cend()) {
+                Problem& problem = add(ProblemKind::NameTaken, troopPlace(slot, TroopField::Name));
+                problem.name = troop.name;
+                problem.value = troop.role;
+                problem.number = *earlier;
+            } else {
                 troopKeys.insert(key, slot);
+            }
         }
         checkCatalogue(CatalogueKind::Weapons);
         checkCatalogue(CatalogueKind::Abilities);
@@ -132,12 +119,13 @@ public:
     }
 
 private:
-    void add(Problem::Severity severity, const ProblemPlace& place, const QString& text)
+    Problem& add(ProblemKind kind, const ProblemPlace& place)
     {
-        problems.push_back({severity, place, text});
+        problems.push_back({kind, place, {}, {}, {}, 0, 0});
+        return problems.back();
     }
 
-    static ProblemPlace troopPlace(int slot, TroopField field, int line)
+    static ProblemPlace troopPlace(int slot, TroopField field, int line = -1)
     {
         ProblemPlace place;
         place.part = ProblemPlace::Part::Troop;
@@ -147,18 +135,8 @@ private:
         return place;
     }
 
-    void troopError(int slot, TroopField field, int line, const QString& text)
-    {
-        add(Problem::Severity::Error, troopPlace(slot, field, line), text);
-    }
-
-    void troopWarning(int slot, TroopField field, int line, const QString& text)
-    {
-        add(Problem::Severity::Warning, troopPlace(slot, field, line), text);
-    }
-
     // Every character of the text that the code page cannot hold, each once.
-    void checkCodePage(const ProblemPlace& place, const QString& what, const QString& text)
+    void checkCodePage(const ProblemPlace& place, const QString& text, const QString& entry = {})
     {
         if (fitsWindows1252(text))
             return;
@@ -167,58 +145,59 @@ private:
             if (seen.contains(c) || fitsWindows1252(QString(c)))
                 continue;
             seen.insert(c);
-            add(Problem::Severity::Error, place,
-                QStringLiteral("%1 holds \"%2\" (U+%3), which the datafile's code page cannot "
-                               "hold")
-                    .arg(what, QString(c),
-                         QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0')));
+            Problem& problem = add(ProblemKind::CharacterOutsideCodePage, place);
+            problem.value = QString(c);
+            problem.name = entry;
         }
     }
 
     void checkArmyTexts()
     {
         const QString texts[] = {store.army.name, store.army.unitWord, store.army.squadWord};
-        const QString names[] = {QStringLiteral("the army name"), QStringLiteral("the unit word"),
-                                 QStringLiteral("the squad word")};
         for (int i = 0; i < 3; ++i) {
             ProblemPlace place;
             place.armyText = i;
-            checkCodePage(place, names[i], texts[i]);
+            checkCodePage(place, texts[i]);
         }
     }
 
-    // A number the troop needs: empty, or not a whole number of 0 or more, is a warning.
-    void checkNumber(int slot, TroopField field, int line, const QString& what, const QString& text)
+    // A number the troop needs: empty, or not a whole number of 0 or more, is a warning. The
+    // weapon or ability and the group name the number where the field alone does not.
+    void checkNumber(const ProblemPlace& place, const QString& text, const QString& name = {},
+                     const QString& otherName = {}, int group = 0)
     {
+        ProblemKind kind;
         if (text.trimmed().isEmpty())
-            troopWarning(slot, field, line, what + QStringLiteral(" is empty"));
+            kind = ProblemKind::EmptyNumber;
         else if (!isWholeNumber(text) || readNumber(text) < 0)
-            troopWarning(slot, field, line,
-                         what + QStringLiteral(" is ") + quoted(text) +
-                             QStringLiteral(", not a whole number of 0 or more"));
+            kind = ProblemKind::NotWholeNumber;
+        else
+            return;
+        Problem& problem = add(kind, place);
+        problem.value = kind == ProblemKind::NotWholeNumber ? text : QString();
+        problem.name = name;
+        problem.otherName = otherName;
+        problem.number = group;
     }
 
     void checkTroop(int slot)
     {
         const Troop& troop = store.troops[size_t(slot)];
         if (troop.name.trimmed().isEmpty())
-            troopError(slot, TroopField::Name, -1, QStringLiteral("the troop has no name"));
-        if (!roleCodes.contains(troop.role))
-            troopError(slot, TroopField::Role, -1,
-                       troop.role.isEmpty()
-                           ? QStringLiteral("the troop has no role")
-                           : QStringLiteral("the role %1 is none of HQ, EL, TR, FA, HS")
-                                 .arg(quoted(troop.role)));
-        checkNumber(slot, TroopField::Points, -1, QStringLiteral("the points value"), troop.points);
-        checkNumber(slot, TroopField::MinModels, -1, QStringLiteral("the minimum of models"),
-                    troop.minModels);
-        checkNumber(slot, TroopField::MaxModels, -1, QStringLiteral("the maximum of models"),
-                    troop.maxModels);
-        if (readNumber(troop.minModels) > readNumber(troop.maxModels))
-            troopError(slot, TroopField::MinModels, -1,
-                       QStringLiteral("the minimum of %1 models is above the maximum of %2")
-                           .arg(readNumber(troop.minModels))
-                           .arg(readNumber(troop.maxModels)));
+            add(ProblemKind::NoName, troopPlace(slot, TroopField::Name));
+        if (troop.role.isEmpty())
+            add(ProblemKind::NoRole, troopPlace(slot, TroopField::Role));
+        else if (!roleCodes.contains(troop.role))
+            add(ProblemKind::UnknownRole, troopPlace(slot, TroopField::Role)).value = troop.role;
+        checkNumber(troopPlace(slot, TroopField::Points), troop.points);
+        checkNumber(troopPlace(slot, TroopField::MinModels), troop.minModels);
+        checkNumber(troopPlace(slot, TroopField::MaxModels), troop.maxModels);
+        if (readNumber(troop.minModels) > readNumber(troop.maxModels)) {
+            Problem& problem =
+                add(ProblemKind::MinimumAboveMaximum, troopPlace(slot, TroopField::MinModels));
+            problem.number = readNumber(troop.minModels);
+            problem.otherNumber = readNumber(troop.maxModels);
+        }
         checkWeapons(slot, troop);
         checkAbilities(slot, troop);
 
@@ -236,7 +215,7 @@ private:
             {TroopField::AbilityLimits, &troop.abilityLimits},
         };
         for (const auto& [field, text] : texts)
-            checkCodePage(troopPlace(slot, field, -1), fieldName(field), *text);
+            checkCodePage(troopPlace(slot, field), *text);
         const std::pair<TroopField, const LineList*> lists[] = {
             {TroopField::StandardWeapon, troop.standardWeapons.get()},
             {TroopField::ReplaceableWeapon, troop.replaceableWeapons.get()},
@@ -247,45 +226,8 @@ private:
             if (!list)
                 continue;
             for (int i = 0; i < list->count(); ++i)
-                checkCodePage(troopPlace(slot, field, i), fieldName(field), (*list)[i]);
+                checkCodePage(troopPlace(slot, field, i), (*list)[i]);
         }
-    }
-
-    static QString fieldName(TroopField field)
-    {
-        switch (field) {
-        case TroopField::Name:
-            return QStringLiteral("the name");
-        case TroopField::Role:
-            return QStringLiteral("the role");
-        case TroopField::Points:
-            return QStringLiteral("the points value");
-        case TroopField::MinModels:
-            return QStringLiteral("the minimum of models");
-        case TroopField::MaxModels:
-            return QStringLiteral("the maximum of models");
-        case TroopField::FrontArmour:
-            return QStringLiteral("the front armour");
-        case TroopField::SideArmour:
-            return QStringLiteral("the side armour");
-        case TroopField::RearArmour:
-            return QStringLiteral("the rear armour");
-        case TroopField::Characteristics:
-            return QStringLiteral("the characteristics");
-        case TroopField::StandardWeapon:
-            return QStringLiteral("a standard weapon");
-        case TroopField::ReplaceableWeapon:
-            return QStringLiteral("a replaceable weapon");
-        case TroopField::AdditionalWeapon:
-            return QStringLiteral("an additional weapon");
-        case TroopField::Ability:
-            return QStringLiteral("a special ability");
-        case TroopField::WeaponLimit:
-            return QStringLiteral("the weapon limit");
-        case TroopField::AbilityLimits:
-            return QStringLiteral("the special ability limits");
-        }
-        return {};
     }
 
     bool holds(CatalogueKind kind, const QString& name) const
@@ -296,14 +238,11 @@ private:
     void checkWeapons(int slot, const Troop& troop)
     {
         int weaponLines = 0;
-        const auto missing = [&](TroopField part, int line, const QString& what,
-                                 const QString& name) {
+        const auto missing = [&](TroopField part, int line, const QString& name) {
             if (!holds(CatalogueKind::Weapons, name))
-                troopError(slot, part, line,
-                           QStringLiteral("%1 is not in the weapon catalogue")
-                               .arg(what.arg(quoted(name))));
+                add(ProblemKind::NotInCatalogue, troopPlace(slot, part, line)).name = name;
         };
-        const auto twice = [&](TroopField part, const LineList* list, const QString& what) {
+        const auto twice = [&](TroopField part, const LineList* list) {
             if (!list)
                 return;
             weaponLines += list->count();
@@ -311,70 +250,58 @@ private:
             for (int i = 0; i < list->count(); ++i) {
                 const QString name = field((*list)[i], 1);
                 if (seen.contains(name))
-                    troopWarning(slot, part, i,
-                                 QStringLiteral("%1 %2 is listed twice").arg(what, quoted(name)));
+                    add(ProblemKind::ListedTwice, troopPlace(slot, part, i)).name = name;
                 seen.insert(name);
             }
         };
         if (const LineList* list = troop.standardWeapons.get()) {
             for (int i = 0; i < list->count(); ++i)
-                missing(TroopField::StandardWeapon, i, QStringLiteral("standard weapon %1"),
-                        field((*list)[i], 1));
+                missing(TroopField::StandardWeapon, i, field((*list)[i], 1));
         }
         if (const LineList* list = troop.replaceableWeapons.get()) {
             for (int i = 0; i < list->count(); ++i) {
                 const QString& line = (*list)[i];
                 const QString replaced = field(line, 1);
-                missing(TroopField::ReplaceableWeapon, i, QStringLiteral("replaceable weapon %1"),
-                        replaced);
+                const ProblemPlace place = troopPlace(slot, TroopField::ReplaceableWeapon, i);
+                missing(TroopField::ReplaceableWeapon, i, replaced);
                 const int fields = int(line.count(u',')) + 1;
                 for (int n = 2; n <= fields; n += 2) {
-                    missing(TroopField::ReplaceableWeapon, i,
-                            QStringLiteral("replacement weapon %1 (for %2)")
-                                .arg(QStringLiteral("%1"), quoted(replaced)),
-                            field(line, n));
-                    checkNumber(slot, TroopField::ReplaceableWeapon, i,
-                                QStringLiteral("the cost of %1 for %2")
-                                    .arg(quoted(field(line, n)), quoted(replaced)),
-                                field(line, n + 1));
+                    const QString replacement = field(line, n);
+                    if (!holds(CatalogueKind::Weapons, replacement)) {
+                        Problem& problem = add(ProblemKind::ReplacementNotInCatalogue, place);
+                        problem.name = replacement;
+                        problem.otherName = replaced;
+                    }
+                    checkNumber(place, field(line, n + 1), replacement, replaced);
                 }
             }
         }
         if (const LineList* list = troop.additionalWeapons.get()) {
             for (int i = 0; i < list->count(); ++i) {
                 const QString name = field((*list)[i], 1);
-                missing(TroopField::AdditionalWeapon, i, QStringLiteral("additional weapon %1"),
-                        name);
-                checkNumber(slot, TroopField::AdditionalWeapon, i,
-                            QStringLiteral("the cost of additional weapon %1").arg(quoted(name)),
-                            field((*list)[i], 2));
+                missing(TroopField::AdditionalWeapon, i, name);
+                checkNumber(troopPlace(slot, TroopField::AdditionalWeapon, i), field((*list)[i], 2),
+                            name);
             }
         }
-        twice(TroopField::StandardWeapon, troop.standardWeapons.get(),
-              QStringLiteral("standard weapon"));
-        twice(TroopField::ReplaceableWeapon, troop.replaceableWeapons.get(),
-              QStringLiteral("replaceable weapon"));
-        twice(TroopField::AdditionalWeapon, troop.additionalWeapons.get(),
-              QStringLiteral("additional weapon"));
+        twice(TroopField::StandardWeapon, troop.standardWeapons.get());
+        twice(TroopField::ReplaceableWeapon, troop.replaceableWeapons.get());
+        twice(TroopField::AdditionalWeapon, troop.additionalWeapons.get());
 
-        checkNumber(slot, TroopField::WeaponLimit, -1, QStringLiteral("the weapon limit"),
-                    troop.weaponLimit);
-        if (readNumber(troop.weaponLimit) > weaponLines)
-            troopWarning(slot, TroopField::WeaponLimit, -1,
-                         QStringLiteral("the weapon limit of %1 is more than the troop's %2 "
-                                        "weapons")
-                             .arg(readNumber(troop.weaponLimit))
-                             .arg(weaponLines));
+        checkNumber(troopPlace(slot, TroopField::WeaponLimit), troop.weaponLimit);
+        if (readNumber(troop.weaponLimit) > weaponLines) {
+            Problem& problem = add(ProblemKind::WeaponLimitAboveWeapons,
+                                   troopPlace(slot, TroopField::WeaponLimit));
+            problem.number = readNumber(troop.weaponLimit);
+            problem.otherNumber = weaponLines;
+        }
     }
 
     void checkAbilities(int slot, const Troop& troop)
     {
         const QStringList limits = troop.abilityLimits.split(u',');
         for (int k = 0; k < limits.size(); ++k)
-            checkNumber(slot, TroopField::AbilityLimits, -1,
-                        k == 0 ? QStringLiteral("the special ability limit")
-                               : QStringLiteral("the maximum of group %1").arg(k),
-                        limits[k]);
+            checkNumber(troopPlace(slot, TroopField::AbilityLimits), limits[k], {}, {}, k);
         const LineList* list = troop.abilities.get();
         if (!list)
             return;
@@ -382,32 +309,21 @@ private:
         for (int i = 0; i < list->count(); ++i) {
             const QString& line = (*list)[i];
             const QString name = field(line, 2);
+            const ProblemPlace place = troopPlace(slot, TroopField::Ability, i);
             if (!holds(CatalogueKind::Abilities, name))
-                troopError(slot, TroopField::Ability, i,
-                           QStringLiteral("special ability %1 is not in the special ability "
-                                          "catalogue")
-                               .arg(quoted(name)));
+                add(ProblemKind::NotInCatalogue, place).name = name;
             if (seen.contains(name))
-                troopWarning(
-                    slot, TroopField::Ability, i,
-                    QStringLiteral("special ability %1 is listed twice").arg(quoted(name)));
+                add(ProblemKind::ListedTwice, place).name = name;
             seen.insert(name);
-            checkNumber(slot, TroopField::Ability, i,
-                        QStringLiteral("the cost of special ability %1").arg(quoted(name)),
-                        field(line, 3));
+            checkNumber(place, field(line, 3), name);
             const int group = readNumber(field(line, 1));
-            if (group < 1)
-                troopWarning(slot, TroopField::Ability, i,
-                             QStringLiteral("special ability %1 is in group %2; groups start "
-                                            "at 1")
-                                 .arg(quoted(name))
-                                 .arg(group));
-            else if (group >= limits.size())
-                troopWarning(slot, TroopField::AbilityLimits, -1,
-                             QStringLiteral("group %1 of special ability %2 has no maximum in "
-                                            "the special ability limits")
-                                 .arg(group)
-                                 .arg(quoted(name)));
+            if (group < 1 || group >= limits.size()) {
+                Problem& problem = group < 1 ? add(ProblemKind::GroupBelowOne, place)
+                                             : add(ProblemKind::GroupWithoutMaximum,
+                                                   troopPlace(slot, TroopField::AbilityLimits));
+                problem.name = name;
+                problem.number = group;
+            }
         }
     }
 
@@ -416,23 +332,21 @@ private:
         const LineList& catalogue = catalogueOf(store, kind);
         const CatalogueNames& names = catalogueNames[kind == CatalogueKind::Abilities];
         const QHash<QString, int> counts = useCounts(store, kind);
-        const QString word = catalogueWord(kind);
         for (int i = 0; i < catalogue.count(); ++i) {
             ProblemPlace place;
             place.part = ProblemPlace::Part::Catalogue;
             place.catalogue = kind;
             place.line = i;
             const QString& name = names[i];
-            if (!fitsWindows1252(catalogue[i]))
-                checkCodePage(place, word % u' ' % quoted(name), catalogue[i]);
+            checkCodePage(place, catalogue[i], name);
             if (!counts.contains(name))
-                add(Problem::Severity::Warning, place,
-                    word % QStringLiteral(" \"") % name % QStringLiteral("\" is used by no troop"));
+                add(ProblemKind::UnusedEntry, place).name = name;
             const int other = names.firstOfItsFold(i);
-            if (other != i && names[other] != name)
-                add(Problem::Severity::Warning, place,
-                    QStringLiteral("%1 names %2 and %3 differ only in letter case")
-                        .arg(word, quoted(names[other]), quoted(name)));
+            if (other != i && names[other] != name) {
+                Problem& problem = add(ProblemKind::NamesDifferInCase, place);
+                problem.name = name;
+                problem.otherName = names[other];
+            }
         }
     }
 
@@ -444,45 +358,26 @@ private:
 
 } // namespace
 
+Problem::Severity Problem::severity() const
+{
+    switch (kind) {
+    case ProblemKind::CharacterOutsideCodePage:
+    case ProblemKind::NameTaken:
+    case ProblemKind::NoName:
+    case ProblemKind::NoRole:
+    case ProblemKind::UnknownRole:
+    case ProblemKind::MinimumAboveMaximum:
+    case ProblemKind::NotInCatalogue:
+    case ProblemKind::ReplacementNotInCatalogue:
+        return Severity::Error;
+    default:
+        return Severity::Warning;
+    }
+}
+
 std::vector<Problem> checkArmy(const Store& store)
 {
     return Checker(store).run();
-}
-
-int wizardStepOf(TroopField field)
-{
-    switch (field) {
-    case TroopField::StandardWeapon:
-        return 3;
-    case TroopField::ReplaceableWeapon:
-        return 4;
-    case TroopField::AdditionalWeapon:
-        return 5;
-    case TroopField::Ability:
-        return 6;
-    case TroopField::WeaponLimit:
-    case TroopField::AbilityLimits:
-        return 7;
-    default:
-        return 2;
-    }
-}
-
-QString placeText(const Store& store, const ProblemPlace& place)
-{
-    switch (place.part) {
-    case ProblemPlace::Part::Army:
-        return QStringLiteral("Army");
-    case ProblemPlace::Part::Catalogue:
-        return place.catalogue == CatalogueKind::Abilities
-                   ? QStringLiteral("Special ability catalogue")
-                   : QStringLiteral("Weapon catalogue");
-    case ProblemPlace::Part::Troop:
-        break;
-    }
-    return QStringLiteral("%1, step %2")
-        .arg(troopLabel(store.troops[size_t(place.slot)]))
-        .arg(wizardStepOf(place.field));
 }
 
 DatafileLines::DatafileLines(const IniFile& iniFile) : file(iniFile) {}
@@ -587,41 +482,4 @@ int DatafileLines::lineOf(const Store& store, const ProblemPlace& place) const
     }
     }
     return line > 0 ? line : 1;
-}
-
-int checkDatafile(const QString& program, const QString& path, QTextStream& out, QTextStream& err)
-{
-    QString reason;
-    const IniFile file = IniFile::read(path, &reason);
-    if (reason.isEmpty() && !file.hasSection(QStringLiteral("Race")))
-        reason = QStringLiteral("no [Race] section: this is not a datafile");
-    if (!reason.isEmpty()) {
-        err << program << ": " << path << ": " << reason << '\n';
-        err.flush();
-        return 2;
-    }
-    class Silent : public LoadProgress
-    {
-    public:
-        void armyRead() override {}
-        void troopRead(int) override {}
-        void raceMissing() override {}
-    } progress;
-    Store store;
-    loadDatafile(store, file, progress);
-    const std::vector<Problem> problems = checkArmy(store);
-    const DatafileLines lines(file);
-    int errors = 0;
-    for (const Problem& problem : problems) {
-        const bool error = problem.severity == Problem::Severity::Error;
-        errors += error;
-        out << path << ':' << lines.lineOf(store, problem.place)
-            << (error ? ": error: " : ": warning: ");
-        if (problem.place.part == ProblemPlace::Part::Troop)
-            out << troopLabel(store.troops[size_t(problem.place.slot)]) << ": ";
-        out << problem.text << '\n';
-    }
-    out << errors << " errors, " << int(problems.size()) - errors << " warnings\n";
-    out.flush();
-    return errors > 0 ? 1 : 0;
 }

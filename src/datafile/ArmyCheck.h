@@ -9,7 +9,7 @@ class IniFile;
 class LineList;
 class Store;
 
-// The part of a troop a problem is in. The wizard step that shows it follows from it.
+// The part of a troop a problem is in.
 enum class TroopField {
     Name,
     Role,
@@ -42,28 +42,67 @@ struct ProblemPlace {
     CatalogueKind catalogue = CatalogueKind::Weapons;
 };
 
+// What a problem is. Errors make the datafile wrong for the roster program; warnings are worth
+// a look. Each kind says which of the problem's values it fills.
+enum class ProblemKind {
+    // Error: a text holds a character the datafile's code page cannot hold (value); a
+    // catalogue entry's problem also names the entry (name).
+    CharacterOutsideCodePage,
+    // Error: an earlier troop (its slot: number) of the same role (value) has the same name
+    // (name).
+    NameTaken,
+    // Error: the troop's name is empty or blanks alone.
+    NoName,
+    // Error: the troop's role is empty.
+    NoRole,
+    // Error: the troop's role (value) is none of the five.
+    UnknownRole,
+    // Error: the minimum of models (number) is above the maximum (otherNumber).
+    MinimumAboveMaximum,
+    // Error: a line of a troop's list names a weapon or ability (name) its catalogue lacks.
+    NotInCatalogue,
+    // Error: a replacement weapon (name) for a replaceable weapon (otherName) is not in the
+    // weapon catalogue.
+    ReplacementNotInCatalogue,
+    // Warning: a number the troop needs is empty. The field says which: its own number, or on
+    // a list's line the cost of the weapon or ability (name; for a replacement, otherName is
+    // the weapon it replaces), or in the ability limits the maximum of a group (number; 0 is
+    // the limit of the whole troop).
+    EmptyNumber,
+    // Warning: the same number holds a text (value) that is not a whole number of 0 or more.
+    NotWholeNumber,
+    // Warning: a list names a weapon or ability (name) a second time.
+    ListedTwice,
+    // Warning: the weapon limit (number) is more than the troop's weapons (otherNumber).
+    WeaponLimitAboveWeapons,
+    // Warning: a special ability (name) is in a group (number) below 1.
+    GroupBelowOne,
+    // Warning: the group (number) of a special ability (name) has no maximum in the limits.
+    GroupWithoutMaximum,
+    // Warning: no troop uses the catalogue entry (name).
+    UnusedEntry,
+    // Warning: the entry's name (name) and an earlier entry's (otherName) differ only in
+    // letter case.
+    NamesDifferInCase,
+};
+
+// One problem of the army: what it is, where, and the values it names.
 struct Problem {
     enum class Severity { Error, Warning };
-    Severity severity;
+    ProblemKind kind;
     ProblemPlace place;
-    QString text;
+    QString name;
+    QString otherName;
+    QString value;
+    int number = 0;
+    int otherNumber = 0;
+
+    Severity severity() const;
 };
 
 // Everything the check finds wrong in the army, troop by troop in slot order, then the
-// catalogues. Errors: a troop line naming a weapon or ability its catalogue lacks, two troops of
-// one role with one name, a troop without a name or with an unknown role, a minimum above the
-// maximum, a character the datafile's code page cannot hold. Warnings: a catalogue entry no
-// troop uses, catalogue names that differ only in letter case, a number that is not a whole
-// number of 0 or more or is missing, a weapon limit above the troop's weapons, an ability group
-// without a maximum, a name listed twice in one list.
+// catalogues.
 std::vector<Problem> checkArmy(const Store& store);
-
-// The wizard step (2 to 7) that shows the troop field.
-int wizardStepOf(TroopField field);
-
-// Where the problem is, as a person reads it: "HQ Captain, step 3", "Weapon catalogue",
-// "Army".
-QString placeText(const Store& store, const ProblemPlace& place);
 
 // The lines of the datafile the army was loaded from, for the problems of that army.
 class DatafileLines
@@ -86,11 +125,3 @@ private:
     mutable std::vector<int> entryLines[2];
     mutable bool mapped[2] = {false, false};
 };
-
-class QTextStream;
-
-// Checks the datafile at path as --check does: one line per problem on out,
-// "FILE:LINE: error: ..." or "FILE:LINE: warning: ...", then "N errors, M warnings". Yields 0
-// without errors, 1 with errors, 2 when the file cannot be read as a datafile (the reason then
-// goes to err, after the program's name).
-int checkDatafile(const QString& program, const QString& path, QTextStream& out, QTextStream& err);

@@ -1,5 +1,6 @@
 #include "ui/main/CheckReportDialog.h"
 
+#include "cli/ProblemText.h"
 #include "store/Store.h"
 #include "ui/controls/Button.h"
 
@@ -9,12 +10,48 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+int wizardStepOf(TroopField field)
+{
+    switch (field) {
+    case TroopField::StandardWeapon:
+        return 3;
+    case TroopField::ReplaceableWeapon:
+        return 4;
+    case TroopField::AdditionalWeapon:
+        return 5;
+    case TroopField::Ability:
+        return 6;
+    case TroopField::WeaponLimit:
+    case TroopField::AbilityLimits:
+        return 7;
+    default:
+        return 2;
+    }
+}
+
+QString placeText(const Store& store, const ProblemPlace& place)
+{
+    switch (place.part) {
+    case ProblemPlace::Part::Army:
+        return QStringLiteral("Army");
+    case ProblemPlace::Part::Catalogue:
+        return place.catalogue == CatalogueKind::Abilities
+                   ? QStringLiteral("Special ability catalogue")
+                   : QStringLiteral("Weapon catalogue");
+    case ProblemPlace::Part::Troop:
+        break;
+    }
+    return QStringLiteral("%1, step %2")
+        .arg(troopLabel(store.troops[size_t(place.slot)]),
+             QString::number(wizardStepOf(place.field)));
+}
+
 CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int currentRow)
     : Dialog(opener, QStringLiteral("Check Army")), problems(checkArmy(store))
 {
     int errors = 0;
     for (const Problem& problem : problems)
-        errors += problem.severity == Problem::Severity::Error;
+        errors += problem.severity() == Problem::Severity::Error;
     summaryLabel = new QLabel(problems.empty() ? QStringLiteral("No problems found.")
                                                : QStringLiteral("%1 errors, %2 warnings")
                                                      .arg(errors)
@@ -29,10 +66,10 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
         {QStringLiteral("Severity"), QStringLiteral("Where"), QStringLiteral("Problem")});
     QList<QTreeWidgetItem*> rows;
     for (const Problem& problem : problems) {
-        rows << new QTreeWidgetItem(QStringList{problem.severity == Problem::Severity::Error
-                                                    ? QStringLiteral("Error")
-                                                    : QStringLiteral("Warning"),
-                                                placeText(store, problem.place), problem.text});
+        rows << new QTreeWidgetItem(
+            QStringList{problem.severity() == Problem::Severity::Error ? QStringLiteral("Error")
+                                                                       : QStringLiteral("Warning"),
+                        placeText(store, problem.place), problemText(problem)});
     }
     problemList->addTopLevelItems(rows);
     problemList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

@@ -10,6 +10,13 @@ class QLabel;
 class QTreeWidget;
 class Store;
 
+// The wizard step (2 to 7) that shows the troop field.
+int wizardStepOf(TroopField field);
+
+// Where the problem is, as the report's "Where" column says it: "HQ Captain, step 3",
+// "Weapon catalogue", "Army".
+QString placeText(const Store& store, const ProblemPlace& place);
+
 // The report of the army check: one row per problem with its severity, where it is and what it
 // is, or "No problems found.". Enter or a double click on a troop's row closes the report with
 // OK, and the opener reopens that troop at the step of the problem (chosenProblem()).

@@ -1,3 +1,5 @@
+#include "cli/CommandLine.h"
+#include "cli/SheetCommand.h"
 #include "document/ArmyDocument.h"
 #include "platform/Console.h"
 #include "ui/main/MainWindow.h"

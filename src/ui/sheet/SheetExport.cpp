@@ -1,13 +1,10 @@
 #include "ui/sheet/SheetExport.h"
 
-#include "datafile/Loader.h"
 #include "platform/DatafileOutput.h"
-#include "platform/IniFile.h"
 #include "store/Store.h"
 #include "ui/sheet/SheetPages.h"
 
 #include <QFileInfo>
-#include <QTextStream>
 
 SheetFormat sheetFormatOf(const QString& path)
 {
@@ -38,46 +35,4 @@ ExportResult exportArmySheet(const Store& store, const SheetOptions& options, co
     if (progress && !progress->advance(1, 1))
         return ExportResult::Cancelled;
     return replaceFileWith(path, bytes, reason) ? ExportResult::Written : ExportResult::Failed;
-}
-
-namespace
-{
-
-class NoProgress : public LoadProgress
-{
-public:
-    void armyRead() override {}
-    void troopRead(int) override {}
-    void raceMissing() override {}
-};
-
-} // namespace
-
-int exportSheetCommand(const QString& out, const QString& file, bool allEntries, QTextStream& err)
-{
-    const QString program = QStringLiteral("quarrimak: ");
-    if (sheetFormatOf(out) == SheetFormat::Unknown) {
-        err << program << "the sheet's file \"" << out << "\" must end in .pdf or .html.\n";
-        return 1;
-    }
-    QString reason;
-    const IniFile ini = IniFile::read(file, &reason);
-    if (!reason.isEmpty()) {
-        err << program << '"' << file << "\" cannot be read: " << reason << '\n';
-        return 2;
-    }
-    Store store;
-    NoProgress progress;
-    if (!loadDatafile(store, ini, progress).raceFound) {
-        err << program << '"' << file << "\" is not a datafile: it has no [Race] section.\n";
-        return 2;
-    }
-    SheetOptions options;
-    options.allEntries = allEntries;
-    options.sourceFile = QFileInfo(file).fileName();
-    if (exportArmySheet(store, options, out, nullptr, &reason) != ExportResult::Written) {
-        err << program << '"' << out << "\" cannot be written: " << reason << '\n';
-        return 2;
-    }
-    return 0;
 }

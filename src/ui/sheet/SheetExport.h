@@ -6,7 +6,6 @@
 
 class SheetProgress;
 class Store;
-class QTextStream;
 
 enum class SheetFormat { Unknown, Pdf, Html };
 
@@ -20,8 +19,3 @@ enum class ExportResult { Written, Cancelled, Failed };
 // failure *reason says why in words for the user.
 ExportResult exportArmySheet(const Store& store, const SheetOptions& options, const QString& path,
                              SheetProgress* progress, QString* reason);
-
-// The command line's export: the sheet of the datafile at `file` written to `out`. Exit status
-// 0 when written, 2 when the file cannot be read as a datafile or `out` cannot be written, 1
-// when `out` names neither format; the reason goes to `err`.
-int exportSheetCommand(const QString& out, const QString& file, bool allEntries, QTextStream& err);
