@@ -47,7 +47,9 @@ private slots:
     void stepShownAgainTakesTheKeys()
     {
         TestWindows app;
-        app.store.troops[0].name = QStringLiteral("Kai");
+        app.setUp([](Store& army) { army.troops[0].name = QStringLiteral("Kai"); });
+        // The new troop begins as the one the document keeps unfinished.
+        app.document.setUnfinishedTroop(app.army().troops[0]);
         auto& items = static_cast<ItemListStep&>(app.openStep(WizardStep::AdditionalWeapons));
         QVERIFY(QTest::qWaitForWindowActive(&items, waitMs));
         for (int round = 0; round < 3; ++round) {
@@ -70,9 +72,12 @@ private slots:
     void secondCostingDialogTakesTheKeys()
     {
         TestWindows app;
-        app.store.troops[0].name = QStringLiteral("Kai");
-        for (const char* entry : {"Jump,leap", "Zeal,faith"})
-            app.store.abilityCatalogue->add(QString::fromLatin1(entry));
+        app.setUp([](Store& army) {
+            army.troops[0].name = QStringLiteral("Kai");
+            for (const char* entry : {"Jump,leap", "Zeal,faith"})
+                army.abilityCatalogue->add(QString::fromLatin1(entry));
+        });
+        app.document.setUnfinishedTroop(app.army().troops[0]);
         auto& items = static_cast<ItemListStep&>(app.openStep(WizardStep::Abilities));
         QVERIFY(QTest::qWaitForWindowActive(&items, waitMs));
 
@@ -110,7 +115,7 @@ private slots:
         QVERIFY2(firstCost.answered(), qPrintable(firstCost.failure()));
         QVERIFY2(secondCost.answered(), qPrintable(secondCost.failure()));
         QCOMPARE(focusSeen, (QStringList{"1 1", "1 1"}));
-        QCOMPARE(app.store.troops[0].abilities->lines(), (QStringList{"1,Jump,5", "1,Zeal,7"}));
+        QCOMPARE(app.army().troops[0].abilities->lines(), (QStringList{"1,Jump,5", "1,Zeal,7"}));
     }
 };
 

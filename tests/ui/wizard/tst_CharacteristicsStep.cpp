@@ -34,6 +34,16 @@ void accept(Store& store, int slot, const QString& name, const QString& type)
     store.troopCount = qMax(store.troopCount, slot + 1);
 }
 
+// The troop in the slot as the windows show it now: a new troop left unfinished is kept by the
+// document, apart from the army.
+const Troop& troopNow(const TestWindows& app, int slot)
+{
+    const Store& army = app.army();
+    if (!app.wizard.isRunning() && slot == army.troopCount)
+        return app.document.unfinishedTroop();
+    return army.troops[size_t(slot)];
+}
+
 // New on the main window, as the user presses it.
 void pressNew(TestWindows& app)
 {
@@ -46,7 +56,7 @@ void pressNew(TestWindows& app)
 // Step 2 on an accepted troop, as the troop selection dialog's Edit opens it.
 void openAccepted(TestWindows& app, int slot)
 {
-    app.wizard.start(slot);
+    app.start(slot);
     QVERIFY(QTest::qWaitForWindowActive(app.wizard.characteristicsStep()));
 }
 
@@ -96,8 +106,10 @@ private slots:
     void newOpensStepTwoOnTheNextSlot()
     {
         TestWindows app;
-        accept(app.store, 0, "Kai", "TR");
-        accept(app.store, 1, "Rook", "EL");
+        app.setUp([](Store& army) {
+            accept(army, 0, "Kai", "TR");
+            accept(army, 1, "Rook", "EL");
+        });
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
         typeText(main.armyNameEdit, QStringLiteral("red orchard"));
@@ -106,10 +118,10 @@ private slots:
         pressNew(app);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
         QCOMPARE(app.wizard.slot(), 2);
-        QCOMPARE(app.store.troopCount, 2);
-        QCOMPARE(app.store.army.name, QStringLiteral("RED ORCHARD"));
-        QCOMPARE(app.store.army.unitWord, QStringLiteral("Unit"));
-        QCOMPARE(app.store.army.squadWord, QStringLiteral("Swarm"));
+        QCOMPARE(app.army().troopCount, 2);
+        QCOMPARE(app.army().army.name, QStringLiteral("RED ORCHARD"));
+        QCOMPARE(app.army().army.unitWord, QStringLiteral("Unit"));
+        QCOMPARE(app.army().army.squadWord, QStringLiteral("Swarm"));
         QVERIFY(main.isHidden());
         QCOMPARE(step.windowTitle(), QStringLiteral("Swarm Types"));
         QCOMPARE(step.statusBar->panelText(0), QStringLiteral("Army: RED ORCHARD"));
@@ -130,8 +142,8 @@ private slots:
         QTest::mouseClick(step.previousButton, Qt::LeftButton);
         QVERIFY(step.isHidden());
         QVERIFY(main.isVisible());
-        QCOMPARE(app.store.troopCount, 2);
-        QCOMPARE(app.store.troops[2].name, QStringLiteral("Kai"));
+        QCOMPARE(app.army().troopCount, 2);
+        QCOMPARE(troopNow(app, 2).name, QStringLiteral("Kai"));
         QTest::mouseClick(main.newTroopButton, Qt::LeftButton);
         QVERIFY(step.isVisible());
         QCOMPARE(step.troopGrid->cell(0, 0), QStringLiteral("Kai"));
@@ -184,7 +196,7 @@ private slots:
         QFETCH(bool, previous);
         TestWindows app;
         ScriptedUser user;
-        accept(app.store, 0, "Old", heldType);
+        app.setUp([&](Store& army) { accept(army, 0, "Old", heldType); });
         if (accepted)
             openAccepted(app, 0);
         else
@@ -262,9 +274,11 @@ private slots:
         QFETCH(bool, refused);
         TestWindows app;
         ScriptedUser user;
-        accept(app.store, 0, "Kai", "TR");
-        accept(app.store, 1, "Rook", "TR");
-        if (slot < app.store.troopCount)
+        app.setUp([](Store& army) {
+            accept(army, 0, "Kai", "TR");
+            accept(army, 1, "Rook", "TR");
+        });
+        if (slot < app.army().troopCount)
             openAccepted(app, slot);
         else
             pressNew(app);
@@ -277,7 +291,7 @@ private slots:
         QCOMPARE(user.messages(), refused ? QStringList{clashMessage} : QStringList());
         QVERIFY(user.problems().isEmpty());
         // Leaving the grid for the button stored the name, refused or not.
-        QCOMPARE(app.store.troops[slot].name, name);
+        QCOMPARE(troopNow(app, slot).name, name);
         QCOMPARE(step.isVisible(), refused);
         QCOMPARE(app.mainWindow.isVisible(), !refused && previous);
         // Next goes on to the standard weapons.
@@ -289,13 +303,15 @@ private slots:
     void clashShownInARealMessageBox()
     {
         TestWindows app;
-        accept(app.store, 0, "Kai", "HQ");
-        accept(app.store, 1, "Rook", "HQ");
+        app.setUp([](Store& army) {
+            accept(army, 0, "Kai", "HQ");
+            accept(army, 1, "Rook", "HQ");
+        });
         openAccepted(app, 1);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
         typeCell(step, 0, QStringLiteral("Kai"));
         leaveGrid(step);
-        QCOMPARE(app.store.troops[1].name, QStringLiteral("Kai"));
+        QCOMPARE(app.army().troops[1].name, QStringLiteral("Kai"));
         // The box is answered as soon as it is up; the test gives up after five seconds.
         QString seen;
         QTimer poll;
@@ -386,21 +402,23 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, held);
         TestWindows app;
-        accept(app.store, 0, "Kai", "HS");
-        for (QString* armour : {&app.store.troops[0].frontArmour, &app.store.troops[0].sideArmour,
-                                &app.store.troops[0].rearArmour})
-            *armour = QStringLiteral("12");
+        app.setUp([](Store& army) {
+            accept(army, 0, "Kai", "HS");
+            Troop& troop = army.troops[0];
+            for (QString* armour : {&troop.frontArmour, &troop.sideArmour, &troop.rearArmour})
+                *armour = QStringLiteral("12");
+        });
         openAccepted(app, 0);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
         for (int col = 11; col <= 13; ++col)
             typeCell(step, col, typed);
         leaveGrid(step);
-        const Troop& troop = app.store.troops[0];
+        const Troop& troop = app.army().troops[0];
         QCOMPARE(QStringList({troop.frontArmour, troop.sideArmour, troop.rearArmour}),
                  QStringList({held, held, held}));
         for (int col = 11; col <= 13; ++col)
             QCOMPARE(step.troopGrid->cell(col, 0), held);
-        QCOMPARE(datafileLines(app.store).filter(QStringLiteral("_arm=")).size(),
+        QCOMPARE(datafileLines(app.army()).filter(QStringLiteral("_arm=")).size(),
                  held.isEmpty() ? 0 : 3);
     }
 
@@ -418,8 +436,10 @@ private slots:
     {
         QFETCH(QString, leaveBy);
         TestWindows app;
-        accept(app.store, 0, "Kai", "HS");
-        accept(app.store, 1, "Orm", "HS");
+        app.setUp([](Store& army) {
+            accept(army, 0, "Kai", "HS");
+            accept(army, 1, "Orm", "HS");
+        });
         openAccepted(app, 1);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
         typeCell(step, 0, QStringLiteral("Brand"));
@@ -435,8 +455,8 @@ private slots:
             access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         }
         QTRY_VERIFY_WITH_TIMEOUT(step.isHidden(), 5000);
-        QCOMPARE(app.store.troops[1].name, QStringLiteral("Brand"));
-        QCOMPARE(app.store.troops[0].name, QStringLiteral("Kai"));
+        QCOMPARE(app.army().troops[1].name, QStringLiteral("Brand"));
+        QCOMPARE(app.army().troops[0].name, QStringLiteral("Kai"));
     }
 
     void loadedTroopShownSafely_data()
@@ -474,10 +494,12 @@ private slots:
         QFETCH(int, maxBar);
         QFETCH(bool, next);
         TestWindows app;
-        accept(app.store, 0, "Kai", type);
-        app.store.troops[0].minModels = min;
-        app.store.troops[0].maxModels = max;
-        app.store.troops[0].characteristics = QStringLiteral("4,4");
+        app.setUp([&](Store& army) {
+            accept(army, 0, "Kai", type);
+            army.troops[0].minModels = min;
+            army.troops[0].maxModels = max;
+            army.troops[0].characteristics = QStringLiteral("4,4");
+        });
         openAccepted(app, 0);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
         QCOMPARE(step.minModelsLabel->text(), min);
@@ -489,10 +511,11 @@ private slots:
         QCOMPARE(step.troopGrid->cell(4, 0), QString());
         // Showing and leaving the grid change nothing held.
         leaveGrid(step);
-        QCOMPARE(app.store.troops[0].minModels, min);
-        QCOMPARE(app.store.troops[0].maxModels, max);
-        QCOMPARE(app.store.troops[0].role, type);
-        QCOMPARE(app.store.troops[0].characteristics, QStringLiteral("4,4,,,,,,,"));
+        const Troop& troop = app.army().troops[0];
+        QCOMPARE(troop.minModels, min);
+        QCOMPARE(troop.maxModels, max);
+        QCOMPARE(troop.role, type);
+        QCOMPARE(troop.characteristics, QStringLiteral("4,4,,,,,,,"));
     }
 };
 

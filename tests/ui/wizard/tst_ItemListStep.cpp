@@ -26,17 +26,19 @@ namespace
 const QString askText =
     QStringLiteral("Are you sure you want to delete this weapon from the list?");
 
-// The item-list window in a mode on the troop in slot 0, as the wizard shows it.
+// The item-list window in a mode on the new troop in slot 0, as the wizard shows it. The troop
+// begins as the one the document keeps unfinished.
 ItemListStep& enter(TestWindows& app, int mode)
 {
-    app.store.weaponCatalogue->add(QStringLiteral("Axe,,,,,"));
-    app.store.weaponCatalogue->add(QStringLiteral("Bolter,24,4,5,Rapid,"));
-    app.store.weaponCatalogue->add(QStringLiteral("Knife,,,,,"));
-    app.store.weaponCatalogue->add(QStringLiteral("Sword,,,,,"));
-    app.store.abilityCatalogue->add(QStringLiteral("Armour,hard"));
-    app.store.abilityCatalogue->add(QStringLiteral("Zeal,fierce"));
-    app.store.army.name = QStringLiteral("RED ORCHARD");
-    app.store.troops[0].name = QStringLiteral("Kai");
+    app.setUp([](Store& army) {
+        for (const char* entry : {"Axe,,,,,", "Bolter,24,4,5,Rapid,", "Knife,,,,,", "Sword,,,,,"})
+            army.weaponCatalogue->add(QString::fromLatin1(entry));
+        army.abilityCatalogue->add(QStringLiteral("Armour,hard"));
+        army.abilityCatalogue->add(QStringLiteral("Zeal,fierce"));
+        army.army.name = QStringLiteral("RED ORCHARD");
+        army.troops[0].name = QStringLiteral("Kai");
+    });
+    app.document.setUnfinishedTroop(app.army().troops[0]);
     const WizardStep steps[] = {WizardStep::StandardWeapons, WizardStep::AdditionalWeapons,
                                 WizardStep::Abilities};
     auto& step = static_cast<ItemListStep&>(app.openStep(steps[mode]));
@@ -44,12 +46,26 @@ ItemListStep& enter(TestWindows& app, int mode)
     return step;
 }
 
-std::unique_ptr<LineList>& modeList(TestWindows& app, int mode)
+// The troop's list that the mode shows.
+std::unique_ptr<LineList> Troop::*modeList(int mode)
 {
-    Troop& troop = app.store.troops[0];
-    return mode == 0   ? troop.standardWeapons
-           : mode == 1 ? troop.additionalWeapons
-                       : troop.abilities;
+    return mode == 0   ? &Troop::standardWeapons
+           : mode == 1 ? &Troop::additionalWeapons
+                       : &Troop::abilities;
+}
+
+// The troop in slot 0 as the windows show it now: a new troop left unfinished is kept by the
+// document, apart from the army.
+const Troop& troopNow(const TestWindows& app)
+{
+    if (!app.wizard.isRunning() && app.army().troopCount == 0)
+        return app.document.unfinishedTroop();
+    return app.army().troops[0];
+}
+
+const LineList* modeLines(const TestWindows& app, int mode)
+{
+    return (troopNow(app).*modeList(mode)).get();
 }
 
 int rowOf(const SortedListWidget& box, const QString& text)
@@ -113,7 +129,7 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         if (!lines.isEmpty())
-            addLines(app.store, modeList(app, mode), lines);
+            app.setUp([&](Store& army) { addLines(army, army.troops[0].*modeList(mode), lines); });
         ItemListStep& step = enter(app, mode);
         if (mode == 0) {
             pickNames(user, {"Axe"});
@@ -137,8 +153,8 @@ private slots:
                               Qt::LeftButton);
         checkUser(user);
         // A list that Add made stays, empty, when the window is closed.
-        QVERIFY(modeList(app, mode) != nullptr);
-        QCOMPARE(linesOf(modeList(app, mode).get()), stored);
+        QVERIFY(modeLines(app, mode) != nullptr);
+        QCOMPARE(linesOf(modeLines(app, mode)), stored);
         QCOMPARE(app.wizard.isRunning(), window != 1);
         Window* const windows[] = {nullptr,
                                    &app.mainWindow,
@@ -182,18 +198,20 @@ private slots:
         QFETCH(QStringList, items);
         TestWindows app;
         ScriptedUser user;
-        addLines(app.store, app.store.troops[0].abilities, {"1,Zeal,5", "2,Armour,3"}, false);
+        app.setUp([](Store& army) {
+            addLines(army, army.troops[0].abilities, {"1,Zeal,5", "2,Armour,3"}, false);
+        });
         ItemListStep& step = enter(app, 2);
         QCOMPARE(listItems(*step.itemList), (QStringList{"Armour", "Zeal"}));
         select(step, selected);
         if (lineGone)
-            app.store.troops[0].abilities->removeAt(0);
+            app.setUp([](Store& army) { army.troops[0].abilities->removeAt(0); });
         user.answer(ModalResult(answer));
         QTest::mouseClick(step.deleteButton, Qt::LeftButton);
         QCOMPARE(user.messages(),
                  QStringList{QStringLiteral("*** DELETE SPECIAL ABILITY ***|") + askText});
         checkUser(user);
-        QCOMPARE(linesOf(app.store.troops[0].abilities.get()), stored);
+        QCOMPARE(linesOf(app.army().troops[0].abilities.get()), stored);
         QCOMPARE(listItems(*step.itemList), items);
         QCOMPARE(step.deleteButton->isEnabled(), answer != int(ModalResult::Yes));
     }
@@ -224,7 +242,7 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         const QString line = mode == 0 ? "Knife" : mode == 1 ? "Knife,2" : "1,Zeal,5";
-        addLines(app.store, modeList(app, mode), {line});
+        app.setUp([&](Store& army) { addLines(army, army.troops[0].*modeList(mode), {line}); });
         ItemListStep& step = enter(app, mode);
         clickItem(*step.itemList, 0);
         if (!select) {
@@ -238,8 +256,8 @@ private slots:
         QTest::mouseClick(step.deleteButton, Qt::LeftButton);
         QCOMPARE(user.messages(), QStringList{caption + u'|' + askText});
         checkUser(user);
-        QCOMPARE(modeList(app, mode) != nullptr, listLeft);
-        QCOMPARE(linesOf(modeList(app, mode).get()), listLeft ? QStringList{line} : QStringList());
+        QCOMPARE(modeLines(app, mode) != nullptr, listLeft);
+        QCOMPARE(linesOf(modeLines(app, mode)), listLeft ? QStringList{line} : QStringList());
         QCOMPARE(step.itemList->count(), listLeft ? 1 : 0);
         QVERIFY(!step.deleteButton->isEnabled() && !step.editButton->isEnabled());
     }
@@ -264,9 +282,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, line);
         TestWindows app;
-        app.store.weaponCatalogue->add(QStringLiteral("Grenades,6,3,,Assault,"));
         ScriptedUser user;
-        addLines(app.store, app.store.troops[0].additionalWeapons, {"Knife,2"});
+        app.setUp([](Store& army) {
+            army.weaponCatalogue->add(QStringLiteral("Grenades,6,3,,Assault,"));
+            addLines(army, army.troops[0].additionalWeapons, {"Knife,2"});
+        });
         ItemListStep& step = enter(app, 1);
         pickNames(user, {"Grenades", "Knife"});
         CostsSeen seen;
@@ -278,7 +298,7 @@ private slots:
         QCOMPARE(seen.names, (QStringList{"Grenades", "Knife"}));
         QCOMPARE(seen.costs, (QStringList{"0", "2"}));
         const QStringList lines{line, "Knife,2"};
-        QCOMPARE(linesOf(app.store.troops[0].additionalWeapons.get()), lines);
+        QCOMPARE(linesOf(app.army().troops[0].additionalWeapons.get()), lines);
         QCOMPARE(listItems(*step.itemList), lines);
         // The next costs window starts from the costs stored, not from what was typed.
         clickItem(*step.itemList, 0);
@@ -293,8 +313,10 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        addLines(app.store, app.store.troops[0].additionalWeapons, {"Knife,2"});
-        addLines(app.store, app.store.troops[0].replaceableWeapons, {"Bolter,Axe,3"});
+        app.setUp([](Store& army) {
+            addLines(army, army.troops[0].additionalWeapons, {"Knife,2"});
+            addLines(army, army.troops[0].replaceableWeapons, {"Bolter,Axe,3"});
+        });
         ItemListStep& step = enter(app, 1);
         CostsSeen seen[3];
         clickItem(*step.itemList, 0);
@@ -320,7 +342,7 @@ private slots:
         QCOMPARE(seen[1].caption, QStringLiteral("Replace Weapon Costs"));
         QCOMPARE(seen[1].heading, QStringLiteral("Name of the replace weapon"));
         QCOMPARE(seen[1].costs, QStringList{"3"});
-        QCOMPARE(linesOf(app.store.troops[0].replaceableWeapons.get()),
+        QCOMPARE(linesOf(app.army().troops[0].replaceableWeapons.get()),
                  QStringList{"Bolter,Axe,3"});
     }
 
@@ -348,7 +370,7 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         if (!held.isEmpty())
-            addLines(app.store, app.store.troops[0].abilities, held);
+            app.setUp([&](Store& army) { addLines(army, army.troops[0].abilities, held); });
         ItemListStep& step = enter(app, 2);
         pickNames(user, picked);
         QStringList opened;
@@ -365,7 +387,7 @@ private slots:
         QTest::mouseClick(step.addButton, Qt::LeftButton);
         checkUser(user);
         QCOMPARE(opened, costed);
-        QCOMPARE(linesOf(app.store.troops[0].abilities.get()), stored);
+        QCOMPARE(linesOf(app.army().troops[0].abilities.get()), stored);
     }
 
     // The help window of the step the window shows at the moment of the click.

@@ -27,16 +27,21 @@ const QString deleteReplaceable =
 const QString removeReplace =
     QStringLiteral("*** DELETE WEAPON ***|Are you sure you want to remove the replace weapon?");
 
-// Step 4 on the troop in slot 0, as step 3's Next shows it.
+// Step 4 on the new troop in slot 0, as step 3's Next shows it. The troop begins as the one the
+// document keeps unfinished.
 ReplaceableWeaponsStep& enter(TestWindows& app, const QStringList& lines = {}, bool sorted = true)
 {
-    for (const char* entry : {"Flame thrower,,,,,", "Las,24,3,,Rapid,", "Las cannon,48,9,2,Heavy,",
-                              "Pistol,,,,,", "Rifle,24,3,5,Rapid,", "Rocket launcher,,,,,"})
-        app.store.weaponCatalogue->add(QString::fromLatin1(entry));
-    app.store.army.name = QStringLiteral("RED ORCHARD");
-    app.store.troops[0].name = QStringLiteral("Kai");
-    if (!lines.isEmpty())
-        addLines(app.store, app.store.troops[0].replaceableWeapons, lines, sorted);
+    app.setUp([&](Store& army) {
+        for (const char* entry :
+             {"Flame thrower,,,,,", "Las,24,3,,Rapid,", "Las cannon,48,9,2,Heavy,", "Pistol,,,,,",
+              "Rifle,24,3,5,Rapid,", "Rocket launcher,,,,,"})
+            army.weaponCatalogue->add(QString::fromLatin1(entry));
+        army.army.name = QStringLiteral("RED ORCHARD");
+        army.troops[0].name = QStringLiteral("Kai");
+        if (!lines.isEmpty())
+            addLines(army, army.troops[0].replaceableWeapons, lines, sorted);
+    });
+    app.document.setUnfinishedTroop(app.army().troops[0]);
     auto& step = static_cast<ReplaceableWeaponsStep&>(app.openStep(WizardStep::ReplaceableWeapons));
     makeActive(step);
     return step;
@@ -44,7 +49,7 @@ ReplaceableWeaponsStep& enter(TestWindows& app, const QStringList& lines = {}, b
 
 QStringList rLines(TestWindows& app)
 {
-    return linesOf(app.store.troops[0].replaceableWeapons.get());
+    return linesOf(app.army().troops[0].replaceableWeapons.get());
 }
 
 // Which of left Del, left Edit, right Add, right Del and right Edit are enabled.
@@ -81,7 +86,7 @@ private slots:
         QCOMPARE(buttons(step), QStringLiteral("00000"));
         QCOMPARE(step.statusBar->panelText(0), QStringLiteral("RED ORCHARD"));
         QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Kai"));
-        QVERIFY(app.store.troops[0].replaceableWeapons != nullptr);
+        QVERIFY(app.army().troops[0].replaceableWeapons != nullptr);
 
         pickNames(user, {"Rifle"});
         QTest::mouseClick(step.addReplaceableButton, Qt::LeftButton);
@@ -158,7 +163,7 @@ private slots:
         QCOMPARE(rLines(app), QStringList{"Rifle,Las,2"});
         user.answer(ModalResult::Yes);
         QTest::mouseClick(step.deleteReplaceableButton, Qt::LeftButton);
-        QVERIFY(app.store.troops[0].replaceableWeapons == nullptr);
+        QVERIFY(app.army().troops[0].replaceableWeapons == nullptr);
         QCOMPARE(step.replaceableList->count() + step.replacementList->count(), 0);
         QCOMPARE(buttons(step), QStringLiteral("00000"));
         pickNames(user, {"Las"});
@@ -190,7 +195,7 @@ private slots:
         const bool otherCase = action == QLatin1String("case");
         ReplaceableWeaponsStep& step = enter(app, {otherCase ? "Rifle" : "Rifle,Pistol,1"});
         if (otherCase) {
-            app.store.weaponCatalogue->add(QStringLiteral("rifle,,,,,"));
+            app.setUp([](Store& army) { army.weaponCatalogue->add(QStringLiteral("rifle,,,,,")); });
             pickNames(user, {"rifle"});
             QTest::mouseClick(step.addReplaceableButton, Qt::LeftButton);
             QCOMPARE(listItems(*step.replaceableList), (QStringList{"Rifle", "rifle"}));
@@ -203,11 +208,14 @@ private slots:
         } else {
             clickItem(*step.replaceableList, 0);
             clickItem(*step.replacementList, 0);
-            Troop& troop = app.store.troops[0];
-            if (action == QLatin1String("leftDel"))
-                troop.replaceableWeapons.reset();
-            else
-                troop.replaceableWeapons->removeAt(0);
+            const bool listGone = action == QLatin1String("leftDel");
+            app.setUp([listGone](Store& army) {
+                Troop& troop = army.troops[0];
+                if (listGone)
+                    troop.replaceableWeapons.reset();
+                else
+                    troop.replaceableWeapons->removeAt(0);
+            });
             if (action == QLatin1String("rightEdit")) {
                 typeCosts(user, {"4"});
                 QTest::mouseClick(step.editCostsButton, Qt::LeftButton);
@@ -276,7 +284,7 @@ private slots:
         });
         QTest::mouseClick(step.editReplaceableButton, Qt::LeftButton);
         checkUser(user);
-        const QStringList& catalogue = app.store.weaponCatalogue->lines();
+        QStringList catalogue = app.army().weaponCatalogue->lines();
         QVERIFY(catalogue.contains(QStringLiteral("Las,30,3,,Rapid,")));
         QVERIFY(catalogue.contains(QStringLiteral("Las cannon,48,9,2,Heavy,")));
         QCOMPARE(catalogue.size(), 6);
@@ -291,6 +299,7 @@ private slots:
         });
         QTest::mouseClick(step.editReplaceableButton, Qt::LeftButton);
         checkUser(user);
+        catalogue = app.army().weaponCatalogue->lines();
         QVERIFY(catalogue.contains(QStringLiteral("Ghost,30,3,,Rapid,")));
 
         user.windowOf<Picker>([&user](Picker& picker) {

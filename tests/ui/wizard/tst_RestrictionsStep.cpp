@@ -21,12 +21,25 @@
 namespace
 {
 
-// Step 7 on the troop in the given slot, as step 6's Next shows it, in a run of its own.
+// Step 7 on the troop in the given slot, as step 6's Next shows it, in a run of its own. A new
+// troop begins as the one the document keeps unfinished.
 RestrictionsStep& enter(TestWindows& app, int slot)
 {
     if (app.wizard.isRunning())
         app.wizard.leave();
+    if (slot == app.army().troopCount)
+        app.document.setUnfinishedTroop(app.army().troops[size_t(slot)]);
     return static_cast<RestrictionsStep&>(app.openStep(WizardStep::Restrictions, slot));
+}
+
+// The troop in the slot as the windows show it now: a new troop left unfinished is kept by the
+// document, apart from the army.
+const Troop& troopNow(const TestWindows& app, int slot)
+{
+    const Store& army = app.army();
+    if (!app.wizard.isRunning() && slot == army.troopCount)
+        return app.document.unfinishedTroop();
+    return army.troops[size_t(slot)];
 }
 
 } // namespace
@@ -41,11 +54,11 @@ private slots:
     void oneFixedSizeWithAndWithoutAbilities()
     {
         TestWindows app;
-        app.wizard.start(0);
+        app.start(0);
         app.wizard.leave();
         app.wizard.restrictionsStep()->settleSize();
         const QSize made = app.wizard.restrictionsStep()->size();
-        addLines(app.store, app.store.troops[0].abilities, {QStringLiteral("1,Gaze,5")});
+        app.setUp([](Store& army) { addLines(army, army.troops[0].abilities, {"1,Gaze,5"}); });
         RestrictionsStep& step = enter(app, 0);
         QVERIFY(step.groupGrid->isVisible());
         QCOMPARE(step.size(), made);
@@ -90,11 +103,13 @@ private slots:
         QFETCH(QStringList, maxima);
         QFETCH(QString, stored);
         TestWindows app;
-        Troop& troop = app.store.troops[0];
-        troop.name = QStringLiteral("Kai");
-        troop.abilityLimits = specials;
-        addLines(app.store, troop.abilities, lines, sorted);
-        app.store.army.name = QStringLiteral("RED ORCHARD");
+        app.setUp([&](Store& army) {
+            Troop& troop = army.troops[0];
+            troop.name = QStringLiteral("Kai");
+            troop.abilityLimits = specials;
+            addLines(army, troop.abilities, lines, sorted);
+            army.army.name = QStringLiteral("RED ORCHARD");
+        });
         RestrictionsStep& step = enter(app, 0);
         QCOMPARE(step.windowTitle(), QStringLiteral("Restrictions"));
         QVERIFY(step.abilityLimitLabel->isVisible() && step.abilityLimitEdit->isVisible());
@@ -106,7 +121,7 @@ private slots:
         QCOMPARE(step.statusBar->panelText(0), QStringLiteral("RED ORCHARD"));
         QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Kai"));
         QTest::mouseClick(step.okButton, Qt::LeftButton);
-        QCOMPARE(troop.abilityLimits, stored);
+        QCOMPARE(app.army().troops[0].abilityLimits, stored);
     }
 
     // A troop without special abilities sees only the weapon question, and holds no ability
@@ -114,18 +129,20 @@ private slots:
     void troopWithoutAbilities()
     {
         TestWindows app;
-        addLines(app.store, app.store.troops[0].abilities, {"1,a,1", "2,b,1"});
-        app.store.troops[0].abilityLimits = QStringLiteral("2,1,1");
+        app.setUp([](Store& army) {
+            addLines(army, army.troops[0].abilities, {"1,a,1", "2,b,1"});
+            army.troops[0].abilityLimits = QStringLiteral("2,1,1");
+        });
         RestrictionsStep& step = enter(app, 0);
         QTest::mouseClick(step.okButton, Qt::LeftButton);
-        addLines(app.store, app.store.troops[1].abilities, {});
+        app.setUp([](Store& army) { addLines(army, army.troops[1].abilities, {}); });
         enter(app, 1);
         QVERIFY(step.weaponLimitEdit->isVisible());
         QVERIFY(!step.abilityLimitEdit->isVisible() && !step.abilityLimitLabel->isVisible());
         QVERIFY(!step.groupGrid->isVisible() && !step.groupHeading->isVisible());
         QTest::mouseClick(step.okButton, Qt::LeftButton);
-        QCOMPARE(app.store.troops[1].abilityLimits, QStringLiteral("0"));
-        QCOMPARE(app.store.troops[0].abilityLimits, QStringLiteral("2,1,1"));
+        QCOMPARE(app.army().troops[1].abilityLimits, QStringLiteral("0"));
+        QCOMPARE(app.army().troops[0].abilityLimits, QStringLiteral("2,1,1"));
     }
 
     void weaponLimit_data()
@@ -145,18 +162,20 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, stored);
         TestWindows app;
-        Troop& troop = app.store.troops[0];
         if (weapons > 0) {
-            addLines(app.store, troop.standardWeapons, {"Rifle", "Knife"});
-            addLines(app.store, troop.replaceableWeapons, {"Rifle,Flamer,6"});
-            addLines(app.store, troop.additionalWeapons, {});
+            app.setUp([](Store& army) {
+                Troop& troop = army.troops[0];
+                addLines(army, troop.standardWeapons, {"Rifle", "Knife"});
+                addLines(army, troop.replaceableWeapons, {"Rifle,Flamer,6"});
+                addLines(army, troop.additionalWeapons, {});
+            });
         }
         RestrictionsStep& step = enter(app, 0);
         QCOMPARE(step.weaponLimitEdit->text(), QStringLiteral("0"));
         typeText(step.weaponLimitEdit, typed);
         QCOMPARE(step.weaponLimitEdit->text(), typed);
         QTest::mouseClick(step.okButton, Qt::LeftButton);
-        QCOMPARE(troop.weaponLimit, QString::number(stored));
+        QCOMPARE(app.army().troops[0].weaponLimit, QString::number(stored));
     }
 
     // Leaving the grid keeps each maximum between 1 and the number of names in its group.
@@ -174,8 +193,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, bounded);
         TestWindows app;
-        Troop& troop = app.store.troops[0];
-        addLines(app.store, troop.abilities, {"1,a,1", "1,b,1", "2,c,1"});
+        app.setUp([](Store& army) {
+            addLines(army, army.troops[0].abilities, {"1,a,1", "1,b,1", "2,c,1"});
+        });
         RestrictionsStep& step = enter(app, 0);
         QVERIFY(makeActive(step));
         Grid& grid = *step.groupGrid;
@@ -185,7 +205,7 @@ private slots:
         QTest::mouseClick(step.abilityLimitEdit, Qt::LeftButton);
         QCOMPARE(column(grid, 2), (QStringList{QString::number(bounded), "1"}));
         QTest::mouseClick(step.okButton, Qt::LeftButton);
-        QCOMPARE(troop.abilityLimits, QStringLiteral("0,%1,1").arg(bounded));
+        QCOMPARE(app.army().troops[0].abilityLimits, QStringLiteral("0,%1,1").arg(bounded));
     }
 
     // OK counts a new troop and moves the wizard to the first free slot; the close box keeps
@@ -211,16 +231,18 @@ private slots:
         QFETCH(int, countAfter);
         QFETCH(int, currentAfter);
         TestWindows app;
-        app.store.troopCount = count;
-        addLines(app.store, app.store.troops[current].standardWeapons, {"Rifle"});
+        app.setUp([&](Store& army) {
+            army.troopCount = count;
+            addLines(army, army.troops[current].standardWeapons, {"Rifle"});
+        });
         RestrictionsStep& step = enter(app, current);
         typeText(step.weaponLimitEdit, QStringLiteral("1"));
         if (way == "close")
             step.close();
         else
             QTest::mouseClick(way == "OK" ? step.okButton : step.previousButton, Qt::LeftButton);
-        QCOMPARE(app.store.troops[current].weaponLimit, QStringLiteral("1"));
-        QCOMPARE(app.store.troopCount, countAfter);
+        QCOMPARE(troopNow(app, current).weaponLimit, QStringLiteral("1"));
+        QCOMPARE(app.army().troopCount, countAfter);
         QCOMPARE(app.wizard.slot(), currentAfter);
         QVERIFY(step.isHidden());
         MainWindow& main = app.mainWindow;
@@ -240,8 +262,9 @@ private slots:
     void helpKeepsWhatWasTyped()
     {
         TestWindows app;
-        Troop& troop = app.store.troops[0];
-        addLines(app.store, troop.standardWeapons, {"Rifle", "Knife"});
+        app.setUp([](Store& army) {
+            addLines(army, army.troops[0].standardWeapons, {"Rifle", "Knife"});
+        });
         RestrictionsStep& step = enter(app, 0);
         typeText(step.weaponLimitEdit, QStringLiteral("2"));
         ModalAnswer help;
@@ -251,7 +274,7 @@ private slots:
         QVERIFY2(help.answered(), qPrintable(help.failure()));
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(step.weaponLimitEdit->text(), QStringLiteral("2"));
-        QCOMPARE(troop.weaponLimit, QStringLiteral("2"));
+        QCOMPARE(app.army().troops[0].weaponLimit, QStringLiteral("2"));
     }
 };
 

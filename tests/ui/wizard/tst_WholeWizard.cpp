@@ -178,14 +178,15 @@ private slots:
         QVERIFY(folder.isValid());
         const QString path = folder.filePath(QStringLiteral("vhold.ini"));
         TestWindows app;
-        Store& store = app.store;
         // The catalogues as a loaded datafile brings them; one weapon and one ability are made
         // on the way.
-        addLines(store, store.weaponCatalogue,
-                 {"Flame thrower,Template,4,5,Assault 1,Ignores cover",
-                  "Frag grenades,6,3,,Assault 1,", "Rifle,24,3,5,Rapid fire,",
-                  "Rocket launcher,48,8,3,Heavy 1,"});
-        addLines(store, store.abilityCatalogue, {"Zeal,Rerolls in assault"});
+        app.setUp([](Store& army) {
+            addLines(army, army.weaponCatalogue,
+                     {"Flame thrower,Template,4,5,Assault 1,Ignores cover",
+                      "Frag grenades,6,3,,Assault 1,", "Rifle,24,3,5,Rapid fire,",
+                      "Rocket launcher,48,8,3,Heavy 1,"});
+            addLines(army, army.abilityCatalogue, {"Zeal,Rerolls in assault"});
+        });
         RealModals user;
 
         // Step 1: the army, then New.
@@ -293,7 +294,7 @@ private slots:
         for (int row = 0; row < 2; ++row)
             typeOverCell(*step7.groupGrid, 2, row, QStringLiteral("1"));
         click(step7.okButton);
-        QCOMPARE(store.troopCount, 1);
+        QCOMPARE(app.army().troopCount, 1);
         QCOMPARE(app.wizard.slot(), 1);
         QVERIFY(main.isVisible());
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 1"));
