@@ -18,7 +18,11 @@ void TestWindows::setUp(const std::function<void(Store&)>& change)
     }
     Store army = document.army();
     change(army);
+    // A troop set up in the slot after the accepted ones is the new troop that New begins with.
+    const Troop next =
+        army.troopCount < Store::slotCount ? army.troops[size_t(army.troopCount)] : Troop();
     document.startFrom(army);
+    document.setUnfinishedTroop(next);
 }
 
 ArmyChanger TestWindows::storeChanger()

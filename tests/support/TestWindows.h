@@ -26,7 +26,8 @@ struct TestWindows {
     // document's.
     const Store& army() const;
     // The army as the test wants it before it acts: the document starts from it, with nothing
-    // to undo and nothing modified. During a run, the wizard's copy takes the change instead.
+    // to undo and nothing modified, and a troop in the slot after the accepted ones is the new
+    // troop that New begins with. During a run, the wizard's copy takes the change instead.
     void setUp(const std::function<void(Store&)>& change);
 
     // Starts a wizard run on the slot (0 unless given) and shows the step, as a user who went
