@@ -66,8 +66,10 @@ private slots:
     void typingInThePickerSelectsNothing()
     {
         TestWindows app;
-        for (const char* name : {"Heavy Blade", "Heavy Rifle", "Las", "Sword"})
-            app.store.weaponCatalogue->add(QString::fromLatin1(name) + ",,,,,");
+        app.setUp([](Store& army) {
+            for (const char* name : {"Heavy Blade", "Heavy Rifle", "Las", "Sword"})
+                army.weaponCatalogue->add(QString::fromLatin1(name) + ",,,,,");
+        });
         ScriptedUser user;
         user.windowOf<Picker>([](Picker& picker) {
             QVERIFY(makeActive(picker));
@@ -79,8 +81,8 @@ private slots:
             clickItem(*picker.itemList, 1);
             QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
-        Picker picker(&app.mainWindow, app.store, CatalogueKind::Weapons, app.wizard.editorMemory(),
-                      app.storeChanger());
+        Picker picker(&app.mainWindow, app.army(), CatalogueKind::Weapons,
+                      app.wizard.editorMemory(), app.storeChanger());
         QCOMPARE(picker.showModal(), ModalResult::Ok);
         QCOMPARE(picker.chosenNames(), QStringList({"Heavy Rifle", "Las"}));
     }
@@ -115,9 +117,13 @@ private slots:
     void listStepsOpenOnTheirList()
     {
         TestWindows app;
-        app.store.troops[0].standardWeapons = app.store.newSortedList();
-        app.store.troops[0].standardWeapons->add("Las");
-        auto& items = static_cast<ItemListStep&>(app.openStep(WizardStep::StandardWeapons));
+        app.start(0);
+        app.setUp([](Store& army) {
+            army.troops[0].standardWeapons = army.newSortedList();
+            army.troops[0].standardWeapons->add("Las");
+        });
+        app.wizard.showStep(WizardStep::StandardWeapons);
+        ItemListStep& items = *app.wizard.itemListStep();
         QCOMPARE(items.focusWidget(), items.itemList);
         QCOMPARE(items.itemList->currentRow(), 0);
         QCOMPARE(items.itemList->selectedCount(), 0);

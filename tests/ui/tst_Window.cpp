@@ -155,7 +155,7 @@ private slots:
         ModalResult given = ModalResult::None;
         if (question < 0) {
             answer.expect<TroopSelectionDialog>(press);
-            TroopSelectionDialog selection(&app.mainWindow, app.store, 0, app.storeChanger());
+            TroopSelectionDialog selection(&app.mainWindow, app.army(), 0, app.storeChanger());
             given = selection.showModal();
         } else {
             answer.expect<QMessageBox>(press);
@@ -349,7 +349,7 @@ private slots:
     {
         QTest::addColumn<Make>("make");
         QTest::newRow("restrictions") << Make([](TestWindows& app, std::unique_ptr<QWidget>&) {
-            app.wizard.start(0);
+            app.start(0);
             return static_cast<QWidget*>(app.wizard.restrictionsStep());
         });
         QTest::newRow("replace weapon costs")
@@ -362,7 +362,7 @@ private slots:
                });
         QTest::newRow("troop selection")
             << Make([](TestWindows& app, std::unique_ptr<QWidget>& made) {
-                   made = std::make_unique<TroopSelectionDialog>(&app.mainWindow, app.store, 0,
+                   made = std::make_unique<TroopSelectionDialog>(&app.mainWindow, app.army(), 0,
                                                                  app.storeChanger());
                    return made.get();
                });

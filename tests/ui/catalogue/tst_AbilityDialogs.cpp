@@ -71,7 +71,7 @@ private slots:
         QFETCH(QStringList, catalogue);
         TestWindows app;
         ScriptedUser user;
-        app.store.abilityCatalogue->add(QStringLiteral("Psychic,x"));
+        app.setUp([](Store& army) { army.abilityCatalogue->add(QStringLiteral("Psychic,x")); });
         const bool duplicate = catalogue.size() == 1;
         user.windowOf<Picker>([](Picker& picker) {
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
@@ -105,7 +105,7 @@ private slots:
                                                   "Ability already exists! Please choose another "
                                                   "name for it.")}
                                             : QStringList{});
-        QCOMPARE(linesOf(app.store.abilityCatalogue.get()), catalogue);
+        QCOMPARE(linesOf(app.army().abilityCatalogue.get()), catalogue);
     }
 
     // shown: cost|group|scope item as the dialog opens; lastScope: the scope it was last left
@@ -147,9 +147,13 @@ private slots:
         QFETCH(QString, stored);
         TestWindows app;
         ScriptedUser user;
-        Troop& troop = app.store.troops[0];
-        troop.abilities = app.store.newSortedList();
-        troop.abilities->add(line);
+        app.start(0);
+        app.setUp([&](Store& army) {
+            Troop& troop = army.troops[0];
+            troop.abilities = army.newSortedList();
+            troop.abilities->add(line);
+        });
+        Troop& troop = app.wizard.troop();
         int memory = lastScope;
         cost(&app.mainWindow, troop, memory, user, shown, typed, scope);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -176,11 +180,15 @@ private slots:
         QFETCH(QStringList, stored);
         TestWindows app;
         ScriptedUser user;
-        Troop& troop = app.store.troops[0];
+        app.start(0);
+        app.setUp([&](Store& army) {
+            auto& list = army.troops[0].abilities;
+            list = sorted ? army.newSortedList() : army.newPlainList();
+            for (const QString& line : lines)
+                list->add(line);
+        });
+        Troop& troop = app.wizard.troop();
         auto& list = troop.abilities;
-        list = sorted ? app.store.newSortedList() : app.store.newPlainList();
-        for (const QString& line : lines)
-            list->add(line);
         int lastScope = 0;
         for (int index : {-1, list->count()})
             editAbilityCosts(&app.mainWindow, troop, index, lastScope);
@@ -196,8 +204,8 @@ private slots:
     void realModalEditAndCost()
     {
         TestWindows app;
-        app.store.abilityCatalogue->add(QStringLiteral("Jump,leap"));
-        SortedListWidget list(nullptr, app.store.collation(), SortedListWidget::Selection::Toggle);
+        app.setUp([](Store& army) { army.abilityCatalogue->add(QStringLiteral("Jump,leap")); });
+        SortedListWidget list(nullptr, app.army().collation(), SortedListWidget::Selection::Toggle);
         list.addSorted(QStringLiteral("Jump"));
         list.setSelected(0, true);
         QString editorState;
@@ -208,15 +216,19 @@ private slots:
                           (editor.nameEdit->isReadOnly() ? "" : "|writable");
             QTest::mouseClick(editor.okButton, Qt::LeftButton);
         });
-        editSelectedItem(&app.mainWindow, app.store, app.wizard.editorMemory(),
+        editSelectedItem(&app.mainWindow, app.army(), app.wizard.editorMemory(),
                          CatalogueKind::Abilities, list, app.storeChanger());
         QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
         QCOMPARE(editorState, QStringLiteral("Edit Special Ability|Special Ability|Jump|leap"));
-        QCOMPARE(linesOf(app.store.abilityCatalogue.get()), QStringList{"Jump,leap"});
+        QCOMPARE(linesOf(app.army().abilityCatalogue.get()), QStringList{"Jump,leap"});
 
-        Troop& troop = app.store.troops[0];
-        troop.abilities = app.store.newSortedList();
-        troop.abilities->add(QStringLiteral(",Jump"));
+        app.start(0);
+        app.setUp([](Store& army) {
+            Troop& troop = army.troops[0];
+            troop.abilities = army.newSortedList();
+            troop.abilities->add(QStringLiteral(",Jump"));
+        });
+        Troop& troop = app.wizard.troop();
         QString costsState;
         ModalAnswer costsAnswer;
         costsAnswer.expect<AbilityCostsDialog>([&](AbilityCostsDialog& dialog) {

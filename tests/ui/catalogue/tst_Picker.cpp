@@ -19,18 +19,18 @@
 namespace
 {
 
-void fill(TestWindows& app)
+void fill(Store& army)
 {
     for (const char* entry : {"Rifle,24,3,5,Rapid,", "axe,,4,,Melee,"})
-        app.store.weaponCatalogue->add(QString::fromLatin1(entry));
+        army.weaponCatalogue->add(QString::fromLatin1(entry));
     for (const char* entry : {"Wargear: Jump pack,moves far", "Psychic,mind"})
-        app.store.abilityCatalogue->add(QString::fromLatin1(entry));
+        army.abilityCatalogue->add(QString::fromLatin1(entry));
 }
 
 const LineList* catalogueOf(const TestWindows& app, CatalogueKind kind)
 {
-    return kind == CatalogueKind::Abilities ? app.store.abilityCatalogue.get()
-                                            : app.store.weaponCatalogue.get();
+    return kind == CatalogueKind::Abilities ? app.army().abilityCatalogue.get()
+                                            : app.army().weaponCatalogue.get();
 }
 
 } // namespace
@@ -65,7 +65,7 @@ private slots:
         QFETCH(QStringList, items);
         TestWindows app;
         ScriptedUser user;
-        fill(app);
+        app.setUp(fill);
         auto& itemListStep = static_cast<ItemListStep&>(app.openStep(step));
         user.windowOf<Picker>([&](Picker& picker) {
             QCOMPARE(picker.windowTitle(), caption);
@@ -101,7 +101,7 @@ private slots:
         QFETCH(QStringList, catalogue);
         TestWindows app;
         ScriptedUser user;
-        fill(app);
+        app.setUp(fill);
         user.windowOf<Picker>([&](Picker& picker) {
             QVERIFY(makeActive(picker));
             clickItem(*picker.itemList, 1);
@@ -149,8 +149,8 @@ private slots:
         QFETCH(QStringList, catalogue);
         TestWindows app;
         ScriptedUser user;
-        fill(app);
-        const Store before = app.store;
+        app.setUp(fill);
+        const Store before = app.army();
         QList<ArmyChange> handed;
         user.windowOf<Picker>([](Picker& picker) {
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
@@ -164,14 +164,14 @@ private slots:
             user.windowOf<AbilityEditor>([&](AbilityEditor& editor) { typeName(editor.nameEdit); });
         else
             user.windowOf<WeaponEditor>([&](WeaponEditor& editor) { typeName(editor.nameEdit); });
-        Picker picker(&app.mainWindow, app.store, kind, app.wizard.editorMemory(),
+        Picker picker(&app.mainWindow, app.army(), kind, app.wizard.editorMemory(),
                       [&handed](const ArmyChange& change) { handed.append(change); });
         picker.showModal();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QVERIFY(app.store == before);
+        QVERIFY(app.army() == before);
         QCOMPARE(handed.size(), 1);
         QCOMPARE(handed[0].name, name);
-        handed[0].apply(app.store);
+        app.document.apply(handed[0]);
         QCOMPARE(linesOf(catalogueOf(app, kind)), catalogue);
     }
 
@@ -204,7 +204,7 @@ private slots:
         QFETCH(QStringList, catalogue);
         TestWindows app;
         ScriptedUser user;
-        fill(app);
+        app.setUp(fill);
         app.wizard.editorMemory().weaponCells = QStringList{"last", "", "", "", ""};
         const bool abilities = kind == CatalogueKind::Abilities;
         user.windowOf<Picker>([&](Picker& picker) {
@@ -270,12 +270,14 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        for (const char* entry : {"jump,fly", "Jump,leap"})
-            app.store.abilityCatalogue->add(QString::fromLatin1(entry));
-        SortedListWidget list(nullptr, app.store.collation());
+        app.setUp([](Store& army) {
+            for (const char* entry : {"jump,fly", "Jump,leap"})
+                army.abilityCatalogue->add(QString::fromLatin1(entry));
+        });
+        SortedListWidget list(nullptr, app.army().collation());
         list.addSorted(QStringLiteral("Jump"));
         const auto edit = [&] {
-            editSelectedItem(&app.mainWindow, app.store, app.wizard.editorMemory(),
+            editSelectedItem(&app.mainWindow, app.army(), app.wizard.editorMemory(),
                              CatalogueKind::Abilities, list, app.storeChanger());
         };
         edit();
@@ -288,7 +290,8 @@ private slots:
         });
         edit();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(linesOf(app.store.abilityCatalogue.get()), (QStringList{"jump,fly", "Jump,leap"}));
+        QCOMPARE(linesOf(app.army().abilityCatalogue.get()),
+                 (QStringList{"jump,fly", "Jump,leap"}));
     }
 
     void emptyCatalogueAndHelp()
@@ -320,9 +323,9 @@ private slots:
     void realModalNewThenOk()
     {
         TestWindows app;
-        fill(app);
-        Picker picker(&app.mainWindow, app.store, CatalogueKind::Weapons, app.wizard.editorMemory(),
-                      app.storeChanger());
+        app.setUp(fill);
+        Picker picker(&app.mainWindow, app.army(), CatalogueKind::Weapons,
+                      app.wizard.editorMemory(), app.storeChanger());
         ModalAnswer pickerAnswer;
         ModalAnswer editorAnswer;
         pickerAnswer.expect<Picker>([&](Picker& shown) {
@@ -339,7 +342,7 @@ private slots:
         QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
         QCOMPARE(listItems(*picker.itemList), (QStringList{"axe", "*Bolter", "Rifle"}));
         QCOMPARE(picker.chosenNames(), QStringList{"Bolter"});
-        QCOMPARE(app.store.weaponCatalogue->count(), 3);
+        QCOMPARE(app.army().weaponCatalogue->count(), 3);
     }
 
     // The filter shows the names that contain its text in any case; a name selected and then
@@ -347,8 +350,10 @@ private slots:
     void filterKeepsHiddenSelections()
     {
         TestWindows app;
-        fill(app);
-        app.store.weaponCatalogue->add(QStringLiteral("Heavy rifle,,,,,"));
+        app.setUp([](Store& army) {
+            fill(army);
+            army.weaponCatalogue->add(QStringLiteral("Heavy rifle,,,,,"));
+        });
         auto& step = static_cast<ItemListStep&>(app.openStep(WizardStep::StandardWeapons));
         ScriptedUser user;
         user.windowOf<Picker>([&](Picker& picker) {

@@ -96,7 +96,7 @@ private slots:
         });
         showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(linesOf(app.store.weaponCatalogue.get()), QStringList{entry});
+        QCOMPARE(linesOf(app.army().weaponCatalogue.get()), QStringList{entry});
     }
 
     // An exact duplicate is refused and the dialog stays as it was; another case is another name,
@@ -125,7 +125,7 @@ private slots:
         QFETCH(QStringList, items);
         TestWindows app;
         ScriptedUser user;
-        app.store.weaponCatalogue->add(QStringLiteral("Lance,,,,,"));
+        app.setUp([](Store& army) { army.weaponCatalogue->add(QStringLiteral("Lance,,,,,")); });
         user.windowOf<Picker>([&](Picker& picker) {
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
             QCOMPARE(listItems(*picker.itemList), items);
@@ -146,7 +146,7 @@ private slots:
         showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(), refused ? QStringList{duplicate} : QStringList{});
-        QCOMPARE(app.store.weaponCatalogue->count(), items.size());
+        QCOMPARE(app.army().weaponCatalogue->count(), items.size());
     }
 
     // A name empty or of blanks alone keeps OK disabled, so no nameless weapon is made; Cancel
@@ -185,7 +185,7 @@ private slots:
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(), QStringList{});
         QCOMPARE(shownByEdit, QStringLiteral("Ghost,,,,,typed"));
-        QCOMPARE(linesOf(app.store.weaponCatalogue.get()), QStringList{"Ghost,,,,,typed"});
+        QCOMPARE(linesOf(app.army().weaponCatalogue.get()), QStringList{"Ghost,,,,,typed"});
     }
 
     // Editing shows the entry, keeps the name and replaces only that entry, with no duplicate
@@ -194,9 +194,11 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        for (const char* entry :
-             {"Las,24,3,5,Rapid,x", "Las cannon,48,9,2,Heavy 1,", "lance,1,,,,"})
-            app.store.weaponCatalogue->add(QString::fromLatin1(entry));
+        app.setUp([](Store& army) {
+            for (const char* entry :
+                 {"Las,24,3,5,Rapid,x", "Las cannon,48,9,2,Heavy 1,", "lance,1,,,,"})
+                army.weaponCatalogue->add(QString::fromLatin1(entry));
+        });
         user.windowOf<Picker>([](Picker& picker) {
             QVERIFY(makeActive(picker));
             clickItem(*picker.itemList, 2);
@@ -227,7 +229,7 @@ private slots:
         showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown().size(), 4);
-        QCOMPARE(linesOf(app.store.weaponCatalogue.get()),
+        QCOMPARE(linesOf(app.army().weaponCatalogue.get()),
                  (QStringList{"lance,1,,,,", "Las cannon,48,9,2,Heavy 1,", "Las,30,3,5,Rapid,x"}));
     }
 };

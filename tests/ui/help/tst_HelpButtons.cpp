@@ -99,7 +99,7 @@ const QList<std::pair<const char*, Opener>>& openers()
          }},
         {"troop selection",
          [](TestWindows& t) {
-             return showDialog(std::make_unique<TroopSelectionDialog>(&t.mainWindow, t.store, 0,
+             return showDialog(std::make_unique<TroopSelectionDialog>(&t.mainWindow, t.army(), 0,
                                                                       t.storeChanger()));
          }},
         {"weapon editor",
@@ -110,7 +110,7 @@ const QList<std::pair<const char*, Opener>>& openers()
          }},
         {"picker",
          [](TestWindows& t) {
-             return showDialog(std::make_unique<Picker>(&t.mainWindow, t.store,
+             return showDialog(std::make_unique<Picker>(&t.mainWindow, t.army(),
                                                         CatalogueKind::Weapons,
                                                         t.wizard.editorMemory(), t.storeChanger()));
          }},

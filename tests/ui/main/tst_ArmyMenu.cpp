@@ -9,6 +9,7 @@
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/CheckReportDialog.h"
+#include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/TroopSelectionDialog.h"
 
@@ -123,9 +124,9 @@ private slots:
         QCOMPARE(saved(app, user, QStringLiteral("renamed.ini")), expected);
 
         // The rename was one step: undone, every line is as it was before it.
-        QCOMPARE(app.mainWindow.undoAction->text(),
+        QCOMPARE(app.mainWindow.menus->undoAction->text(),
                  QStringLiteral("&Undo Rename Weapon \"Bolt pistol\""));
-        app.mainWindow.undoAction->trigger();
+        app.mainWindow.menus->undoAction->trigger();
         QCOMPARE(saved(app, user, QStringLiteral("undone.ini")), beforeRename);
     }
 
@@ -135,8 +136,8 @@ private slots:
     {
         TestWindows app;
         loadFullArmy(app);
-        app.store.weaponCatalogue->add(QStringLiteral("Axe,,,,,"));
-        const QString undoText = app.mainWindow.undoAction->text();
+        app.setUp([](Store& army) { army.weaponCatalogue->add(QStringLiteral("Axe,,,,,")); });
+        const QString undoText = app.mainWindow.menus->undoAction->text();
         ScriptedUser user;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
             QTest::mouseClick(dialog.newButton, Qt::LeftButton);
@@ -161,8 +162,8 @@ private slots:
         QCOMPARE(user.messages(),
                  QStringList{"*** DUPLICATE NAME ***|Duplicate weapon/special name! Please "
                              "choose another name"});
-        QCOMPARE(app.mainWindow.undoAction->text(), undoText);
-        QCOMPARE(linesOf(app.store.weaponCatalogue.get()).mid(1, 2),
+        QCOMPARE(app.mainWindow.menus->undoAction->text(), undoText);
+        QCOMPARE(linesOf(app.army().weaponCatalogue.get()).mid(1, 2),
                  (QStringList{"Bolt pistol,12,4,5,Pistol,", "Chainsword,,,,,"}));
     }
 
@@ -190,7 +191,7 @@ private slots:
                               "Command Swarm Remove it from those troops first.",
                               "*** DELETE WEAPON ***|Are you sure you want to delete \"Lance\" "
                               "from the catalogue?"}));
-        QCOMPARE(linesOf(app.store.weaponCatalogue.get()),
+        QCOMPARE(linesOf(app.army().weaponCatalogue.get()),
                  (QStringList{"Bolt pistol,12,4,5,Pistol,", "Chainsword,,,,,",
                               "Flame thrower,Template,4,5,Assault 1,Ignores cover"}));
     }
@@ -212,7 +213,7 @@ private slots:
         QVERIFY(makeActive(app.mainWindow));
         QTest::keySequence(&app.mainWindow, QKeySequence(Qt::CTRL | Qt::Key_D));
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(app.store.troopCount, 4);
+        QCOMPARE(app.army().troopCount, 4);
         QVERIFY(app.wizard.isRunning());
         QCOMPARE(app.wizard.slot(), 3);
         QCOMPARE(app.wizard.currentStep(), WizardStep::Characteristics);
@@ -233,8 +234,8 @@ private slots:
         });
         action(app.mainWindow, "Duplicate Troop")->trigger();
         app.wizard.leave();
-        QCOMPARE(app.store.troops[4].name, QStringLiteral("Command Swarm (3)"));
-        app.store.troopCount = Store::slotCount;
+        QCOMPARE(app.army().troops[4].name, QStringLiteral("Command Swarm (3)"));
+        app.setUp([](Store& army) { army.troopCount = Store::slotCount; });
         app.mainWindow.activate();
         QVERIFY(!action(app.mainWindow, "Duplicate Troop")->isEnabled());
     }

@@ -21,17 +21,19 @@ namespace
 // wizard as a user does.
 void accept(TestWindows& app, const QStringList& troops)
 {
-    Store& store = app.store;
-    store.army.squadWord = QStringLiteral("Squad");
-    for (const QString& troop : troops) {
-        store.troops[store.troopCount].name = troop.section(u':', 0, 0);
-        store.troops[store.troopCount].role = troop.section(u':', 1);
-        ++store.troopCount;
-    }
-    if (store.troopCount == 0)
+    const auto describeTroop = [](Troop& troop, const QString& text) {
+        troop.name = text.section(u':', 0, 0);
+        troop.role = text.section(u':', 1);
+    };
+    app.setUp([&](Store& army) {
+        army.army.squadWord = QStringLiteral("Squad");
+        for (const QString& troop : troops.mid(0, troops.size() - 1))
+            describeTroop(army.troops[army.troopCount++], troop);
+    });
+    if (troops.isEmpty())
         return;
-    --store.troopCount;
-    app.wizard.start(store.troopCount);
+    app.start(app.army().troopCount);
+    describeTroop(app.wizard.troop(), troops.last());
     app.wizard.acceptTroop();
 }
 
@@ -110,10 +112,13 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         accept(app, {"A:HQ", "B:EL", "C:TR", "D:HS"});
-        app.store.army.squadWord = QStringLiteral("Swarm");
-        Troop& last = app.store.troops[3];
-        addLines(app.store, last.abilities, {"2,Wings,5", "1,Claws,3"});
-        addLines(app.store, last.standardWeapons, {"Spit"});
+        app.setUp([](Store& army) {
+            army.army.squadWord = QStringLiteral("Swarm");
+            Troop& last = army.troops[3];
+            addLines(army, last.abilities, {"2,Wings,5", "1,Claws,3"});
+            addLines(army, last.standardWeapons, {"Spit"});
+        });
+        const Troop& last = app.army().troops[3];
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
             if (row < 0)
                 dialog.troopGrid->setCurrentCell(-1, -1);
@@ -131,14 +136,14 @@ private slots:
                  row < 0
                      ? QStringList{}
                      : QStringList{"*** DELETE ***|Are you sure you want to delete this Swarm?"});
-        QCOMPARE(app.store.troopCount, after.size());
+        QCOMPARE(app.army().troopCount, after.size());
         for (int slot = 0; slot < after.size(); ++slot)
-            QCOMPARE(app.store.troops[slot].name, after[slot]);
+            QCOMPARE(app.army().troops[slot].name, after[slot]);
         QVERIFY(after.size() == 4 || (last.name.isEmpty() && !last.abilities));
         const int d = after.indexOf(QStringLiteral("D"));
         if (d < 0)
             return;
-        const Troop& moved = app.store.troops[d];
+        const Troop& moved = app.army().troops[d];
         QCOMPARE(moved.role, QStringLiteral("HS"));
         QCOMPARE(linesOf(moved.abilities.get()), (QStringList{"1,Claws,3", "2,Wings,5"}));
         QCOMPARE(linesOf(moved.standardWeapons.get()), QStringList{"Spit"});
@@ -165,7 +170,7 @@ private slots:
         QTest::mouseClick(main.editTroopButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages().size(), 1);
-        QCOMPARE(app.store.troopCount, 0);
+        QCOMPARE(app.army().troopCount, 0);
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
         QVERIFY(main.isVisible() && main.editTroopButton->isEnabled());
     }
@@ -204,7 +209,7 @@ private slots:
         main.editTroop();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(app.wizard.slot(), row);
-        QCOMPARE(app.store.troopCount, troops.size());
+        QCOMPARE(app.army().troopCount, troops.size());
         QVERIFY(main.isHidden() && app.wizard.characteristicsStep()->isVisible());
         QCOMPARE(app.wizard.characteristicsStep()->troopGrid->cell(0, 0), shown);
         QCOMPARE(main.statusBar->panelText(1),
