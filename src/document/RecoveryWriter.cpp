@@ -1,9 +1,6 @@
 #include "document/RecoveryWriter.h"
 
-RecoveryWriter::RecoveryWriter(const QString& folder)
-    : file(folder), worker([this] { run(); })
-{
-}
+RecoveryWriter::RecoveryWriter(const QString& folder) : file(folder), worker([this] { run(); }) {}
 
 RecoveryWriter::~RecoveryWriter()
 {

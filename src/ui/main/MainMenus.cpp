@@ -60,9 +60,10 @@ MainMenus::MainMenus(MainWindow& owner) : QObject(&owner), window(owner)
     quitAction->setShortcuts(keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
     editMenu = menuBar->addMenu(QStringLiteral("&Edit"));
-    undoAction = editMenu->addAction(QStringLiteral("&Undo"), w, &MainWindow::undo);
+    ArmyDocument* document = &window.document();
+    undoAction = editMenu->addAction(QStringLiteral("&Undo"), document, &ArmyDocument::undo);
     undoAction->setShortcuts(keysFor(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
-    redoAction = editMenu->addAction(QStringLiteral("&Redo"), w, &MainWindow::redo);
+    redoAction = editMenu->addAction(QStringLiteral("&Redo"), document, &ArmyDocument::redo);
     redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     undoAction->setObjectName(QStringLiteral("Undo"));
@@ -76,14 +77,15 @@ MainMenus::MainMenus(MainWindow& owner) : QObject(&owner), window(owner)
     armyMenu->addSeparator();
     checkAction = armyMenu->addAction(QStringLiteral("&Check..."), w, &MainWindow::checkArmy);
     checkAction->setShortcut(Qt::CTRL | Qt::Key_K);
-    duplicateTroopAction = armyMenu->addAction(QStringLiteral("&Duplicate Troop..."), w,
-                                               &MainWindow::duplicateTroop);
+    duplicateTroopAction =
+        armyMenu->addAction(QStringLiteral("&Duplicate Troop..."), w, &MainWindow::duplicateTroop);
     duplicateTroopAction->setShortcut(Qt::CTRL | Qt::Key_D);
 
     helpMenu = menuBar->addMenu(QStringLiteral("&Help"));
     helpAction = helpMenu->addAction(QStringLiteral("&Help"), w, &MainWindow::showHelp);
     helpAction->setShortcuts(keysFor(QKeySequence::HelpContents, Qt::Key_F1));
-    aboutAction = helpMenu->addAction(QStringLiteral("&About Quarrimak"), w, &MainWindow::showAbout);
+    aboutAction =
+        helpMenu->addAction(QStringLiteral("&About Quarrimak"), w, &MainWindow::showAbout);
     aboutQtAction = helpMenu->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
 
     for (QMenu* menu : {fileMenu, recentMenu, editMenu, armyMenu, helpMenu})

@@ -12,15 +12,15 @@
 #include "ui/main/AboutDialog.h"
 #include "ui/main/CheckReportDialog.h"
 #include "ui/main/FileDrop.h"
+#include "ui/main/Loading.h"
 #include "ui/main/MainMenus.h"
-#include "ui/main/ReadErrorDialog.h"
 #include "ui/main/RecoveryKeeper.h"
 #include "ui/main/SheetOutput.h"
 #include "ui/main/TroopSelectionDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -31,39 +31,6 @@ namespace
 const QString caption = QStringLiteral("Varnhold Datafile Creator (v1.0)");
 const QString datafileName = QStringLiteral("vhold.ini");
 const QString datafileFilter = QStringLiteral("*.ini");
-
-// What the main window shows while a datafile loads: the army's texts as soon as they are
-// read, and the count of troops read so far.
-class LoadShown : public LoadWatcher
-{
-public:
-    explicit LoadShown(MainWindow& shownIn) : window(shownIn) {}
-
-    void armyRead(const Army& army) override
-    {
-        window.armyNameEdit->setText(army.name);
-        window.unitWordEdit->setText(army.unitWord);
-        window.squadWordEdit->setText(army.squadWord);
-        squadWord = army.squadWord;
-    }
-
-    void troopRead(int n) override
-    {
-        window.statusBar->setPanelText(1, QStringLiteral("Total ") + squadWord +
-                                              QStringLiteral("s: ") + QString::number(n));
-        window.statusBar->repaint();
-    }
-
-    void raceMissing() override
-    {
-        ReadErrorDialog errorWindow(&window);
-        errorWindow.showModal();
-    }
-
-private:
-    MainWindow& window;
-    QString squadWord;
-};
 
 } // namespace
 
@@ -118,11 +85,7 @@ MainWindow::MainWindow(ArmyDocument& document)
     layout->addStretch(1);
     layout->addWidget(statusBar);
 
-    loadingNotice = new QLabel(QStringLiteral("Loading datafile. Please wait..."), this);
-    loadingNotice->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    loadingNotice->setAlignment(Qt::AlignCenter);
-    loadingNotice->setAutoFillBackground(true);
-    loadingNotice->hide();
+    loadingNotice = new LoadingNotice(this);
 
     setTabChain({armyNameEdit, unitWordEdit, squadWordEdit, newTroopButton, closeButton, saveButton,
                  loadButton, editTroopButton, helpButton});
@@ -158,9 +121,7 @@ MainWindow::MainWindow(ArmyDocument& document)
     // bar adds its height above the questions.
     setFixedClientSize(331, 235 + menus->menuBar->sizeHint().height());
     settleSize();
-    const QSize panelSize = loadingNotice->sizeHint().expandedTo(QSize(width() * 3 / 4, 48));
-    loadingNotice->setGeometry(QRect(
-        QPoint((width() - panelSize.width()) / 2, (height() - panelSize.height()) / 2), panelSize));
+    loadingNotice->place();
     showArmyTexts();
     showFile();
 }
@@ -228,7 +189,8 @@ void MainWindow::showArmyTexts()
 {
     showingArmy = true;
     const Army& texts = army.army().army;
-    for (auto [edit, text] : {std::pair{armyNameEdit, &texts.name}, {unitWordEdit, &texts.unitWord},
+    for (auto [edit, text] : {std::pair{armyNameEdit, &texts.name},
+                              {unitWordEdit, &texts.unitWord},
                               {squadWordEdit, &texts.squadWord}}) {
         if (edit->text() != *text)
             edit->setText(*text);
@@ -357,16 +319,6 @@ void MainWindow::duplicateTroop()
     startWizard(army.army().troopCount - 1);
 }
 
-void MainWindow::undo()
-{
-    army.undo();
-}
-
-void MainWindow::redo()
-{
-    army.redo();
-}
-
 void MainWindow::offerRecovery(const QString& folder)
 {
     recoveryKeeper->offerLeftWork(this, folder, [this](const RecoveredWork& work) {
@@ -379,10 +331,9 @@ void MainWindow::offerRecovery(const QString& folder)
 bool MainWindow::restoreWork(const RecoveredWork& work)
 {
     army.closeOpenStep();
-    const Troop* unfinished =
-        work.unfinishedTroop && work.army.troopCount < Store::slotCount
-            ? &work.army.troops[size_t(work.army.troopCount)]
-            : nullptr;
+    const Troop* unfinished = work.unfinishedTroop && work.army.troopCount < Store::slotCount
+                                  ? &work.army.troops[size_t(work.army.troopCount)]
+                                  : nullptr;
     army.restoreWork(work.army, work.file, unfinished);
     saveButton->setEnabled(true);
     showModified();
@@ -475,32 +426,17 @@ bool MainWindow::loadFile(const QString& path)
     army.closeOpenStep();
     ArmyDocument::LoadResult result;
     {
-        showLoadingNotice(true);
+        loadingNotice->showNow(true);
         WaitCursor wait;
-        LoadShown shown(*this);
+        LoadShown shown(this, armyNameEdit, unitWordEdit, squadWordEdit, statusBar);
         showingArmy = true;
         result = army.load(path, shown);
         showingArmy = false;
     }
-    showLoadingNotice(false);
+    loadingNotice->showNow(false);
     showArmyTexts();
-    switch (result.status) {
-    case ArmyDocument::LoadStatus::TooLarge:
-        messageBox(this, QStringLiteral("*** FILE ERROR ***"),
-                   QStringLiteral("An error occurred while reading the file!\n") + result.reason,
-                   MessageButtons::Ok);
+    if (!loadSucceeded(this, result, path))
         return false;
-    case ArmyDocument::LoadStatus::Unreadable: {
-        ReadErrorDialog errorWindow(this, QStringLiteral("The file ") + path +
-                                              QStringLiteral(" cannot be read: ") + result.reason);
-        errorWindow.showModal();
-        return false;
-    }
-    case ArmyDocument::LoadStatus::NotADatafile:
-        return false;
-    case ArmyDocument::LoadStatus::Loaded:
-        break;
-    }
     troopWizard.returnToFirstSlot();
     editTroopButton->setEnabled(army.army().troopCount >= 1);
     saveButton->setEnabled(true);
@@ -556,13 +492,4 @@ void MainWindow::showHelp()
 {
     MainWindowHelp help(this);
     help.showModal();
-}
-
-void MainWindow::showLoadingNotice(bool visible)
-{
-    loadingNotice->setVisible(visible);
-    if (visible) {
-        loadingNotice->raise();
-        loadingNotice->repaint();
-    }
 }

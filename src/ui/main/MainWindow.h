@@ -11,6 +11,7 @@ class ArmyDocument;
 class Button;
 class FileDrop;
 class LineEdit;
+class LoadingNotice;
 class MainMenus;
 class QLabel;
 class RecoveryKeeper;
@@ -56,9 +57,6 @@ public:
     void showAbout();
     // Work that a program which ended before saving left behind is offered back, newest first.
     void offerRecovery(const QString& folder = RecoveryFile::defaultFolder());
-    // Edit > Undo and Redo: the army as it was before the last change, or after it again.
-    void undo();
-    void redo();
 
     Wizard& wizard() { return troopWizard; }
     ArmyDocument& document() { return army; }
@@ -80,17 +78,15 @@ public:
     Button* loadButton;
     Button* editTroopButton;
     Button* helpButton;
-    QLabel* loadingNotice;
+    LoadingNotice* loadingNotice;
     StatusBar* statusBar;
-
-    // "Total " + the squad word + "s: " + the number of accepted troops.
-    QString countText(const QString& squadWord) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showLoadingNotice(bool visible);
+    // "Total " + the squad word + "s: " + the number of accepted troops.
+    QString countText(const QString& squadWord) const;
     bool unsavedChangesSettled();
     bool writeArmy(const QString& path);
     void wizardEnded();

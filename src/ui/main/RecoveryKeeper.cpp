@@ -64,8 +64,8 @@ void RecoveryKeeper::keepCopy()
 {
     delay.stop();
     RecoveredWork work = workNow();
-    const bool unsaved = document.isModified() || work.unfinishedTroop ||
-                         (wizard.isRunning() && wizard.runChange());
+    const bool unsaved =
+        document.isModified() || work.unfinishedTroop || (wizard.isRunning() && wizard.runChange());
     if (unsaved) {
         writer.keep(std::move(work));
         copied = true;

@@ -102,9 +102,8 @@ std::optional<ArmyChange> Wizard::runChange() const
     const Store& before = *armyBefore;
     const int slot = lastRunSlot;
     const Troop& troop = draft.troops[size_t(slot)];
-    const bool sameCatalogues =
-        draft.weaponCatalogue->lines() == before.weaponCatalogue->lines() &&
-        draft.abilityCatalogue->lines() == before.abilityCatalogue->lines();
+    const bool sameCatalogues = draft.weaponCatalogue->lines() == before.weaponCatalogue->lines() &&
+                                draft.abilityCatalogue->lines() == before.abilityCatalogue->lines();
     QString name;
     const QString quoted = u'"' + troop.name + u'"';
     if (draft.troopCount > before.troopCount)

@@ -4,6 +4,7 @@
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
+#include "ui/main/Loading.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
