@@ -9,7 +9,8 @@
 #include "datafile/Recovery.h"
 #include "datafile/Writer.h"
 #include "platform/DatafileOutput.h"
-#include "store/ArmyHistory.h"
+#include "document/ArmyDocument.h"
+#include "store/CatalogueUse.h"
 #include "store/Store.h"
 
 #include <QElapsedTimer>
@@ -17,6 +18,8 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <dlfcn.h>
+#include <malloc.h>
+#include <unistd.h>
 
 namespace
 {
@@ -30,6 +33,8 @@ int usage()
                          "       quarrimak-bench start\n"
                          "       quarrimak-bench picker FILE\n"
                          "       quarrimak-bench record|undo|redo FILE\n"
+                         "       quarrimak-bench history-memory renames|loads FILE\n"
+                         "       quarrimak-bench type FILE\n"
                          "       quarrimak-bench recovery FILE FOLDER\n"
                          "       quarrimak-bench sheet FILE OUT.pdf|OUT.html [--all-entries]\n"
                          "       quarrimak-bench check FILE\n"
@@ -61,41 +66,98 @@ int saveCommand(const QString& path, const QString& out)
     return report("save", clock);
 }
 
-// One step of the history on the army of the file, as the editor takes it: a troop changed in
-// the wizard and recorded; then undone, or undone and made again, each with the datafile made
-// that tells whether the army is saved.
+class Unwatched : public LoadWatcher
+{
+public:
+    void armyRead(const Army&) override {}
+    void troopRead(int) override {}
+    void raceMissing() override {}
+};
+
+double msSince(const QElapsedTimer& clock)
+{
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+// The catalogue window's Rename of the weapon at the index, far across the catalogue, as one
+// step of the document.
+void renameWeapon(ArmyDocument& document, int index)
+{
+    const QString line = (*document.army().weaponCatalogue)[index];
+    const QString name = line.section(u',', 0, 0);
+    document.apply(QStringLiteral("Rename Weapon \"%1\"").arg(name), [name](Store& army) {
+        renameEntry(army, CatalogueKind::Weapons, name, QStringLiteral("~") + name);
+    });
+}
+
+// A step of the document's history on the army of the file: recording it, taking it back or
+// making it again. The figure is the worst of two steps: a weapon renamed (the entry and every
+// troop line naming it) in the army of the file, and a Load of the file into an empty army.
 int historyCommand(const QString& step, const QString& path)
 {
-    Store store;
-    loadArmy(store, path);
-    ArmyHistory history({store, path, QByteArray()});
-    QElapsedTimer clock;
-    const auto change = [&store] {
-        Troop& troop = store.troops[0];
-        if (!troop.standardWeapons)
-            troop.standardWeapons = store.newSortedList();
-        troop.standardWeapons->add(QStringLiteral("Bench blade"));
-    };
-    const auto restore = [&store](const ArmyState& state) {
-        store = state.army;
-        QByteArray bytes;
-        encodeDatafile(store, bytes, nullptr);
-        return bytes.size();
-    };
-    change();
-    if (step == QLatin1String("record"))
+    Unwatched quiet;
+    Store loaded;
+    QByteArray bytes;
+    ArmyDocument::read(path, quiet, loaded, bytes);
+    ArmyDocument renamed;
+    renamed.startFrom(loaded);
+    ArmyDocument emptied;
+    double record = 0, undo = 0, redo = 0;
+    const auto time = [](double& worst, const std::function<void()>& work) {
+        QElapsedTimer clock;
         clock.start();
-    history.record(QStringLiteral("Change Troop"), {store, path, QByteArray()});
-    if (step == QLatin1String("record"))
-        return report("record", clock);
-    if (step == QLatin1String("undo"))
-        clock.start();
-    restore(history.undo());
-    if (step == QLatin1String("undo"))
-        return report("undo", clock);
-    clock.start();
-    restore(history.redo());
-    return report("redo", clock);
+        work();
+        worst = qMax(worst, msSince(clock));
+    };
+    time(record, [&] { renameWeapon(renamed, renamed.army().weaponCatalogue->count() / 2); });
+    time(undo, [&] { renamed.undo(); });
+    time(redo, [&] { renamed.redo(); });
+    time(record, [&] { emptied.takeLoaded(path, loaded, bytes); });
+    time(undo, [&] { emptied.undo(); });
+    time(redo, [&] { emptied.redo(); });
+    const double figure = step == QLatin1String("record") ? record
+                          : step == QLatin1String("undo") ? undo
+                                                           : redo;
+    std::printf("%s %.1f ms\n", qPrintable(step), figure);
+    return 0;
+}
+
+// The program's resident memory, after what was freed went back to the system.
+double residentMiB()
+{
+    malloc_trim(0);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? double(fields[1].toLongLong()) * double(sysconf(_SC_PAGESIZE)) /
+                                   (1024.0 * 1024.0)
+                             : 0;
+}
+
+// The memory the history takes: after 100 weapons of the army of the file are renamed, or after
+// the file is loaded 100 times, the history's own count and then the resident memory above the
+// loaded army, both in MiB.
+int historyMemoryCommand(const QString& kind, const QString& path)
+{
+    Unwatched quiet;
+    ArmyDocument document;
+    if (document.load(path, quiet).status != ArmyDocument::LoadStatus::Loaded) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(path));
+        return 1;
+    }
+    const double before = residentMiB();
+    const int weapons = document.army().weaponCatalogue->count();
+    for (int i = 0; i < 100; ++i) {
+        if (kind == QLatin1String("loads"))
+            document.load(path, quiet);
+        else
+            renameWeapon(document, (i * 997) % qMax(1, weapons - 100));
+    }
+    std::printf("history %d steps, %.1f MiB\n", document.stepCount(),
+                double(document.historyBytes()) / (1024.0 * 1024.0));
+    std::printf("resident above the loaded army %.1f MiB\n", residentMiB() - before);
+    return 0;
 }
 
 // The recovery copy of the army of the file, written as the editor writes it.
@@ -194,12 +256,16 @@ int main(int argc, char* argv[])
          command == QLatin1String("redo")) &&
         arguments.size() == 1)
         return historyCommand(command, arguments[0]);
+    if (command == QLatin1String("history-memory") && arguments.size() == 2 &&
+        (arguments[0] == QLatin1String("renames") || arguments[0] == QLatin1String("loads")))
+        return historyMemoryCommand(arguments[0], arguments[1]);
     if (command == QLatin1String("recovery") && arguments.size() == 2)
         return recoveryCommand(arguments[0], arguments[1]);
     if (command == QLatin1String("check") && arguments.size() == 1)
         return checkCommand(arguments[0]);
     if ((command == QLatin1String("start") && arguments.isEmpty()) ||
-        ((command == QLatin1String("picker") || command == QLatin1String("filter")) &&
+        ((command == QLatin1String("picker") || command == QLatin1String("filter") ||
+          command == QLatin1String("type")) &&
          arguments.size() == 1) ||
         (command == QLatin1String("sheet") && (arguments.size() == 2 || arguments.size() == 3)))
         return windowCommand(argc, argv);

@@ -144,28 +144,41 @@ void ArmyDocument::replaceArmy(const QString& name, const Store& army, ArmyFile 
 
 ArmyDocument::LoadResult ArmyDocument::load(const QString& path, LoadWatcher& watcher)
 {
-    LoadResult result;
+    Store loaded(locale);
     QByteArray bytes;
-    const IniFile read = IniFile::read(path, &result.reason, &bytes);
+    const LoadResult result = read(path, watcher, loaded, bytes);
+    if (result.status == LoadStatus::Loaded)
+        takeLoaded(path, loaded, std::move(bytes));
+    return result;
+}
+
+ArmyDocument::LoadResult ArmyDocument::read(const QString& path, LoadWatcher& watcher, Store& army,
+                                            QByteArray& bytes)
+{
+    LoadResult result;
+    const IniFile file = IniFile::read(path, &result.reason, &bytes);
     if (!result.reason.isEmpty()) {
         result.status =
             result.reason == tooLargeReason() ? LoadStatus::TooLarge : LoadStatus::Unreadable;
         return result;
     }
-    Store loaded(locale);
-    WatchedLoad progress(watcher, loaded);
-    const LoadOutcome outcome = loadDatafile(loaded, read, progress);
+    WatchedLoad progress(watcher, army);
+    const LoadOutcome outcome = loadDatafile(army, file, progress);
     if (!outcome.raceFound) {
         result.status = LoadStatus::NotADatafile;
         return result;
     }
     result.status = LoadStatus::Loaded;
-    nameInCapitals(loaded);
     result.troopsLeftOut = outcome.troopsLeftOut;
-    replaceArmy(QStringLiteral("Load \"") + QFileInfo(path).fileName() + u'"', loaded,
+    nameInCapitals(army);
+    return result;
+}
+
+void ArmyDocument::takeLoaded(const QString& path, const Store& army, QByteArray bytes)
+{
+    replaceArmy(QStringLiteral("Load \"") + QFileInfo(path).fileName() + u'"', army,
                 {path, std::move(bytes)}, true);
     setUnfinishedTroop(Troop());
-    return result;
 }
 
 bool ArmyDocument::saveAs(const QString& path, QString* reason)

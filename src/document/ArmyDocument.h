@@ -63,6 +63,11 @@ public:
     // Replaces the army with the datafile's, as one step ("Load \"vhold.ini\""); the file
     // becomes the document's file, unmodified. A file that holds no army leaves all as it was.
     LoadResult load(const QString& path, LoadWatcher& watcher);
+    // The two halves of load(): the datafile read into `army` (its collation kept) with the
+    // file's bytes, the document untouched; and the army so read taken as one step.
+    static LoadResult read(const QString& path, LoadWatcher& watcher, Store& army,
+                           QByteArray& bytes);
+    void takeLoaded(const QString& path, const Store& army, QByteArray bytes);
     // Writes the army to its file (Save) or to another (Save As), which then becomes its file;
     // the file on disk is replaced only by a complete new one. False with the reason.
     bool save(QString* reason) { return saveAs(current.path, reason); }
