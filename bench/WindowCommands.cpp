@@ -4,6 +4,7 @@
 
 #include "BenchWork.h"
 
+#include "document/ArmyDocument.h"
 #include "store/Store.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/Picker.h"
@@ -37,8 +38,8 @@ bool waitUntilShown(QWidget& window)
 int startCommand(int argc, char* argv[], const QElapsedTimer& processClock)
 {
     QApplication application(argc, argv);
-    Store store;
-    MainWindow mainWindow(store);
+    ArmyDocument document;
+    MainWindow mainWindow(document);
     mainWindow.showAndActivate();
     if (!waitUntilShown(mainWindow))
         return 1;
@@ -53,7 +54,8 @@ int pickerCommand(int argc, char* argv[], const QString& path)
     EditorMemory memory;
     QElapsedTimer clock;
     clock.start();
-    Picker picker(nullptr, store, CatalogueKind::Weapons, memory);
+    Picker picker(nullptr, store, CatalogueKind::Weapons, memory,
+                  [&store](const ArmyChange& change) { change.apply(store); });
     picker.show();
     if (!waitUntilShown(picker))
         return 1;
@@ -113,15 +115,15 @@ int filterCommand(int argc, char* argv[], const QString& path)
     Store store;
     loadArmy(store, path);
     EditorMemory memory;
-    Picker picker(nullptr, store, CatalogueKind::Weapons, memory);
+    Picker picker(nullptr, store, CatalogueKind::Weapons, memory,
+                  [&store](const ArmyChange& change) { change.apply(store); });
     picker.show();
     if (!waitUntilShown(picker))
         return 1;
     std::printf("filter-picker %.1f ms\n", slowerKeystroke(picker, *picker.filterEdit));
     picker.hide();
-    CatalogueDialog catalogue(
-        nullptr, store, memory, CatalogueKind::Weapons,
-        [](const QString&, const std::function<void()>& change) { change(); });
+    CatalogueDialog catalogue(nullptr, store, memory, CatalogueKind::Weapons,
+                              [&store](const ArmyChange& change) { change.apply(store); });
     catalogue.show();
     if (!waitUntilShown(catalogue))
         return 1;

@@ -2,6 +2,7 @@
 #include "support/Armies.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
@@ -114,6 +115,7 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         bool mainShownBeneath = true;
         for (const QString& caption : captions) {
             if (caption == QStringLiteral("*** ERROR READING FILE ***")) {
@@ -137,7 +139,7 @@ private slots:
         QVERIFY(mainShownBeneath);
         QVERIFY(main.isVisible());
         QCOMPARE(app.army().troopCount, troopCount);
-        QCOMPARE(main.armyNameEdit->text(), armyName);
+        QCOMPARE(page.armyNameEdit->text(), armyName);
     }
 };
 
