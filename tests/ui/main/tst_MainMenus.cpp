@@ -4,6 +4,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/pages/MainWindowPage.h"
+#include "support/pages/ReadErrorDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
@@ -302,7 +303,7 @@ private slots:
         ScriptedUser user;
         QString shownText;
         user.windowOf<ReadErrorDialog>([&shownText](ReadErrorDialog& window) {
-            shownText = window.raceMissingLabel->text();
+            shownText = ReadErrorDialogPage(window).raceMissingLabel->text();
             window.done(ModalResult::Ok);
         });
         QVERIFY(!app.mainWindow.loadFile(folder.path()));

@@ -5,6 +5,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/pages/MainWindowPage.h"
+#include "support/pages/ReadErrorDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
@@ -166,8 +167,9 @@ private slots:
         user.chooseFile(testData(QStringLiteral("load-no-race.ini")));
         QString label1;
         user.windowOf<ReadErrorDialog>([&](ReadErrorDialog& window) {
-            label1 = window.raceMissingLabel->text();
-            QTest::mouseClick(window.okButton, Qt::LeftButton);
+            ReadErrorDialogPage errorPage(window);
+            label1 = errorPage.raceMissingLabel->text();
+            QTest::mouseClick(errorPage.okButton, Qt::LeftButton);
         });
         QTest::mouseClick(page.loadButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -239,7 +241,8 @@ private slots:
         main.saveArmy();
 
         user.chooseFile(path);
-        user.windowOf<ReadErrorDialog>([](ReadErrorDialog& window) { window.okButton->click(); });
+        user.windowOf<ReadErrorDialog>(
+            [](ReadErrorDialog& window) { ReadErrorDialogPage(window).okButton->click(); });
         QElapsedTimer clock;
         clock.start();
         QTest::mouseClick(page.loadButton, Qt::LeftButton);
@@ -346,7 +349,7 @@ private slots:
         ModalAnswer errorAnswer;
         errorAnswer.expect<ReadErrorDialog>([&titles](ReadErrorDialog& window) {
             titles << window.windowTitle();
-            QTest::mouseClick(window.okButton, Qt::LeftButton);
+            QTest::mouseClick(ReadErrorDialogPage(window).okButton, Qt::LeftButton);
         });
         main.loadArmy();
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));

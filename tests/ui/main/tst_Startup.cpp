@@ -3,6 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/pages/MainWindowPage.h"
+#include "support/pages/ReadErrorDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
@@ -121,7 +122,7 @@ private slots:
             if (caption == QStringLiteral("*** ERROR READING FILE ***")) {
                 user.windowOf<ReadErrorDialog>([&](ReadErrorDialog& window) {
                     mainShownBeneath = main.isVisible();
-                    window.okButton->click();
+                    ReadErrorDialogPage(window).okButton->click();
                 });
             } else {
                 user.answer(ModalResult::Ok);
