@@ -4,6 +4,7 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/FoundControl.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -123,15 +124,17 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
          fromStep(
              WizardStep::Abilities, [](Window& w) { return items(w).editButton; },
              [](Window& w) { return items(w).itemList; })},
-        {"troop selection", fromMainWindow([](MainWindow& m) { return m.editTroopButton; })},
+        {"troop selection",
+         fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "editTroopButton"); })},
         {"read error",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              app.mainWindow.showAndActivate();
              user.chooseFile(testData(QStringLiteral("load-no-race.ini")));
              actIn(user, app.mainWindow, act);
-             QTest::mouseClick(app.mainWindow.loadButton, Qt::LeftButton);
+             QTest::mouseClick(foundControl<Button>(app.mainWindow, "loadButton"), Qt::LeftButton);
          }},
-        {"main window help", fromMainWindow([](MainWindow& m) { return m.helpButton; })},
+        {"main window help",
+         fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "helpButton"); })},
         {"step 2 help",
          fromStep(WizardStep::Characteristics,
                   [](Window& w) { return static_cast<CharacteristicsStep&>(w).helpButton; })},

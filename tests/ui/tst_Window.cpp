@@ -5,6 +5,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/WindowsReached.h"
+#include "support/pages/FoundControl.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -314,7 +315,7 @@ private slots:
             QCOMPARE(programWindows().size(), 2);
             QTest::mouseClick(help.okButton, Qt::LeftButton);
         });
-        QTest::mouseClick(app.mainWindow.helpButton, Qt::LeftButton);
+        QTest::mouseClick(foundControl<Button>(app.mainWindow, "helpButton"), Qt::LeftButton);
         checkNoProblems(user);
         QCOMPARE(programWindows(), QList<QWidget*>{&app.mainWindow});
     }
@@ -332,7 +333,7 @@ private slots:
             clickCell(*dialog.troopGrid, 1, 1);
             QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
         });
-        QTest::mouseClick(app.mainWindow.editTroopButton, Qt::LeftButton);
+        QTest::mouseClick(foundControl<Button>(app.mainWindow, "editTroopButton"), Qt::LeftButton);
         acceptTroop(app, QStringLiteral("C"));
         int rowShown = -1;
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
@@ -340,7 +341,7 @@ private slots:
             rowShown = dialog.troopGrid->currentRow();
             QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
         });
-        QTest::mouseClick(app.mainWindow.editTroopButton, Qt::LeftButton);
+        QTest::mouseClick(foundControl<Button>(app.mainWindow, "editTroopButton"), Qt::LeftButton);
         checkNoProblems(user);
         QCOMPARE(rowShown, 1);
     }

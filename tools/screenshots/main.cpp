@@ -2,6 +2,7 @@
 // it, and photographs each one from the X server's screen. scripts/screenshots runs it on a
 // virtual display.
 
+#include "document/ArmyDocument.h"
 #include "store/Store.h"
 #include "ui/Modal.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
@@ -110,9 +111,9 @@ public:
             catalogue->selectName(catalogue->entries->nameAt(0));
         photograph(window);
         if (auto* editor = qobject_cast<AbilityEditor*>(&window))
-            editor->helpButton->click();
+            editor->showHelp();
         if (auto* costs = qobject_cast<AbilityCostsDialog*>(&window))
-            costs->helpButton->click();
+            costs->showHelp();
         shown.done(qobject_cast<TroopSelectionDialog*>(&window) ? ModalResult::Ok
                                                                 : ModalResult::Cancel);
     }
@@ -159,23 +160,25 @@ int main(int argc, char* argv[])
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
-    Store store;
+    ArmyDocument document;
     Photographer photographer(folder, army);
     installModalUser(&photographer);
 
-    MainWindow main(store);
+    MainWindow main(document);
     main.showAndActivate();
-    main.loadButton->click();
+    main.loadArmy();
     photographer.photograph(main);
     // The File menu, opened as a click on it opens it.
-    main.fileMenu->popup(main.menuBar->mapToGlobal(
-        main.menuBar->actionGeometry(main.fileMenu->menuAction()).bottomLeft()));
-    photographer.photograph(main, QStringLiteral("main-window-file-menu"), main.fileMenu);
-    main.fileMenu->hide();
-    main.helpButton->click();
+    auto* menuBar = main.findChild<QMenuBar*>(QStringLiteral("menuBar"));
+    auto* fileMenu = main.findChild<QMenu*>(QStringLiteral("File"));
+    fileMenu->popup(
+        menuBar->mapToGlobal(menuBar->actionGeometry(fileMenu->menuAction()).bottomLeft()));
+    photographer.photograph(main, QStringLiteral("main-window-file-menu"), fileMenu);
+    fileMenu->hide();
+    main.showHelp();
 
     // The first troop, reopened through Edit, step by step.
-    main.editTroopButton->click();
+    main.editTroop();
     Wizard& wizard = main.wizard();
     CharacteristicsStep& characteristics = *wizard.characteristicsStep();
     photographer.photograph(characteristics);
@@ -201,25 +204,27 @@ int main(int argc, char* argv[])
     restrictions.helpButton->click();
 
     // The dialogs that open from inside the lists, each with what its opener gives it.
-    WeaponEditor weaponEditor(&restrictions, {QStringLiteral("New Standard Weapon"),
-                                              QStringLiteral("Standard Weapon name"), QString(),
-                                              QStringList(), false, store.weaponCatalogue.get()});
+    WeaponEditor weaponEditor(&restrictions,
+                              {QStringLiteral("New Standard Weapon"),
+                               QStringLiteral("Standard Weapon name"), QString(), QStringList(),
+                               false, document.army().weaponCatalogue.get()});
     weaponEditor.showModal();
     WeaponCostsDialog costs(
         &restrictions, QStringLiteral("Flame thrower"),
         QStringLiteral("Name of the replace weapon"),
         {{QStringLiteral("Heavy flamer"), 6}, {QStringLiteral("Plasma pistol"), 10}});
     costs.showModal();
-    AbilityEditor abilityEditor(&restrictions, {QStringLiteral("Add Special Ability"),
-                                                QStringLiteral("New Special Ability"), QString(),
-                                                QString(), false, store.abilityCatalogue.get()});
+    AbilityEditor abilityEditor(&restrictions,
+                                {QStringLiteral("Add Special Ability"),
+                                 QStringLiteral("New Special Ability"), QString(), QString(), false,
+                                 document.army().abilityCatalogue.get()});
     abilityEditor.showModal();
     editAbilityCosts(&restrictions, wizard.troop(), 0, wizard.editorMemory().abilityScope);
 
     // The Army menu's windows, from the main window.
     wizard.leave();
-    main.weaponsAction->trigger();
-    main.checkAction->trigger();
+    main.showCatalogue(CatalogueKind::Weapons);
+    main.checkArmy();
 
     installModalUser(nullptr);
     QTextStream out(stdout);

@@ -48,8 +48,7 @@ void LoadShown::armyRead(const Army& army)
 
 void LoadShown::troopRead(int n)
 {
-    statusBar->setPanelText(1, QStringLiteral("Total ") + squadWord + QStringLiteral("s: ") +
-                                   QString::number(n));
+    statusBar->setPanelText(1, troopCountText(squadWord, n));
     statusBar->repaint();
 }
 
@@ -57,6 +56,11 @@ void LoadShown::raceMissing()
 {
     ReadErrorDialog errorWindow(window);
     errorWindow.showModal();
+}
+
+QString troopCountText(const QString& squadWord, int count)
+{
+    return QStringLiteral("Total ") + squadWord + QStringLiteral("s: ") + QString::number(count);
 }
 
 bool loadSucceeded(QWidget* window, const ArmyDocument::LoadResult& result, const QString& path)

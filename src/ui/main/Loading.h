@@ -39,6 +39,9 @@ private:
     QString squadWord;
 };
 
+// "Total " + the squad word + "s: " + the number of troops, as the status bar counts them.
+QString troopCountText(const QString& squadWord, int count);
+
 // A load that failed is said so: a file far larger than any datafile with its reason, any other
 // unreadable file in the read-error window (a file that is no datafile was said so while it
 // loaded). False for such a load.

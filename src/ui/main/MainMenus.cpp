@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -88,8 +89,12 @@ MainMenus::MainMenus(MainWindow& owner) : QObject(&owner), window(owner)
         helpMenu->addAction(QStringLiteral("&About Quarrimak"), w, &MainWindow::showAbout);
     aboutQtAction = helpMenu->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
 
-    for (QMenu* menu : {fileMenu, recentMenu, editMenu, armyMenu, helpMenu})
+    // A menu is found by its title without the "&", its item in the bar by the title itself.
+    for (QMenu* menu : {fileMenu, recentMenu, editMenu, armyMenu, helpMenu}) {
         menu->menuAction()->setObjectName(menu->title());
+        menu->setObjectName(QString(menu->title()).remove(u'&'));
+    }
+    menuBar->setObjectName(QStringLiteral("menuBar"));
     for (QAction* action :
          {newTroopAction, editTroopAction, loadAction, saveAction, saveAsAction, exportSheetAction,
           printSheetAction, quitAction, weaponsAction, abilitiesAction, checkAction,
@@ -139,4 +144,30 @@ void MainMenus::updateArmyActions()
 {
     const int count = window.document().army().troopCount;
     duplicateTroopAction->setEnabled(count > 0 && count < Store::slotCount);
+}
+
+void MainMenus::placeIn(QBoxLayout& layout)
+{
+    layout.setMenuBar(menuBar);
+}
+
+int MainMenus::barHeight() const
+{
+    return menuBar->sizeHint().height();
+}
+
+void MainMenus::setNewTroopEnabled(bool enabled)
+{
+    newTroopAction->setEnabled(enabled);
+}
+
+void MainMenus::setEditTroopEnabled(bool enabled)
+{
+    editTroopAction->setEnabled(enabled);
+}
+
+void MainMenus::setSaveEnabled(bool enabled)
+{
+    saveAction->setEnabled(enabled);
+    saveAsAction->setEnabled(enabled);
 }

@@ -4,6 +4,7 @@
 
 class MainWindow;
 class QAction;
+class QBoxLayout;
 class QMenu;
 class QMenuBar;
 
@@ -23,6 +24,16 @@ public:
     // Duplicate needs a troop to copy and a free slot for the copy.
     void updateArmyActions();
 
+    // The menu bar above the window's other contents, and the height it takes there.
+    void placeIn(QBoxLayout& layout);
+    int barHeight() const;
+    // New Troop and Edit Troop follow the window's buttons; Save and Save As whether there is
+    // anything to save.
+    void setNewTroopEnabled(bool enabled);
+    void setEditTroopEnabled(bool enabled);
+    void setSaveEnabled(bool enabled);
+
+private:
     QMenuBar* menuBar;
     QMenu* fileMenu;
     QMenu* recentMenu;
@@ -47,7 +58,5 @@ public:
     QAction* helpAction;
     QAction* aboutAction;
     QAction* aboutQtAction;
-
-private:
     MainWindow& window;
 };

@@ -2,6 +2,7 @@
 
 #include "document/ArmyDocument.h"
 #include "store/Store.h"
+#include "ui/ControlNames.h"
 #include "ui/WaitCursor.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/controls/Button.h"
@@ -44,9 +45,6 @@ MainWindow::MainWindow(ArmyDocument& document)
     unitWordEdit = new LineEdit(this, QStringLiteral("Unit"));
     squadWordLabel = makeLabel(this, QStringLiteral("What is a squad called in your army?"));
     squadWordEdit = new LineEdit(this, QStringLiteral("Squad"));
-    armyNameLabel->setBuddy(armyNameEdit);
-    unitWordLabel->setBuddy(unitWordEdit);
-    squadWordLabel->setBuddy(squadWordEdit);
 
     newTroopButton = new Button(this, QStringLiteral("&New "), ButtonIcon::New);
     closeButton = new Button(this, QStringLiteral("&Close"), ButtonIcon::Close);
@@ -64,11 +62,12 @@ MainWindow::MainWindow(ArmyDocument& document)
     sheet = std::make_unique<SheetOutput>(this, army);
     menus = new MainMenus(*this);
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menus->menuBar);
+    menus->placeIn(*layout);
     layout->setContentsMargins(8, 8, 8, 2);
     for (auto [question, edit] : {std::pair{armyNameLabel, armyNameEdit},
                                   {unitWordLabel, unitWordEdit},
                                   {squadWordLabel, squadWordEdit}}) {
+        question->setBuddy(edit);
         layout->addWidget(question);
         layout->addWidget(edit);
     }
@@ -86,6 +85,15 @@ MainWindow::MainWindow(ArmyDocument& document)
     layout->addWidget(statusBar);
 
     loadingNotice = new LoadingNotice(this);
+    const ControlName names[] = {
+        {armyNameLabel, "armyNameLabel"},     {armyNameEdit, "armyNameEdit"},
+        {unitWordLabel, "unitWordLabel"},     {unitWordEdit, "unitWordEdit"},
+        {squadWordLabel, "squadWordLabel"},   {squadWordEdit, "squadWordEdit"},
+        {newTroopButton, "newTroopButton"},   {closeButton, "closeButton"},
+        {saveButton, "saveButton"},           {loadButton, "loadButton"},
+        {editTroopButton, "editTroopButton"}, {helpButton, "helpButton"},
+        {loadingNotice, "loadingNotice"},     {statusBar, "statusBar"}};
+    nameControls(names);
 
     setTabChain({armyNameEdit, unitWordEdit, squadWordEdit, newTroopButton, closeButton, saveButton,
                  loadButton, editTroopButton, helpButton});
@@ -109,8 +117,8 @@ MainWindow::MainWindow(ArmyDocument& document)
     // The menu items of New and Edit follow their buttons.
     newTroopButton->installEventFilter(this);
     editTroopButton->installEventFilter(this);
-    menus->newTroopAction->setEnabled(newTroopButton->isEnabled());
-    menus->editTroopAction->setEnabled(editTroopButton->isEnabled());
+    menus->setNewTroopEnabled(newTroopButton->isEnabled());
+    menus->setEditTroopEnabled(editTroopButton->isEnabled());
     drop = new FileDrop(this);
     connect(drop, &FileDrop::dropped, this, [this](const QString& path) {
         if (unsavedChangesSettled())
@@ -119,7 +127,7 @@ MainWindow::MainWindow(ArmyDocument& document)
 
     // The main window is shown at once, and its loading notice is placed by its size. The menu
     // bar adds its height above the questions.
-    setFixedClientSize(331, 235 + menus->menuBar->sizeHint().height());
+    setFixedClientSize(331, 235 + menus->barHeight());
     settleSize();
     loadingNotice->place();
     showArmyTexts();
@@ -131,12 +139,6 @@ MainWindow::~MainWindow() = default;
 const QString& MainWindow::currentFile() const
 {
     return army.filePath();
-}
-
-QString MainWindow::countText(const QString& squadWord) const
-{
-    return QStringLiteral("Total ") + squadWord + QStringLiteral("s: ") +
-           QString::number(army.army().troopCount);
 }
 
 // Edit and Save open up once a troop has been accepted; New is held back while every slot of
@@ -156,14 +158,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
         if (watched == newTroopButton) {
-            menus->newTroopAction->setEnabled(newTroopButton->isEnabled());
+            menus->setNewTroopEnabled(newTroopButton->isEnabled());
             newTroopButton->setToolTip(
                 newTroopButton->isEnabled()
                     ? QString()
                     : QStringLiteral("The army holds 100 troops, as many as a datafile can "
                                      "hold. Delete one through Edit to make room."));
         } else if (watched == editTroopButton) {
-            menus->editTroopAction->setEnabled(editTroopButton->isEnabled());
+            menus->setEditTroopEnabled(editTroopButton->isEnabled());
         }
     }
     return Window::eventFilter(watched, event);
@@ -174,7 +176,7 @@ void MainWindow::takeText(LineEdit* edit)
     if (edit == armyNameEdit)
         statusBar->setPanelText(0, QStringLiteral("Army: ") + edit->text());
     else if (edit == squadWordEdit)
-        statusBar->setPanelText(1, countText(edit->text()));
+        statusBar->setPanelText(1, troopCountText(edit->text(), army.army().troopCount));
     if (showingArmy)
         return;
     const QString text = edit->text();
@@ -202,7 +204,7 @@ void MainWindow::showArmyTexts()
 
 void MainWindow::showTroopCount()
 {
-    statusBar->setPanelText(1, countText(army.army().army.squadWord));
+    statusBar->setPanelText(1, troopCountText(army.army().army.squadWord, army.army().troopCount));
     if (army.army().troopCount >= 1)
         editTroopButton->setEnabled(true);
     newTroopButton->setEnabled(army.army().troopCount < Store::slotCount);
@@ -229,8 +231,7 @@ void MainWindow::showModified()
     setWindowModified(army.isModified());
     const bool savable = saveButton->isEnabled() || army.isModified() || army.stepCount() > 0 ||
                          !army.filePath().isEmpty();
-    menus->saveAction->setEnabled(savable);
-    menus->saveAsAction->setEnabled(savable);
+    menus->setSaveEnabled(savable);
     menus->updateUndoItems();
 }
 

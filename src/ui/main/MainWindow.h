@@ -65,28 +65,10 @@ public:
     RecentFiles& recentFiles() { return recent; }
     const QString& currentFile() const;
 
-    MainMenus* menus;
-    QLabel* armyNameLabel;
-    LineEdit* armyNameEdit;
-    QLabel* unitWordLabel;
-    LineEdit* unitWordEdit;
-    QLabel* squadWordLabel;
-    LineEdit* squadWordEdit;
-    Button* newTroopButton;
-    Button* closeButton;
-    Button* saveButton;
-    Button* loadButton;
-    Button* editTroopButton;
-    Button* helpButton;
-    LoadingNotice* loadingNotice;
-    StatusBar* statusBar;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // "Total " + the squad word + "s: " + the number of accepted troops.
-    QString countText(const QString& squadWord) const;
     bool unsavedChangesSettled();
     bool writeArmy(const QString& path);
     void wizardEnded();
@@ -103,6 +85,21 @@ private:
     void showCheckReport(int row);
     bool restoreWork(const RecoveredWork& work);
 
+    MainMenus* menus;
+    QLabel* armyNameLabel;
+    LineEdit* armyNameEdit;
+    QLabel* unitWordLabel;
+    LineEdit* unitWordEdit;
+    QLabel* squadWordLabel;
+    LineEdit* squadWordEdit;
+    Button* newTroopButton;
+    Button* closeButton;
+    Button* saveButton;
+    Button* loadButton;
+    Button* editTroopButton;
+    Button* helpButton;
+    LoadingNotice* loadingNotice;
+    StatusBar* statusBar;
     ArmyDocument& army;
     Wizard troopWizard;
     RecentFiles recent;

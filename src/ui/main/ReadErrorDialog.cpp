@@ -1,5 +1,6 @@
 #include "ui/main/ReadErrorDialog.h"
 
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 
 #include <QFrame>
@@ -41,5 +42,10 @@ ReadErrorDialog::ReadErrorDialog(QWidget* opener, const QString& unreadableReaso
     layout->addWidget(messageHeading);
     layout->addWidget(messageFrame, 1);
     layout->addWidget(okButton, 0, Qt::AlignHCenter);
+    nameControls({{messageHeading, "messageHeading"},
+                  {messageFrame, "messageFrame"},
+                  {raceMissingLabel, "raceMissingLabel"},
+                  {notDatafileLabel, "notDatafileLabel"},
+                  {okButton, "okButton"}});
     setFixedClientSize(368, 141);
 }

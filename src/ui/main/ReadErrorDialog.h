@@ -13,6 +13,7 @@ class ReadErrorDialog : public Dialog
 public:
     explicit ReadErrorDialog(QWidget* opener, const QString& unreadableReason = QString());
 
+private:
     QLabel* messageHeading;
     QWidget* messageFrame;
     QLabel* raceMissingLabel;

@@ -1,6 +1,7 @@
 #include "store/Store.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/FoundControl.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -54,7 +55,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"main window",
          [](TestWindows& t) {
              t.mainWindow.showAndActivate();
-             return Shown{nullptr, t.mainWindow.helpButton};
+             return Shown{nullptr, foundControl<Button>(t.mainWindow, "helpButton")};
          }},
         {"step 2",
          [](TestWindows& t) {

@@ -1,6 +1,7 @@
 #include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/FoundControl.h"
 #include "ui/help/AbilitiesHelp.h"
 #include "ui/help/AbilityCostsHelp.h"
 #include "ui/help/AbilityEditorHelp.h"
@@ -134,7 +135,7 @@ private slots:
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
-        QVERIFY(main.helpButton->isEnabled());
+        QVERIFY(foundControl<Button>(main, "helpButton")->isEnabled());
         QList<QStringList> pages;
         for (int click = 0; click < 2; ++click) {
             user.window([&](QWidget& window) {
@@ -147,7 +148,7 @@ private slots:
                 QCOMPARE(help->modalResult(), ModalResult::Ok);
                 QVERIFY(help->isHidden());
             });
-            QTest::mouseClick(main.helpButton, Qt::LeftButton);
+            QTest::mouseClick(foundControl<Button>(main, "helpButton"), Qt::LeftButton);
         }
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown().size(), 2);
@@ -175,7 +176,7 @@ private slots:
             QTest::mouseClick(help.okButton, Qt::LeftButton);
             closedByOk = help.modalResult() == ModalResult::Ok && help.isHidden();
         });
-        QTest::mouseClick(main.helpButton, Qt::LeftButton);
+        QTest::mouseClick(foundControl<Button>(main, "helpButton"), Qt::LeftButton);
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));
         QCOMPARE(opener, &main);
         QCOMPARE(caption, QStringLiteral("Help on the Main Window"));

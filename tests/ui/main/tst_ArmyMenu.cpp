@@ -2,6 +2,7 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/MainWindowPage.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/RenameDialog.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -84,6 +85,7 @@ private slots:
     void renameChangesEveryLine()
     {
         TestWindows app;
+        MainWindowPage page(app.mainWindow);
         loadFullArmy(app);
         ScriptedUser user;
         QByteArray expected = saved(app, user, QStringLiteral("before-rename.ini"));
@@ -124,9 +126,8 @@ private slots:
         QCOMPARE(saved(app, user, QStringLiteral("renamed.ini")), expected);
 
         // The rename was one step: undone, every line is as it was before it.
-        QCOMPARE(app.mainWindow.menus->undoAction->text(),
-                 QStringLiteral("&Undo Rename Weapon \"Bolt pistol\""));
-        app.mainWindow.menus->undoAction->trigger();
+        QCOMPARE(page.undoAction->text(), QStringLiteral("&Undo Rename Weapon \"Bolt pistol\""));
+        page.undoAction->trigger();
         QCOMPARE(saved(app, user, QStringLiteral("undone.ini")), beforeRename);
     }
 
@@ -135,9 +136,10 @@ private slots:
     void nothingChangedIsNoStep()
     {
         TestWindows app;
+        MainWindowPage page(app.mainWindow);
         loadFullArmy(app);
         app.setUp([](Store& army) { army.weaponCatalogue->add(QStringLiteral("Axe,,,,,")); });
-        const QString undoText = app.mainWindow.menus->undoAction->text();
+        const QString undoText = page.undoAction->text();
         ScriptedUser user;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
             QTest::mouseClick(dialog.newButton, Qt::LeftButton);
@@ -162,7 +164,7 @@ private slots:
         QCOMPARE(user.messages(),
                  QStringList{"*** DUPLICATE NAME ***|Duplicate weapon/special name! Please "
                              "choose another name"});
-        QCOMPARE(app.mainWindow.menus->undoAction->text(), undoText);
+        QCOMPARE(page.undoAction->text(), undoText);
         QCOMPARE(linesOf(app.army().weaponCatalogue.get()).mid(1, 2),
                  (QStringList{"Bolt pistol,12,4,5,Pistol,", "Chainsword,,,,,"}));
     }

@@ -3,6 +3,8 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/MainWindowPage.h"
+#include "support/pages/ReadErrorDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
@@ -97,13 +99,14 @@ private slots:
         QFETCH(QString, shown);
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QVERIFY(!action(main, "Edit Troop")->isEnabled());
         QVERIFY(!action(main, "Save")->isEnabled() && !action(main, "Save As")->isEnabled());
         QVERIFY(main.loadFile(testData("golden-full-army.ini")));
         QVERIFY(action(main, "Edit Troop")->isEnabled() && action(main, "Save")->isEnabled());
         if (item == "Quit")
-            typeText(main.unitWordEdit, "s");
+            typeText(page.unitWordEdit, "s");
 
         ScriptedUser user;
         if (shown.startsWith("window:"))
@@ -136,11 +139,12 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
-        QVERIFY(main.newTroopButton->toolTip().isEmpty());
-        main.newTroopButton->setEnabled(false);
+        MainWindowPage page(main);
+        QVERIFY(page.newTroopButton->toolTip().isEmpty());
+        page.newTroopButton->setEnabled(false);
         QVERIFY(!action(main, "New Troop")->isEnabled());
-        QVERIFY(main.newTroopButton->toolTip().contains("100 troops"));
-        main.editTroopButton->setEnabled(true);
+        QVERIFY(page.newTroopButton->toolTip().contains("100 troops"));
+        page.editTroopButton->setEnabled(true);
         QVERIFY(action(main, "Edit Troop")->isEnabled());
     }
 
@@ -149,8 +153,9 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
-        typeText(main.armyNameEdit, "host");
+        typeText(page.armyNameEdit, "host");
         QVERIFY(action(main, "Save")->isEnabled());
         const QString first = folder.filePath("first.ini");
         ScriptedUser user;
@@ -160,7 +165,7 @@ private slots:
         QCOMPARE(user.shown()[0].file.fileName, QStringLiteral("vhold.ini"));
         QCOMPARE(main.currentFile(), first);
 
-        typeText(main.unitWordEdit, "s");
+        typeText(page.unitWordEdit, "s");
         action(main, "Save")->trigger();
         QCOMPARE(user.shown().size(), 1);
         const QString second = folder.filePath("second.ini");
@@ -177,21 +182,22 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QCOMPARE(shownTitle(main), caption);
-        typeText(main.squadWordEdit, "s");
+        typeText(page.squadWordEdit, "s");
         QCOMPARE(shownTitle(main), caption + "*");
         const QString path = copyOf("golden-full-army.ini", "army.ini");
         ScriptedUser user;
         user.answer(ModalResult::No);
         user.chooseFile(path);
-        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QTest::mouseClick(page.loadButton, Qt::LeftButton);
         QCOMPARE(shownTitle(main), "army.ini - " + caption);
-        typeText(main.unitWordEdit, "x");
+        typeText(page.unitWordEdit, "x");
         QCOMPARE(shownTitle(main), "army.ini* - " + caption);
-        QTest::keyClick(main.unitWordEdit, Qt::Key_Backspace);
+        QTest::keyClick(page.unitWordEdit, Qt::Key_Backspace);
         QCOMPARE(shownTitle(main), "army.ini - " + caption);
-        typeText(main.unitWordEdit, "y");
+        typeText(page.unitWordEdit, "y");
         QVERIFY(makeActive(main));
         QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_S));
         QCOMPARE(shownTitle(main), "army.ini - " + caption);
@@ -213,9 +219,10 @@ private slots:
         }
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         QStringList texts;
         QStringList tips;
-        for (QAction* item : main.menus->recentMenu->actions()) {
+        for (QAction* item : page.recentMenu->actions()) {
             if (!item->isSeparator()) {
                 texts << item->text();
                 tips << item->statusTip();
@@ -223,19 +230,19 @@ private slots:
         }
         QCOMPARE(texts, QStringList({"&1 a.ini", "&2 b.ini", "Clear Recent Files"}));
         QCOMPARE(tips.mid(0, 2), QStringList({a, b}));
-        QVERIFY(main.menus->recentMenu->menuAction()->isEnabled());
+        QVERIFY(page.recentMenu->menuAction()->isEnabled());
 
         QVERIFY(QFile::remove(b));
         ScriptedUser user;
         user.answer(ModalResult::Ok);
-        main.menus->recentMenu->actions()[1]->trigger();
+        page.recentMenu->actions()[1]->trigger();
         QCOMPARE(user.messages(),
                  QStringList{"*** FILE NOT FOUND ***|The file " + b + " no longer exists."});
-        QCOMPARE(main.menus->recentMenu->actions().size(), 3);
-        main.menus->recentMenu->actions()[0]->trigger();
+        QCOMPARE(page.recentMenu->actions().size(), 3);
+        page.recentMenu->actions()[0]->trigger();
         QCOMPARE(main.currentFile(), a);
         action(main, "Clear Recent Files")->trigger();
-        QVERIFY(!main.menus->recentMenu->menuAction()->isEnabled());
+        QVERIFY(!page.recentMenu->menuAction()->isEnabled());
     }
 
     void drop_data()
@@ -296,7 +303,7 @@ private slots:
         ScriptedUser user;
         QString shownText;
         user.windowOf<ReadErrorDialog>([&shownText](ReadErrorDialog& window) {
-            shownText = window.raceMissingLabel->text();
+            shownText = ReadErrorDialogPage(window).raceMissingLabel->text();
             window.done(ModalResult::Ok);
         });
         QVERIFY(!app.mainWindow.loadFile(folder.path()));
@@ -310,8 +317,9 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         const QString name(40000, u'W');
-        main.squadWordEdit->setText(name);
+        page.squadWordEdit->setText(name);
         const QString path = folder.filePath("long.ini");
         ScriptedUser user;
         user.chooseFile(path);
@@ -326,9 +334,10 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         QVERIFY(main.loadFile(testData("golden-full-army.ini")));
         QStringList items;
-        for (QAction* item : main.menus->fileMenu->actions()) {
+        for (QAction* item : page.fileMenu->actions()) {
             if (!item->isSeparator())
                 items << item->objectName();
         }
@@ -373,12 +382,13 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QVERIFY(makeActive(main));
-        main.armyNameEdit->setFocus();
-        QTest::keyClick(main.armyNameEdit, Qt::Key_N, Qt::AltModifier);
+        page.armyNameEdit->setFocus();
+        QTest::keyClick(page.armyNameEdit, Qt::Key_N, Qt::AltModifier);
         QTRY_VERIFY(app.wizard.isRunning());
-        QCOMPARE(main.armyNameEdit->text(), QString());
+        QCOMPARE(page.armyNameEdit->text(), QString());
         app.wizard.leave();
     }
 };

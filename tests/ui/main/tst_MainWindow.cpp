@@ -1,6 +1,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
@@ -29,7 +30,7 @@ class MainWindowTest : public QObject
     static void load(TestWindows& app, ScriptedUser& user, const QString& path)
     {
         user.chooseFile(path);
-        QTest::mouseClick(app.mainWindow.loadButton, Qt::LeftButton);
+        QTest::mouseClick(foundControl<Button>(app.mainWindow, "loadButton"), Qt::LeftButton);
     }
 
 private slots:
@@ -37,16 +38,17 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QCOMPARE(main.windowHandle()->title(), QStringLiteral("Varnhold Datafile Creator (v1.0)"));
-        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Army: "));
-        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
-        QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Unit"));
-        QCOMPARE(main.squadWordEdit->text(), QStringLiteral("Squad"));
-        QVERIFY(!main.saveButton->isEnabled());
-        QVERIFY(!main.editTroopButton->isEnabled());
-        QVERIFY(main.loadButton->isEnabled());
-        QVERIFY(main.loadingNotice->isHidden());
+        QCOMPARE(page.statusBar->panelText(0), QStringLiteral("Army: "));
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
+        QCOMPARE(page.unitWordEdit->text(), QStringLiteral("Unit"));
+        QCOMPARE(page.squadWordEdit->text(), QStringLiteral("Squad"));
+        QVERIFY(!page.saveButton->isEnabled());
+        QVERIFY(!page.editTroopButton->isEnabled());
+        QVERIFY(page.loadButton->isEnabled());
+        QVERIFY(page.loadingNotice->isHidden());
         QCOMPARE(app.army().troopCount, 0);
         QCOMPARE(app.wizard.slot(), 0);
         QVERIFY(app.army().weaponCatalogue && app.army().weaponCatalogue->isEmpty());
@@ -70,21 +72,23 @@ private slots:
         QFETCH(QString, held);
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
-        typeText(main.armyNameEdit, typed);
-        QCOMPARE(main.armyNameEdit->text(), held);
-        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Army: ") + held);
+        typeText(page.armyNameEdit, typed);
+        QCOMPARE(page.armyNameEdit->text(), held);
+        QCOMPARE(page.statusBar->panelText(0), QStringLiteral("Army: ") + held);
     }
 
     void squadWordCountsAtOnce()
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         app.setUp([](Store& army) { army.troopCount = 3; });
-        main.squadWordEdit->selectAll();
-        QTest::keyClicks(main.squadWordEdit, QStringLiteral("Swarm"));
-        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));
+        page.squadWordEdit->selectAll();
+        QTest::keyClicks(page.squadWordEdit, QStringLiteral("Swarm"));
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));
     }
 
     void loadSetsButtonsAndTexts_data()
@@ -110,17 +114,18 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vhold.ini"));
         writeFile(path, file);
         load(app, user, path);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(main.statusBar->panelText(0), armyText);
-        QCOMPARE(main.statusBar->panelText(1), countText);
-        QVERIFY(main.saveButton->isEnabled());
-        QCOMPARE(main.editTroopButton->isEnabled(), editEnabled);
-        QVERIFY(main.loadingNotice->isHidden());
+        QCOMPARE(page.statusBar->panelText(0), armyText);
+        QCOMPARE(page.statusBar->panelText(1), countText);
+        QVERIFY(page.saveButton->isEnabled());
+        QCOMPARE(page.editTroopButton->isEnabled(), editEnabled);
+        QVERIFY(page.loadingNotice->isHidden());
         QCOMPARE(user.shown().first().file.title, QStringLiteral("Load the datafile"));
         QCOMPARE(user.shown().first().file.fileName, QStringLiteral("vhold.ini"));
         QCOMPARE(user.shown().first().file.filter, QStringLiteral("*.ini"));
@@ -130,9 +135,10 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
-        QTimer::singleShot(0, main.closeButton,
-                           [&] { QTest::mouseClick(main.closeButton, Qt::LeftButton); });
+        QTimer::singleShot(0, page.closeButton,
+                           [&] { QTest::mouseClick(page.closeButton, Qt::LeftButton); });
         QTimer watchdog;
         watchdog.setSingleShot(true);
         bool timedOut = false;

@@ -1,6 +1,7 @@
 #include "datafile/Recovery.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
@@ -50,10 +51,12 @@ int runChild(int argc, char* argv[])
         return 2;
     ArmyDocument document;
     MainWindow main(document);
+    MainWindowPage page(main);
     main.showAndActivate();
     auto note = [&main, &log] {
         log.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' +
-                  fingerprint(recoveryBody(main.recovery().workNow().army, main.recovery().workNow().unfinishedTroop)) +
+                  fingerprint(recoveryBody(main.recovery().workNow().army,
+                                           main.recovery().workNow().unfinishedTroop)) +
                   '\n');
     };
     note();
@@ -64,7 +67,7 @@ int runChild(int argc, char* argv[])
         const QString n = QString::number(step);
         switch (step++ % 5) {
         case 0:
-            main.newTroopButton->click();
+            page.newTroopButton->click();
             wizard.troop().name = QStringLiteral("Troop ") + n;
             wizard.troop().role = QStringLiteral("TR");
             break;
@@ -82,7 +85,7 @@ int runChild(int argc, char* argv[])
             wizard.restrictionsStep()->okButton->click();
             break;
         default:
-            main.armyNameEdit->setText(QStringLiteral("ARMY ") + n);
+            page.armyNameEdit->setText(QStringLiteral("ARMY ") + n);
             break;
         }
         note();
@@ -196,6 +199,7 @@ private slots:
         }
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         ScriptedUser user;
         user.answer(ModalResult::Yes);
@@ -204,7 +208,7 @@ private slots:
                  QStringList{"*** RESTORE UNSAVED WORK ***|Quarrimak ended on " +
                              QLocale().toString(time, QLocale::ShortFormat) +
                              " before changes to the army \"HOST\" were saved. Restore them?"});
-        QCOMPARE(main.armyNameEdit->text(), QStringLiteral("HOST"));
+        QCOMPARE(page.armyNameEdit->text(), QStringLiteral("HOST"));
         QCOMPARE(app.army().troopCount, 1);
         QCOMPARE(app.army().troops[0].name, QStringLiteral("Wardens"));
         QCOMPARE(main.currentFile(), folder.filePath("host.ini"));

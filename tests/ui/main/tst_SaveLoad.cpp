@@ -4,6 +4,8 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/MainWindowPage.h"
+#include "support/pages/ReadErrorDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/controls/StatusBar.h"
@@ -72,11 +74,12 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         app.setUp(fillFullArmy);
-        main.armyNameEdit->setText(QStringLiteral("hollow crown"));
-        main.unitWordEdit->setText(QStringLiteral("Brood"));
-        main.squadWordEdit->setText(QStringLiteral("Swarm"));
+        page.armyNameEdit->setText(QStringLiteral("hollow crown"));
+        page.unitWordEdit->setText(QStringLiteral("Brood"));
+        page.squadWordEdit->setText(QStringLiteral("Swarm"));
         QTemporaryDir dir;
         user.chooseFile(dir.filePath(QStringLiteral("army")));
         user.chooseFile(dir.filePath(QStringLiteral("again.ini")));
@@ -99,8 +102,9 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
-        typeText(main.armyNameEdit, QStringLiteral("skarrow"));
+        typeText(page.armyNameEdit, QStringLiteral("skarrow"));
         user.chooseFile(QString());
         main.saveArmy();
         QCOMPARE(app.army().army.name, QStringLiteral("SKARROW"));
@@ -131,10 +135,11 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("old.ini")), "old contents\r\n");
-        main.unitWordEdit->setText(unitWord);
+        page.unitWordEdit->setText(unitWord);
         user.chooseFile(dir.filePath(target));
         user.answer(ModalResult::Ok);
         main.saveArmy();
@@ -155,25 +160,27 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
-        typeText(main.armyNameEdit, QStringLiteral("kept"));
+        typeText(page.armyNameEdit, QStringLiteral("kept"));
         user.answer(ModalResult::No);
         user.chooseFile(testData(QStringLiteral("load-no-race.ini")));
         QString label1;
         user.windowOf<ReadErrorDialog>([&](ReadErrorDialog& window) {
-            label1 = window.raceMissingLabel->text();
-            QTest::mouseClick(window.okButton, Qt::LeftButton);
+            ReadErrorDialogPage errorPage(window);
+            label1 = errorPage.raceMissingLabel->text();
+            QTest::mouseClick(errorPage.okButton, Qt::LeftButton);
         });
-        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QTest::mouseClick(page.loadButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown()[2].caption, QStringLiteral("*** ERROR READING FILE ***"));
         QCOMPARE(
             label1,
             QStringLiteral("The [Race] section cannot be found in the specified vhold.ini file."));
-        QCOMPARE(main.armyNameEdit->text(), QStringLiteral("KEPT"));
-        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
-        QVERIFY(!main.saveButton->isEnabled());
-        QVERIFY(!main.editTroopButton->isEnabled());
+        QCOMPARE(page.armyNameEdit->text(), QStringLiteral("KEPT"));
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
+        QVERIFY(!page.saveButton->isEnabled());
+        QVERIFY(!page.editTroopButton->isEnabled());
         QCOMPARE(app.army().weaponCatalogue->count(), 0);
     }
 
@@ -204,6 +211,7 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("vhold.ini"));
@@ -216,16 +224,16 @@ private slots:
         const QStringList before =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         user.chooseFile(testData(QStringLiteral("golden-full-army.ini")));
-        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QTest::mouseClick(page.loadButton, Qt::LeftButton);
         auto shownState = [&] {
-            return QStringList{main.armyNameEdit->text(),
-                               main.unitWordEdit->text(),
-                               main.squadWordEdit->text(),
-                               main.statusBar->panelText(0),
-                               main.statusBar->panelText(1),
-                               QString::number(main.newTroopButton->isEnabled()),
-                               QString::number(main.editTroopButton->isEnabled()),
-                               QString::number(main.saveButton->isEnabled())};
+            return QStringList{page.armyNameEdit->text(),
+                               page.unitWordEdit->text(),
+                               page.squadWordEdit->text(),
+                               page.statusBar->panelText(0),
+                               page.statusBar->panelText(1),
+                               QString::number(page.newTroopButton->isEnabled()),
+                               QString::number(page.editTroopButton->isEnabled()),
+                               QString::number(page.saveButton->isEnabled())};
         };
         const QStringList stateBefore = shownState();
         const QStringList storeBefore = describe(app.army());
@@ -233,10 +241,11 @@ private slots:
         main.saveArmy();
 
         user.chooseFile(path);
-        user.windowOf<ReadErrorDialog>([](ReadErrorDialog& window) { window.okButton->click(); });
+        user.windowOf<ReadErrorDialog>(
+            [](ReadErrorDialog& window) { ReadErrorDialogPage(window).okButton->click(); });
         QElapsedTimer clock;
         clock.start();
-        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QTest::mouseClick(page.loadButton, Qt::LeftButton);
         QVERIFY(clock.elapsed() < 10000);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(shownState(), stateBefore);
@@ -258,18 +267,19 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("a.ini")),
                   armyWithTroops("Name=Skarrow\r\nSquadName=Brood\r\n", 3));
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        PaintRecorder recorder(main.statusBar);
+        PaintRecorder recorder(page.statusBar);
         user.chooseFile(dir.filePath(QStringLiteral("a.ini")));
-        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QTest::mouseClick(page.loadButton, Qt::LeftButton);
         QCOMPARE(recorder.seen,
                  (QStringList{"Total Broods: 1", "Total Broods: 2", "Total Broods: 3"}));
-        QCOMPARE(main.armyNameEdit->text(), QStringLiteral("SKARROW"));
-        QCOMPARE(main.squadWordEdit->text(), QStringLiteral("Brood"));
+        QCOMPARE(page.armyNameEdit->text(), QStringLiteral("SKARROW"));
+        QCOMPARE(page.squadWordEdit->text(), QStringLiteral("Brood"));
         // The army holds its name as the edit shows it, and Save writes it so.
         QCOMPARE(app.army().army.name, QStringLiteral("SKARROW"));
     }
@@ -279,19 +289,20 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("horde.ini")), armyWithTroops("Name=Horde\r\n", 101));
         user.chooseFile(dir.filePath(QStringLiteral("horde.ini")));
         user.answer(ModalResult::Ok);
-        QTest::mouseClick(main.loadButton, Qt::LeftButton);
+        QTest::mouseClick(page.loadButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),
                  QStringList{"*** TOO MANY TROOPS ***|The datafile holds more than 100 troops. "
                              "Only the first 100 were loaded."});
         QCOMPARE(app.army().troopCount, 100);
-        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 100"));
-        QVERIFY(!main.newTroopButton->isEnabled());
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Total Squads: 100"));
+        QVERIFY(!page.newTroopButton->isEnabled());
     }
 
     // The dialogs users see: a real save dialog, a real open dialog and the real read-error
@@ -300,11 +311,12 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         app.setUp(fillFullArmy);
-        main.armyNameEdit->setText(QStringLiteral("HOLLOW CROWN"));
-        main.unitWordEdit->setText(QStringLiteral("Brood"));
-        main.squadWordEdit->setText(QStringLiteral("Swarm"));
+        page.armyNameEdit->setText(QStringLiteral("HOLLOW CROWN"));
+        page.unitWordEdit->setText(QStringLiteral("Brood"));
+        page.squadWordEdit->setText(QStringLiteral("Swarm"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vhold.ini"));
         QStringList titles;
@@ -331,13 +343,13 @@ private slots:
         main.loadArmy();
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));
         QCOMPARE(app.army().troopCount, 3);
-        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Total Swarms: 3"));
 
         chooseFile(testData(QStringLiteral("load-no-race.ini")));
         ModalAnswer errorAnswer;
         errorAnswer.expect<ReadErrorDialog>([&titles](ReadErrorDialog& window) {
             titles << window.windowTitle();
-            QTest::mouseClick(window.okButton, Qt::LeftButton);
+            QTest::mouseClick(ReadErrorDialogPage(window).okButton, Qt::LeftButton);
         });
         main.loadArmy();
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));

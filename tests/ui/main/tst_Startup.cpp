@@ -2,6 +2,8 @@
 #include "support/Armies.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/MainWindowPage.h"
+#include "support/pages/ReadErrorDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
@@ -114,12 +116,13 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         bool mainShownBeneath = true;
         for (const QString& caption : captions) {
             if (caption == QStringLiteral("*** ERROR READING FILE ***")) {
                 user.windowOf<ReadErrorDialog>([&](ReadErrorDialog& window) {
                     mainShownBeneath = main.isVisible();
-                    window.okButton->click();
+                    ReadErrorDialogPage(window).okButton->click();
                 });
             } else {
                 user.answer(ModalResult::Ok);
@@ -137,7 +140,7 @@ private slots:
         QVERIFY(mainShownBeneath);
         QVERIFY(main.isVisible());
         QCOMPARE(app.army().troopCount, troopCount);
-        QCOMPARE(main.armyNameEdit->text(), armyName);
+        QCOMPARE(page.armyNameEdit->text(), armyName);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/StatusBar.h"
@@ -158,6 +159,7 @@ private slots:
         ScriptedUser user;
         accept(app, {"A:HQ"});
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
             QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
@@ -167,12 +169,12 @@ private slots:
             QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
         });
         user.answer(ModalResult::Yes);
-        QTest::mouseClick(main.editTroopButton, Qt::LeftButton);
+        QTest::mouseClick(page.editTroopButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages().size(), 1);
         QCOMPARE(app.army().troopCount, 0);
-        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
-        QVERIFY(main.isVisible() && main.editTroopButton->isEnabled());
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Total Squads: 0"));
+        QVERIFY(main.isVisible() && page.editTroopButton->isEnabled());
     }
 
     // Edit reopens the chosen troop in step 2, in its own slot; without troops, slot 0.
@@ -196,6 +198,7 @@ private slots:
         ScriptedUser user;
         accept(app, troops);
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
             Grid& grid = *dialog.troopGrid;
@@ -212,7 +215,7 @@ private slots:
         QCOMPARE(app.army().troopCount, troops.size());
         QVERIFY(main.isHidden() && app.wizard.characteristicsStep()->isVisible());
         QCOMPARE(app.wizard.characteristicsStep()->troopGrid->cell(0, 0), shown);
-        QCOMPARE(main.statusBar->panelText(1),
+        QCOMPARE(page.statusBar->panelText(1),
                  QStringLiteral("Total Squads: %1").arg(troops.size()));
     }
 
@@ -222,13 +225,14 @@ private slots:
         TestWindows app;
         accept(app, {"A:HQ", "B:EL"});
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         ModalAnswer answer;
         answer.expect<TroopSelectionDialog>([](TroopSelectionDialog& dialog) {
             clickCell(*dialog.troopGrid, 1, 1);
             QTest::keyClick(dialog.troopGrid, Qt::Key_Return);
         });
-        QTest::mouseClick(main.editTroopButton, Qt::LeftButton);
+        QTest::mouseClick(page.editTroopButton, Qt::LeftButton);
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));
         QCOMPARE(app.wizard.slot(), 1);
         QVERIFY(app.wizard.characteristicsStep()->isVisible() && !selectionShown());

@@ -3,6 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
@@ -60,7 +61,8 @@ private slots:
         QTest::addColumn<Change>("change");
         QTest::addColumn<QString>("name");
         QTest::newRow("new troop accepted") << Change([](TestWindows& app, ScriptedUser&) {
-            QTest::mouseClick(app.mainWindow.newTroopButton, Qt::LeftButton);
+            QTest::mouseClick(foundControl<Button>(app.mainWindow, "newTroopButton"),
+                              Qt::LeftButton);
             app.wizard.troop().name = QStringLiteral("Wardens");
             app.wizard.troop().role = QStringLiteral("TR");
             app.wizard.showStep(WizardStep::Restrictions);
@@ -69,27 +71,32 @@ private slots:
         QTest::newRow("troop reopened and changed")
             << Change([](TestWindows& app, ScriptedUser& user) {
                    selectTroop(user, 1, false);
-                   QTest::mouseClick(app.mainWindow.editTroopButton, Qt::LeftButton);
+                   QTest::mouseClick(foundControl<Button>(app.mainWindow, "editTroopButton"),
+                                     Qt::LeftButton);
                    app.wizard.troop().points = QStringLiteral("999");
                    app.wizard.characteristicsStep()->close();
                })
             << "Change Troop \"Läufer\"";
         QTest::newRow("catalogue only") << Change([](TestWindows& app, ScriptedUser&) {
-            QTest::mouseClick(app.mainWindow.newTroopButton, Qt::LeftButton);
-            app.setUp([](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
+            QTest::mouseClick(foundControl<Button>(app.mainWindow, "newTroopButton"),
+                              Qt::LeftButton);
+            app.setUp(
+                [](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
             app.wizard.characteristicsStep()->previousButton->click();
         }) << "Change Catalogues";
         QTest::newRow("troop deleted") << Change([](TestWindows& app, ScriptedUser& user) {
             selectTroop(user, 2, true);
-            QTest::mouseClick(app.mainWindow.editTroopButton, Qt::LeftButton);
+            QTest::mouseClick(foundControl<Button>(app.mainWindow, "editTroopButton"),
+                              Qt::LeftButton);
         }) << "Delete Troop \"Scouts\"";
         QTest::newRow("load") << Change([](TestWindows& app, ScriptedUser&) {
             QVERIFY(app.mainWindow.loadFile(testData("golden-wizard.ini")));
         }) << "Load \"golden-wizard.ini\"";
         QTest::newRow("army name") << Change([](TestWindows& app, ScriptedUser&) {
-            app.mainWindow.armyNameEdit->setFocus();
-            typeText(app.mainWindow.armyNameEdit, "x");
-            app.mainWindow.unitWordEdit->setFocus();
+            MainWindowPage page(app.mainWindow);
+            page.armyNameEdit->setFocus();
+            typeText(page.armyNameEdit, "x");
+            page.unitWordEdit->setFocus();
         }) << "Army Name";
     }
     void everyChangeIsOneStep()
@@ -98,6 +105,7 @@ private slots:
         QFETCH(QString, name);
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QVERIFY(makeActive(main));
         QVERIFY(main.loadFile(testData("golden-full-army.ini")));
@@ -109,25 +117,25 @@ private slots:
         QVERIFY(main.isVisible());
         const QByteArray after = savedBytes(app);
         QVERIFY(after != before);
-        QCOMPARE(main.menus->undoAction->text(), "&Undo " + name);
-        QVERIFY(main.menus->undoAction->isEnabled() && !main.menus->redoAction->isEnabled());
+        QCOMPARE(page.undoAction->text(), "&Undo " + name);
+        QVERIFY(page.undoAction->isEnabled() && !page.redoAction->isEnabled());
 
-        main.menus->undoAction->trigger();
+        page.undoAction->trigger();
         QCOMPARE(savedBytes(app), before);
         QVERIFY(!main.isWindowModified());
-        QCOMPARE(main.menus->redoAction->text(), "&Redo " + name);
-        main.menus->redoAction->trigger();
+        QCOMPARE(page.redoAction->text(), "&Redo " + name);
+        page.redoAction->trigger();
         QCOMPARE(savedBytes(app), after);
         QCOMPARE(main.isWindowModified(), !name.startsWith("Load"));
 
-        main.menus->undoAction->trigger();
+        page.undoAction->trigger();
         QVERIFY(makeActive(main));
-        main.squadWordEdit->setFocus();
-        typeText(main.squadWordEdit, "s");
-        main.armyNameEdit->setFocus();
-        QCOMPARE(main.menus->undoAction->text(), QStringLiteral("&Undo Squad Word"));
-        QVERIFY(!main.menus->redoAction->isEnabled());
-        QCOMPARE(main.menus->redoAction->text(), QStringLiteral("&Redo"));
+        page.squadWordEdit->setFocus();
+        typeText(page.squadWordEdit, "s");
+        page.armyNameEdit->setFocus();
+        QCOMPARE(page.undoAction->text(), QStringLiteral("&Undo Squad Word"));
+        QVERIFY(!page.redoAction->isEnabled());
+        QCOMPARE(page.redoAction->text(), QStringLiteral("&Redo"));
     }
 
     // Undone back to what was saved, the army has nothing to save and Close asks nothing;
@@ -136,22 +144,23 @@ private slots:
     {
         TestWindows app;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QVERIFY(makeActive(main));
         QVERIFY(main.loadFile(testData("golden-full-army.ini")));
-        main.unitWordEdit->setFocus();
-        typeText(main.unitWordEdit, "ab");
-        QTest::keyClick(main.unitWordEdit, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Brood"));
-        typeText(main.unitWordEdit, "c");
+        page.unitWordEdit->setFocus();
+        typeText(page.unitWordEdit, "ab");
+        QTest::keyClick(page.unitWordEdit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(page.unitWordEdit->text(), QStringLiteral("Brood"));
+        typeText(page.unitWordEdit, "c");
         QVERIFY(main.isWindowModified());
-        QTest::keyClick(main.unitWordEdit, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Brood"));
-        typeText(main.unitWordEdit, "d");
-        main.squadWordEdit->setFocus();
-        QCOMPARE(main.menus->undoAction->text(), QStringLiteral("&Undo Unit Word"));
-        QTest::keyClick(main.squadWordEdit, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(main.unitWordEdit->text(), QStringLiteral("Brood"));
+        QTest::keyClick(page.unitWordEdit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(page.unitWordEdit->text(), QStringLiteral("Brood"));
+        typeText(page.unitWordEdit, "d");
+        page.squadWordEdit->setFocus();
+        QCOMPARE(page.undoAction->text(), QStringLiteral("&Undo Unit Word"));
+        QTest::keyClick(page.squadWordEdit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(page.unitWordEdit->text(), QStringLiteral("Brood"));
         QVERIFY(!main.isWindowModified());
         ScriptedUser user;
         QVERIFY(main.close());

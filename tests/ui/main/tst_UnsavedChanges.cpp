@@ -2,6 +2,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
@@ -20,12 +21,13 @@ enum class Action { Close, Load };
 // Presses Close or Load (whose open dialog then loads `other`), as the user does.
 void press(MainWindow& main, ScriptedUser& user, Action action, const QString& other)
 {
+    MainWindowPage page(main);
     if (action == Action::Close) {
-        QTest::mouseClick(main.closeButton, Qt::LeftButton);
+        QTest::mouseClick(page.closeButton, Qt::LeftButton);
         return;
     }
     user.chooseFile(other);
-    QTest::mouseClick(main.loadButton, Qt::LeftButton);
+    QTest::mouseClick(page.loadButton, Qt::LeftButton);
 }
 
 } // namespace
@@ -62,21 +64,22 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QTemporaryDir dir;
         const QString saved = dir.filePath(QStringLiteral("saved.ini"));
         const QString other = testData(QStringLiteral("golden-full-army.ini"));
-        typeText(main.armyNameEdit, QStringLiteral("skarrow"));
+        typeText(page.armyNameEdit, QStringLiteral("skarrow"));
 
         user.answer(answer);
         if (answer == ModalResult::Yes)
             user.chooseFile(saveChosen ? saved : QString());
         if (action == Action::Close)
-            QTest::mouseClick(main.closeButton, Qt::LeftButton);
+            QTest::mouseClick(page.closeButton, Qt::LeftButton);
         else {
             if (goesOn)
                 user.chooseFile(other);
-            QTest::mouseClick(main.loadButton, Qt::LeftButton);
+            QTest::mouseClick(page.loadButton, Qt::LeftButton);
         }
 
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -86,7 +89,7 @@ private slots:
         if (action == Action::Close)
             QCOMPARE(main.isVisible(), !goesOn);
         else
-            QCOMPARE(main.armyNameEdit->text(),
+            QCOMPARE(page.armyNameEdit->text(),
                      goesOn ? QStringLiteral("HOLLOW CROWN") : QStringLiteral("SKARROW"));
     }
 
@@ -108,19 +111,20 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         MainWindow& main = app.mainWindow;
+        MainWindowPage page(main);
         main.showAndActivate();
         QTemporaryDir dir;
         const QString other = testData(QStringLiteral("golden-full-army.ini"));
         if (before == QLatin1String("saved")) {
-            typeText(main.squadWordEdit, QStringLiteral("s"));
+            typeText(page.squadWordEdit, QStringLiteral("s"));
             user.chooseFile(dir.filePath(QStringLiteral("saved.ini")));
             QVERIFY(main.saveArmy());
         } else if (before == QLatin1String("loaded")) {
             user.chooseFile(other);
-            QTest::mouseClick(main.loadButton, Qt::LeftButton);
+            QTest::mouseClick(page.loadButton, Qt::LeftButton);
         } else if (before == QLatin1String("typed back")) {
-            typeText(main.unitWordEdit, QStringLiteral("s"));
-            QTest::keyClick(main.unitWordEdit, Qt::Key_Backspace);
+            typeText(page.unitWordEdit, QStringLiteral("s"));
+            QTest::keyClick(page.unitWordEdit, Qt::Key_Backspace);
         }
         press(main, user, action, other);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));

@@ -2,6 +2,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/FoundControl.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
@@ -49,7 +50,7 @@ void pressNew(TestWindows& app)
 {
     MainWindow& main = app.mainWindow;
     main.showAndActivate();
-    QTest::mouseClick(main.newTroopButton, Qt::LeftButton);
+    QTest::mouseClick(foundControl<Button>(main, "newTroopButton"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(app.wizard.characteristicsStep()));
 }
 
@@ -112,9 +113,9 @@ private slots:
         });
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
-        typeText(main.armyNameEdit, QStringLiteral("red orchard"));
-        main.squadWordEdit->selectAll();
-        typeText(main.squadWordEdit, QStringLiteral("Swarm"));
+        typeText(foundControl<LineEdit>(main, "armyNameEdit"), QStringLiteral("red orchard"));
+        foundControl<LineEdit>(main, "squadWordEdit")->selectAll();
+        typeText(foundControl<LineEdit>(main, "squadWordEdit"), QStringLiteral("Swarm"));
         pressNew(app);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
         QCOMPARE(app.wizard.slot(), 2);
@@ -144,7 +145,7 @@ private slots:
         QVERIFY(main.isVisible());
         QCOMPARE(app.army().troopCount, 2);
         QCOMPARE(troopNow(app, 2).name, QStringLiteral("Kai"));
-        QTest::mouseClick(main.newTroopButton, Qt::LeftButton);
+        QTest::mouseClick(foundControl<Button>(main, "newTroopButton"), Qt::LeftButton);
         QVERIFY(step.isVisible());
         QCOMPARE(step.troopGrid->cell(0, 0), QStringLiteral("Kai"));
     }

@@ -5,6 +5,7 @@
 #include "support/ModalAnswer.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/FoundControl.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
@@ -254,8 +255,9 @@ private slots:
             return;
         }
         QVERIFY(main.isVisible());
-        QCOMPARE(main.newTroopButton->isEnabled(), countAfter < 100);
-        QVERIFY(main.editTroopButton->isEnabled() && main.saveButton->isEnabled());
+        QCOMPARE(foundControl<Button>(main, "newTroopButton")->isEnabled(), countAfter < 100);
+        QVERIFY(foundControl<Button>(main, "editTroopButton")->isEnabled() &&
+                foundControl<Button>(main, "saveButton")->isEnabled());
     }
 
     // The help window shown for real; what was typed is still there when it closes.

@@ -4,6 +4,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/WizardSteps.h"
+#include "support/pages/FoundControl.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -193,8 +194,8 @@ private slots:
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
         QVERIFY(makeActive(main));
-        typeText(main.armyNameEdit, QStringLiteral("Red Orchard"));
-        click(main.newTroopButton);
+        typeText(foundControl<LineEdit>(main, "armyNameEdit"), QStringLiteral("Red Orchard"));
+        click(foundControl<Button>(main, "newTroopButton"));
 
         // Step 2: name, points, profile, role and model counts.
         CharacteristicsStep& step2 = *app.wizard.characteristicsStep();
@@ -297,7 +298,8 @@ private slots:
         QCOMPARE(app.army().troopCount, 1);
         QCOMPARE(app.wizard.slot(), 1);
         QVERIFY(main.isVisible());
-        QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 1"));
+        QCOMPARE(foundControl<StatusBar>(main, "statusBar")->panelText(1),
+                 QStringLiteral("Total Squads: 1"));
         for (QWidget* step : {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
                               static_cast<QWidget*>(&step4), static_cast<QWidget*>(&step7)})
             QVERIFY(!step->isVisible());
@@ -309,7 +311,7 @@ private slots:
             QMetaObject::invokeMethod(&dialog, "accept");
         });
         QVERIFY(makeActive(main));
-        click(main.saveButton);
+        click(foundControl<Button>(main, "saveButton"));
 
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         const QStringList seen{
