@@ -8,7 +8,6 @@
 #include "store/Store.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/Picker.h"
-#include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/RecoveryKeeper.h"
 #include "ui/sheet/SheetExport.h"
@@ -148,7 +147,10 @@ int typeCommand(int argc, char* argv[], const QString& path)
     mainWindow.showAndActivate();
     if (!waitUntilShown(mainWindow) || !mainWindow.loadFile(path))
         return 1;
-    QLineEdit& edit = *mainWindow.armyNameEdit;
+    auto* nameEdit = mainWindow.findChild<QLineEdit*>(QStringLiteral("armyNameEdit"));
+    if (!nameEdit)
+        return 1;
+    QLineEdit& edit = *nameEdit;
     edit.setFocus();
     edit.end(false);
     constexpr int keys = 100;

@@ -48,13 +48,18 @@ ArmyDocument::~ArmyDocument() = default;
 
 void ArmyDocument::apply(const QString& name, const std::function<void(Store&)>& change)
 {
-    record(name, QString(), change);
+    const bool wasModified = isModified();
+    const Store before = store;
+    change(store);
+    record(name, QString(), StoreDelta::between(before, store), wasModified);
 }
 
-void ArmyDocument::applyOpen(const QString& name, const QString& key,
-                             const std::function<void(Store&)>& change)
+void ArmyDocument::applyTexts(const QString& name, const Army& texts)
 {
-    record(name, key, change);
+    const bool wasModified = isModified();
+    const Army before = store.army;
+    store.army = texts;
+    record(name, name, StoreDelta::ofTexts(before, texts, store.troopCount), wasModified);
 }
 
 void ArmyDocument::closeOpenStep()
@@ -62,13 +67,9 @@ void ArmyDocument::closeOpenStep()
     history.closeOpenStep();
 }
 
-void ArmyDocument::record(const QString& name, const QString& key,
-                          const std::function<void(Store&)>& change)
+void ArmyDocument::record(const QString& name, const QString& key, StoreDelta delta,
+                          bool wasModified)
 {
-    const bool wasModified = isModified();
-    const Store before = store;
-    change(store);
-    StoreDelta delta = StoreDelta::between(before, store);
     const StoreDelta::Parts parts = delta.parts();
     if (HistoryStep* open = history.openStep(key)) {
         open->delta.append(delta);

@@ -46,10 +46,10 @@ public:
     // The change, as one step of the history under its name.
     void apply(const QString& name, const std::function<void(Store&)>& change);
     void apply(const ArmyChange& change) { apply(change.name, change.apply); }
-    // The change joins the last step while that step is open for the same key (every key typed
-    // into one field), else it opens a step of its own; a step undone to nothing goes.
-    void applyOpen(const QString& name, const QString& key,
-                   const std::function<void(Store&)>& change);
+    // The army's texts as typed: the change joins the last step while that step is open for
+    // the same name (every key typed into one field), else it opens a step of its own; a step
+    // typed back to nothing goes.
+    void applyTexts(const QString& name, const Army& texts);
     // The open step takes no more changes.
     void closeOpenStep();
 
@@ -108,7 +108,8 @@ signals:
     void unfinishedTroopChanged();
 
 private:
-    void record(const QString& name, const QString& key, const std::function<void(Store&)>& change);
+    // The change, found already made, becomes a step or joins the open step for `key`.
+    void record(const QString& name, const QString& key, StoreDelta delta, bool wasModified);
     // The army takes the delta (forward or back) and the file the step's side.
     void step(const HistoryStep& step, bool forward);
     void announce(StoreDelta::Parts parts, bool fileMoved, bool wasModified);

@@ -227,6 +227,15 @@ StoreDelta StoreDelta::between(const Store& before, const Store& after)
     return delta;
 }
 
+StoreDelta StoreDelta::ofTexts(const Army& before, const Army& after, int troopCount)
+{
+    StoreDelta delta;
+    if (before != after)
+        delta.texts = std::make_shared<Texts>(Texts{before, after});
+    delta.troopCountBefore = delta.troopCountAfter = troopCount;
+    return delta;
+}
+
 StoreDelta::Parts StoreDelta::parts() const
 {
     return {texts != nullptr, troopCountBefore != troopCountAfter || !troops.empty(),

@@ -45,6 +45,8 @@ class StoreDelta
 public:
     // What turns `before` into `after`.
     static StoreDelta between(const Store& before, const Store& after);
+    // A change of the army's texts alone.
+    static StoreDelta ofTexts(const Army& before, const Army& after, int troopCount);
 
     // Which parts of the army the change touched.
     struct Parts {

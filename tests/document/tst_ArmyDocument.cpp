@@ -123,7 +123,9 @@ private slots:
         ArmyDocument document(english);
         QSignalSpy modified(&document, &ArmyDocument::modifiedChanged);
         const auto type = [&document](const QString& text) {
-            document.applyOpen("Army Name", "name", [text](Store& army) { army.army.name = text; });
+            Army texts = document.army().army;
+            texts.name = text;
+            document.applyTexts("Army Name", texts);
         };
         type("A");
         type("AB");

@@ -179,12 +179,12 @@ void MainWindow::takeText(LineEdit* edit)
         statusBar->setPanelText(1, troopCountText(edit->text(), army.army().troopCount));
     if (showingArmy)
         return;
-    const QString text = edit->text();
     const auto [name, field] = edit == armyNameEdit   ? std::pair{"Army Name", &Army::name}
                                : edit == unitWordEdit ? std::pair{"Unit Word", &Army::unitWord}
                                                       : std::pair{"Squad Word", &Army::squadWord};
-    army.applyOpen(QString::fromLatin1(name), QString::fromLatin1(name),
-                   [text, field = field](Store& store) { store.army.*field = text; });
+    Army texts = army.army().army;
+    texts.*field = edit->text();
+    army.applyTexts(QString::fromLatin1(name), texts);
 }
 
 void MainWindow::showArmyTexts()
