@@ -18,9 +18,9 @@
 #include "ui/main/SheetOutput.h"
 #include "ui/main/TroopSelectionDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -228,7 +228,8 @@ void MainWindow::showArmyTexts()
 {
     showingArmy = true;
     const Army& texts = army.army().army;
-    for (auto [edit, text] : {std::pair{armyNameEdit, &texts.name}, {unitWordEdit, &texts.unitWord},
+    for (auto [edit, text] : {std::pair{armyNameEdit, &texts.name},
+                              {unitWordEdit, &texts.unitWord},
                               {squadWordEdit, &texts.squadWord}}) {
         if (edit->text() != *text)
             edit->setText(*text);
@@ -321,7 +322,7 @@ void MainWindow::checkArmy()
 void MainWindow::showCheckReport(int row)
 {
     CheckReportDialog report(this, army.army(), row);
-    if (report.showModal() != ModalResult::Ok || !report.chosenProblem())
+    if (report.showModal() != QDialog::Accepted || !report.chosenProblem())
         return;
     const ProblemPlace place = report.chosenProblem()->place;
     reportRowToReopen = qMax(0, report.currentRow());
@@ -342,7 +343,7 @@ void MainWindow::duplicateTroop()
     TroopSelectionDialog selection(
         this, store, troopSelectionRow, [this](const ArmyChange& change) { army.apply(change); },
         TroopSelectionDialog::Purpose::Duplicate);
-    if (selection.showModal() != ModalResult::Ok)
+    if (selection.showModal() != QDialog::Accepted)
         return;
     const int original = selection.selectedSlot();
     if (original >= store.troopCount)
@@ -379,10 +380,9 @@ void MainWindow::offerRecovery(const QString& folder)
 bool MainWindow::restoreWork(const RecoveredWork& work)
 {
     army.closeOpenStep();
-    const Troop* unfinished =
-        work.unfinishedTroop && work.army.troopCount < Store::slotCount
-            ? &work.army.troops[size_t(work.army.troopCount)]
-            : nullptr;
+    const Troop* unfinished = work.unfinishedTroop && work.army.troopCount < Store::slotCount
+                                  ? &work.army.troops[size_t(work.army.troopCount)]
+                                  : nullptr;
     army.restoreWork(work.army, work.file, unfinished);
     saveButton->setEnabled(true);
     showModified();
@@ -402,10 +402,10 @@ bool MainWindow::unsavedChangesSettled()
     switch (messageBox(this, QStringLiteral("*** UNSAVED CHANGES ***"),
                        QStringLiteral("The army has changes that have not been saved. Save them "
                                       "first?"),
-                       MessageButtons::YesNoCancel)) {
-    case ModalResult::Yes:
+                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
         return saveToCurrentFile();
-    case ModalResult::No:
+    case QMessageBox::No:
         return true;
     default:
         return false;
@@ -450,7 +450,7 @@ bool MainWindow::writeArmy(const QString& path)
     if (!army.saveAs(path, &reason)) {
         messageBox(this, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while writing to the file!\n") + reason,
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         return false;
     }
     return true;
@@ -488,7 +488,7 @@ bool MainWindow::loadFile(const QString& path)
     case ArmyDocument::LoadStatus::TooLarge:
         messageBox(this, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while reading the file!\n") + result.reason,
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         return false;
     case ArmyDocument::LoadStatus::Unreadable: {
         ReadErrorDialog errorWindow(this, QStringLiteral("The file ") + path +
@@ -509,7 +509,7 @@ bool MainWindow::loadFile(const QString& path)
         messageBox(this, QStringLiteral("*** TOO MANY TROOPS ***"),
                    QStringLiteral("The datafile holds more than 100 troops. Only the first 100 "
                                   "were loaded."),
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
     }
     return true;
 }
@@ -519,7 +519,7 @@ void MainWindow::loadRecentFile(const QString& path)
     if (!QFileInfo::exists(path)) {
         messageBox(this, QStringLiteral("*** FILE NOT FOUND ***"),
                    QStringLiteral("The file ") + path + QStringLiteral(" no longer exists."),
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         recent.remove(path);
         menus->fillRecentMenu();
         return;
@@ -546,7 +546,7 @@ void MainWindow::editTroop()
     army.closeOpenStep();
     TroopSelectionDialog selection(this, army.army(), troopSelectionRow,
                                    [this](const ArmyChange& change) { army.apply(change); });
-    const bool chosen = selection.showModal() == ModalResult::Ok;
+    const bool chosen = selection.showModal() == QDialog::Accepted;
     troopSelectionRow = selection.currentRow();
     if (chosen)
         startWizard(selection.selectedSlot());

@@ -53,7 +53,8 @@ int runChild(int argc, char* argv[])
     main.showAndActivate();
     auto note = [&main, &log] {
         log.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' +
-                  fingerprint(recoveryBody(main.recovery().workNow().army, main.recovery().workNow().unfinishedTroop)) +
+                  fingerprint(recoveryBody(main.recovery().workNow().army,
+                                           main.recovery().workNow().unfinishedTroop)) +
                   '\n');
     };
     note();
@@ -158,7 +159,7 @@ private slots:
             TestWindows app;
             ScriptedUser user;
             const bool yes = run % 5 != 4;
-            user.answer(yes ? ModalResult::Yes : ModalResult::No);
+            user.answer(yes ? QMessageBox::Yes : QMessageBox::No);
             app.mainWindow.showAndActivate();
             app.mainWindow.offerRecovery(folder);
             QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join('\n')));
@@ -198,7 +199,7 @@ private slots:
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
         ScriptedUser user;
-        user.answer(ModalResult::Yes);
+        user.answer(QMessageBox::Yes);
         main.offerRecovery(folder.path());
         QCOMPARE(user.messages(),
                  QStringList{"*** RESTORE UNSAVED WORK ***|Quarrimak ended on " +
@@ -227,7 +228,7 @@ private slots:
         bad.close();
         TestWindows app;
         ScriptedUser user;
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         app.mainWindow.offerRecovery(folder.path());
         QCOMPARE(user.messages().size(), 1);
         QVERIFY(user.messages()[0].startsWith("*** RECOVERY FAILED ***|"));

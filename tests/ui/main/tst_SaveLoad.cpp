@@ -136,7 +136,7 @@ private slots:
         writeFile(dir.filePath(QStringLiteral("old.ini")), "old contents\r\n");
         main.unitWordEdit->setText(unitWord);
         user.chooseFile(dir.filePath(target));
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         main.saveArmy();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown().last().caption, QStringLiteral("*** FILE ERROR ***"));
@@ -157,7 +157,7 @@ private slots:
         MainWindow& main = app.mainWindow;
         main.showAndActivate();
         typeText(main.armyNameEdit, QStringLiteral("kept"));
-        user.answer(ModalResult::No);
+        user.answer(QMessageBox::No);
         user.chooseFile(testData(QStringLiteral("load-no-race.ini")));
         QString label1;
         user.windowOf<ReadErrorDialog>([&](ReadErrorDialog& window) {
@@ -283,7 +283,7 @@ private slots:
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("horde.ini")), armyWithTroops("Name=Horde\r\n", 101));
         user.chooseFile(dir.filePath(QStringLiteral("horde.ini")));
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         QTest::mouseClick(main.loadButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),

@@ -122,7 +122,7 @@ private slots:
                     window.okButton->click();
                 });
             } else {
-                user.answer(ModalResult::Ok);
+                user.answer(QMessageBox::Ok);
             }
         }
 

@@ -40,7 +40,7 @@ void selectTroop(ScriptedUser& user, int row, bool deleteIt)
         QTest::mouseClick(selection.cancelButton, Qt::LeftButton);
     });
     if (deleteIt)
-        user.answer(ModalResult::Yes);
+        user.answer(QMessageBox::Yes);
 }
 
 using Change = std::function<void(TestWindows&, ScriptedUser&)>;
@@ -76,7 +76,8 @@ private slots:
             << "Change Troop \"Läufer\"";
         QTest::newRow("catalogue only") << Change([](TestWindows& app, ScriptedUser&) {
             QTest::mouseClick(app.mainWindow.newTroopButton, Qt::LeftButton);
-            app.setUp([](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
+            app.setUp(
+                [](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
             app.wizard.characteristicsStep()->previousButton->click();
         }) << "Change Catalogues";
         QTest::newRow("troop deleted") << Change([](TestWindows& app, ScriptedUser& user) {
