@@ -13,9 +13,9 @@ Dialog::Dialog(QWidget* opener, const QString& caption, TitleBar titleBar) : Win
     setModal(true);
 }
 
-ModalResult Dialog::showModal()
+QDialog::DialogCode Dialog::showModal()
 {
-    setResult(0);
+    setResult(Rejected);
     runModalDialog(*this);
     if (auto* frame = qobject_cast<Window*>(parentWidget()))
         frame->dialogClosed();
@@ -24,16 +24,16 @@ ModalResult Dialog::showModal()
     return modalResult();
 }
 
-ModalResult Dialog::modalResult() const
+QDialog::DialogCode Dialog::modalResult() const
 {
-    return result() == QDialog::Rejected ? ModalResult::Cancel : ModalResult(result());
+    return result() == Accepted ? Accepted : Rejected;
 }
 
-void Dialog::done(ModalResult result)
+void Dialog::done(QDialog::DialogCode result)
 {
-    if (result == ModalResult::Ok)
+    if (result == Accepted)
         finishEditing();
-    QDialog::done(int(result));
+    QDialog::done(result);
 }
 
 // A dialog shown by the program, not merely mapped again by the desktop, asks to be the active
@@ -56,6 +56,6 @@ void Dialog::closeEvent(QCloseEvent* event)
         return;
     }
     if (isVisible())
-        done(ModalResult::Cancel);
+        done(Rejected);
     event->accept();
 }

@@ -17,13 +17,13 @@ public:
 
     // Shows the dialog modally over its opener until it has its result, through the modal seam
     // (a test's scripted user plays it). The opener is told when it has closed.
-    ModalResult showModal();
-    // The result the dialog closed with: OK 1, Cancel 2 (also for Esc and the close box),
-    // Yes 6, No 7.
-    ModalResult modalResult() const;
-    // Gives the dialog its result, which closes it. OK first takes what the control being
+    QDialog::DialogCode showModal();
+    // The result the dialog closed with: Accepted for OK, Rejected for Cancel, Esc and the
+    // close box.
+    QDialog::DialogCode modalResult() const;
+    // Gives the dialog its result, which closes it. Accepted first takes what the control being
     // edited shows.
-    void done(ModalResult result);
+    void done(QDialog::DialogCode result);
     using QDialog::done;
 
 protected:

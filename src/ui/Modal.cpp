@@ -34,43 +34,37 @@ void runModalDialog(QDialog& dialog)
     }
 }
 
-ModalResult messageBox(QWidget* parent, const QString& caption, const QString& text,
-                       MessageButtons buttons)
+QMessageBox::StandardButton messageBoxEscapeButton(QMessageBox::StandardButtons buttons)
+{
+    if (buttons.testFlag(QMessageBox::Cancel))
+        return QMessageBox::Cancel;
+    if (buttons.testFlag(QMessageBox::No))
+        return QMessageBox::No;
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton messageBox(QWidget* parent, const QString& caption, const QString& text,
+                                       QMessageBox::StandardButtons buttons)
 {
     if (installedUser)
         return installedUser->playMessage(parent, caption, text, buttons);
 
+    const QMessageBox::StandardButton escape = messageBoxEscapeButton(buttons);
     QMessageBox box(parent);
     box.setWindowTitle(caption);
     box.setText(text);
-    if (buttons == MessageButtons::YesNo) {
+    box.setStandardButtons(buttons);
+    box.setEscapeButton(escape);
+    if (buttons.testFlag(QMessageBox::Yes)) {
         box.setIcon(QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-    } else if (buttons == MessageButtons::YesNoCancel) {
-        box.setIcon(QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
+        box.setDefaultButton(escape == QMessageBox::Cancel ? QMessageBox::Cancel
+                                                           : QMessageBox::Yes);
     } else {
         box.setIcon(caption.startsWith(QLatin1String("***")) ? QMessageBox::Warning
                                                              : QMessageBox::Information);
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
     }
-    const int pressed = box.exec();
-    switch (buttons) {
-    case MessageButtons::YesNo:
-        return pressed == QMessageBox::Yes ? ModalResult::Yes : ModalResult::No;
-    case MessageButtons::YesNoCancel:
-        return pressed == QMessageBox::Yes  ? ModalResult::Yes
-               : pressed == QMessageBox::No ? ModalResult::No
-                                            : ModalResult::Cancel;
-    case MessageButtons::Ok:
-        break;
-    }
-    return ModalResult::Ok;
+    const auto pressed = QMessageBox::StandardButton(box.exec());
+    return buttons.testFlag(pressed) ? pressed : escape;
 }
 
 QString runFileDialog(QWidget* parent, const FileDialogRequest& request, FileDialogChoice* choice)

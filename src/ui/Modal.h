@@ -1,16 +1,11 @@
 #pragma once
 
+#include <QDialog>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
-class QDialog;
 class QWidget;
-
-// Modal results of dialogs and message boxes; a QDialog's result is one of these, its
-// Rejected (0) read as Cancel.
-enum class ModalResult { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
-
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
 
 struct FileDialogRequest {
     enum class Kind { Open, Save };
@@ -39,8 +34,9 @@ public:
     virtual ~ModalUser() = default;
     // The dialog is shown; act in it until it has its result.
     virtual void playWindow(QWidget& window) = 0;
-    virtual ModalResult playMessage(QWidget* parent, const QString& caption, const QString& text,
-                                    MessageButtons buttons) = 0;
+    virtual QMessageBox::StandardButton playMessage(QWidget* parent, const QString& caption,
+                                                    const QString& text,
+                                                    QMessageBox::StandardButtons buttons) = 0;
     // The chosen path, or the empty text when the dialog is cancelled; the filter and the check
     // box as chosen go to *choice when it is given.
     virtual QString playFileDialog(QWidget* parent, const FileDialogRequest& request,
@@ -54,10 +50,14 @@ void installModalUser(ModalUser* user);
 // stand-in user; a dialog the stand-in leaves open is closed as the close box would.
 void runModalDialog(QDialog& dialog);
 
-// A message box with a caption, a text and OK, Yes and No, or Yes, No and Cancel; yields the
-// button pressed. Esc and the close box answer No to Yes and No, Cancel to Yes, No and Cancel.
-ModalResult messageBox(QWidget* parent, const QString& caption, const QString& text,
-                       MessageButtons buttons);
+// A message box with a caption, a text and the buttons Ok, Yes | No, or Yes | No | Cancel;
+// yields the button pressed, or what Esc answers when the box is closed otherwise.
+QMessageBox::StandardButton messageBox(QWidget* parent, const QString& caption, const QString& text,
+                                       QMessageBox::StandardButtons buttons);
+
+// What Esc and the close box answer a message box with these buttons: Cancel where it has
+// Cancel, else No where it has No, else Ok.
+QMessageBox::StandardButton messageBoxEscapeButton(QMessageBox::StandardButtons buttons);
 
 // The open or save dialog; the chosen path, or the empty text when cancelled. The save dialog
 // asks before overwriting; neither adds an extension to a typed name. The chosen filter and the

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTest>
 
-ModalResult showPicker(TestWindows& app, CatalogueKind kind)
+QDialog::DialogCode showPicker(TestWindows& app, CatalogueKind kind)
 {
     Picker picker(&app.mainWindow, app.army(), kind, app.wizard.editorMemory(), app.storeChanger());
     return picker.showModal();

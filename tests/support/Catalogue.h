@@ -12,7 +12,7 @@ class QWidget;
 
 // Shows the picker on the catalogue, as the wizard steps open it, with the wizard's memory of
 // the editors; yields its modal result.
-ModalResult showPicker(TestWindows& app, CatalogueKind kind);
+QDialog::DialogCode showPicker(TestWindows& app, CatalogueKind kind);
 
 // The lines of a list; none for no list.
 QStringList linesOf(const LineList* list);

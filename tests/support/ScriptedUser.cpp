@@ -14,10 +14,10 @@ ScriptedUser::~ScriptedUser()
 
 void ScriptedUser::window(std::function<void(QWidget&)> act)
 {
-    steps.push_back({ShownModal::Kind::Window, std::move(act), ModalResult::Ok, QString()});
+    steps.push_back({ShownModal::Kind::Window, std::move(act), QMessageBox::Ok, QString()});
 }
 
-void ScriptedUser::answer(ModalResult button)
+void ScriptedUser::answer(QMessageBox::StandardButton button)
 {
     steps.push_back({ShownModal::Kind::Message, nullptr, button, QString()});
 }
@@ -25,7 +25,7 @@ void ScriptedUser::answer(ModalResult button)
 void ScriptedUser::chooseFile(const QString& path, bool optionChecked, const QString& filter)
 {
     steps.push_back(
-        {ShownModal::Kind::FileDialog, nullptr, ModalResult::Ok, path, optionChecked, filter});
+        {ShownModal::Kind::FileDialog, nullptr, QMessageBox::Ok, path, optionChecked, filter});
 }
 
 QStringList ScriptedUser::messages() const
@@ -63,8 +63,8 @@ bool ScriptedUser::takeStep(ShownModal::Kind kind, const QString& what, Step& st
 
 void ScriptedUser::playWindow(QWidget& window)
 {
-    shownModals.append({ShownModal::Kind::Window, window.windowTitle(), QString(),
-                        MessageButtons::Ok, FileDialogRequest()});
+    shownModals.append({ShownModal::Kind::Window, window.windowTitle(), QString(), QMessageBox::Ok,
+                        FileDialogRequest()});
     Step step;
     if (takeStep(ShownModal::Kind::Window, QStringLiteral("window ") + window.windowTitle(),
                  step) &&
@@ -72,22 +72,14 @@ void ScriptedUser::playWindow(QWidget& window)
         step.act(window);
 }
 
-ModalResult ScriptedUser::playMessage(QWidget*, const QString& caption, const QString& text,
-                                      MessageButtons buttons)
+QMessageBox::StandardButton ScriptedUser::playMessage(QWidget*, const QString& caption,
+                                                      const QString& text,
+                                                      QMessageBox::StandardButtons buttons)
 {
     shownModals.append({ShownModal::Kind::Message, caption, text, buttons, FileDialogRequest()});
     Step step;
-    if (!takeStep(ShownModal::Kind::Message, QStringLiteral("message ") + caption, step)) {
-        switch (buttons) {
-        case MessageButtons::YesNo:
-            return ModalResult::No;
-        case MessageButtons::YesNoCancel:
-            return ModalResult::Cancel;
-        case MessageButtons::Ok:
-            break;
-        }
-        return ModalResult::Ok;
-    }
+    if (!takeStep(ShownModal::Kind::Message, QStringLiteral("message ") + caption, step))
+        return messageBoxEscapeButton(buttons);
     return step.answer;
 }
 
@@ -95,7 +87,7 @@ QString ScriptedUser::playFileDialog(QWidget*, const FileDialogRequest& request,
                                      FileDialogChoice* choice)
 {
     shownModals.append(
-        {ShownModal::Kind::FileDialog, request.title, QString(), MessageButtons::Ok, request});
+        {ShownModal::Kind::FileDialog, request.title, QString(), QMessageBox::Ok, request});
     Step step;
     if (!takeStep(ShownModal::Kind::FileDialog, QStringLiteral("dialog ") + request.title, step))
         return QString();

@@ -15,14 +15,14 @@ struct ShownModal {
     Kind kind;
     QString caption; // window caption, message caption or dialog title
     QString text;    // message text
-    MessageButtons buttons = MessageButtons::Ok;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     FileDialogRequest file;
 };
 
 // Plays the user inside modal windows, message boxes and file dialogs for a test: each modal
 // thing that opens takes the next step of the queue. A modal thing with no step, or with a
-// step of another kind, is answered with Cancel (No for Yes-No questions) and noted in
-// problems(), so a test never hangs.
+// step of another kind, is answered as Esc would answer it and noted in problems(), so a test
+// never hangs.
 class ScriptedUser : public ModalUser
 {
 public:
@@ -40,8 +40,8 @@ public:
                 problemList << QStringLiteral("unexpected window ") + shown.windowTitle();
         });
     }
-    // The next message box is answered with ModalResult::Ok, Yes, No or Cancel.
-    void answer(ModalResult button);
+    // The next message box is answered with QMessageBox::Ok, Yes, No or Cancel.
+    void answer(QMessageBox::StandardButton button);
     // The next file dialog yields this path; the empty path cancels it. Its check box is left
     // as optionChecked says, and the filter chosen is the given one or else the first.
     void chooseFile(const QString& path, bool optionChecked = false,
@@ -53,8 +53,9 @@ public:
     int stepsLeft() const { return int(steps.size()); }
 
     void playWindow(QWidget& window) override;
-    ModalResult playMessage(QWidget* parent, const QString& caption, const QString& text,
-                            MessageButtons buttons) override;
+    QMessageBox::StandardButton playMessage(QWidget* parent, const QString& caption,
+                                            const QString& text,
+                                            QMessageBox::StandardButtons buttons) override;
     QString playFileDialog(QWidget* parent, const FileDialogRequest& request,
                            FileDialogChoice* choice) override;
 
@@ -62,7 +63,7 @@ private:
     struct Step {
         ShownModal::Kind kind;
         std::function<void(QWidget&)> act;
-        ModalResult answer = ModalResult::Ok;
+        QMessageBox::StandardButton answer = QMessageBox::Ok;
         QString path;
         bool optionChecked = false;
         QString filter = QString();

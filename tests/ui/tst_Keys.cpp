@@ -40,7 +40,7 @@ private slots:
         });
         WeaponCostsDialog costs(nullptr, "Replace Weapon Costs", "Name of the replace weapon",
                                 {{"Flamer", 0}, {"Melta", 0}, {"Plasma", 0}});
-        QCOMPARE(costs.showModal(), ModalResult::Ok);
+        QCOMPARE(costs.showModal(), QDialog::Accepted);
         const QList<WeaponCostsDialog::CostRow> rows = costs.rows();
         QCOMPARE(rows.size(), 3);
         QCOMPARE((QList<int>{rows[0].cost, rows[1].cost, rows[2].cost}), (QList<int>{5, 7, 9}));
@@ -83,7 +83,7 @@ private slots:
         });
         Picker picker(&app.mainWindow, app.army(), CatalogueKind::Weapons,
                       app.wizard.editorMemory(), app.storeChanger());
-        QCOMPARE(picker.showModal(), ModalResult::Ok);
+        QCOMPARE(picker.showModal(), QDialog::Accepted);
         QCOMPARE(picker.chosenNames(), QStringList({"Heavy Rifle", "Las"}));
     }
 

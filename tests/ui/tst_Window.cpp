@@ -113,7 +113,7 @@ private slots:
             QVERIFY(from.windowHandle());
             QCOMPARE(shown.windowHandle()->transientParent(), from.windowHandle());
             ++checked;
-            static_cast<Dialog&>(shown).done(ModalResult::Cancel);
+            static_cast<Dialog&>(shown).done(QDialog::Rejected);
         });
         checkNoProblems(user);
         QCOMPARE(checked, 1);
@@ -121,26 +121,28 @@ private slots:
             QTRY_COMPARE(QApplication::activeWindow(), opener.data());
     }
 
-    // A dialog's result: Enter presses its default button, OK 1; Esc and the close box give
-    // Cancel 2. A question answers Yes 6 or No 7; Esc answers No to Yes and No, Cancel to Yes,
+    // A dialog's result: Enter presses its default button, OK, Accepted; Esc and the close box
+    // give Rejected. A question answers Yes or No; Esc answers No to Yes and No, Cancel to Yes,
     // No and Cancel. The dialogs are the real ones, answered with keys.
     void resultsOfKeysAndTheCloseBox_data()
     {
-        QTest::addColumn<int>("question"); // -1 a dialog, else its MessageButtons
-        QTest::addColumn<int>("key");      // 0 the close box
+        QTest::addColumn<int>("buttons"); // a message box's buttons, none for a dialog
+        QTest::addColumn<int>("key");     // 0 the close box
         QTest::addColumn<int>("result");
-        const int dialog = -1;
-        QTest::newRow("dialog, Enter") << dialog << int(Qt::Key_Return) << 1;
-        QTest::newRow("dialog, Esc") << dialog << int(Qt::Key_Escape) << 2;
-        QTest::newRow("dialog, close box") << dialog << 0 << 2;
-        QTest::newRow("yes or no, Enter") << int(MessageButtons::YesNo) << int(Qt::Key_Return) << 6;
-        QTest::newRow("yes or no, Esc") << int(MessageButtons::YesNo) << int(Qt::Key_Escape) << 7;
+        const int dialog = QMessageBox::NoButton;
+        const int yesNo = QMessageBox::Yes | QMessageBox::No;
+        const int yesNoCancel = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        QTest::newRow("dialog, Enter") << dialog << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("dialog, Esc") << dialog << int(Qt::Key_Escape) << int(QDialog::Rejected);
+        QTest::newRow("dialog, close box") << dialog << 0 << int(QDialog::Rejected);
+        QTest::newRow("yes or no, Enter") << yesNo << int(Qt::Key_Return) << int(QMessageBox::Yes);
+        QTest::newRow("yes or no, Esc") << yesNo << int(Qt::Key_Escape) << int(QMessageBox::No);
         QTest::newRow("yes, no or cancel, Esc")
-            << int(MessageButtons::YesNoCancel) << int(Qt::Key_Escape) << 2;
+            << yesNoCancel << int(Qt::Key_Escape) << int(QMessageBox::Cancel);
     }
     void resultsOfKeysAndTheCloseBox()
     {
-        QFETCH(int, question);
+        QFETCH(int, buttons);
         QFETCH(int, key);
         QFETCH(int, result);
         TestWindows app;
@@ -153,18 +155,19 @@ private slots:
             else
                 shown.close();
         };
-        ModalResult given = ModalResult::None;
-        if (question < 0) {
+        int given = -1;
+        if (buttons == QMessageBox::NoButton) {
             answer.expect<TroopSelectionDialog>(press);
             TroopSelectionDialog selection(&app.mainWindow, app.army(), 0, app.storeChanger());
             given = selection.showModal();
         } else {
             answer.expect<QMessageBox>(press);
-            given = messageBox(&app.mainWindow, QStringLiteral("*** DELETE ***"),
-                               QStringLiteral("Sure?"), MessageButtons(question));
+            given =
+                messageBox(&app.mainWindow, QStringLiteral("*** DELETE ***"),
+                           QStringLiteral("Sure?"), QMessageBox::StandardButtons::fromInt(buttons));
         }
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));
-        QCOMPARE(int(given), result);
+        QCOMPARE(given, result);
     }
 
     void tabWalksButtonsInReadingOrder_data()

@@ -114,15 +114,15 @@ public:
             editor->showHelp();
         if (auto* costs = qobject_cast<AbilityCostsDialog*>(&window))
             costs->showHelp();
-        shown.done(qobject_cast<TroopSelectionDialog*>(&window) ? ModalResult::Ok
-                                                                : ModalResult::Cancel);
+        shown.done(qobject_cast<TroopSelectionDialog*>(&window) ? QDialog::Accepted
+                                                                : QDialog::Rejected);
     }
 
-    ModalResult playMessage(QWidget*, const QString& caption, const QString& text,
-                            MessageButtons) override
+    QMessageBox::StandardButton playMessage(QWidget*, const QString& caption, const QString& text,
+                                            QMessageBox::StandardButtons) override
     {
         failures << QStringLiteral("unexpected message: ") + caption + u' ' + text;
-        return ModalResult::No;
+        return QMessageBox::No;
     }
 
     QString playFileDialog(QWidget*, const FileDialogRequest&, FileDialogChoice*) override

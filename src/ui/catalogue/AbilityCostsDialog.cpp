@@ -73,7 +73,7 @@ AbilityCostsDialog::AbilityCostsDialog(QWidget* opener, const AbilityCostsReques
     setTabChain({scopeChoice->button(WholeSquad), okButton, helpButton});
 
     connect(abilityGrid, &Grid::exited, this, &AbilityCostsDialog::replaceCommasInCells);
-    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(okButton, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(helpButton, &QPushButton::clicked, this, &AbilityCostsDialog::showHelp);
 
     setFixedClientSize(433, 187);

@@ -62,7 +62,7 @@ AbilityEditor::AbilityEditor(QWidget* opener, const AbilityEditorRequest& reques
     connect(descriptionEdit, &LineEdit::exited, this, &AbilityEditor::replaceCommasInDescription);
     connect(okButton, &QPushButton::clicked, this, &AbilityEditor::accept);
     connect(helpButton, &QPushButton::clicked, this, &AbilityEditor::showHelp);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { done(Rejected); });
 
     setFixedClientSize(401, 153);
 }
@@ -114,8 +114,8 @@ void AbilityEditor::accept()
         messageBox(this, QStringLiteral("*** DUPLICATE SPECIAL ABILITY ***"),
                    QStringLiteral("Special Ability already exists! Please choose another name "
                                   "for it."),
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         return;
     }
-    done(ModalResult::Ok);
+    done(Accepted);
 }

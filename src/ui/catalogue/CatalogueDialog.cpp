@@ -141,7 +141,7 @@ CatalogueDialog::CatalogueDialog(QWidget* opener, const Store& armyStore,
     connect(editButton, &QPushButton::clicked, this, &CatalogueDialog::editEntry);
     connect(renameButton, &QPushButton::clicked, this, &CatalogueDialog::renameEntry);
     connect(deleteButton, &QPushButton::clicked, this, &CatalogueDialog::deleteEntry);
-    connect(closeButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(helpButton, &QPushButton::clicked, this, &CatalogueDialog::showHelp);
     connect(entryView, &QTreeView::doubleClicked, this, &CatalogueDialog::editEntry);
 
@@ -267,14 +267,14 @@ void CatalogueDialog::renameEntry()
         return;
     const QString oldName = selectedName();
     RenameDialog rename(this, kind, oldName, catalogueOf(store, kind));
-    if (rename.showModal() != ModalResult::Ok || rename.newName() == oldName)
+    if (rename.showModal() != QDialog::Accepted || rename.newName() == oldName)
         return;
     const QString newName = rename.newName();
     Store trial = store;
     if (!::renameEntry(trial, kind, oldName, newName)) {
         messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                    QStringLiteral("Duplicate weapon/special name! Please choose another name"),
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         return;
     }
     changeArmy({QStringLiteral("Rename %1 \"%2\"").arg(word(), oldName),
@@ -301,7 +301,7 @@ void CatalogueDialog::deleteEntry()
         if (users.size() > 5)
             text += QStringLiteral(", and %1 more").arg(users.size() - 5);
         text += QStringLiteral(" Remove it from those troops first.");
-        messageBox(this, QStringLiteral("*** ENTRY IN USE ***"), text, MessageButtons::Ok);
+        messageBox(this, QStringLiteral("*** ENTRY IN USE ***"), text, QMessageBox::Ok);
         return;
     }
     const QString caption = kind == CatalogueKind::Abilities
@@ -310,7 +310,7 @@ void CatalogueDialog::deleteEntry()
     if (messageBox(
             this, caption,
             QStringLiteral("Are you sure you want to delete \"%1\" from the catalogue?").arg(name),
-            MessageButtons::YesNo) != ModalResult::Yes)
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     changeArmy(
         {QStringLiteral("Delete %1 \"%2\"").arg(word(), name), [kind = kind, name](Store& army) {
@@ -330,5 +330,5 @@ void CatalogueDialog::showHelp()
                               "New and Edit open the editor. Rename changes the name in the "
                               "catalogue and in every troop that uses the entry. Delete removes "
                               "an entry that no troop uses."),
-               MessageButtons::Ok);
+               QMessageBox::Ok);
 }

@@ -53,7 +53,7 @@ std::optional<QString> addWeapon(QWidget* opener, const Store& store, EditorMemo
     WeaponEditor editor(opener, {QStringLiteral("New Standard Weapon"),
                                  QStringLiteral("Standard Weapon name"), QString(), QStringList(),
                                  false, store.weaponCatalogue.get()});
-    const bool ok = editor.showModal() == ModalResult::Ok;
+    const bool ok = editor.showModal() == QDialog::Accepted;
     memory.weaponCells = editor.cells();
     const QString name = editor.nameEdit->text();
     if (ok && addEntry(store, CatalogueKind::Weapons, editor.entry(),
@@ -68,7 +68,7 @@ std::optional<QString> addAbility(QWidget* opener, const Store& store,
     AbilityEditor editor(opener, {QStringLiteral("Add Special Ability"),
                                   QStringLiteral("New Special Ability"), QString(), QString(),
                                   false, store.abilityCatalogue.get()});
-    if (editor.showModal() != ModalResult::Ok)
+    if (editor.showModal() != QDialog::Accepted)
         return std::nullopt;
     const QString name = editor.nameEdit->text();
     if (addEntry(store, CatalogueKind::Abilities, editor.entry(),
@@ -89,7 +89,7 @@ void editWeapon(QWidget* opener, const Store& store, EditorMemory& memory, const
             cells << field(catalogue[found], n);
     }
     WeaponEditor editor(opener, {caption, nameLabel, name, cells, true, &catalogue});
-    const bool ok = editor.showModal() == ModalResult::Ok;
+    const bool ok = editor.showModal() == QDialog::Accepted;
     memory.weaponCells = editor.cells();
     if (!ok)
         return;
@@ -112,7 +112,7 @@ void editAbility(QWidget* opener, const Store& store, const QString& name,
     AbilityEditor editor(opener,
                          {QStringLiteral("Edit Special Ability"), QStringLiteral("Special Ability"),
                           field(entry, 1), field(entry, 2), true, &catalogue});
-    if (editor.showModal() == ModalResult::Ok)
+    if (editor.showModal() == QDialog::Accepted)
         changeEntry(store, CatalogueKind::Abilities, name, editor.entry(),
                     QStringLiteral("Change Special Ability ") + quoted(name), changeArmy);
 }

@@ -61,8 +61,8 @@ Picker::Picker(QWidget* opener, const Store& armyStore, CatalogueKind catalogueK
     connect(itemList, &SortedListWidget::userSelected, this, &Picker::showChosenCount);
     connect(newButton, &QPushButton::clicked, this, &Picker::newEntry);
     connect(editButton, &QPushButton::clicked, this, &Picker::editEntry);
-    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(okButton, &QPushButton::clicked, this, [this] { done(Accepted); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { done(Rejected); });
     connect(helpButton, &QPushButton::clicked, this, &Picker::showHelp);
 
     setFixedClientSize(251,
@@ -198,7 +198,7 @@ void Picker::showHelp()
                               "\n"
                               "Select one item and click on the Edit button to edit the item.\n"
                               "Note: Only the first selected item can be edited.\n"),
-               MessageButtons::Ok);
+               QMessageBox::Ok);
 }
 
 // Only the first selected item is edited. The list itself does not change: a catalogue name

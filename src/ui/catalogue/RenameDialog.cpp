@@ -34,7 +34,7 @@ RenameDialog::RenameDialog(QWidget* opener, CatalogueKind catalogueKind, const Q
 
     connect(nameEdit, &QLineEdit::textChanged, this, &RenameDialog::updateOkButton);
     connect(okButton, &QPushButton::clicked, this, &RenameDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { done(Rejected); });
     updateOkButton();
     setFixedClientSize(360, 100);
 }
@@ -62,14 +62,14 @@ void RenameDialog::accept()
             messageBox(this, QStringLiteral("*** DUPLICATE SPECIAL ABILITY ***"),
                        QStringLiteral(
                            "Special Ability already exists! Please choose another name for it."),
-                       MessageButtons::Ok);
+                       QMessageBox::Ok);
         else
             messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                        QStringLiteral("Duplicate weapon/special name! Please choose another name"),
-                       MessageButtons::Ok);
+                       QMessageBox::Ok);
         return;
     }
-    done(ModalResult::Ok);
+    done(Accepted);
 }
 
 QString RenameDialog::newName() const

@@ -67,7 +67,7 @@ WeaponEditor::WeaponEditor(QWidget* opener, const WeaponEditorRequest& request)
     connect(nameEdit, &LineEdit::exited, this, &WeaponEditor::replaceCommasInName);
     connect(detailsGrid, &Grid::exited, this, &WeaponEditor::replaceCommasInCells);
     connect(okButton, &QPushButton::clicked, this, &WeaponEditor::accept);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { done(Rejected); });
     connect(helpButton, &QPushButton::clicked, this, &WeaponEditor::showHelp);
 
     setFixedClientSize(511, 158);
@@ -118,10 +118,10 @@ void WeaponEditor::accept()
     if (!editing && findEntry(nameEdit->text(), catalogue) >= 0) {
         messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                    QStringLiteral("Duplicate weapon/special name! Please choose another name"),
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         return;
     }
-    done(ModalResult::Ok);
+    done(Accepted);
 }
 
 void WeaponEditor::showHelp()
@@ -131,7 +131,7 @@ void WeaponEditor::showHelp()
                               "edit an existing weapon, you cannot change its name. This is done "
                               "for safety reasons so you don't loose track of the weapon in other "
                               "squads"),
-               MessageButtons::Ok);
+               QMessageBox::Ok);
 }
 
 QString WeaponEditor::entry() const

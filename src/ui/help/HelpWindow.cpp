@@ -115,7 +115,7 @@ HelpWindow::HelpWindow(QWidget* opener, const QString& caption)
     page->setWidget(body);
 
     okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
-    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(okButton, &QPushButton::clicked, this, [this] { done(Accepted); });
     setDefaultButton(okButton);
     setCancelButton(okButton);
 

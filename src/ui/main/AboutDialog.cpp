@@ -28,7 +28,7 @@ AboutDialog::AboutDialog(QWidget* opener)
     okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
     setDefaultButton(okButton);
     setCancelButton(okButton);
-    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(okButton, &QPushButton::clicked, this, [this] { done(Accepted); });
 
     auto* texts = new QVBoxLayout;
     for (QLabel* label : {nameLabel, purposeLabel, licenceLabel, qtLabel})

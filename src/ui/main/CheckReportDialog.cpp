@@ -97,7 +97,7 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
     setTabChain({problemList, openButton, closeButton, helpButton});
 
     connect(openButton, &QPushButton::clicked, this, &CheckReportDialog::openProblem);
-    connect(closeButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { done(Rejected); });
     connect(helpButton, &QPushButton::clicked, this, &CheckReportDialog::showHelp);
     connect(problemList, &QTreeWidget::itemDoubleClicked, this, &CheckReportDialog::openProblem);
     connect(problemList, &QTreeWidget::currentItemChanged, this,
@@ -137,7 +137,7 @@ void CheckReportDialog::openProblem()
     if (!openButton->isEnabled())
         return;
     chosen = currentRow();
-    done(ModalResult::Ok);
+    done(Accepted);
 }
 
 const Problem* CheckReportDialog::chosenProblem() const
@@ -153,5 +153,5 @@ void CheckReportDialog::showHelp()
                               "troop's row and press Enter (or double-click it) to open that "
                               "troop at the step that shows the problem; the report comes back "
                               "when you leave the troop."),
-               MessageButtons::Ok);
+               QMessageBox::Ok);
 }

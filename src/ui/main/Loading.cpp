@@ -69,7 +69,7 @@ bool loadSucceeded(QWidget* window, const ArmyDocument::LoadResult& result, cons
     case ArmyDocument::LoadStatus::TooLarge:
         messageBox(window, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while reading the file!\n") + result.reason,
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         return false;
     case ArmyDocument::LoadStatus::Unreadable: {
         ReadErrorDialog errorWindow(window, QStringLiteral("The file ") + path +

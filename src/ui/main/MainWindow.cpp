@@ -284,7 +284,7 @@ void MainWindow::checkArmy()
 void MainWindow::showCheckReport(int row)
 {
     CheckReportDialog report(this, army.army(), row);
-    if (report.showModal() != ModalResult::Ok || !report.chosenProblem())
+    if (report.showModal() != QDialog::Accepted || !report.chosenProblem())
         return;
     const ProblemPlace place = report.chosenProblem()->place;
     reportRowToReopen = qMax(0, report.currentRow());
@@ -305,7 +305,7 @@ void MainWindow::duplicateTroop()
     TroopSelectionDialog selection(
         this, store, troopSelectionRow, [this](const ArmyChange& change) { army.apply(change); },
         TroopSelectionDialog::Purpose::Duplicate);
-    if (selection.showModal() != ModalResult::Ok)
+    if (selection.showModal() != QDialog::Accepted)
         return;
     const int original = selection.selectedSlot();
     if (original >= store.troopCount)
@@ -354,10 +354,10 @@ bool MainWindow::unsavedChangesSettled()
     switch (messageBox(this, QStringLiteral("*** UNSAVED CHANGES ***"),
                        QStringLiteral("The army has changes that have not been saved. Save them "
                                       "first?"),
-                       MessageButtons::YesNoCancel)) {
-    case ModalResult::Yes:
+                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
         return saveToCurrentFile();
-    case ModalResult::No:
+    case QMessageBox::No:
         return true;
     default:
         return false;
@@ -402,7 +402,7 @@ bool MainWindow::writeArmy(const QString& path)
     if (!army.saveAs(path, &reason)) {
         messageBox(this, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while writing to the file!\n") + reason,
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         return false;
     }
     return true;
@@ -446,7 +446,7 @@ bool MainWindow::loadFile(const QString& path)
         messageBox(this, QStringLiteral("*** TOO MANY TROOPS ***"),
                    QStringLiteral("The datafile holds more than 100 troops. Only the first 100 "
                                   "were loaded."),
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
     }
     return true;
 }
@@ -456,7 +456,7 @@ void MainWindow::loadRecentFile(const QString& path)
     if (!QFileInfo::exists(path)) {
         messageBox(this, QStringLiteral("*** FILE NOT FOUND ***"),
                    QStringLiteral("The file ") + path + QStringLiteral(" no longer exists."),
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         recent.remove(path);
         menus->fillRecentMenu();
         return;
@@ -483,7 +483,7 @@ void MainWindow::editTroop()
     army.closeOpenStep();
     TroopSelectionDialog selection(this, army.army(), troopSelectionRow,
                                    [this](const ArmyChange& change) { army.apply(change); });
-    const bool chosen = selection.showModal() == ModalResult::Ok;
+    const bool chosen = selection.showModal() == QDialog::Accepted;
     troopSelectionRow = selection.currentRow();
     if (chosen)
         startWizard(selection.selectedSlot());

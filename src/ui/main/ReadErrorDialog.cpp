@@ -34,7 +34,7 @@ ReadErrorDialog::ReadErrorDialog(QWidget* opener, const QString& unreadableReaso
     labels->addWidget(notDatafileLabel);
 
     okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
-    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(okButton, &QPushButton::clicked, this, [this] { done(Accepted); });
     setDefaultButton(okButton);
     setCancelButton(okButton);
 

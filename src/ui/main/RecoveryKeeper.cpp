@@ -100,19 +100,19 @@ void RecoveryKeeper::offerLeftWork(QWidget* window, const QString& folder,
             messageBox(window, QStringLiteral("*** RECOVERY FAILED ***"),
                        QStringLiteral("Unsaved work left by an earlier run cannot be restored.\n") +
                            reason,
-                       MessageButtons::Ok);
+                       QMessageBox::Ok);
             continue;
         }
         const QString name =
             work.army.army.name.isEmpty() ? QStringLiteral("(no name)") : work.army.army.name;
         const QDateTime time = work.time.isValid() ? work.time.toLocalTime() : left.time;
-        const ModalResult answer = messageBox(
+        const QMessageBox::StandardButton answer = messageBox(
             window, QStringLiteral("*** RESTORE UNSAVED WORK ***"),
             QStringLiteral("Quarrimak ended on ") + QLocale().toString(time, QLocale::ShortFormat) +
                 QStringLiteral(" before changes to the army \"") + name +
                 QStringLiteral("\" were saved. Restore them?"),
-            MessageButtons::YesNo);
-        if (answer != ModalResult::Yes) {
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
             left.discard();
             continue;
         }

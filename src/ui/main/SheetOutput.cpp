@@ -101,7 +101,7 @@ void SheetOutput::exportSheet()
     if (result == ExportResult::Failed) {
         messageBox(window, QStringLiteral("*** FILE ERROR ***"),
                    QStringLiteral("An error occurred while writing the army sheet!\n") + reason,
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
     }
 }
 

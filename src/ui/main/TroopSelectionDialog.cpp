@@ -102,8 +102,8 @@ TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, const Store& armySto
 
     setTabChain({troopGrid, editButton, cancelButton, helpButton, deleteButton});
 
-    connect(editButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
-    connect(cancelButton, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(editButton, &QPushButton::clicked, this, [this] { done(Accepted); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { done(Rejected); });
     connect(deleteButton, &QPushButton::clicked, this, &TroopSelectionDialog::deleteTroop);
     connect(helpButton, &QPushButton::clicked, this, &TroopSelectionDialog::showHelp);
     // A double click on a troop chooses it, as Edit does.
@@ -169,8 +169,8 @@ void TroopSelectionDialog::deleteTroop()
         return;
     const QString question =
         QStringLiteral("Are you sure you want to delete this ") + store.army.squadWord + u'?';
-    if (messageBox(this, QStringLiteral("*** DELETE ***"), question, MessageButtons::YesNo) !=
-        ModalResult::Yes)
+    if (messageBox(this, QStringLiteral("*** DELETE ***"), question,
+                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     changeArmy(
         {QStringLiteral("Delete Troop \"") + store.troops[row].name + u'"', [row](Store& army) {
@@ -184,5 +184,5 @@ void TroopSelectionDialog::showHelp()
     messageBox(this, QStringLiteral("Help on Edit Squads"),
                QStringLiteral("Just choose the squad you want to edit from the given list and "
                               "click the Ok button"),
-               MessageButtons::Ok);
+               QMessageBox::Ok);
 }

@@ -348,7 +348,7 @@ bool CharacteristicsStep::nameTaken()
     messageBox(this, QStringLiteral("*** UNITNAME ALREADY EXISTS ***"),
                QStringLiteral("Unitname already exists in this trooptype! Please choose another "
                               "name."),
-               MessageButtons::Ok);
+               QMessageBox::Ok);
     return true;
 }
 
@@ -389,7 +389,7 @@ bool CharacteristicsStep::canClose()
                             ? QStringLiteral(" Fill them in, or press Previous to leave the new "
                                              "troop unfinished.")
                             : QStringLiteral(" Fill them in before you leave it.")),
-                   MessageButtons::Ok);
+                   QMessageBox::Ok);
         return false;
     }
     return !nameTaken();

@@ -209,8 +209,9 @@ void ItemListStep::addItems()
 {
     Picker picker(this, store,
                   mode() == ListMode::Abilities ? CatalogueKind::Abilities : CatalogueKind::Weapons,
-                  wizard.editorMemory(), [this](const ArmyChange& change) { wizard.applyChange(change); });
-    if (picker.showModal() != ModalResult::Ok)
+                  wizard.editorMemory(),
+                  [this](const ArmyChange& change) { wizard.applyChange(change); });
+    if (picker.showModal() != QDialog::Accepted)
         return;
     for (const QString& name : picker.chosenNames())
         addPicked(name);
@@ -225,7 +226,7 @@ void ItemListStep::deleteItem()
 {
     if (messageBox(this, QString::fromLatin1(modeTexts[int(mode())].deleteCaption),
                    QStringLiteral("Are you sure you want to delete this weapon from the list?"),
-                   MessageButtons::YesNo) != ModalResult::Yes)
+                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const int selected = itemList->firstSelected();
     if (selected >= 0) {

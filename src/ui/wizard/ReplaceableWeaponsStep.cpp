@@ -228,12 +228,12 @@ void ReplaceableWeaponsStep::selectReplaceable()
     updateReplaceableButtons();
 }
 
-ModalResult ReplaceableWeaponsStep::pickWeapons(SortedListWidget& target)
+QDialog::DialogCode ReplaceableWeaponsStep::pickWeapons(SortedListWidget& target)
 {
     Picker picker(this, store, CatalogueKind::Weapons, wizard.editorMemory(),
                   [this](const ArmyChange& change) { wizard.applyChange(change); });
-    const ModalResult result = picker.showModal();
-    if (result != ModalResult::Ok)
+    const QDialog::DialogCode result = picker.showModal();
+    if (result != QDialog::Accepted)
         return result;
     for (const QString& name : picker.chosenNames()) {
         if (!listHasName(target, name))
@@ -246,7 +246,7 @@ ModalResult ReplaceableWeaponsStep::pickWeapons(SortedListWidget& target)
 // keep their replace weapons.
 void ReplaceableWeaponsStep::addReplaceable()
 {
-    if (pickWeapons(*replaceableList) != ModalResult::Ok)
+    if (pickWeapons(*replaceableList) != QDialog::Accepted)
         return;
     std::unique_ptr<LineList>& list = wizard.troop().replaceableWeapons;
     if (!list)
@@ -263,7 +263,7 @@ void ReplaceableWeaponsStep::deleteReplaceable()
 {
     if (messageBox(this, QStringLiteral("*** DELETE WEAPON ***"),
                    QStringLiteral("Are you sure you want to delete the replaceable weapon?"),
-                   MessageButtons::YesNo) != ModalResult::Yes)
+                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     std::unique_ptr<LineList>& list = wizard.troop().replaceableWeapons;
     const int selected = replaceableList->firstSelected();
@@ -293,7 +293,7 @@ void ReplaceableWeaponsStep::editReplaceable()
 
 void ReplaceableWeaponsStep::addReplacement()
 {
-    if (pickWeapons(*replacementList) == ModalResult::Ok)
+    if (pickWeapons(*replacementList) == QDialog::Accepted)
         editReplacementCosts();
 }
 
@@ -343,7 +343,7 @@ void ReplaceableWeaponsStep::deleteReplacement()
 {
     if (messageBox(this, QStringLiteral("*** DELETE WEAPON ***"),
                    QStringLiteral("Are you sure you want to remove the replace weapon?"),
-                   MessageButtons::YesNo) != ModalResult::Yes)
+                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     replacementList->removeAt(replacementList->firstSelected());
     if (replaceableList->firstSelected() >= 0) {

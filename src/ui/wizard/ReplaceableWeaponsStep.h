@@ -56,7 +56,7 @@ protected:
 private:
     // Shows the picker with every catalogue weapon and adds the selected ones that the target
     // does not list yet; yields the picker's result.
-    ModalResult pickWeapons(SortedListWidget& target);
+    QDialog::DialogCode pickWeapons(SortedListWidget& target);
     void fillReplaceableList();
     void fillReplacementList();
     void updateReplaceableButtons();

@@ -59,7 +59,7 @@ WeaponCostsDialog::WeaponCostsDialog(QWidget* opener, const QString& caption,
     setTabChain({costGrid, okButton, helpButton});
 
     connect(costGrid, &Grid::exited, this, &WeaponCostsDialog::replaceCommasInCosts);
-    connect(okButton, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(okButton, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(helpButton, &QPushButton::clicked, this, &WeaponCostsDialog::showHelp);
 
     setFixedClientSize(356, 182);
@@ -106,5 +106,5 @@ void WeaponCostsDialog::showHelp()
     messageBox(this, QStringLiteral("Help on Weapon Costs"),
                QStringLiteral("Fill in the point costs of all given weapons and click on the Ok "
                               "button"),
-               MessageButtons::Ok);
+               QMessageBox::Ok);
 }

@@ -75,7 +75,7 @@ private slots:
         const bool duplicate = catalogue.size() == 1;
         user.windowOf<Picker>([](Picker& picker) {
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            picker.done(ModalResult::Ok);
+            picker.done(QDialog::Accepted);
         });
         user.windowOf<AbilityEditor>([&](AbilityEditor& editor) {
             QVERIFY(makeActive(editor));
@@ -97,7 +97,7 @@ private slots:
             }
         });
         if (duplicate)
-            user.answer(ModalResult::Ok);
+            user.answer(QMessageBox::Ok);
         showPicker(app, CatalogueKind::Abilities);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(), duplicate ? QStringList{QStringLiteral(

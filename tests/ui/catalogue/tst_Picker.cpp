@@ -72,7 +72,7 @@ private slots:
             QCOMPARE(listItems(*picker.itemList), items);
             QVERIFY(!picker.editButton->isEnabled());
             QTest::keyClick(&picker, Qt::Key_Escape);
-            QCOMPARE(picker.modalResult(), ModalResult::Cancel);
+            QCOMPARE(picker.modalResult(), QDialog::Rejected);
         });
         QTest::mouseClick(itemListStep.addButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -123,7 +123,7 @@ private slots:
                 QTest::keyClick(editor.nameEdit, Qt::Key_Return);
             });
         }
-        QCOMPARE(showPicker(app, kind), ModalResult::Cancel);
+        QCOMPARE(showPicker(app, kind), QDialog::Rejected);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(linesOf(catalogueOf(app, kind)), catalogue);
     }
@@ -215,7 +215,7 @@ private slots:
             clickItem(*picker.itemList, 0);
             QTest::mouseClick(picker.editButton, Qt::LeftButton);
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            picker.done(ModalResult::Ok);
+            picker.done(QDialog::Accepted);
         });
         if (abilities && !opens.isEmpty()) {
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
@@ -305,8 +305,8 @@ private slots:
             QTest::mouseClick(picker.helpButton, Qt::LeftButton);
             QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
-        user.answer(ModalResult::Ok);
-        QCOMPARE(showPicker(app, CatalogueKind::Weapons), ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
+        QCOMPARE(showPicker(app, CatalogueKind::Weapons), QDialog::Accepted);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),
                  QStringList{QStringLiteral(
@@ -337,7 +337,7 @@ private slots:
             clickItem(*shown.itemList, 1);
             QTest::mouseClick(shown.okButton, Qt::LeftButton);
         });
-        QCOMPARE(picker.showModal(), ModalResult::Ok);
+        QCOMPARE(picker.showModal(), QDialog::Accepted);
         QVERIFY2(pickerAnswer.answered(), qPrintable(pickerAnswer.failure()));
         QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
         QCOMPARE(listItems(*picker.itemList), (QStringList{"axe", "*Bolter", "Rifle"}));

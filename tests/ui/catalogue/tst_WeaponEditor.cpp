@@ -26,7 +26,7 @@ void editMissingWeapon(ScriptedUser& user, const QString& name)
         QVERIFY(makeActive(picker));
         clickItem(*picker.itemList, picker.itemList->addSorted(name));
         QTest::mouseClick(picker.editButton, Qt::LeftButton);
-        picker.done(ModalResult::Cancel);
+        picker.done(QDialog::Rejected);
     });
 }
 
@@ -80,7 +80,7 @@ private slots:
         user.windowOf<Picker>([&](Picker& picker) {
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
             QCOMPARE(listItems(*picker.itemList), QStringList{entry.section(u',', 0, 0)});
-            picker.done(ModalResult::Cancel);
+            picker.done(QDialog::Rejected);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
             QCOMPARE(editor.windowTitle(), QStringLiteral("New Standard Weapon"));
@@ -129,20 +129,20 @@ private slots:
         user.windowOf<Picker>([&](Picker& picker) {
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
             QCOMPARE(listItems(*picker.itemList), items);
-            picker.done(ModalResult::Ok);
+            picker.done(QDialog::Accepted);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
             typeWeapon(editor, name, {range});
             QTest::mouseClick(editor.okButton, Qt::LeftButton);
             if (refused) {
                 QVERIFY(editor.isVisible());
-                QCOMPARE(editor.result(), int(ModalResult::None));
+                QCOMPARE(editor.result(), int(QDialog::Rejected));
                 QCOMPARE(editor.entry(), name + u',' + range + QStringLiteral(",,,,"));
                 QTest::keyClick(&editor, Qt::Key_Escape);
             }
         });
         if (refused)
-            user.answer(ModalResult::Ok);
+            user.answer(QMessageBox::Ok);
         showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(), refused ? QStringList{duplicate} : QStringList{});
@@ -159,7 +159,7 @@ private slots:
         const auto newWeapon = [&](const QString& name, bool cancel) {
             user.windowOf<Picker>([](Picker& picker) {
                 QTest::mouseClick(picker.newButton, Qt::LeftButton);
-                picker.done(ModalResult::Ok);
+                picker.done(QDialog::Accepted);
             });
             user.windowOf<WeaponEditor>([name, cancel](WeaponEditor& editor) {
                 QCOMPARE(editor.nameEdit->text(), QString());
@@ -206,7 +206,7 @@ private slots:
             QVERIFY(picker.editButton->isEnabled());
             QTest::mouseClick(picker.editButton, Qt::LeftButton);
             QVERIFY(!picker.editButton->isEnabled());
-            picker.done(ModalResult::Ok);
+            picker.done(QDialog::Accepted);
         });
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
             QCOMPARE(editor.windowTitle(), QStringLiteral("Edit Standard Weapon"));

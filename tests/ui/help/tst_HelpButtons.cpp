@@ -185,10 +185,10 @@ private slots:
                 auto* page = qobject_cast<HelpWindow*>(&help);
                 QVERIFY(page);
                 QTest::mouseClick(page->okButton, Qt::LeftButton);
-                closedByOk = page->modalResult() == ModalResult::Ok && page->isHidden();
+                closedByOk = page->modalResult() == QDialog::Accepted && page->isHidden();
             });
         } else {
-            user.answer(ModalResult::Ok);
+            user.answer(QMessageBox::Ok);
         }
         QTest::mouseClick(shown.help, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -197,7 +197,7 @@ private slots:
         if (window) {
             QVERIFY(closedByOk);
         } else {
-            QCOMPARE(user.shown().first().buttons, MessageButtons::Ok);
+            QCOMPARE(user.shown().first().buttons, QMessageBox::Ok);
             QCOMPARE(user.shown().first().text, text);
         }
     }

@@ -110,7 +110,7 @@ private slots:
             QTest::keyClicks(rename.nameEdit, QStringLiteral("Heavy pistol"));
             QTest::mouseClick(rename.okButton, Qt::LeftButton);
         });
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         action(app.mainWindow, "Weapons")->trigger();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),
@@ -158,7 +158,7 @@ private slots:
             QTest::keyClicks(rename.nameEdit, QStringLiteral("AXE"));
             QTest::mouseClick(rename.okButton, Qt::LeftButton);
         });
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         action(app.mainWindow, "Weapons")->trigger();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),
@@ -184,8 +184,8 @@ private slots:
             QCOMPARE(dialog.entries->rowCount(), 3);
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        user.answer(ModalResult::Ok);
-        user.answer(ModalResult::Yes);
+        user.answer(QMessageBox::Ok);
+        user.answer(QMessageBox::Yes);
         action(app.mainWindow, "Weapons")->trigger();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),
@@ -280,7 +280,7 @@ private slots:
         int reopenedRow = -1;
         user.windowOf<CheckReportDialog>([&](CheckReportDialog& report) {
             reopenedRow = report.currentRow();
-            report.done(ModalResult::Cancel);
+            report.done(QDialog::Rejected);
         });
         app.wizard.leave();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));

@@ -114,7 +114,7 @@ private slots:
         else if (shown.startsWith("file:"))
             user.chooseFile(QString());
         else if (shown.startsWith("message:"))
-            user.answer(ModalResult::Cancel);
+            user.answer(QMessageBox::Cancel);
         QVERIFY(makeActive(main));
         if (keys.isEmpty())
             action(main, item)->trigger();
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(shownTitle(main), caption + "*");
         const QString path = copyOf("golden-full-army.ini", "army.ini");
         ScriptedUser user;
-        user.answer(ModalResult::No);
+        user.answer(QMessageBox::No);
         user.chooseFile(path);
         QTest::mouseClick(page.loadButton, Qt::LeftButton);
         QCOMPARE(shownTitle(main), "army.ini - " + caption);
@@ -234,7 +234,7 @@ private slots:
 
         QVERIFY(QFile::remove(b));
         ScriptedUser user;
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         page.recentMenu->actions()[1]->trigger();
         QCOMPARE(user.messages(),
                  QStringList{"*** FILE NOT FOUND ***|The file " + b + " no longer exists."});
@@ -304,7 +304,7 @@ private slots:
         QString shownText;
         user.windowOf<ReadErrorDialog>([&shownText](ReadErrorDialog& window) {
             shownText = ReadErrorDialogPage(window).raceMissingLabel->text();
-            window.done(ModalResult::Ok);
+            window.done(QDialog::Accepted);
         });
         QVERIFY(!app.mainWindow.loadFile(folder.path()));
         QVERIFY2(shownText.startsWith("The file " + folder.path() + " cannot be read: "),
@@ -357,7 +357,7 @@ private slots:
         QVERIFY(html.contains("<h1>HOLLOW CROWN</h1>") && html.contains("Lance"));
 
         user.chooseFile(folder.filePath("none/sheet.pdf"), true);
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         action(main, "Export Army Sheet")->trigger();
         QVERIFY(user.shown()[1].file.optionChecked);
         QCOMPARE(user.messages().size(), 1);

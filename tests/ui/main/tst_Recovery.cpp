@@ -161,7 +161,7 @@ private slots:
             TestWindows app;
             ScriptedUser user;
             const bool yes = run % 5 != 4;
-            user.answer(yes ? ModalResult::Yes : ModalResult::No);
+            user.answer(yes ? QMessageBox::Yes : QMessageBox::No);
             app.mainWindow.showAndActivate();
             app.mainWindow.offerRecovery(folder);
             QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join('\n')));
@@ -202,7 +202,7 @@ private slots:
         MainWindowPage page(main);
         main.showAndActivate();
         ScriptedUser user;
-        user.answer(ModalResult::Yes);
+        user.answer(QMessageBox::Yes);
         main.offerRecovery(folder.path());
         QCOMPARE(user.messages(),
                  QStringList{"*** RESTORE UNSAVED WORK ***|Quarrimak ended on " +
@@ -231,7 +231,7 @@ private slots:
         bad.close();
         TestWindows app;
         ScriptedUser user;
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         app.mainWindow.offerRecovery(folder.path());
         QCOMPARE(user.messages().size(), 1);
         QVERIFY(user.messages()[0].startsWith("*** RECOVERY FAILED ***|"));

@@ -141,7 +141,7 @@ private slots:
         writeFile(dir.filePath(QStringLiteral("old.ini")), "old contents\r\n");
         page.unitWordEdit->setText(unitWord);
         user.chooseFile(dir.filePath(target));
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         main.saveArmy();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown().last().caption, QStringLiteral("*** FILE ERROR ***"));
@@ -163,7 +163,7 @@ private slots:
         MainWindowPage page(main);
         main.showAndActivate();
         typeText(page.armyNameEdit, QStringLiteral("kept"));
-        user.answer(ModalResult::No);
+        user.answer(QMessageBox::No);
         user.chooseFile(testData(QStringLiteral("load-no-race.ini")));
         QString label1;
         user.windowOf<ReadErrorDialog>([&](ReadErrorDialog& window) {
@@ -294,7 +294,7 @@ private slots:
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("horde.ini")), armyWithTroops("Name=Horde\r\n", 101));
         user.chooseFile(dir.filePath(QStringLiteral("horde.ini")));
-        user.answer(ModalResult::Ok);
+        user.answer(QMessageBox::Ok);
         QTest::mouseClick(page.loadButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),

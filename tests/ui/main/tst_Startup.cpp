@@ -125,7 +125,7 @@ private slots:
                     ReadErrorDialogPage(window).okButton->click();
                 });
             } else {
-                user.answer(ModalResult::Ok);
+                user.answer(QMessageBox::Ok);
             }
         }
 

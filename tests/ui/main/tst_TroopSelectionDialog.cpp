@@ -95,20 +95,19 @@ private slots:
     void deleteMovesTheLastTroop_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("first of four") << 0 << int(ModalResult::Yes) << QStringList{"D", "B", "C"};
-        QTest::newRow("second of four") << 1 << int(ModalResult::Yes) << QStringList{"A", "D", "C"};
-        QTest::newRow("last of four") << 3 << int(ModalResult::Yes) << QStringList{"A", "B", "C"};
-        QTest::newRow("answered No")
-            << 0 << int(ModalResult::No) << QStringList{"A", "B", "C", "D"};
+        QTest::newRow("first of four") << 0 << QMessageBox::Yes << QStringList{"D", "B", "C"};
+        QTest::newRow("second of four") << 1 << QMessageBox::Yes << QStringList{"A", "D", "C"};
+        QTest::newRow("last of four") << 3 << QMessageBox::Yes << QStringList{"A", "B", "C"};
+        QTest::newRow("answered No") << 0 << QMessageBox::No << QStringList{"A", "B", "C", "D"};
         QTest::newRow("no row selected")
-            << -1 << int(ModalResult::Yes) << QStringList{"A", "B", "C", "D"};
+            << -1 << QMessageBox::Yes << QStringList{"A", "B", "C", "D"};
     }
     void deleteMovesTheLastTroop()
     {
         QFETCH(int, row);
-        QFETCH(int, answer);
+        QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(QStringList, after);
         TestWindows app;
         ScriptedUser user;
@@ -130,7 +129,7 @@ private slots:
             QCOMPARE(column(*dialog.troopGrid, 1), after);
         });
         if (row >= 0)
-            user.answer(ModalResult(answer));
+            user.answer(answer);
         app.mainWindow.editTroop();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(),
@@ -168,7 +167,7 @@ private slots:
             dialog.deleteTroop();
             QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
         });
-        user.answer(ModalResult::Yes);
+        user.answer(QMessageBox::Yes);
         QTest::mouseClick(page.editTroopButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages().size(), 1);

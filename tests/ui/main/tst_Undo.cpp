@@ -41,7 +41,7 @@ void selectTroop(ScriptedUser& user, int row, bool deleteIt)
         QTest::mouseClick(selection.cancelButton, Qt::LeftButton);
     });
     if (deleteIt)
-        user.answer(ModalResult::Yes);
+        user.answer(QMessageBox::Yes);
 }
 
 using Change = std::function<void(TestWindows&, ScriptedUser&)>;

@@ -41,24 +41,24 @@ private slots:
     void askedBeforeTheArmyIsDropped_data()
     {
         QTest::addColumn<Action>("action");
-        QTest::addColumn<ModalResult>("answer");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<bool>("saveChosen");
         QTest::addColumn<bool>("goesOn");
-        QTest::newRow("close, cancel") << Action::Close << ModalResult::Cancel << false << false;
-        QTest::newRow("close, no") << Action::Close << ModalResult::No << false << true;
+        QTest::newRow("close, cancel") << Action::Close << QMessageBox::Cancel << false << false;
+        QTest::newRow("close, no") << Action::Close << QMessageBox::No << false << true;
         QTest::newRow("close, yes, save cancelled")
-            << Action::Close << ModalResult::Yes << false << false;
-        QTest::newRow("close, yes, saved") << Action::Close << ModalResult::Yes << true << true;
-        QTest::newRow("load, cancel") << Action::Load << ModalResult::Cancel << false << false;
-        QTest::newRow("load, no") << Action::Load << ModalResult::No << false << true;
+            << Action::Close << QMessageBox::Yes << false << false;
+        QTest::newRow("close, yes, saved") << Action::Close << QMessageBox::Yes << true << true;
+        QTest::newRow("load, cancel") << Action::Load << QMessageBox::Cancel << false << false;
+        QTest::newRow("load, no") << Action::Load << QMessageBox::No << false << true;
         QTest::newRow("load, yes, save cancelled")
-            << Action::Load << ModalResult::Yes << false << false;
-        QTest::newRow("load, yes, saved") << Action::Load << ModalResult::Yes << true << true;
+            << Action::Load << QMessageBox::Yes << false << false;
+        QTest::newRow("load, yes, saved") << Action::Load << QMessageBox::Yes << true << true;
     }
     void askedBeforeTheArmyIsDropped()
     {
         QFETCH(Action, action);
-        QFETCH(ModalResult, answer);
+        QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(bool, saveChosen);
         QFETCH(bool, goesOn);
         TestWindows app;
@@ -72,7 +72,7 @@ private slots:
         typeText(page.armyNameEdit, QStringLiteral("skarrow"));
 
         user.answer(answer);
-        if (answer == ModalResult::Yes)
+        if (answer == QMessageBox::Yes)
             user.chooseFile(saveChosen ? saved : QString());
         if (action == Action::Close)
             QTest::mouseClick(page.closeButton, Qt::LeftButton);
@@ -84,7 +84,8 @@ private slots:
 
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.messages(), QStringList{question});
-        QCOMPARE(user.shown().first().buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(user.shown().first().buttons,
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         QCOMPARE(readBytes(saved).contains("Name=SKARROW\r\n"), saveChosen);
         if (action == Action::Close)
             QCOMPARE(main.isVisible(), !goesOn);

@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(step.previousButton->isEnabled(), previous);
         // The close box follows Next; refused, it says why.
         if (!next)
-            user.answer(ModalResult::Ok);
+            user.answer(QMessageBox::Ok);
         step.close();
         QCOMPARE(step.isVisible(), !next);
         QCOMPARE(app.mainWindow.isVisible(), next);
@@ -287,7 +287,7 @@ private slots:
         typeCell(step, 0, name);
         chooseRole(step, role);
         if (refused)
-            user.answer(ModalResult::Ok);
+            user.answer(QMessageBox::Ok);
         QTest::mouseClick(previous ? step.previousButton : step.nextButton, Qt::LeftButton);
         QCOMPARE(user.messages(), refused ? QStringList{clashMessage} : QStringList());
         QVERIFY(user.problems().isEmpty());

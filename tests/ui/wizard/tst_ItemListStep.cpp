@@ -142,7 +142,7 @@ private slots:
         }
         if (!lines.isEmpty()) {
             select(step, lines.last());
-            user.answer(ModalResult::Yes);
+            user.answer(QMessageBox::Yes);
             QTest::mouseClick(step.deleteButton, Qt::LeftButton);
         }
         if (leave == QLatin1String("close"))
@@ -175,24 +175,24 @@ private slots:
     void deleteAbilityByName_data()
     {
         QTest::addColumn<QString>("selected");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<bool>("lineGone");
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("Armour shown first") << "Armour" << int(ModalResult::Yes) << false
+        QTest::newRow("Armour shown first") << "Armour" << QMessageBox::Yes << false
                                             << QStringList{"1,Zeal,5"} << QStringList{"Zeal"};
-        QTest::newRow("Zeal") << "Zeal" << int(ModalResult::Yes) << false
-                              << QStringList{"2,Armour,3"} << QStringList{"Armour"};
+        QTest::newRow("Zeal") << "Zeal" << QMessageBox::Yes << false << QStringList{"2,Armour,3"}
+                              << QStringList{"Armour"};
         QTest::newRow("answered No")
-            << "Zeal" << int(ModalResult::No) << false << QStringList{"1,Zeal,5", "2,Armour,3"}
+            << "Zeal" << QMessageBox::No << false << QStringList{"1,Zeal,5", "2,Armour,3"}
             << QStringList{"Armour", "*Zeal"};
-        QTest::newRow("line gone meanwhile") << "Zeal" << int(ModalResult::Yes) << true
+        QTest::newRow("line gone meanwhile") << "Zeal" << QMessageBox::Yes << true
                                              << QStringList{"2,Armour,3"} << QStringList{"Armour"};
     }
     void deleteAbilityByName()
     {
         QFETCH(QString, selected);
-        QFETCH(int, answer);
+        QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(bool, lineGone);
         QFETCH(QStringList, stored);
         QFETCH(QStringList, items);
@@ -206,14 +206,14 @@ private slots:
         select(step, selected);
         if (lineGone)
             app.setUp([](Store& army) { army.troops[0].abilities->removeAt(0); });
-        user.answer(ModalResult(answer));
+        user.answer(answer);
         QTest::mouseClick(step.deleteButton, Qt::LeftButton);
         QCOMPARE(user.messages(),
                  QStringList{QStringLiteral("*** DELETE SPECIAL ABILITY ***|") + askText});
         checkUser(user);
         QCOMPARE(linesOf(app.army().troops[0].abilities.get()), stored);
         QCOMPARE(listItems(*step.itemList), items);
-        QCOMPARE(step.deleteButton->isEnabled(), answer != int(ModalResult::Yes));
+        QCOMPARE(step.deleteButton->isEnabled(), answer != QMessageBox::Yes);
     }
 
     // Deleting the last item of a mode takes the troop's list with it; with nothing selected Del
@@ -252,7 +252,7 @@ private slots:
             QCOMPARE(listItems(*step.itemList), QStringList{line});
             QVERIFY(step.deleteButton->isEnabled());
         }
-        user.answer(ModalResult::Yes);
+        user.answer(QMessageBox::Yes);
         QTest::mouseClick(step.deleteButton, Qt::LeftButton);
         QCOMPARE(user.messages(), QStringList{caption + u'|' + askText});
         checkUser(user);

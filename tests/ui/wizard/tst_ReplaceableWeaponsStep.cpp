@@ -113,7 +113,7 @@ private slots:
         for (const char* left : {"Rifle,Rocket launcher,10", "Rifle"}) {
             clickItem(*step.replacementList, 0);
             QVERIFY(step.deleteReplacementButton->isEnabled());
-            user.answer(ModalResult::Yes);
+            user.answer(QMessageBox::Yes);
             QTest::mouseClick(step.deleteReplacementButton, Qt::LeftButton);
             QCOMPARE(rLines(app), (QStringList{"Pistol", left}));
         }
@@ -158,10 +158,10 @@ private slots:
         ReplaceableWeaponsStep& step = enter(app, {"Rifle,Las,2"});
         clickItem(*step.replaceableList, 0);
         QCOMPARE(listItems(*step.replacementList), QStringList{"Las,2"});
-        user.answer(ModalResult::No);
+        user.answer(QMessageBox::No);
         QTest::mouseClick(step.deleteReplaceableButton, Qt::LeftButton);
         QCOMPARE(rLines(app), QStringList{"Rifle,Las,2"});
-        user.answer(ModalResult::Yes);
+        user.answer(QMessageBox::Yes);
         QTest::mouseClick(step.deleteReplaceableButton, Qt::LeftButton);
         QVERIFY(app.army().troops[0].replaceableWeapons == nullptr);
         QCOMPARE(step.replaceableList->count() + step.replacementList->count(), 0);
@@ -220,7 +220,7 @@ private slots:
                 typeCosts(user, {"4"});
                 QTest::mouseClick(step.editCostsButton, Qt::LeftButton);
             } else {
-                user.answer(ModalResult::Yes);
+                user.answer(QMessageBox::Yes);
                 QTest::mouseClick(action == QLatin1String("leftDel") ? step.deleteReplaceableButton
                                                                      : step.deleteReplacementButton,
                                   Qt::LeftButton);
@@ -251,7 +251,7 @@ private slots:
         QCOMPARE(listItems(*step.replacementList), pairs);
         if (remove) {
             clickItem(*step.replacementList, 0);
-            user.answer(ModalResult::Yes);
+            user.answer(QMessageBox::Yes);
             QTest::mouseClick(step.deleteReplacementButton, Qt::LeftButton);
             pairs.removeFirst();
         } else {

@@ -67,7 +67,7 @@ private slots:
             else
                 QTest::mouseClick(shown.okButton, Qt::LeftButton);
         });
-        QCOMPARE(costs.showModal(), ModalResult::Ok);
+        QCOMPARE(costs.showModal(), QDialog::Accepted);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(costs.costGrid->cell(1, 1), cell);
         QStringList read;
@@ -94,7 +94,7 @@ private slots:
                 typeText(QApplication::focusWidget(), typed);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             });
-            QCOMPARE(costs.showModal(), ModalResult::Ok);
+            QCOMPARE(costs.showModal(), QDialog::Accepted);
             QVERIFY2(answer.answered(), qPrintable(answer.failure()));
             QCOMPARE(rowsShown, typed.isEmpty() ? 0 : 1);
             const QList<CostRow> rows = costs.rows();
