@@ -250,24 +250,28 @@ bool StoreDelta::isEmpty() const
 
 void StoreDelta::redo(Store& army) const
 {
-    if (texts)
-        army.army = texts->after;
-    army.troopCount = troopCountAfter;
-    for (const TroopChange& change : troops)
-        army.troops[size_t(change.slot)] = change.after;
-    weapons.redo(army.weaponCatalogue);
-    abilities.redo(army.abilityCatalogue);
+    take(army, true);
 }
 
 void StoreDelta::undo(Store& army) const
 {
+    take(army, false);
+}
+
+void StoreDelta::take(Store& army, bool forward) const
+{
     if (texts)
-        army.army = texts->before;
-    army.troopCount = troopCountBefore;
+        army.army = forward ? texts->after : texts->before;
+    army.troopCount = forward ? troopCountAfter : troopCountBefore;
     for (const TroopChange& change : troops)
-        army.troops[size_t(change.slot)] = change.before;
-    weapons.undo(army.weaponCatalogue);
-    abilities.undo(army.abilityCatalogue);
+        army.troops[size_t(change.slot)] = forward ? change.after : change.before;
+    if (forward) {
+        weapons.redo(army.weaponCatalogue);
+        abilities.redo(army.abilityCatalogue);
+    } else {
+        weapons.undo(army.weaponCatalogue);
+        abilities.undo(army.abilityCatalogue);
+    }
 }
 
 void StoreDelta::append(const StoreDelta& later)

@@ -65,6 +65,9 @@ public:
     qint64 bytes() const;
 
 private:
+    // The army as the change left it (forward) or found it.
+    void take(Store& army, bool forward) const;
+
     struct Texts {
         Army before;
         Army after;
