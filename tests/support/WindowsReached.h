@@ -4,6 +4,7 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/ControlNamed.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -132,9 +133,8 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
              QTest::mouseClick(app.mainWindow.loadButton, Qt::LeftButton);
          }},
         {"main window help", fromMainWindow([](MainWindow& m) { return m.helpButton; })},
-        {"step 2 help",
-         fromStep(WizardStep::Characteristics,
-                  [](Window& w) { return static_cast<CharacteristicsStep&>(w).helpButton; })},
+        {"step 2 help", fromStep(WizardStep::Characteristics,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"step 3 help",
          fromStep(WizardStep::StandardWeapons, [](Window& w) { return items(w).helpButton; })},
         {"step 4 help", fromStep(WizardStep::ReplaceableWeapons,

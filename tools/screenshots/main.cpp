@@ -179,8 +179,8 @@ int main(int argc, char* argv[])
     Wizard& wizard = main.wizard();
     CharacteristicsStep& characteristics = *wizard.characteristicsStep();
     photographer.photograph(characteristics);
-    characteristics.helpButton->click();
-    characteristics.nextButton->click();
+    characteristics.showHelp();
+    characteristics.next();
     ItemListStep& items = *wizard.itemListStep();
     photographer.photograph(items, QStringLiteral("step3"));
     items.helpButton->click();

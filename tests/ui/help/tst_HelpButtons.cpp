@@ -1,6 +1,7 @@
 #include "store/Store.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/ControlNamed.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -59,7 +60,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 2",
          [](TestWindows& t) {
              return showStep(t, WizardStep::Characteristics, [](Wizard& wizard) -> QPushButton* {
-                 return wizard.characteristicsStep()->helpButton;
+                 return controlNamed<Button>(*wizard.characteristicsStep(), "helpButton");
              });
          }},
         {"step 3",

@@ -3,6 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/ControlNamed.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
@@ -76,8 +77,9 @@ private slots:
             << "Change Troop \"Läufer\"";
         QTest::newRow("catalogue only") << Change([](TestWindows& app, ScriptedUser&) {
             QTest::mouseClick(app.mainWindow.newTroopButton, Qt::LeftButton);
-            app.setUp([](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
-            app.wizard.characteristicsStep()->previousButton->click();
+            app.setUp(
+                [](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
+            controlNamed<Button>(*app.wizard.characteristicsStep(), "previousButton")->click();
         }) << "Change Catalogues";
         QTest::newRow("troop deleted") << Change([](TestWindows& app, ScriptedUser& user) {
             selectTroop(user, 2, true);

@@ -4,6 +4,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/WizardSteps.h"
+#include "support/pages/CharacteristicsStepPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -199,19 +200,20 @@ private slots:
         // Step 2: name, points, profile, role and model counts.
         CharacteristicsStep& step2 = *app.wizard.characteristicsStep();
         QVERIFY(makeActive(step2));
+        CharacteristicsStepPage page2(step2);
         const QStringList profile{"Kai Guard", "12", "3", "3", "3", "3", "1", "3", "1", "7", "4"};
         for (int col = 0; col < profile.size(); ++col)
-            typeOverCell(*step2.troopGrid, col, 0, profile[col]);
-        step2.roleComboBox->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(step2.roleComboBox, Qt::Key_Home);
-        QTest::keyClick(step2.roleComboBox, Qt::Key_Down);
-        QTest::keyClick(step2.roleComboBox, Qt::Key_Down);
-        QCOMPARE(step2.roleComboBox->currentText(), QStringLiteral("Troops"));
-        step2.maxModelsSlider->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(step2.maxModelsSlider, Qt::Key_Home);
+            typeOverCell(*page2.troopGrid, col, 0, profile[col]);
+        page2.roleComboBox->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page2.roleComboBox, Qt::Key_Home);
+        QTest::keyClick(page2.roleComboBox, Qt::Key_Down);
+        QTest::keyClick(page2.roleComboBox, Qt::Key_Down);
+        QCOMPARE(page2.roleComboBox->currentText(), QStringLiteral("Troops"));
+        page2.maxModelsSlider->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page2.maxModelsSlider, Qt::Key_Home);
         for (int i = 1; i < 5; ++i)
-            QTest::keyClick(step2.maxModelsSlider, Qt::Key_Right);
-        click(step2.nextButton);
+            QTest::keyClick(page2.maxModelsSlider, Qt::Key_Right);
+        click(page2.nextButton);
 
         // Step 3: a standard weapon made on the way with the picker's New.
         ItemListStep& items = *app.wizard.itemListStep();
