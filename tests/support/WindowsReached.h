@@ -81,10 +81,6 @@ inline Reach fromMainWindow(std::function<QPushButton*(MainWindow&)> button)
     };
 }
 
-inline ItemListStep& items(Window& w)
-{
-    return static_cast<ItemListStep&>(w);
-}
 inline ReplaceableWeaponsStep& replaceable(Window& w)
 {
     return static_cast<ReplaceableWeaponsStep&>(w);
@@ -101,7 +97,7 @@ inline Reach abilityEditor(const Act& inEditor)
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
             QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
         });
-        QTest::mouseClick(items(step).addButton, Qt::LeftButton);
+        QTest::mouseClick(controlNamed<Button>(step, "addButton"), Qt::LeftButton);
     };
 }
 
@@ -109,8 +105,8 @@ inline Reach abilityEditor(const Act& inEditor)
 inline const QList<std::pair<const char*, Reach>>& dialogs()
 {
     static const QList<std::pair<const char*, Reach>> all = {
-        {"picker",
-         fromStep(WizardStep::StandardWeapons, [](Window& w) { return items(w).addButton; })},
+        {"picker", fromStep(WizardStep::StandardWeapons,
+                            [](Window& w) { return controlNamed<Button>(w, "addButton"); })},
         {"weapon editor", fromStep(
                               WizardStep::ReplaceableWeapons,
                               [](Window& w) { return replaceable(w).editReplaceableButton; },
@@ -122,8 +118,8 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
                              [](Window& w) { return replaceable(w).replaceableList; })},
         {"ability costing",
          fromStep(
-             WizardStep::Abilities, [](Window& w) { return items(w).editButton; },
-             [](Window& w) { return items(w).itemList; })},
+             WizardStep::Abilities, [](Window& w) { return controlNamed<Button>(w, "editButton"); },
+             [](Window& w) { return controlNamed<SortedListWidget>(w, "itemList"); })},
         {"troop selection", fromMainWindow([](MainWindow& m) { return m.editTroopButton; })},
         {"read error",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
@@ -135,14 +131,14 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
         {"main window help", fromMainWindow([](MainWindow& m) { return m.helpButton; })},
         {"step 2 help", fromStep(WizardStep::Characteristics,
                                  [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
-        {"step 3 help",
-         fromStep(WizardStep::StandardWeapons, [](Window& w) { return items(w).helpButton; })},
+        {"step 3 help", fromStep(WizardStep::StandardWeapons,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"step 4 help", fromStep(WizardStep::ReplaceableWeapons,
                                  [](Window& w) { return replaceable(w).helpButton; })},
-        {"step 5 help",
-         fromStep(WizardStep::AdditionalWeapons, [](Window& w) { return items(w).helpButton; })},
-        {"step 6 help",
-         fromStep(WizardStep::Abilities, [](Window& w) { return items(w).helpButton; })},
+        {"step 5 help", fromStep(WizardStep::AdditionalWeapons,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+        {"step 6 help", fromStep(WizardStep::Abilities,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"step 7 help",
          fromStep(WizardStep::Restrictions,
                   [](Window& w) { return static_cast<RestrictionsStep&>(w).helpButton; })},
@@ -158,8 +154,9 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
         {"ability costing help",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              fromStep(
-                 WizardStep::Abilities, [](Window& w) { return items(w).editButton; },
-                 [](Window& w) { return items(w).itemList; })(
+                 WizardStep::Abilities,
+                 [](Window& w) { return controlNamed<Button>(w, "editButton"); },
+                 [](Window& w) { return controlNamed<SortedListWidget>(w, "itemList"); })(
                  app, user, [&user, act](QWidget& shown, QWidget&) {
                      auto& costing = static_cast<AbilityCostsDialog&>(shown);
                      actIn(user, costing, act);

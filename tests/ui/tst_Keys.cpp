@@ -2,6 +2,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/ItemListStepPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -123,8 +124,8 @@ private slots:
             army.troops[0].standardWeapons->add("Las");
         });
         app.wizard.showStep(WizardStep::StandardWeapons);
-        ItemListStep& items = *app.wizard.itemListStep();
-        QCOMPARE(items.focusWidget(), items.itemList);
+        ItemListStepPage items(*app.wizard.itemListStep());
+        QCOMPARE(items.window.focusWidget(), items.itemList);
         QCOMPARE(items.itemList->currentRow(), 0);
         QCOMPARE(items.itemList->selectedCount(), 0);
         auto& replaceable =

@@ -46,7 +46,7 @@ Shown showStep(TestWindows& t, WizardStep step, QPushButton* (*help)(Wizard&))
 
 QPushButton* itemListHelp(Wizard& wizard)
 {
-    return wizard.itemListStep()->helpButton;
+    return controlNamed<Button>(*wizard.itemListStep(), "helpButton");
 }
 
 const QList<std::pair<const char*, Opener>>& openers()

@@ -5,6 +5,7 @@
 #include "support/Typing.h"
 #include "support/WizardSteps.h"
 #include "support/pages/CharacteristicsStepPage.h"
+#include "support/pages/ItemListStepPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -218,6 +219,7 @@ private slots:
         // Step 3: a standard weapon made on the way with the picker's New.
         ItemListStep& items = *app.wizard.itemListStep();
         QVERIFY(makeActive(items));
+        ItemListStepPage itemsPage(items);
         QCOMPARE(items.windowTitle(), QStringLiteral("Standard Weapons"));
         user.expect(QStringLiteral("Available Weapons"), [&user](QWidget& window) {
             auto& picker = static_cast<Picker&>(window);
@@ -233,8 +235,8 @@ private slots:
             clickNames(*picker.itemList, {"Bolt pistol"});
             QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
-        click(items.addButton);
-        click(items.nextButton);
+        click(itemsPage.addButton);
+        click(itemsPage.nextButton);
 
         // Step 4: a rifle that may become a flame thrower or a rocket launcher.
         ReplaceableWeaponsStep& step4 = *app.wizard.replaceableWeaponsStep();
@@ -253,8 +255,8 @@ private slots:
         QCOMPARE(items.windowTitle(), QStringLiteral("Additional Weapons"));
         pick(user, QStringLiteral("Available Weapons"), {"Frag grenades"});
         costs(user, QStringLiteral("Additional Weapon Costs"), {"Frag grenades"}, {"1"});
-        click(items.addButton);
-        click(items.nextButton);
+        click(itemsPage.addButton);
+        click(itemsPage.nextButton);
 
         // Step 6: a new ability and a catalogue one, in two groups, the second for the squad.
         QVERIFY(makeActive(items));
@@ -273,9 +275,9 @@ private slots:
         });
         cost(user, QStringLiteral("Stubborn"), QStringLiteral("5"), QStringLiteral("1"), false);
         cost(user, QStringLiteral("Zeal"), QStringLiteral("10"), QStringLiteral("2"), true);
-        click(items.addButton);
-        QCOMPARE(listItems(*items.itemList), (QStringList{"Stubborn", "Zeal"}));
-        click(items.nextButton);
+        click(itemsPage.addButton);
+        QCOMPARE(listItems(*itemsPage.itemList), (QStringList{"Stubborn", "Zeal"}));
+        click(itemsPage.nextButton);
 
         // Step 7, back to step 6 and on again: the abilities are as stored.
         RestrictionsStep& step7 = *app.wizard.restrictionsStep();
@@ -283,8 +285,8 @@ private slots:
         click(step7.previousButton);
         QVERIFY(makeActive(items));
         QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
-        QCOMPARE(listItems(*items.itemList), (QStringList{"Stubborn", "Zeal"}));
-        click(items.nextButton);
+        QCOMPARE(listItems(*itemsPage.itemList), (QStringList{"Stubborn", "Zeal"}));
+        click(itemsPage.nextButton);
 
         // Step 7: two weapons and two abilities a model, one of each group; OK accepts.
         QVERIFY(makeActive(step7));
