@@ -81,11 +81,6 @@ inline Reach fromMainWindow(std::function<QPushButton*(MainWindow&)> button)
     };
 }
 
-inline ReplaceableWeaponsStep& replaceable(Window& w)
-{
-    return static_cast<ReplaceableWeaponsStep&>(w);
-}
-
 // The ability editor as step 6's picker opens it for a new ability; `inEditor` acts in it.
 inline Reach abilityEditor(const Act& inEditor)
 {
@@ -107,15 +102,17 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
     static const QList<std::pair<const char*, Reach>> all = {
         {"picker", fromStep(WizardStep::StandardWeapons,
                             [](Window& w) { return controlNamed<Button>(w, "addButton"); })},
-        {"weapon editor", fromStep(
-                              WizardStep::ReplaceableWeapons,
-                              [](Window& w) { return replaceable(w).editReplaceableButton; },
-                              [](Window& w) { return replaceable(w).replaceableList; })},
+        {"weapon editor",
+         fromStep(
+             WizardStep::ReplaceableWeapons,
+             [](Window& w) { return controlNamed<Button>(w, "editReplaceableButton"); },
+             [](Window& w) { return controlNamed<SortedListWidget>(w, "replaceableList"); })},
         {"ability editor", abilityEditor(nullptr)},
-        {"costs window", fromStep(
-                             WizardStep::ReplaceableWeapons,
-                             [](Window& w) { return replaceable(w).editCostsButton; },
-                             [](Window& w) { return replaceable(w).replaceableList; })},
+        {"costs window",
+         fromStep(
+             WizardStep::ReplaceableWeapons,
+             [](Window& w) { return controlNamed<Button>(w, "editCostsButton"); },
+             [](Window& w) { return controlNamed<SortedListWidget>(w, "replaceableList"); })},
         {"ability costing",
          fromStep(
              WizardStep::Abilities, [](Window& w) { return controlNamed<Button>(w, "editButton"); },
@@ -134,7 +131,7 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
         {"step 3 help", fromStep(WizardStep::StandardWeapons,
                                  [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"step 4 help", fromStep(WizardStep::ReplaceableWeapons,
-                                 [](Window& w) { return replaceable(w).helpButton; })},
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"step 5 help", fromStep(WizardStep::AdditionalWeapons,
                                  [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"step 6 help", fromStep(WizardStep::Abilities,

@@ -3,6 +3,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -128,9 +129,9 @@ private slots:
         QCOMPARE(items.window.focusWidget(), items.itemList);
         QCOMPARE(items.itemList->currentRow(), 0);
         QCOMPARE(items.itemList->selectedCount(), 0);
-        auto& replaceable =
-            static_cast<ReplaceableWeaponsStep&>(app.openStep(WizardStep::ReplaceableWeapons));
-        QCOMPARE(replaceable.focusWidget(), replaceable.replaceableList);
+        ReplaceableWeaponsStepPage replaceable(
+            static_cast<ReplaceableWeaponsStep&>(app.openStep(WizardStep::ReplaceableWeapons)));
+        QCOMPARE(replaceable.window.focusWidget(), replaceable.replaceableList);
         app.wizard.leave();
     }
 

@@ -273,7 +273,7 @@ private slots:
             << dialogNamed("troop selection")
             << button([](QWidget& w) { return static_cast<TroopSelectionDialog&>(w).editButton; });
         QTest::newRow("step 4") << frame(WizardStep::ReplaceableWeapons) << button([](QWidget& w) {
-            return static_cast<ReplaceableWeaponsStep&>(w).nextButton;
+            return controlNamed<Button>(w, "nextButton");
         });
         QTest::newRow("step 7") << frame(WizardStep::Restrictions) << button([](QWidget& w) {
             return static_cast<RestrictionsStep&>(w).okButton;

@@ -188,8 +188,8 @@ int main(int argc, char* argv[])
     items.next();
     ReplaceableWeaponsStep& replaceable = *wizard.replaceableWeaponsStep();
     photographer.photograph(replaceable);
-    replaceable.helpButton->click();
-    replaceable.nextButton->click();
+    replaceable.showHelp();
+    replaceable.next();
     photographer.photograph(items, QStringLiteral("step5"));
     items.showHelp();
     items.next();

@@ -70,7 +70,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 4",
          [](TestWindows& t) {
              return showStep(t, WizardStep::ReplaceableWeapons, [](Wizard& wizard) -> QPushButton* {
-                 return wizard.replaceableWeaponsStep()->helpButton;
+                 return controlNamed<Button>(*wizard.replaceableWeaponsStep(), "helpButton");
              });
          }},
         {"step 5",

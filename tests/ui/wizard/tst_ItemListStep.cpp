@@ -6,6 +6,7 @@
 #include "support/TestWindows.h"
 #include "support/WizardSteps.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -326,8 +327,8 @@ private slots:
         typeCosts(user, {}, &seen[0]);
         QTest::mouseClick(page.editButton, Qt::LeftButton);
         QTest::mouseClick(page.previousButton, Qt::LeftButton);
-        ReplaceableWeaponsStep& step4 = *app.wizard.replaceableWeaponsStep();
-        QVERIFY(makeActive(step4));
+        ReplaceableWeaponsStepPage step4(*app.wizard.replaceableWeaponsStep());
+        QVERIFY(makeActive(step4.window));
         clickItem(*step4.replaceableList, 0);
         typeCosts(user, {}, &seen[1]);
         QTest::mouseClick(step4.editCostsButton, Qt::LeftButton);

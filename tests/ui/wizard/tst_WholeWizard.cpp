@@ -6,6 +6,7 @@
 #include "support/WizardSteps.h"
 #include "support/pages/CharacteristicsStepPage.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -239,8 +240,8 @@ private slots:
         click(itemsPage.nextButton);
 
         // Step 4: a rifle that may become a flame thrower or a rocket launcher.
-        ReplaceableWeaponsStep& step4 = *app.wizard.replaceableWeaponsStep();
-        QVERIFY(makeActive(step4));
+        ReplaceableWeaponsStepPage step4(*app.wizard.replaceableWeaponsStep());
+        QVERIFY(makeActive(step4.window));
         pick(user, QStringLiteral("Available Weapons"), {"Rifle"});
         click(step4.addReplaceableButton);
         clickItem(*step4.replaceableList, 0);
@@ -303,7 +304,7 @@ private slots:
         QVERIFY(main.isVisible());
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 1"));
         for (QWidget* step : {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
-                              static_cast<QWidget*>(&step4), static_cast<QWidget*>(&step7)})
+                              static_cast<QWidget*>(&step4.window), static_cast<QWidget*>(&step7)})
             QVERIFY(!step->isVisible());
 
         // Save, through the real file dialog.
