@@ -136,9 +136,8 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
                                  [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"step 6 help", fromStep(WizardStep::Abilities,
                                  [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
-        {"step 7 help",
-         fromStep(WizardStep::Restrictions,
-                  [](Window& w) { return static_cast<RestrictionsStep&>(w).helpButton; })},
+        {"step 7 help", fromStep(WizardStep::Restrictions,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"ability editor help",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              abilityEditor([&user, act](QWidget& shown, QWidget&) {

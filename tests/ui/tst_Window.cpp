@@ -276,7 +276,7 @@ private slots:
             return controlNamed<Button>(w, "nextButton");
         });
         QTest::newRow("step 7") << frame(WizardStep::Restrictions) << button([](QWidget& w) {
-            return static_cast<RestrictionsStep&>(w).okButton;
+            return controlNamed<Button>(w, "okButton");
         });
     }
     // The button that Enter presses is the one button of its window drawn as the default.

@@ -198,7 +198,7 @@ int main(int argc, char* argv[])
     items.next();
     RestrictionsStep& restrictions = *wizard.restrictionsStep();
     photographer.photograph(restrictions);
-    restrictions.helpButton->click();
+    restrictions.showHelp();
 
     // The dialogs that open from inside the lists, each with what its opener gives it.
     WeaponEditor weaponEditor(&restrictions, {QStringLiteral("New Standard Weapon"),

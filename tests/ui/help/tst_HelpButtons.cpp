@@ -84,7 +84,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 7",
          [](TestWindows& t) {
              return showStep(t, WizardStep::Restrictions, [](Wizard& wizard) -> QPushButton* {
-                 return wizard.restrictionsStep()->helpButton;
+                 return controlNamed<Button>(*wizard.restrictionsStep(), "helpButton");
              });
          }},
         {"ability editor",

@@ -1,6 +1,7 @@
 #include "datafile/Recovery.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/ControlNamed.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/main/MainWindow.h"
@@ -53,7 +54,8 @@ int runChild(int argc, char* argv[])
     main.showAndActivate();
     auto note = [&main, &log] {
         log.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' +
-                  fingerprint(recoveryBody(main.recovery().workNow().army, main.recovery().workNow().unfinishedTroop)) +
+                  fingerprint(recoveryBody(main.recovery().workNow().army,
+                                           main.recovery().workNow().unfinishedTroop)) +
                   '\n');
     };
     note();
@@ -79,7 +81,7 @@ int runChild(int argc, char* argv[])
             break;
         case 3:
             wizard.showStep(WizardStep::Restrictions);
-            wizard.restrictionsStep()->okButton->click();
+            controlNamed<Button>(*wizard.restrictionsStep(), "okButton")->click();
             break;
         default:
             main.armyNameEdit->setText(QStringLiteral("ARMY ") + n);

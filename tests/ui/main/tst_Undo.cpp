@@ -65,7 +65,8 @@ private slots:
             app.wizard.troop().name = QStringLiteral("Wardens");
             app.wizard.troop().role = QStringLiteral("TR");
             app.wizard.showStep(WizardStep::Restrictions);
-            QTest::mouseClick(app.wizard.restrictionsStep()->okButton, Qt::LeftButton);
+            QTest::mouseClick(controlNamed<Button>(*app.wizard.restrictionsStep(), "okButton"),
+                              Qt::LeftButton);
         }) << "Add Troop \"Wardens\"";
         QTest::newRow("troop reopened and changed")
             << Change([](TestWindows& app, ScriptedUser& user) {

@@ -7,6 +7,7 @@
 #include "support/pages/CharacteristicsStepPage.h"
 #include "support/pages/ItemListStepPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
+#include "support/pages/RestrictionsStepPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -281,8 +282,8 @@ private slots:
         click(itemsPage.nextButton);
 
         // Step 7, back to step 6 and on again: the abilities are as stored.
-        RestrictionsStep& step7 = *app.wizard.restrictionsStep();
-        QVERIFY(makeActive(step7));
+        RestrictionsStepPage step7(*app.wizard.restrictionsStep());
+        QVERIFY(makeActive(step7.window));
         click(step7.previousButton);
         QVERIFY(makeActive(items));
         QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
@@ -290,7 +291,7 @@ private slots:
         click(itemsPage.nextButton);
 
         // Step 7: two weapons and two abilities a model, one of each group; OK accepts.
-        QVERIFY(makeActive(step7));
+        QVERIFY(makeActive(step7.window));
         for (LineEdit* edit : {step7.weaponLimitEdit, step7.abilityLimitEdit}) {
             edit->setFocus(Qt::TabFocusReason);
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -303,8 +304,9 @@ private slots:
         QCOMPARE(app.wizard.slot(), 1);
         QVERIFY(main.isVisible());
         QCOMPARE(main.statusBar->panelText(1), QStringLiteral("Total Squads: 1"));
-        for (QWidget* step : {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
-                              static_cast<QWidget*>(&step4.window), static_cast<QWidget*>(&step7)})
+        for (QWidget* step :
+             {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
+              static_cast<QWidget*>(&step4.window), static_cast<QWidget*>(&step7.window)})
             QVERIFY(!step->isVisible());
 
         // Save, through the real file dialog.
