@@ -265,7 +265,7 @@ private slots:
             << button([](QWidget& w) { return static_cast<AbilityEditor&>(w).okButton; });
         QTest::newRow("costs window")
             << dialogNamed("costs window")
-            << button([](QWidget& w) { return static_cast<WeaponCostsDialog&>(w).okButton; });
+            << button([](QWidget& w) { return controlNamed<Button>(w, "okButton"); });
         QTest::newRow("ability costing")
             << dialogNamed("ability costing")
             << button([](QWidget& w) { return static_cast<AbilityCostsDialog&>(w).okButton; });

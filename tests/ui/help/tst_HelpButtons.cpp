@@ -117,10 +117,13 @@ const QList<std::pair<const char*, Opener>>& openers()
          }},
         {"costs window",
          [](TestWindows& t) {
-             return showDialog(std::make_unique<WeaponCostsDialog>(
+             auto costs = std::make_unique<WeaponCostsDialog>(
                  &t.mainWindow, QStringLiteral("Replace Weapon Costs"),
                  QStringLiteral("Name of the replace weapon"),
-                 QList<WeaponCostsDialog::CostRow>{{QStringLiteral("Rocket"), 0}}));
+                 QList<WeaponCostsDialog::CostRow>{{QStringLiteral("Rocket"), 0}});
+             costs->show();
+             QPushButton* help = controlNamed<Button>(*costs, "helpButton");
+             return Shown{std::move(costs), help};
          }},
     };
     return openers;

@@ -8,6 +8,7 @@
 #include "support/pages/ItemListStepPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "support/pages/RestrictionsStepPage.h"
+#include "support/pages/WeaponCostsDialogPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -138,7 +139,7 @@ void costs(RealModals& user, const QString& caption, const QStringList& names,
            const QStringList& costs)
 {
     user.expect(caption, [names, costs](QWidget& window) {
-        auto& dialog = static_cast<WeaponCostsDialog&>(window);
+        WeaponCostsDialogPage dialog(static_cast<WeaponCostsDialog&>(window));
         QCOMPARE(column(*dialog.costGrid, 0), names);
         for (int row = 0; row < costs.size(); ++row)
             typeOverCell(*dialog.costGrid, 1, row, costs[row]);
