@@ -1,6 +1,7 @@
 #include "store/Store.h"
 #include "support/ModalAnswer.h"
 #include "support/TestWindows.h"
+#include "support/pages/ItemListStepPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/controls/Button.h"
@@ -52,17 +53,18 @@ private slots:
         app.document.setUnfinishedTroop(app.army().troops[0]);
         auto& items = static_cast<ItemListStep&>(app.openStep(WizardStep::AdditionalWeapons));
         QVERIFY(QTest::qWaitForWindowActive(&items, waitMs));
+        ItemListStepPage page(items);
         for (int round = 0; round < 3; ++round) {
             if (round > 0)
-                QTest::keyClick(items.previousButton, Qt::Key_Space);
+                QTest::keyClick(page.previousButton, Qt::Key_Space);
             QCOMPARE(items.windowTitle(), QStringLiteral("Additional Weapons"));
             QTRY_VERIFY2_WITH_TIMEOUT(
-                takesKeys(items, items.itemList),
+                takesKeys(items, page.itemList),
                 qPrintable(QStringLiteral("round %1, ").arg(round) + keysAt()), waitMs);
-            QTest::keyClick(items.nextButton, Qt::Key_Space);
+            QTest::keyClick(page.nextButton, Qt::Key_Space);
             QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
             QTRY_VERIFY2_WITH_TIMEOUT(
-                takesKeys(items, items.itemList),
+                takesKeys(items, page.itemList),
                 qPrintable(QStringLiteral("round %1, ").arg(round) + keysAt()), waitMs);
         }
     }
@@ -80,6 +82,7 @@ private slots:
         app.document.setUnfinishedTroop(app.army().troops[0]);
         auto& items = static_cast<ItemListStep&>(app.openStep(WizardStep::Abilities));
         QVERIFY(QTest::qWaitForWindowActive(&items, waitMs));
+        ItemListStepPage page(items);
 
         ModalAnswer picker;
         ModalAnswer firstCost;
@@ -110,7 +113,7 @@ private slots:
                 shown.itemList->setSelected(row, true);
             QTest::mouseClick(shown.okButton, Qt::LeftButton);
         });
-        QTest::mouseClick(items.addButton, Qt::LeftButton);
+        QTest::mouseClick(page.addButton, Qt::LeftButton);
         QVERIFY2(picker.answered(), qPrintable(picker.failure()));
         QVERIFY2(firstCost.answered(), qPrintable(firstCost.failure()));
         QVERIFY2(secondCost.answered(), qPrintable(secondCost.failure()));

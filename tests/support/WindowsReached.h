@@ -4,6 +4,7 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/ControlNamed.h"
 #include "support/pages/FoundControl.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
@@ -81,15 +82,6 @@ inline Reach fromMainWindow(std::function<QPushButton*(MainWindow&)> button)
     };
 }
 
-inline ItemListStep& items(Window& w)
-{
-    return static_cast<ItemListStep&>(w);
-}
-inline ReplaceableWeaponsStep& replaceable(Window& w)
-{
-    return static_cast<ReplaceableWeaponsStep&>(w);
-}
-
 // The ability editor as step 6's picker opens it for a new ability; `inEditor` acts in it.
 inline Reach abilityEditor(const Act& inEditor)
 {
@@ -101,7 +93,7 @@ inline Reach abilityEditor(const Act& inEditor)
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
             QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
         });
-        QTest::mouseClick(items(step).addButton, Qt::LeftButton);
+        QTest::mouseClick(controlNamed<Button>(step, "addButton"), Qt::LeftButton);
     };
 }
 
@@ -109,23 +101,24 @@ inline Reach abilityEditor(const Act& inEditor)
 inline const QList<std::pair<const char*, Reach>>& dialogs()
 {
     static const QList<std::pair<const char*, Reach>> all = {
-        {"picker",
-         fromStep(WizardStep::StandardWeapons, [](Window& w) { return items(w).addButton; })},
-        {"weapon editor", fromStep(
-                              WizardStep::ReplaceableWeapons,
-                              [](Window& w) { return replaceable(w).editReplaceableButton; },
-                              [](Window& w) { return replaceable(w).replaceableList; })},
+        {"picker", fromStep(WizardStep::StandardWeapons,
+                            [](Window& w) { return controlNamed<Button>(w, "addButton"); })},
+        {"weapon editor",
+         fromStep(
+             WizardStep::ReplaceableWeapons,
+             [](Window& w) { return controlNamed<Button>(w, "editReplaceableButton"); },
+             [](Window& w) { return controlNamed<SortedListWidget>(w, "replaceableList"); })},
         {"ability editor", abilityEditor(nullptr)},
-        {"costs window", fromStep(
-                             WizardStep::ReplaceableWeapons,
-                             [](Window& w) { return replaceable(w).editCostsButton; },
-                             [](Window& w) { return replaceable(w).replaceableList; })},
+        {"costs window",
+         fromStep(
+             WizardStep::ReplaceableWeapons,
+             [](Window& w) { return controlNamed<Button>(w, "editCostsButton"); },
+             [](Window& w) { return controlNamed<SortedListWidget>(w, "replaceableList"); })},
         {"ability costing",
          fromStep(
-             WizardStep::Abilities, [](Window& w) { return items(w).editButton; },
-             [](Window& w) { return items(w).itemList; })},
-        {"troop selection",
-         fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "editTroopButton"); })},
+             WizardStep::Abilities, [](Window& w) { return controlNamed<Button>(w, "editButton"); },
+             [](Window& w) { return controlNamed<SortedListWidget>(w, "itemList"); })},
+        {"troop selection", fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "editTroopButton"); })},
         {"read error",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              app.mainWindow.showAndActivate();
@@ -133,22 +126,19 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
              actIn(user, app.mainWindow, act);
              QTest::mouseClick(foundControl<Button>(app.mainWindow, "loadButton"), Qt::LeftButton);
          }},
-        {"main window help",
-         fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "helpButton"); })},
-        {"step 2 help",
-         fromStep(WizardStep::Characteristics,
-                  [](Window& w) { return static_cast<CharacteristicsStep&>(w).helpButton; })},
-        {"step 3 help",
-         fromStep(WizardStep::StandardWeapons, [](Window& w) { return items(w).helpButton; })},
+        {"main window help", fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "helpButton"); })},
+        {"step 2 help", fromStep(WizardStep::Characteristics,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+        {"step 3 help", fromStep(WizardStep::StandardWeapons,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"step 4 help", fromStep(WizardStep::ReplaceableWeapons,
-                                 [](Window& w) { return replaceable(w).helpButton; })},
-        {"step 5 help",
-         fromStep(WizardStep::AdditionalWeapons, [](Window& w) { return items(w).helpButton; })},
-        {"step 6 help",
-         fromStep(WizardStep::Abilities, [](Window& w) { return items(w).helpButton; })},
-        {"step 7 help",
-         fromStep(WizardStep::Restrictions,
-                  [](Window& w) { return static_cast<RestrictionsStep&>(w).helpButton; })},
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+        {"step 5 help", fromStep(WizardStep::AdditionalWeapons,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+        {"step 6 help", fromStep(WizardStep::Abilities,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+        {"step 7 help", fromStep(WizardStep::Restrictions,
+                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
         {"ability editor help",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              abilityEditor([&user, act](QWidget& shown, QWidget&) {
@@ -161,8 +151,9 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
         {"ability costing help",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              fromStep(
-                 WizardStep::Abilities, [](Window& w) { return items(w).editButton; },
-                 [](Window& w) { return items(w).itemList; })(
+                 WizardStep::Abilities,
+                 [](Window& w) { return controlNamed<Button>(w, "editButton"); },
+                 [](Window& w) { return controlNamed<SortedListWidget>(w, "itemList"); })(
                  app, user, [&user, act](QWidget& shown, QWidget&) {
                      auto& costing = static_cast<AbilityCostsDialog&>(shown);
                      actIn(user, costing, act);

@@ -4,6 +4,7 @@
 #include "support/GridCells.h"
 #include "support/ScriptedUser.h"
 #include "support/Typing.h"
+#include "support/pages/WeaponCostsDialogPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -42,12 +43,13 @@ void typeCosts(ScriptedUser& user, const QStringList& costs, CostsSeen* seen)
 {
     user.windowOf<WeaponCostsDialog>([costs, seen](WeaponCostsDialog& window) {
         makeActive(window);
+        WeaponCostsDialogPage page(window);
         if (seen) {
-            *seen = {window.windowTitle(), window.nameHeading->text(), column(*window.costGrid, 0),
-                     column(*window.costGrid, 1)};
+            *seen = {window.windowTitle(), page.nameHeading->text(), column(*page.costGrid, 0),
+                     column(*page.costGrid, 1)};
         }
         for (int row = 0; row < costs.size(); ++row)
-            typeOverCell(*window.costGrid, 1, row, costs[row]);
-        QTest::mouseClick(window.okButton, Qt::LeftButton);
+            typeOverCell(*page.costGrid, 1, row, costs[row]);
+        QTest::mouseClick(page.okButton, Qt::LeftButton);
     });
 }

@@ -2,6 +2,8 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/ItemListStepPage.h"
+#include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -123,13 +125,13 @@ private slots:
             army.troops[0].standardWeapons->add("Las");
         });
         app.wizard.showStep(WizardStep::StandardWeapons);
-        ItemListStep& items = *app.wizard.itemListStep();
-        QCOMPARE(items.focusWidget(), items.itemList);
+        ItemListStepPage items(*app.wizard.itemListStep());
+        QCOMPARE(items.window.focusWidget(), items.itemList);
         QCOMPARE(items.itemList->currentRow(), 0);
         QCOMPARE(items.itemList->selectedCount(), 0);
-        auto& replaceable =
-            static_cast<ReplaceableWeaponsStep&>(app.openStep(WizardStep::ReplaceableWeapons));
-        QCOMPARE(replaceable.focusWidget(), replaceable.replaceableList);
+        ReplaceableWeaponsStepPage replaceable(
+            static_cast<ReplaceableWeaponsStep&>(app.openStep(WizardStep::ReplaceableWeapons)));
+        QCOMPARE(replaceable.window.focusWidget(), replaceable.replaceableList);
         app.wizard.leave();
     }
 

@@ -182,26 +182,26 @@ int main(int argc, char* argv[])
     Wizard& wizard = main.wizard();
     CharacteristicsStep& characteristics = *wizard.characteristicsStep();
     photographer.photograph(characteristics);
-    characteristics.helpButton->click();
-    characteristics.nextButton->click();
+    characteristics.showHelp();
+    characteristics.next();
     ItemListStep& items = *wizard.itemListStep();
     photographer.photograph(items, QStringLiteral("step3"));
-    items.helpButton->click();
-    items.addButton->click();
-    items.nextButton->click();
+    items.showHelp();
+    items.addItems();
+    items.next();
     ReplaceableWeaponsStep& replaceable = *wizard.replaceableWeaponsStep();
     photographer.photograph(replaceable);
-    replaceable.helpButton->click();
-    replaceable.nextButton->click();
+    replaceable.showHelp();
+    replaceable.next();
     photographer.photograph(items, QStringLiteral("step5"));
-    items.helpButton->click();
-    items.nextButton->click();
+    items.showHelp();
+    items.next();
     photographer.photograph(items, QStringLiteral("step6"));
-    items.helpButton->click();
-    items.nextButton->click();
+    items.showHelp();
+    items.next();
     RestrictionsStep& restrictions = *wizard.restrictionsStep();
     photographer.photograph(restrictions);
-    restrictions.helpButton->click();
+    restrictions.showHelp();
 
     // The dialogs that open from inside the lists, each with what its opener gives it.
     WeaponEditor weaponEditor(&restrictions,

@@ -77,6 +77,7 @@ CharacteristicsStep::CharacteristicsStep(Wizard& owner, const Store& armyStore)
     : Window(QString()), wizard(owner), store(armyStore)
 {
     troopGrid = new Grid(this, colCount, 1);
+    troopGrid->setObjectName(QStringLiteral("troopGrid"));
     troopGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     troopGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     troopGrid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -86,19 +87,29 @@ CharacteristicsStep::CharacteristicsStep(Wizard& owner, const Store& armyStore)
         troopGrid->resizeColumn(col, 32);
 
     nameHeading = makeHeading(this, QStringLiteral("Name"));
+    nameHeading->setObjectName(QStringLiteral("nameHeading"));
     pointsHeading = makeHeading(this, QStringLiteral("Points"));
-    for (const char* text : {"WS", "BS", "S", "T", "W", "I", "A", "Ld", "Sv"})
-        characteristicHeadings.append(makeHeading(this, QString::fromLatin1(text)));
+    pointsHeading->setObjectName(QStringLiteral("pointsHeading"));
+    for (const char* text : {"WS", "BS", "S", "T", "W", "I", "A", "Ld", "Sv"}) {
+        QLabel* heading = makeHeading(this, QString::fromLatin1(text));
+        heading->setObjectName(QStringLiteral("characteristicHeadings"));
+        characteristicHeadings.append(heading);
+    }
     frontArmourHeading = makeHeading(this, QStringLiteral("FA"));
+    frontArmourHeading->setObjectName(QStringLiteral("frontArmourHeading"));
     sideArmourHeading = makeHeading(this, QStringLiteral("SA"));
+    sideArmourHeading->setObjectName(QStringLiteral("sideArmourHeading"));
     rearArmourHeading = makeHeading(this, QStringLiteral("RA"));
+    rearArmourHeading->setObjectName(QStringLiteral("rearArmourHeading"));
     auto* headings = new GridHeadings(
         this, troopGrid,
         QList<QLabel*>{nameHeading, pointsHeading} + characteristicHeadings +
             QList<QLabel*>{frontArmourHeading, sideArmourHeading, rearArmourHeading});
 
     roleHeading = makeHeading(this, QStringLiteral("Type"));
+    roleHeading->setObjectName(QStringLiteral("roleHeading"));
     roleComboBox = new QComboBox(this);
+    roleComboBox->setObjectName(QStringLiteral("roleComboBox"));
     roleComboBox->addItems({QStringLiteral("HeadQuarters"), QStringLiteral("Elites"),
                             QStringLiteral("Troops"), QStringLiteral("Fast Attack"),
                             QStringLiteral("Heavy Support")});
@@ -109,27 +120,41 @@ CharacteristicsStep::CharacteristicsStep(Wizard& owner, const Store& armyStore)
     roleComboBox->view()->setAccessibleName(roleHeading->text().trimmed());
 
     minModelsHeading = makeHeading(this, QStringLiteral("Minimum number of models "));
+    minModelsHeading->setObjectName(QStringLiteral("minModelsHeading"));
     minModelsSlider = new Slider(this, fewestModels, mostModels);
+    minModelsSlider->setObjectName(QStringLiteral("minModelsSlider"));
     minModelsLabel = makeValueLabel(this);
+    minModelsLabel->setObjectName(QStringLiteral("minModelsLabel"));
     minModelsFromLabel = makeLabel(this, QStringLiteral("1"));
+    minModelsFromLabel->setObjectName(QStringLiteral("minModelsFromLabel"));
     minModelsToLabel = makeLabel(this, QStringLiteral("32"));
+    minModelsToLabel->setObjectName(QStringLiteral("minModelsToLabel"));
     maxModelsHeading = makeHeading(this, QStringLiteral("Maximum number of models"));
+    maxModelsHeading->setObjectName(QStringLiteral("maxModelsHeading"));
     maxModelsSlider = new Slider(this, fewestModels, mostModels);
+    maxModelsSlider->setObjectName(QStringLiteral("maxModelsSlider"));
     maxModelsLabel = makeValueLabel(this);
+    maxModelsLabel->setObjectName(QStringLiteral("maxModelsLabel"));
     maxModelsFromLabel = makeLabel(this, QStringLiteral("1"));
+    maxModelsFromLabel->setObjectName(QStringLiteral("maxModelsFromLabel"));
     maxModelsToLabel = makeLabel(this, QStringLiteral("32"));
+    maxModelsToLabel->setObjectName(QStringLiteral("maxModelsToLabel"));
     minModelsHeading->setBuddy(minModelsSlider);
     maxModelsHeading->setBuddy(maxModelsSlider);
 
     previousButton = new Button(this, QStringLiteral("&Previous"), ButtonIcon::Previous);
+    previousButton->setObjectName(QStringLiteral("previousButton"));
     nextButton = new Button(this, QStringLiteral("&Next "), ButtonIcon::Next);
+    nextButton->setObjectName(QStringLiteral("nextButton"));
     nextButton->setEnabled(false);
     helpButton = makeHelpButton(this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     setHelpButton(helpButton);
 
     statusBar = new StatusBar(
         this, {160, 300, 50},
         {QStringLiteral("Army:"), QStringLiteral("Name:"), QStringLiteral("Total Units:")});
+    statusBar->setObjectName(QStringLiteral("statusBar"));
 
     buildLayout(headings);
 

@@ -36,6 +36,19 @@ public:
     void previous();
     void showHelp();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout(GridHeadings* headings);
+    void updateButtons();
+    void showTroop();
+    void storeTroop();
+    void storeRole();
+    bool nameTaken();
+    static QString incompleteText();
+    void showTroopName();
+
     Grid* troopGrid;
     QLabel* nameHeading;
     QLabel* pointsHeading;
@@ -60,19 +73,6 @@ public:
     Button* nextButton;
     Button* helpButton;
     StatusBar* statusBar;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void buildLayout(GridHeadings* headings);
-    void updateButtons();
-    void showTroop();
-    void storeTroop();
-    void storeRole();
-    bool nameTaken();
-    static QString incompleteText();
-    void showTroopName();
 
     Wizard& wizard;
     const Store& store;

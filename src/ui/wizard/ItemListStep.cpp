@@ -44,19 +44,25 @@ ItemListStep::ItemListStep(Wizard& owner, const Store& armyStore)
 {
     listHeading =
         new QLabel(QString::fromLatin1(modeTexts[int(ListMode::StandardWeapons)].heading), this);
+    listHeading->setObjectName(QStringLiteral("listHeading"));
     listHeading->setTextFormat(Qt::PlainText);
     listHeading->setFrameStyle(QFrame::Panel | QFrame::Raised);
     listHeading->setAlignment(Qt::AlignCenter);
     listHeading->setMargin(3);
 
     listFrame = new QFrame(this);
+    listFrame->setObjectName(QStringLiteral("listFrame"));
     listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     itemList = new SortedListWidget(listFrame, store.collation());
+    itemList->setObjectName(QStringLiteral("itemList"));
     itemList->setAccessibleName(listHeading->text());
     addButton = new Button(listFrame, QStringLiteral("&Add "), ButtonIcon::Add);
+    addButton->setObjectName(QStringLiteral("addButton"));
     deleteButton = new Button(listFrame, QStringLiteral(" &Del"), ButtonIcon::Delete);
+    deleteButton->setObjectName(QStringLiteral("deleteButton"));
     deleteButton->setEnabled(false);
     editButton = new Button(listFrame, QStringLiteral("&Edit "), ButtonIcon::Edit);
+    editButton->setObjectName(QStringLiteral("editButton"));
     editButton->setEnabled(false);
     auto* itemButtons = new QVBoxLayout;
     itemButtons->addWidget(addButton);
@@ -68,11 +74,15 @@ ItemListStep::ItemListStep(Wizard& owner, const Store& armyStore)
     panelLayout->addLayout(itemButtons);
 
     previousButton = new Button(this, QStringLiteral("&Previous"), ButtonIcon::Previous);
+    previousButton->setObjectName(QStringLiteral("previousButton"));
     nextButton = new Button(this, QStringLiteral("&Next"), ButtonIcon::Next);
+    nextButton->setObjectName(QStringLiteral("nextButton"));
     helpButton = makeHelpButton(this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     setHelpButton(helpButton);
 
     statusBar = new StatusBar(this, {120, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});
+    statusBar->setObjectName(QStringLiteral("statusBar"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 2);

@@ -36,17 +36,6 @@ public:
     void next();
     void showHelp();
 
-    QLabel* listHeading;
-    QFrame* listFrame;
-    SortedListWidget* itemList;
-    Button* addButton;
-    Button* deleteButton;
-    Button* editButton;
-    Button* previousButton;
-    Button* nextButton;
-    Button* helpButton;
-    StatusBar* statusBar;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -63,6 +52,17 @@ private:
     // The first line of the troop's special abilities whose name is exactly the text, or -1.
     int findAbility(const QString& name) const;
     void addPicked(const QString& name);
+
+    QLabel* listHeading;
+    QFrame* listFrame;
+    SortedListWidget* itemList;
+    Button* addButton;
+    Button* deleteButton;
+    Button* editButton;
+    Button* previousButton;
+    Button* nextButton;
+    Button* helpButton;
+    StatusBar* statusBar;
 
     Wizard& wizard;
     const Store& store;

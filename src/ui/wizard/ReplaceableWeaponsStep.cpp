@@ -61,25 +61,37 @@ ReplaceableWeaponsStep::ReplaceableWeaponsStep(Wizard& owner, const Store& armyS
       store(armyStore)
 {
     replaceableHeading = makeHeading(this, QStringLiteral("Weapons that can be replaced"));
+    replaceableHeading->setObjectName(QStringLiteral("replaceableHeading"));
     replaceableFrame = makeListPanel(this);
+    replaceableFrame->setObjectName(QStringLiteral("replaceableFrame"));
     replaceableList = new SortedListWidget(replaceableFrame, store.collation());
+    replaceableList->setObjectName(QStringLiteral("replaceableList"));
     replaceableList->setAccessibleName(replaceableHeading->text());
     addReplaceableButton = new Button(replaceableFrame, QStringLiteral("&Add "), ButtonIcon::Add);
+    addReplaceableButton->setObjectName(QStringLiteral("addReplaceableButton"));
     deleteReplaceableButton =
         new Button(replaceableFrame, QStringLiteral(" De&l"), ButtonIcon::Delete);
+    deleteReplaceableButton->setObjectName(QStringLiteral("deleteReplaceableButton"));
     editReplaceableButton =
         new Button(replaceableFrame, QStringLiteral("Ed&it "), ButtonIcon::Edit);
+    editReplaceableButton->setObjectName(QStringLiteral("editReplaceableButton"));
     layOutListPanel(replaceableFrame, replaceableList, addReplaceableButton,
                     deleteReplaceableButton, editReplaceableButton);
 
     replacementHeading = makeHeading(this, QStringLiteral("Replace weapons"));
+    replacementHeading->setObjectName(QStringLiteral("replacementHeading"));
     replacementFrame = makeListPanel(this);
+    replacementFrame->setObjectName(QStringLiteral("replacementFrame"));
     replacementList = new SortedListWidget(replacementFrame, store.collation());
+    replacementList->setObjectName(QStringLiteral("replacementList"));
     replacementList->setAccessibleName(replacementHeading->text());
     addReplacementButton = new Button(replacementFrame, QStringLiteral("A&dd  "), ButtonIcon::Add);
+    addReplacementButton->setObjectName(QStringLiteral("addReplacementButton"));
     deleteReplacementButton =
         new Button(replacementFrame, QStringLiteral("  D&el"), ButtonIcon::Delete);
+    deleteReplacementButton->setObjectName(QStringLiteral("deleteReplacementButton"));
     editCostsButton = new Button(replacementFrame, QStringLiteral(" Edi&t"), ButtonIcon::Edit);
+    editCostsButton->setObjectName(QStringLiteral("editCostsButton"));
     layOutListPanel(replacementFrame, replacementList, addReplacementButton,
                     deleteReplacementButton, editCostsButton);
     for (Button* button : {deleteReplaceableButton, editReplaceableButton, addReplacementButton,
@@ -95,13 +107,17 @@ ReplaceableWeaponsStep::ReplaceableWeaponsStep(Wizard& owner, const Store& armyS
     editCostsButton->setAccessibleName(QStringLiteral("Edit replacement weapon costs"));
 
     previousButton = new Button(this, QStringLiteral(" &Previous"), ButtonIcon::Previous);
+    previousButton->setObjectName(QStringLiteral("previousButton"));
     nextButton = new Button(this, QStringLiteral("&Next  "), ButtonIcon::Next);
+    nextButton->setObjectName(QStringLiteral("nextButton"));
     helpButton = makeHelpButton(this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     setHelpButton(helpButton);
     setDefaultButton(nextButton);
     setCancelButton(nextButton);
 
     statusBar = new StatusBar(this, {160, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});
+    statusBar->setObjectName(QStringLiteral("statusBar"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 2);

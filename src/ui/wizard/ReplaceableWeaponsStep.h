@@ -33,23 +33,6 @@ public:
     void next();
     void showHelp();
 
-    QLabel* replaceableHeading;
-    QFrame* replaceableFrame;
-    SortedListWidget* replaceableList;
-    Button* addReplaceableButton;
-    Button* deleteReplaceableButton;
-    Button* editReplaceableButton;
-    QLabel* replacementHeading;
-    QFrame* replacementFrame;
-    SortedListWidget* replacementList;
-    Button* addReplacementButton;
-    Button* deleteReplacementButton;
-    Button* editCostsButton;
-    Button* previousButton;
-    Button* nextButton;
-    Button* helpButton;
-    StatusBar* statusBar;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -68,6 +51,23 @@ private:
     // Puts the line in place of the selected weapon's line, or adds it when the weapon has none.
     void storeReplaceableLine(const QString& line);
     void showStatus();
+
+    QLabel* replaceableHeading;
+    QFrame* replaceableFrame;
+    SortedListWidget* replaceableList;
+    Button* addReplaceableButton;
+    Button* deleteReplaceableButton;
+    Button* editReplaceableButton;
+    QLabel* replacementHeading;
+    QFrame* replacementFrame;
+    SortedListWidget* replacementList;
+    Button* addReplacementButton;
+    Button* deleteReplacementButton;
+    Button* editCostsButton;
+    Button* previousButton;
+    Button* nextButton;
+    Button* helpButton;
+    StatusBar* statusBar;
 
     Wizard& wizard;
     const Store& store;

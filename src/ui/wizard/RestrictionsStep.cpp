@@ -57,15 +57,20 @@ RestrictionsStep::RestrictionsStep(Wizard& owner, const Store& armyStore)
 {
     weaponLimitLabel = makeLabel(this, QStringLiteral("How many weapons can 1 model carry in total "
                                                       "(standard+replaceable+additional)?"));
+    weaponLimitLabel->setObjectName(QStringLiteral("weaponLimitLabel"));
     weaponLimitEdit = makeNumberEdit(this);
+    weaponLimitEdit->setObjectName(QStringLiteral("weaponLimitEdit"));
     abilityLimitLabel =
         makeLabel(this, QStringLiteral("How many Special Abilities can 1 model have in "
                                        "total?"));
+    abilityLimitLabel->setObjectName(QStringLiteral("abilityLimitLabel"));
     abilityLimitEdit = makeNumberEdit(this);
+    abilityLimitEdit->setObjectName(QStringLiteral("abilityLimitEdit"));
     weaponLimitLabel->setBuddy(weaponLimitEdit);
     abilityLimitLabel->setBuddy(abilityLimitEdit);
 
     groupGrid = new Grid(this, 3, 5);
+    groupGrid->setObjectName(QStringLiteral("groupGrid"));
     groupGrid->setFixedColumns(2);
     groupGrid->resizeColumn(groupCol, 41);
     groupGrid->resizeColumn(namesCol, namesWidth);
@@ -75,18 +80,26 @@ RestrictionsStep::RestrictionsStep(Wizard& owner, const Store& armyStore)
     groupGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     groupGrid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     groupHeading = makeHeading(this, QStringLiteral("Groupnr"));
+    groupHeading->setObjectName(QStringLiteral("groupHeading"));
     groupAbilitiesHeading = makeHeading(this, QStringLiteral("Specials in the group"));
+    groupAbilitiesHeading->setObjectName(QStringLiteral("groupAbilitiesHeading"));
     groupMaxHeading = makeHeading(this, QStringLiteral("Max"));
+    groupMaxHeading->setObjectName(QStringLiteral("groupMaxHeading"));
     headings =
         new GridHeadings(this, groupGrid, {groupHeading, groupAbilitiesHeading, groupMaxHeading});
+    headings->setObjectName(QStringLiteral("headings"));
 
     previousButton = new Button(this, QStringLiteral(" &Previous"), ButtonIcon::Previous);
+    previousButton->setObjectName(QStringLiteral("previousButton"));
     helpButton = makeHelpButton(this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     setHelpButton(helpButton);
     okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
+    okButton->setObjectName(QStringLiteral("okButton"));
     setDefaultButton(okButton);
 
     statusBar = new StatusBar(this, {160, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});
+    statusBar->setObjectName(QStringLiteral("statusBar"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 2);

@@ -27,6 +27,11 @@ public:
     void acceptTroop();
     void showHelp();
 
+private:
+    void showGroupTable(bool visible);
+    void fillGroupTable();
+    void storeRestrictions();
+
     QLabel* weaponLimitLabel;
     LineEdit* weaponLimitEdit;
     QLabel* abilityLimitLabel;
@@ -40,11 +45,6 @@ public:
     Button* helpButton;
     Button* okButton;
     StatusBar* statusBar;
-
-private:
-    void showGroupTable(bool visible);
-    void fillGroupTable();
-    void storeRestrictions();
 
     Wizard& wizard;
     const Store& store;

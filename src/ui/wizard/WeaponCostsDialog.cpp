@@ -24,6 +24,7 @@ WeaponCostsDialog::WeaponCostsDialog(QWidget* opener, const QString& caption,
     : Dialog(opener, caption, TitleBar::CaptionOnly)
 {
     costGrid = new Grid(this, 2, rows.size());
+    costGrid->setObjectName(QStringLiteral("costGrid"));
     costGrid->setFixedColumns(1);
     QFont bold = costGrid->font();
     bold.setBold(true);
@@ -37,11 +38,16 @@ WeaponCostsDialog::WeaponCostsDialog(QWidget* opener, const QString& caption,
     costGrid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     nameHeading = makeHeading(this, nameColumnHeading);
+    nameHeading->setObjectName(QStringLiteral("nameHeading"));
     costHeading = makeHeading(this, QStringLiteral("Costs"));
+    costHeading->setObjectName(QStringLiteral("costHeading"));
     headings = new GridHeadings(this, costGrid, {nameHeading, costHeading});
+    headings->setObjectName(QStringLiteral("headings"));
 
     okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
+    okButton->setObjectName(QStringLiteral("okButton"));
     helpButton = makeHelpButton(this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     setHelpButton(helpButton);
     setDefaultButton(okButton);
 

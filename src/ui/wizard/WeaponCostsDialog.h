@@ -39,6 +39,7 @@ public:
     // that is no number reads as 0).
     QList<CostRow> rows() const;
 
+private:
     QLabel* nameHeading;
     QLabel* costHeading;
     GridHeadings* headings;

@@ -3,6 +3,8 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/ControlNamed.h"
+#include "support/pages/ItemListStepPage.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -74,7 +76,7 @@ private slots:
             QTest::keyClick(&picker, Qt::Key_Escape);
             QCOMPARE(picker.modalResult(), QDialog::Rejected);
         });
-        QTest::mouseClick(itemListStep.addButton, Qt::LeftButton);
+        QTest::mouseClick(controlNamed<Button>(itemListStep, "addButton"), Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown().size(), 1);
     }
@@ -354,7 +356,8 @@ private slots:
             fill(army);
             army.weaponCatalogue->add(QStringLiteral("Heavy rifle,,,,,"));
         });
-        auto& step = static_cast<ItemListStep&>(app.openStep(WizardStep::StandardWeapons));
+        ItemListStepPage step(
+            static_cast<ItemListStep&>(app.openStep(WizardStep::StandardWeapons)));
         ScriptedUser user;
         user.windowOf<Picker>([&](Picker& picker) {
             clickItem(*picker.itemList, 0);

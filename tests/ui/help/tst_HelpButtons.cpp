@@ -1,6 +1,7 @@
 #include "store/Store.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/ControlNamed.h"
 #include "support/pages/FoundControl.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
@@ -46,7 +47,7 @@ Shown showStep(TestWindows& t, WizardStep step, QPushButton* (*help)(Wizard&))
 
 QPushButton* itemListHelp(Wizard& wizard)
 {
-    return wizard.itemListStep()->helpButton;
+    return controlNamed<Button>(*wizard.itemListStep(), "helpButton");
 }
 
 const QList<std::pair<const char*, Opener>>& openers()
@@ -60,7 +61,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 2",
          [](TestWindows& t) {
              return showStep(t, WizardStep::Characteristics, [](Wizard& wizard) -> QPushButton* {
-                 return wizard.characteristicsStep()->helpButton;
+                 return controlNamed<Button>(*wizard.characteristicsStep(), "helpButton");
              });
          }},
         {"step 3",
@@ -70,7 +71,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 4",
          [](TestWindows& t) {
              return showStep(t, WizardStep::ReplaceableWeapons, [](Wizard& wizard) -> QPushButton* {
-                 return wizard.replaceableWeaponsStep()->helpButton;
+                 return controlNamed<Button>(*wizard.replaceableWeaponsStep(), "helpButton");
              });
          }},
         {"step 5",
@@ -84,7 +85,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 7",
          [](TestWindows& t) {
              return showStep(t, WizardStep::Restrictions, [](Wizard& wizard) -> QPushButton* {
-                 return wizard.restrictionsStep()->helpButton;
+                 return controlNamed<Button>(*wizard.restrictionsStep(), "helpButton");
              });
          }},
         {"ability editor",
@@ -117,10 +118,13 @@ const QList<std::pair<const char*, Opener>>& openers()
          }},
         {"costs window",
          [](TestWindows& t) {
-             return showDialog(std::make_unique<WeaponCostsDialog>(
+             auto costs = std::make_unique<WeaponCostsDialog>(
                  &t.mainWindow, QStringLiteral("Replace Weapon Costs"),
                  QStringLiteral("Name of the replace weapon"),
-                 QList<WeaponCostsDialog::CostRow>{{QStringLiteral("Rocket"), 0}}));
+                 QList<WeaponCostsDialog::CostRow>{{QStringLiteral("Rocket"), 0}});
+             costs->show();
+             QPushButton* help = controlNamed<Button>(*costs, "helpButton");
+             return Shown{std::move(costs), help};
          }},
     };
     return openers;

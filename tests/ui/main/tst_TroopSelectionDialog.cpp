@@ -4,6 +4,7 @@
 #include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/ControlNamed.h"
 #include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -213,8 +214,9 @@ private slots:
         QCOMPARE(app.wizard.slot(), row);
         QCOMPARE(app.army().troopCount, troops.size());
         QVERIFY(main.isHidden() && app.wizard.characteristicsStep()->isVisible());
-        QCOMPARE(app.wizard.characteristicsStep()->troopGrid->cell(0, 0), shown);
-        QCOMPARE(page.statusBar->panelText(1),
+        QCOMPARE(controlNamed<Grid>(*app.wizard.characteristicsStep(), "troopGrid")->cell(0, 0),
+                 shown);
+        QCOMPARE(foundControl<StatusBar>(main, "statusBar")->panelText(1),
                  QStringLiteral("Total Squads: %1").arg(troops.size()));
     }
 

@@ -3,6 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/ControlNamed.h"
 #include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -66,7 +67,8 @@ private slots:
             app.wizard.troop().name = QStringLiteral("Wardens");
             app.wizard.troop().role = QStringLiteral("TR");
             app.wizard.showStep(WizardStep::Restrictions);
-            QTest::mouseClick(app.wizard.restrictionsStep()->okButton, Qt::LeftButton);
+            QTest::mouseClick(controlNamed<Button>(*app.wizard.restrictionsStep(), "okButton"),
+                              Qt::LeftButton);
         }) << "Add Troop \"Wardens\"";
         QTest::newRow("troop reopened and changed")
             << Change([](TestWindows& app, ScriptedUser& user) {
@@ -78,11 +80,10 @@ private slots:
                })
             << "Change Troop \"Läufer\"";
         QTest::newRow("catalogue only") << Change([](TestWindows& app, ScriptedUser&) {
-            QTest::mouseClick(foundControl<Button>(app.mainWindow, "newTroopButton"),
-                              Qt::LeftButton);
+            QTest::mouseClick(foundControl<Button>(app.mainWindow, "newTroopButton"), Qt::LeftButton);
             app.setUp(
                 [](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
-            app.wizard.characteristicsStep()->previousButton->click();
+            controlNamed<Button>(*app.wizard.characteristicsStep(), "previousButton")->click();
         }) << "Change Catalogues";
         QTest::newRow("troop deleted") << Change([](TestWindows& app, ScriptedUser& user) {
             selectTroop(user, 2, true);

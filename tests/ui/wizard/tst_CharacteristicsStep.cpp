@@ -2,6 +2,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/CharacteristicsStepPage.h"
 #include "support/pages/FoundControl.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -62,9 +63,9 @@ void openAccepted(TestWindows& app, int slot)
 }
 
 // Clicks a cell, selects its text and types over it.
-void typeCell(CharacteristicsStep& step, int col, const QString& text)
+void typeCell(CharacteristicsStepPage& page, int col, const QString& text)
 {
-    Grid* grid = step.troopGrid;
+    Grid* grid = page.troopGrid;
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualRect(grid->model()->index(0, col)).center());
     QCOMPARE(grid->currentColumn(), col);
@@ -76,17 +77,17 @@ void typeCell(CharacteristicsStep& step, int col, const QString& text)
 }
 
 // The user moves the focus on from the grid.
-void leaveGrid(CharacteristicsStep& step)
+void leaveGrid(CharacteristicsStepPage& page)
 {
-    step.roleComboBox->setFocus(Qt::TabFocusReason);
+    page.roleComboBox->setFocus(Qt::TabFocusReason);
 }
 
-void chooseRole(CharacteristicsStep& step, const QString& role)
+void chooseRole(CharacteristicsStepPage& page, const QString& role)
 {
-    QTest::keyClick(step.roleComboBox, Qt::Key_Home);
-    for (int i = 0; i < 5 && step.roleComboBox->currentText() != role; ++i)
-        QTest::keyClick(step.roleComboBox, Qt::Key_Down);
-    QCOMPARE(step.roleComboBox->currentText(), role);
+    QTest::keyClick(page.roleComboBox, Qt::Key_Home);
+    for (int i = 0; i < 5 && page.roleComboBox->currentText() != role; ++i)
+        QTest::keyClick(page.roleComboBox, Qt::Key_Down);
+    QCOMPARE(page.roleComboBox->currentText(), role);
 }
 
 void moveBar(Slider* bar, int position)
@@ -118,6 +119,7 @@ private slots:
         typeText(foundControl<LineEdit>(main, "squadWordEdit"), QStringLiteral("Swarm"));
         pressNew(app);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
+        CharacteristicsStepPage page(step);
         QCOMPARE(app.wizard.slot(), 2);
         QCOMPARE(app.army().troopCount, 2);
         QCOMPARE(app.army().army.name, QStringLiteral("RED ORCHARD"));
@@ -125,29 +127,29 @@ private slots:
         QCOMPARE(app.army().army.squadWord, QStringLiteral("Swarm"));
         QVERIFY(main.isHidden());
         QCOMPARE(step.windowTitle(), QStringLiteral("Swarm Types"));
-        QCOMPARE(step.statusBar->panelText(0), QStringLiteral("Army: RED ORCHARD"));
-        QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Swarm Name: "));
-        QCOMPARE(step.statusBar->panelText(2), QStringLiteral("Total Swarms: 2"));
-        QCOMPARE(step.roleComboBox->currentIndex(), -1);
-        QCOMPARE(step.minModelsLabel->text(), QStringLiteral("1"));
-        QCOMPARE(step.maxModelsLabel->text(), QStringLiteral("1"));
-        QVERIFY(!step.nextButton->isEnabled());
-        QVERIFY(step.previousButton->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), step.troopGrid->cellEditor());
-        QCOMPARE(step.troopGrid->currentColumn(), 0);
+        QCOMPARE(page.statusBar->panelText(0), QStringLiteral("Army: RED ORCHARD"));
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Swarm Name: "));
+        QCOMPARE(page.statusBar->panelText(2), QStringLiteral("Total Swarms: 2"));
+        QCOMPARE(page.roleComboBox->currentIndex(), -1);
+        QCOMPARE(page.minModelsLabel->text(), QStringLiteral("1"));
+        QCOMPARE(page.maxModelsLabel->text(), QStringLiteral("1"));
+        QVERIFY(!page.nextButton->isEnabled());
+        QVERIFY(page.previousButton->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), page.troopGrid->cellEditor());
+        QCOMPARE(page.troopGrid->currentColumn(), 0);
 
         // Typing straight away names the troop; Previous leaves it unfinished and uncounted,
         // and the next New shows it again.
         typeText(QApplication::focusWidget(), QStringLiteral("Kai"));
-        QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Swarm Name: Kai"));
-        QTest::mouseClick(step.previousButton, Qt::LeftButton);
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Swarm Name: Kai"));
+        QTest::mouseClick(page.previousButton, Qt::LeftButton);
         QVERIFY(step.isHidden());
         QVERIFY(main.isVisible());
         QCOMPARE(app.army().troopCount, 2);
         QCOMPARE(troopNow(app, 2).name, QStringLiteral("Kai"));
         QTest::mouseClick(foundControl<Button>(main, "newTroopButton"), Qt::LeftButton);
         QVERIFY(step.isVisible());
-        QCOMPARE(step.troopGrid->cell(0, 0), QStringLiteral("Kai"));
+        QCOMPARE(page.troopGrid->cell(0, 0), QStringLiteral("Kai"));
     }
 
     void nextAndPreviousFollowTheData_data()
@@ -203,14 +205,15 @@ private slots:
         else
             pressNew(app);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
-        QCOMPARE(step.roleComboBox->currentIndex(), heldType == "TR" ? 2 : -1);
-        typeCell(step, 0, name);
+        CharacteristicsStepPage page(step);
+        QCOMPARE(page.roleComboBox->currentIndex(), heldType == "TR" ? 2 : -1);
+        typeCell(page, 0, name);
         if (!role.isEmpty())
-            chooseRole(step, role);
-        moveBar(step.maxModelsSlider, max);
-        moveBar(step.minModelsSlider, min);
-        QCOMPARE(step.nextButton->isEnabled(), next);
-        QCOMPARE(step.previousButton->isEnabled(), previous);
+            chooseRole(page, role);
+        moveBar(page.maxModelsSlider, max);
+        moveBar(page.minModelsSlider, min);
+        QCOMPARE(page.nextButton->isEnabled(), next);
+        QCOMPARE(page.previousButton->isEnabled(), previous);
         // The close box follows Next; refused, it says why.
         if (!next)
             user.answer(QMessageBox::Ok);
@@ -229,18 +232,19 @@ private slots:
         TestWindows app;
         pressNew(app);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
-        typeCell(step, 0, QStringLiteral("Kai"));
-        chooseRole(step, QStringLiteral("Elites"));
-        moveBar(step.maxModelsSlider, 3);
-        moveBar(step.minModelsSlider, 5);
-        QCOMPARE(step.minModelsLabel->text(), QStringLiteral("5"));
+        CharacteristicsStepPage page(step);
+        typeCell(page, 0, QStringLiteral("Kai"));
+        chooseRole(page, QStringLiteral("Elites"));
+        moveBar(page.maxModelsSlider, 3);
+        moveBar(page.minModelsSlider, 5);
+        QCOMPARE(page.minModelsLabel->text(), QStringLiteral("5"));
         QCOMPARE(app.wizard.troop().minModels, QStringLiteral("5"));
-        QVERIFY(!step.nextButton->isEnabled());
-        QTest::keyClick(step.maxModelsSlider, Qt::Key_Right);
-        QTest::keyClick(step.maxModelsSlider, Qt::Key_Right);
-        QCOMPARE(step.maxModelsLabel->text(), QStringLiteral("5"));
+        QVERIFY(!page.nextButton->isEnabled());
+        QTest::keyClick(page.maxModelsSlider, Qt::Key_Right);
+        QTest::keyClick(page.maxModelsSlider, Qt::Key_Right);
+        QCOMPARE(page.maxModelsLabel->text(), QStringLiteral("5"));
         QCOMPARE(app.wizard.troop().maxModels, QStringLiteral("5"));
-        QVERIFY(step.nextButton->isEnabled());
+        QVERIFY(page.nextButton->isEnabled());
         QCOMPARE(app.wizard.troop().role, QStringLiteral("EL"));
     }
 
@@ -284,11 +288,12 @@ private slots:
         else
             pressNew(app);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
-        typeCell(step, 0, name);
-        chooseRole(step, role);
+        CharacteristicsStepPage page(step);
+        typeCell(page, 0, name);
+        chooseRole(page, role);
         if (refused)
             user.answer(QMessageBox::Ok);
-        QTest::mouseClick(previous ? step.previousButton : step.nextButton, Qt::LeftButton);
+        QTest::mouseClick(previous ? page.previousButton : page.nextButton, Qt::LeftButton);
         QCOMPARE(user.messages(), refused ? QStringList{clashMessage} : QStringList());
         QVERIFY(user.problems().isEmpty());
         // Leaving the grid for the button stored the name, refused or not.
@@ -310,8 +315,9 @@ private slots:
         });
         openAccepted(app, 1);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
-        typeCell(step, 0, QStringLiteral("Kai"));
-        leaveGrid(step);
+        CharacteristicsStepPage page(step);
+        typeCell(page, 0, QStringLiteral("Kai"));
+        leaveGrid(page);
         QCOMPARE(app.army().troops[1].name, QStringLiteral("Kai"));
         // The box is answered as soon as it is up; the test gives up after five seconds.
         QString seen;
@@ -358,22 +364,23 @@ private slots:
         TestWindows app;
         pressNew(app);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
+        CharacteristicsStepPage page(step);
         // Cell after cell with Tab, as a user fills the row.
-        QWidget* editor = step.troopGrid->cellEditor();
+        QWidget* editor = page.troopGrid->cellEditor();
         for (const QString& cell : cells) {
             typeText(editor, cell);
             QTest::keyClick(editor, Qt::Key_Tab);
         }
-        leaveGrid(step);
+        leaveGrid(page);
         QStringList row;
         for (int col = 0; col < cells.size(); ++col)
-            row << step.troopGrid->cell(col, 0);
+            row << page.troopGrid->cell(col, 0);
         QCOMPARE(row.join(u'|'), shown);
         const Troop& troop = app.wizard.troop();
         QCOMPARE(troop.name, row[0]);
         QCOMPARE(troop.points, row[1]);
         QCOMPARE(troop.characteristics, chars);
-        QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Squad Name: ") + row[0]);
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Squad Name: ") + row[0]);
     }
 
     // What the armour cells show once left is what the store holds and the datafile gets.
@@ -411,14 +418,15 @@ private slots:
         });
         openAccepted(app, 0);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
+        CharacteristicsStepPage page(step);
         for (int col = 11; col <= 13; ++col)
-            typeCell(step, col, typed);
-        leaveGrid(step);
+            typeCell(page, col, typed);
+        leaveGrid(page);
         const Troop& troop = app.army().troops[0];
         QCOMPARE(QStringList({troop.frontArmour, troop.sideArmour, troop.rearArmour}),
                  QStringList({held, held, held}));
         for (int col = 11; col <= 13; ++col)
-            QCOMPARE(step.troopGrid->cell(col, 0), held);
+            QCOMPARE(page.troopGrid->cell(col, 0), held);
         QCOMPARE(datafileLines(app.army()).filter(QStringLiteral("_arm=")).size(),
                  held.isEmpty() ? 0 : 3);
     }
@@ -443,14 +451,15 @@ private slots:
         });
         openAccepted(app, 1);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
-        typeCell(step, 0, QStringLiteral("Brand"));
-        QVERIFY(step.troopGrid->cellEditor()->hasFocus());
+        CharacteristicsStepPage page(step);
+        typeCell(page, 0, QStringLiteral("Brand"));
+        QVERIFY(page.troopGrid->cellEditor()->hasFocus());
         if (leaveBy == QLatin1String("close")) {
             step.close();
         } else {
             QPushButton* button = leaveBy == QLatin1String("next")
-                                      ? static_cast<QPushButton*>(step.nextButton)
-                                      : step.previousButton;
+                                      ? static_cast<QPushButton*>(page.nextButton)
+                                      : page.previousButton;
             QAccessibleInterface* access = QAccessible::queryAccessibleInterface(button);
             QVERIFY(access && access->actionInterface());
             access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -503,15 +512,16 @@ private slots:
         });
         openAccepted(app, 0);
         CharacteristicsStep& step = *app.wizard.characteristicsStep();
-        QCOMPARE(step.minModelsLabel->text(), min);
-        QCOMPARE(step.maxModelsLabel->text(), max);
-        QCOMPARE(step.minModelsSlider->value(), minBar);
-        QCOMPARE(step.maxModelsSlider->value(), maxBar);
-        QCOMPARE(step.roleComboBox->currentIndex(), role);
-        QCOMPARE(step.nextButton->isEnabled(), next);
-        QCOMPARE(step.troopGrid->cell(4, 0), QString());
+        CharacteristicsStepPage page(step);
+        QCOMPARE(page.minModelsLabel->text(), min);
+        QCOMPARE(page.maxModelsLabel->text(), max);
+        QCOMPARE(page.minModelsSlider->value(), minBar);
+        QCOMPARE(page.maxModelsSlider->value(), maxBar);
+        QCOMPARE(page.roleComboBox->currentIndex(), role);
+        QCOMPARE(page.nextButton->isEnabled(), next);
+        QCOMPARE(page.troopGrid->cell(4, 0), QString());
         // Showing and leaving the grid change nothing held.
-        leaveGrid(step);
+        leaveGrid(page);
         const Troop& troop = app.army().troops[0];
         QCOMPARE(troop.minModels, min);
         QCOMPARE(troop.maxModels, max);

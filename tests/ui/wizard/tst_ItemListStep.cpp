@@ -5,6 +5,8 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/WizardSteps.h"
+#include "support/pages/ItemListStepPage.h"
+#include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -77,11 +79,11 @@ int rowOf(const SortedListWidget& box, const QString& text)
     return -1;
 }
 
-void select(ItemListStep& step, const QString& text)
+void select(ItemListStepPage& page, const QString& text)
 {
-    const int row = rowOf(*step.itemList, text);
+    const int row = rowOf(*page.itemList, text);
     QVERIFY2(row >= 0, qPrintable(text));
-    clickItem(*step.itemList, row);
+    clickItem(*page.itemList, row);
 }
 
 void checkUser(const ScriptedUser& user)
@@ -131,25 +133,26 @@ private slots:
         if (!lines.isEmpty())
             app.setUp([&](Store& army) { addLines(army, army.troops[0].*modeList(mode), lines); });
         ItemListStep& step = enter(app, mode);
+        ItemListStepPage page(step);
         if (mode == 0) {
             pickNames(user, {"Axe"});
-            QTest::mouseClick(step.addButton, Qt::LeftButton);
+            QTest::mouseClick(page.addButton, Qt::LeftButton);
             pickNames(user, {"Sword"});
-            QTest::mouseClick(step.addButton, Qt::LeftButton);
+            QTest::mouseClick(page.addButton, Qt::LeftButton);
             const QStringList two{"Axe", "Sword"};
             const QStringList all{"Axe", "Bolter", "Knife", "Sword"};
-            QCOMPARE(listItems(*step.itemList), lines.isEmpty() ? two : all);
+            QCOMPARE(listItems(*page.itemList), lines.isEmpty() ? two : all);
         }
         if (!lines.isEmpty()) {
-            select(step, lines.last());
+            select(page, lines.last());
             user.answer(QMessageBox::Yes);
-            QTest::mouseClick(step.deleteButton, Qt::LeftButton);
+            QTest::mouseClick(page.deleteButton, Qt::LeftButton);
         }
         if (leave == QLatin1String("close"))
             step.close();
         else
-            QTest::mouseClick(leave == QLatin1String("next") ? step.nextButton
-                                                             : step.previousButton,
+            QTest::mouseClick(leave == QLatin1String("next") ? page.nextButton
+                                                             : page.previousButton,
                               Qt::LeftButton);
         checkUser(user);
         // A list that Add made stays, empty, when the window is closed.
@@ -201,19 +204,19 @@ private slots:
         app.setUp([](Store& army) {
             addLines(army, army.troops[0].abilities, {"1,Zeal,5", "2,Armour,3"}, false);
         });
-        ItemListStep& step = enter(app, 2);
-        QCOMPARE(listItems(*step.itemList), (QStringList{"Armour", "Zeal"}));
-        select(step, selected);
+        ItemListStepPage page(enter(app, 2));
+        QCOMPARE(listItems(*page.itemList), (QStringList{"Armour", "Zeal"}));
+        select(page, selected);
         if (lineGone)
             app.setUp([](Store& army) { army.troops[0].abilities->removeAt(0); });
-        user.answer(answer);
-        QTest::mouseClick(step.deleteButton, Qt::LeftButton);
+        user.answer(QMessageBox::StandardButton(answer));
+        QTest::mouseClick(page.deleteButton, Qt::LeftButton);
         QCOMPARE(user.messages(),
                  QStringList{QStringLiteral("*** DELETE SPECIAL ABILITY ***|") + askText});
         checkUser(user);
         QCOMPARE(linesOf(app.army().troops[0].abilities.get()), stored);
-        QCOMPARE(listItems(*step.itemList), items);
-        QCOMPARE(step.deleteButton->isEnabled(), answer != QMessageBox::Yes);
+        QCOMPARE(listItems(*page.itemList), items);
+        QCOMPARE(page.deleteButton->isEnabled(), answer != QMessageBox::Yes);
     }
 
     // Deleting the last item of a mode takes the troop's list with it; with nothing selected Del
@@ -243,23 +246,23 @@ private slots:
         ScriptedUser user;
         const QString line = mode == 0 ? "Knife" : mode == 1 ? "Knife,2" : "1,Zeal,5";
         app.setUp([&](Store& army) { addLines(army, army.troops[0].*modeList(mode), {line}); });
-        ItemListStep& step = enter(app, mode);
-        clickItem(*step.itemList, 0);
+        ItemListStepPage page(enter(app, mode));
+        clickItem(*page.itemList, 0);
         if (!select) {
             // The costs window rebuilds the list with nothing selected; Del stays enabled.
             typeCosts(user, {"2"});
-            QTest::mouseClick(step.editButton, Qt::LeftButton);
-            QCOMPARE(listItems(*step.itemList), QStringList{line});
-            QVERIFY(step.deleteButton->isEnabled());
+            QTest::mouseClick(page.editButton, Qt::LeftButton);
+            QCOMPARE(listItems(*page.itemList), QStringList{line});
+            QVERIFY(page.deleteButton->isEnabled());
         }
         user.answer(QMessageBox::Yes);
-        QTest::mouseClick(step.deleteButton, Qt::LeftButton);
+        QTest::mouseClick(page.deleteButton, Qt::LeftButton);
         QCOMPARE(user.messages(), QStringList{caption + u'|' + askText});
         checkUser(user);
         QCOMPARE(modeLines(app, mode) != nullptr, listLeft);
         QCOMPARE(linesOf(modeLines(app, mode)), listLeft ? QStringList{line} : QStringList());
-        QCOMPARE(step.itemList->count(), listLeft ? 1 : 0);
-        QVERIFY(!step.deleteButton->isEnabled() && !step.editButton->isEnabled());
+        QCOMPARE(page.itemList->count(), listLeft ? 1 : 0);
+        QVERIFY(!page.deleteButton->isEnabled() && !page.editButton->isEnabled());
     }
 
     // Every additional weapon is costed in the costs window; a cost is stored as the whole
@@ -287,11 +290,11 @@ private slots:
             army.weaponCatalogue->add(QStringLiteral("Grenades,6,3,,Assault,"));
             addLines(army, army.troops[0].additionalWeapons, {"Knife,2"});
         });
-        ItemListStep& step = enter(app, 1);
+        ItemListStepPage page(enter(app, 1));
         pickNames(user, {"Grenades", "Knife"});
         CostsSeen seen;
         typeCosts(user, {typed}, &seen);
-        QTest::mouseClick(step.addButton, Qt::LeftButton);
+        QTest::mouseClick(page.addButton, Qt::LeftButton);
         checkUser(user);
         QCOMPARE(seen.caption, QStringLiteral("Additional Weapon Costs"));
         QCOMPARE(seen.heading, QStringLiteral("Name of the additional weapon"));
@@ -299,11 +302,11 @@ private slots:
         QCOMPARE(seen.costs, (QStringList{"0", "2"}));
         const QStringList lines{line, "Knife,2"};
         QCOMPARE(linesOf(app.army().troops[0].additionalWeapons.get()), lines);
-        QCOMPARE(listItems(*step.itemList), lines);
+        QCOMPARE(listItems(*page.itemList), lines);
         // The next costs window starts from the costs stored, not from what was typed.
-        clickItem(*step.itemList, 0);
+        clickItem(*page.itemList, 0);
         typeCosts(user, {}, &seen);
-        QTest::mouseClick(step.editButton, Qt::LeftButton);
+        QTest::mouseClick(page.editButton, Qt::LeftButton);
         checkUser(user);
         QCOMPARE(seen.costs, (QStringList{field(line, 2), "2"}));
     }
@@ -318,21 +321,22 @@ private slots:
             addLines(army, army.troops[0].replaceableWeapons, {"Bolter,Axe,3"});
         });
         ItemListStep& step = enter(app, 1);
+        ItemListStepPage page(step);
         CostsSeen seen[3];
-        clickItem(*step.itemList, 0);
+        clickItem(*page.itemList, 0);
         typeCosts(user, {}, &seen[0]);
-        QTest::mouseClick(step.editButton, Qt::LeftButton);
-        QTest::mouseClick(step.previousButton, Qt::LeftButton);
-        ReplaceableWeaponsStep& step4 = *app.wizard.replaceableWeaponsStep();
-        QVERIFY(makeActive(step4));
+        QTest::mouseClick(page.editButton, Qt::LeftButton);
+        QTest::mouseClick(page.previousButton, Qt::LeftButton);
+        ReplaceableWeaponsStepPage step4(*app.wizard.replaceableWeaponsStep());
+        QVERIFY(makeActive(step4.window));
         clickItem(*step4.replaceableList, 0);
         typeCosts(user, {}, &seen[1]);
         QTest::mouseClick(step4.editCostsButton, Qt::LeftButton);
         QTest::mouseClick(step4.nextButton, Qt::LeftButton);
         QVERIFY(makeActive(step));
-        clickItem(*step.itemList, 0);
+        clickItem(*page.itemList, 0);
         typeCosts(user, {}, &seen[2]);
-        QTest::mouseClick(step.editButton, Qt::LeftButton);
+        QTest::mouseClick(page.editButton, Qt::LeftButton);
         checkUser(user);
         for (int i : {0, 2}) {
             QCOMPARE(seen[i].caption, QStringLiteral("Additional Weapon Costs"));
@@ -371,7 +375,7 @@ private slots:
         ScriptedUser user;
         if (!held.isEmpty())
             app.setUp([&](Store& army) { addLines(army, army.troops[0].abilities, held); });
-        ItemListStep& step = enter(app, 2);
+        ItemListStepPage page(enter(app, 2));
         pickNames(user, picked);
         QStringList opened;
         for (int i = 0; i < costed.size(); ++i) {
@@ -384,7 +388,7 @@ private slots:
                 QTest::mouseClick(dialog.okButton, Qt::LeftButton);
             });
         }
-        QTest::mouseClick(step.addButton, Qt::LeftButton);
+        QTest::mouseClick(page.addButton, Qt::LeftButton);
         checkUser(user);
         QCOMPARE(opened, costed);
         QCOMPARE(linesOf(app.army().troops[0].abilities.get()), stored);
@@ -405,14 +409,14 @@ private slots:
         QFETCH(QString, caption);
         TestWindows app;
         ScriptedUser user;
-        ItemListStep& step = enter(app, mode);
+        ItemListStepPage page(enter(app, mode));
         user.window([](QWidget& help) { help.close(); });
-        QTest::mouseClick(step.helpButton, Qt::LeftButton);
+        QTest::mouseClick(page.helpButton, Qt::LeftButton);
         checkUser(user);
         QCOMPARE(user.shown().size(), 1);
         QCOMPARE(user.shown().first().caption, caption);
-        QCOMPARE(step.statusBar->panelText(0), QStringLiteral("RED ORCHARD"));
-        QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Kai"));
+        QCOMPARE(page.statusBar->panelText(0), QStringLiteral("RED ORCHARD"));
+        QCOMPARE(page.statusBar->panelText(1), QStringLiteral("Kai"));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/WizardSteps.h"
+#include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -29,7 +30,8 @@ const QString removeReplace =
 
 // Step 4 on the new troop in slot 0, as step 3's Next shows it. The troop begins as the one the
 // document keeps unfinished.
-ReplaceableWeaponsStep& enter(TestWindows& app, const QStringList& lines = {}, bool sorted = true)
+ReplaceableWeaponsStepPage enter(TestWindows& app, const QStringList& lines = {},
+                                 bool sorted = true)
 {
     app.setUp([&](Store& army) {
         for (const char* entry :
@@ -44,7 +46,7 @@ ReplaceableWeaponsStep& enter(TestWindows& app, const QStringList& lines = {}, b
     app.document.setUnfinishedTroop(app.army().troops[0]);
     auto& step = static_cast<ReplaceableWeaponsStep&>(app.openStep(WizardStep::ReplaceableWeapons));
     makeActive(step);
-    return step;
+    return ReplaceableWeaponsStepPage(step);
 }
 
 QStringList rLines(TestWindows& app)
@@ -53,7 +55,7 @@ QStringList rLines(TestWindows& app)
 }
 
 // Which of left Del, left Edit, right Add, right Del and right Edit are enabled.
-QString buttons(const ReplaceableWeaponsStep& step)
+QString buttons(const ReplaceableWeaponsStepPage& step)
 {
     QString state;
     for (const Button* button :
@@ -81,8 +83,8 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        ReplaceableWeaponsStep& step = enter(app);
-        QCOMPARE(step.windowTitle(), QStringLiteral("Replaceable Weapons"));
+        ReplaceableWeaponsStepPage step = enter(app);
+        QCOMPARE(step.window.windowTitle(), QStringLiteral("Replaceable Weapons"));
         QCOMPARE(buttons(step), QStringLiteral("00000"));
         QCOMPARE(step.statusBar->panelText(0), QStringLiteral("RED ORCHARD"));
         QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Kai"));
@@ -140,7 +142,7 @@ private slots:
         QFETCH(QString, line);
         TestWindows app;
         ScriptedUser user;
-        ReplaceableWeaponsStep& step = enter(app, {"Rifle,Las,4"});
+        ReplaceableWeaponsStepPage step = enter(app, {"Rifle,Las,4"});
         clickItem(*step.replaceableList, 0);
         typeCosts(user, {typed});
         QTest::mouseClick(step.editCostsButton, Qt::LeftButton);
@@ -155,7 +157,7 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        ReplaceableWeaponsStep& step = enter(app, {"Rifle,Las,2"});
+        ReplaceableWeaponsStepPage step = enter(app, {"Rifle,Las,2"});
         clickItem(*step.replaceableList, 0);
         QCOMPARE(listItems(*step.replacementList), QStringList{"Las,2"});
         user.answer(QMessageBox::No);
@@ -193,7 +195,7 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         const bool otherCase = action == QLatin1String("case");
-        ReplaceableWeaponsStep& step = enter(app, {otherCase ? "Rifle" : "Rifle,Pistol,1"});
+        ReplaceableWeaponsStepPage step = enter(app, {otherCase ? "Rifle" : "Rifle,Pistol,1"});
         if (otherCase) {
             app.setUp([](Store& army) { army.weaponCatalogue->add(QStringLiteral("rifle,,,,,")); });
             pickNames(user, {"rifle"});
@@ -246,7 +248,7 @@ private slots:
             pairs << QStringLiteral("W%1,%2").arg(i, 3, 10, QLatin1Char('0')).arg(i);
         TestWindows app;
         ScriptedUser user;
-        ReplaceableWeaponsStep& step = enter(app, {"Rifle," + pairs.join(u',')}, false);
+        ReplaceableWeaponsStepPage step = enter(app, {"Rifle," + pairs.join(u',')}, false);
         clickItem(*step.replaceableList, 0);
         QCOMPARE(listItems(*step.replacementList), pairs);
         if (remove) {
@@ -270,7 +272,7 @@ private slots:
     {
         TestWindows app;
         ScriptedUser user;
-        ReplaceableWeaponsStep& step = enter(app, {"Ghost", "Las"});
+        ReplaceableWeaponsStepPage step = enter(app, {"Ghost", "Las"});
         clickItem(*step.replaceableList, 1);
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
             QCOMPARE(editor.windowTitle(), QStringLiteral("Edit Replace Weapon"));
@@ -333,7 +335,7 @@ private slots:
         QFETCH(WizardStep, next);
         QFETCH(QString, caption);
         TestWindows app;
-        ReplaceableWeaponsStep& step = enter(app, {"Rifle"});
+        ReplaceableWeaponsStepPage step = enter(app, {"Rifle"});
         clickItem(*step.replaceableList, 0);
         if (how == QLatin1String("previous"))
             QTest::mouseClick(step.previousButton, Qt::LeftButton);
@@ -342,7 +344,7 @@ private slots:
         else
             QTest::keyClick(step.replaceableList,
                             how == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Escape);
-        QVERIFY(!step.isVisible());
+        QVERIFY(!step.window.isVisible());
         QVERIFY(app.wizard.itemListStep()->isVisible());
         QCOMPARE(app.wizard.currentStep(), next);
         QCOMPARE(app.wizard.itemListStep()->windowTitle(), caption);

@@ -6,6 +6,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/pages/FoundControl.h"
+#include "support/pages/RestrictionsStepPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
@@ -24,13 +25,14 @@ namespace
 
 // Step 7 on the troop in the given slot, as step 6's Next shows it, in a run of its own. A new
 // troop begins as the one the document keeps unfinished.
-RestrictionsStep& enter(TestWindows& app, int slot)
+RestrictionsStepPage enter(TestWindows& app, int slot)
 {
     if (app.wizard.isRunning())
         app.wizard.leave();
     if (slot == app.army().troopCount)
         app.document.setUnfinishedTroop(app.army().troops[size_t(slot)]);
-    return static_cast<RestrictionsStep&>(app.openStep(WizardStep::Restrictions, slot));
+    return RestrictionsStepPage(
+        static_cast<RestrictionsStep&>(app.openStep(WizardStep::Restrictions, slot)));
 }
 
 // The troop in the slot as the windows show it now: a new troop left unfinished is kept by the
@@ -60,15 +62,15 @@ private slots:
         app.wizard.restrictionsStep()->settleSize();
         const QSize made = app.wizard.restrictionsStep()->size();
         app.setUp([](Store& army) { addLines(army, army.troops[0].abilities, {"1,Gaze,5"}); });
-        RestrictionsStep& step = enter(app, 0);
+        RestrictionsStepPage step = enter(app, 0);
         QVERIFY(step.groupGrid->isVisible());
-        QCOMPARE(step.size(), made);
+        QCOMPARE(step.window.size(), made);
         enter(app, 1);
         QVERIFY(!step.groupGrid->isVisible());
         QApplication::processEvents();
-        QCOMPARE(step.size(), made);
-        QCOMPARE(step.minimumSize(), made);
-        QCOMPARE(step.maximumSize(), made);
+        QCOMPARE(step.window.size(), made);
+        QCOMPARE(step.window.minimumSize(), made);
+        QCOMPARE(step.window.maximumSize(), made);
     }
     // A group is a run of lines with the same group number; the maxima belong to the rows by
     // position. OK without entering the grid stores the maxima as they stand.
@@ -111,8 +113,8 @@ private slots:
             addLines(army, troop.abilities, lines, sorted);
             army.army.name = QStringLiteral("RED ORCHARD");
         });
-        RestrictionsStep& step = enter(app, 0);
-        QCOMPARE(step.windowTitle(), QStringLiteral("Restrictions"));
+        RestrictionsStepPage step = enter(app, 0);
+        QCOMPARE(step.window.windowTitle(), QStringLiteral("Restrictions"));
         QVERIFY(step.abilityLimitLabel->isVisible() && step.abilityLimitEdit->isVisible());
         QVERIFY(step.groupGrid->isVisible() && step.groupMaxHeading->isVisible());
         QCOMPARE(step.abilityLimitEdit->text(), field(specials, 1));
@@ -134,7 +136,7 @@ private slots:
             addLines(army, army.troops[0].abilities, {"1,a,1", "2,b,1"});
             army.troops[0].abilityLimits = QStringLiteral("2,1,1");
         });
-        RestrictionsStep& step = enter(app, 0);
+        RestrictionsStepPage step = enter(app, 0);
         QTest::mouseClick(step.okButton, Qt::LeftButton);
         app.setUp([](Store& army) { addLines(army, army.troops[1].abilities, {}); });
         enter(app, 1);
@@ -171,7 +173,7 @@ private slots:
                 addLines(army, troop.additionalWeapons, {});
             });
         }
-        RestrictionsStep& step = enter(app, 0);
+        RestrictionsStepPage step = enter(app, 0);
         QCOMPARE(step.weaponLimitEdit->text(), QStringLiteral("0"));
         typeText(step.weaponLimitEdit, typed);
         QCOMPARE(step.weaponLimitEdit->text(), typed);
@@ -197,8 +199,8 @@ private slots:
         app.setUp([](Store& army) {
             addLines(army, army.troops[0].abilities, {"1,a,1", "1,b,1", "2,c,1"});
         });
-        RestrictionsStep& step = enter(app, 0);
-        QVERIFY(makeActive(step));
+        RestrictionsStepPage step = enter(app, 0);
+        QVERIFY(makeActive(step.window));
         Grid& grid = *step.groupGrid;
         clickCell(grid, 2, 0);
         QCOMPARE(QApplication::focusWidget(), grid.cellEditor());
@@ -236,16 +238,16 @@ private slots:
             army.troopCount = count;
             addLines(army, army.troops[current].standardWeapons, {"Rifle"});
         });
-        RestrictionsStep& step = enter(app, current);
+        RestrictionsStepPage step = enter(app, current);
         typeText(step.weaponLimitEdit, QStringLiteral("1"));
         if (way == "close")
-            step.close();
+            step.window.close();
         else
             QTest::mouseClick(way == "OK" ? step.okButton : step.previousButton, Qt::LeftButton);
         QCOMPARE(troopNow(app, current).weaponLimit, QStringLiteral("1"));
         QCOMPARE(app.army().troopCount, countAfter);
         QCOMPARE(app.wizard.slot(), currentAfter);
-        QVERIFY(step.isHidden());
+        QVERIFY(step.window.isHidden());
         MainWindow& main = app.mainWindow;
         QCOMPARE(app.wizard.isRunning(), way == "previous");
         if (way == "previous") {
@@ -267,7 +269,7 @@ private slots:
         app.setUp([](Store& army) {
             addLines(army, army.troops[0].standardWeapons, {"Rifle", "Knife"});
         });
-        RestrictionsStep& step = enter(app, 0);
+        RestrictionsStepPage step = enter(app, 0);
         typeText(step.weaponLimitEdit, QStringLiteral("2"));
         ModalAnswer help;
         help.expect<RestrictionsHelp>(

@@ -2,6 +2,7 @@
 #include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/Typing.h"
+#include "support/pages/WeaponCostsDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/wizard/WeaponCostsDialog.h"
@@ -50,26 +51,27 @@ private slots:
             QStringLiteral("Name of the replace weapon"),
             {{QStringLiteral("Flame thrower"), 6}, {QStringLiteral("Rocket launcher"), 10}});
         user.windowOf<WeaponCostsDialog>([&](WeaponCostsDialog& shown) {
+            WeaponCostsDialogPage page(shown);
             QCOMPARE(shown.windowTitle(), QStringLiteral("Replace Weapon Costs"));
-            QCOMPARE(shown.nameHeading->text(), QStringLiteral("Name of the replace weapon"));
-            QCOMPARE(shown.costHeading->text(), QStringLiteral("Costs"));
+            QCOMPARE(page.nameHeading->text(), QStringLiteral("Name of the replace weapon"));
+            QCOMPARE(page.costHeading->text(), QStringLiteral("Costs"));
             QVERIFY(makeActive(shown));
-            QLineEdit* editor = shown.costGrid->cellEditor();
+            QLineEdit* editor = page.costGrid->cellEditor();
             QCOMPARE(QApplication::focusWidget(), editor);
-            QCOMPARE(shown.costGrid->cell(0, 0), QStringLiteral("Flame thrower"));
+            QCOMPARE(page.costGrid->cell(0, 0), QStringLiteral("Flame thrower"));
             QCOMPARE(editor->text(), QStringLiteral("6"));
             QTest::keyClick(editor, Qt::Key_Tab);
-            QCOMPARE(shown.costGrid->currentRow(), 1);
+            QCOMPARE(page.costGrid->currentRow(), 1);
             QTest::keyClick(editor, Qt::Key_Delete);
             typeText(editor, typed);
             if (enter)
                 QTest::keyClick(editor, Qt::Key_Return);
             else
-                QTest::mouseClick(shown.okButton, Qt::LeftButton);
+                QTest::mouseClick(page.okButton, Qt::LeftButton);
         });
         QCOMPARE(costs.showModal(), QDialog::Accepted);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
-        QCOMPARE(costs.costGrid->cell(1, 1), cell);
+        QCOMPARE(WeaponCostsDialogPage(costs).costGrid->cell(1, 1), cell);
         QStringList read;
         for (const CostRow& row : costs.rows())
             read << row.name + u'=' + QString::number(row.cost);
@@ -89,7 +91,7 @@ private slots:
             int rowsShown = -1;
             ModalAnswer answer;
             answer.expect<WeaponCostsDialog>([&](WeaponCostsDialog& shown) {
-                rowsShown = shown.costGrid->rowCount();
+                rowsShown = WeaponCostsDialogPage(shown).costGrid->rowCount();
                 QVERIFY(makeActive(shown));
                 typeText(QApplication::focusWidget(), typed);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -4,7 +4,12 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/WizardSteps.h"
+#include "support/pages/CharacteristicsStepPage.h"
 #include "support/pages/FoundControl.h"
+#include "support/pages/ItemListStepPage.h"
+#include "support/pages/ReplaceableWeaponsStepPage.h"
+#include "support/pages/RestrictionsStepPage.h"
+#include "support/pages/WeaponCostsDialogPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -135,7 +140,7 @@ void costs(RealModals& user, const QString& caption, const QStringList& names,
            const QStringList& costs)
 {
     user.expect(caption, [names, costs](QWidget& window) {
-        auto& dialog = static_cast<WeaponCostsDialog&>(window);
+        WeaponCostsDialogPage dialog(static_cast<WeaponCostsDialog&>(window));
         QCOMPARE(column(*dialog.costGrid, 0), names);
         for (int row = 0; row < costs.size(); ++row)
             typeOverCell(*dialog.costGrid, 1, row, costs[row]);
@@ -200,23 +205,25 @@ private slots:
         // Step 2: name, points, profile, role and model counts.
         CharacteristicsStep& step2 = *app.wizard.characteristicsStep();
         QVERIFY(makeActive(step2));
+        CharacteristicsStepPage page2(step2);
         const QStringList profile{"Kai Guard", "12", "3", "3", "3", "3", "1", "3", "1", "7", "4"};
         for (int col = 0; col < profile.size(); ++col)
-            typeOverCell(*step2.troopGrid, col, 0, profile[col]);
-        step2.roleComboBox->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(step2.roleComboBox, Qt::Key_Home);
-        QTest::keyClick(step2.roleComboBox, Qt::Key_Down);
-        QTest::keyClick(step2.roleComboBox, Qt::Key_Down);
-        QCOMPARE(step2.roleComboBox->currentText(), QStringLiteral("Troops"));
-        step2.maxModelsSlider->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(step2.maxModelsSlider, Qt::Key_Home);
+            typeOverCell(*page2.troopGrid, col, 0, profile[col]);
+        page2.roleComboBox->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page2.roleComboBox, Qt::Key_Home);
+        QTest::keyClick(page2.roleComboBox, Qt::Key_Down);
+        QTest::keyClick(page2.roleComboBox, Qt::Key_Down);
+        QCOMPARE(page2.roleComboBox->currentText(), QStringLiteral("Troops"));
+        page2.maxModelsSlider->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page2.maxModelsSlider, Qt::Key_Home);
         for (int i = 1; i < 5; ++i)
-            QTest::keyClick(step2.maxModelsSlider, Qt::Key_Right);
-        click(step2.nextButton);
+            QTest::keyClick(page2.maxModelsSlider, Qt::Key_Right);
+        click(page2.nextButton);
 
         // Step 3: a standard weapon made on the way with the picker's New.
         ItemListStep& items = *app.wizard.itemListStep();
         QVERIFY(makeActive(items));
+        ItemListStepPage itemsPage(items);
         QCOMPARE(items.windowTitle(), QStringLiteral("Standard Weapons"));
         user.expect(QStringLiteral("Available Weapons"), [&user](QWidget& window) {
             auto& picker = static_cast<Picker&>(window);
@@ -232,12 +239,12 @@ private slots:
             clickNames(*picker.itemList, {"Bolt pistol"});
             QTest::mouseClick(picker.okButton, Qt::LeftButton);
         });
-        click(items.addButton);
-        click(items.nextButton);
+        click(itemsPage.addButton);
+        click(itemsPage.nextButton);
 
         // Step 4: a rifle that may become a flame thrower or a rocket launcher.
-        ReplaceableWeaponsStep& step4 = *app.wizard.replaceableWeaponsStep();
-        QVERIFY(makeActive(step4));
+        ReplaceableWeaponsStepPage step4(*app.wizard.replaceableWeaponsStep());
+        QVERIFY(makeActive(step4.window));
         pick(user, QStringLiteral("Available Weapons"), {"Rifle"});
         click(step4.addReplaceableButton);
         clickItem(*step4.replaceableList, 0);
@@ -252,8 +259,8 @@ private slots:
         QCOMPARE(items.windowTitle(), QStringLiteral("Additional Weapons"));
         pick(user, QStringLiteral("Available Weapons"), {"Frag grenades"});
         costs(user, QStringLiteral("Additional Weapon Costs"), {"Frag grenades"}, {"1"});
-        click(items.addButton);
-        click(items.nextButton);
+        click(itemsPage.addButton);
+        click(itemsPage.nextButton);
 
         // Step 6: a new ability and a catalogue one, in two groups, the second for the squad.
         QVERIFY(makeActive(items));
@@ -272,21 +279,21 @@ private slots:
         });
         cost(user, QStringLiteral("Stubborn"), QStringLiteral("5"), QStringLiteral("1"), false);
         cost(user, QStringLiteral("Zeal"), QStringLiteral("10"), QStringLiteral("2"), true);
-        click(items.addButton);
-        QCOMPARE(listItems(*items.itemList), (QStringList{"Stubborn", "Zeal"}));
-        click(items.nextButton);
+        click(itemsPage.addButton);
+        QCOMPARE(listItems(*itemsPage.itemList), (QStringList{"Stubborn", "Zeal"}));
+        click(itemsPage.nextButton);
 
         // Step 7, back to step 6 and on again: the abilities are as stored.
-        RestrictionsStep& step7 = *app.wizard.restrictionsStep();
-        QVERIFY(makeActive(step7));
+        RestrictionsStepPage step7(*app.wizard.restrictionsStep());
+        QVERIFY(makeActive(step7.window));
         click(step7.previousButton);
         QVERIFY(makeActive(items));
         QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
-        QCOMPARE(listItems(*items.itemList), (QStringList{"Stubborn", "Zeal"}));
-        click(items.nextButton);
+        QCOMPARE(listItems(*itemsPage.itemList), (QStringList{"Stubborn", "Zeal"}));
+        click(itemsPage.nextButton);
 
         // Step 7: two weapons and two abilities a model, one of each group; OK accepts.
-        QVERIFY(makeActive(step7));
+        QVERIFY(makeActive(step7.window));
         for (LineEdit* edit : {step7.weaponLimitEdit, step7.abilityLimitEdit}) {
             edit->setFocus(Qt::TabFocusReason);
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -298,10 +305,10 @@ private slots:
         QCOMPARE(app.army().troopCount, 1);
         QCOMPARE(app.wizard.slot(), 1);
         QVERIFY(main.isVisible());
-        QCOMPARE(foundControl<StatusBar>(main, "statusBar")->panelText(1),
-                 QStringLiteral("Total Squads: 1"));
-        for (QWidget* step : {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
-                              static_cast<QWidget*>(&step4), static_cast<QWidget*>(&step7)})
+        QCOMPARE(foundControl<StatusBar>(main, "statusBar")->panelText(1), QStringLiteral("Total Squads: 1"));
+        for (QWidget* step :
+             {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
+              static_cast<QWidget*>(&step4.window), static_cast<QWidget*>(&step7.window)})
             QVERIFY(!step->isVisible());
 
         // Save, through the real file dialog.
