@@ -4,7 +4,6 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
-#include "support/pages/ControlNamed.h"
 #include "support/pages/FoundControl.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
@@ -93,7 +92,7 @@ inline Reach abilityEditor(const Act& inEditor)
             QTest::mouseClick(picker.newButton, Qt::LeftButton);
             QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
         });
-        QTest::mouseClick(controlNamed<Button>(step, "addButton"), Qt::LeftButton);
+        QTest::mouseClick(foundControl<Button>(step, "addButton"), Qt::LeftButton);
     };
 }
 
@@ -102,23 +101,24 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
 {
     static const QList<std::pair<const char*, Reach>> all = {
         {"picker", fromStep(WizardStep::StandardWeapons,
-                            [](Window& w) { return controlNamed<Button>(w, "addButton"); })},
+                            [](Window& w) { return foundControl<Button>(w, "addButton"); })},
         {"weapon editor",
          fromStep(
              WizardStep::ReplaceableWeapons,
-             [](Window& w) { return controlNamed<Button>(w, "editReplaceableButton"); },
-             [](Window& w) { return controlNamed<SortedListWidget>(w, "replaceableList"); })},
+             [](Window& w) { return foundControl<Button>(w, "editReplaceableButton"); },
+             [](Window& w) { return foundControl<SortedListWidget>(w, "replaceableList"); })},
         {"ability editor", abilityEditor(nullptr)},
         {"costs window",
          fromStep(
              WizardStep::ReplaceableWeapons,
-             [](Window& w) { return controlNamed<Button>(w, "editCostsButton"); },
-             [](Window& w) { return controlNamed<SortedListWidget>(w, "replaceableList"); })},
+             [](Window& w) { return foundControl<Button>(w, "editCostsButton"); },
+             [](Window& w) { return foundControl<SortedListWidget>(w, "replaceableList"); })},
         {"ability costing",
          fromStep(
-             WizardStep::Abilities, [](Window& w) { return controlNamed<Button>(w, "editButton"); },
-             [](Window& w) { return controlNamed<SortedListWidget>(w, "itemList"); })},
-        {"troop selection", fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "editTroopButton"); })},
+             WizardStep::Abilities, [](Window& w) { return foundControl<Button>(w, "editButton"); },
+             [](Window& w) { return foundControl<SortedListWidget>(w, "itemList"); })},
+        {"troop selection",
+         fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "editTroopButton"); })},
         {"read error",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              app.mainWindow.showAndActivate();
@@ -126,19 +126,20 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
              actIn(user, app.mainWindow, act);
              QTest::mouseClick(foundControl<Button>(app.mainWindow, "loadButton"), Qt::LeftButton);
          }},
-        {"main window help", fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "helpButton"); })},
+        {"main window help",
+         fromMainWindow([](MainWindow& m) { return foundControl<Button>(m, "helpButton"); })},
         {"step 2 help", fromStep(WizardStep::Characteristics,
-                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+                                 [](Window& w) { return foundControl<Button>(w, "helpButton"); })},
         {"step 3 help", fromStep(WizardStep::StandardWeapons,
-                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+                                 [](Window& w) { return foundControl<Button>(w, "helpButton"); })},
         {"step 4 help", fromStep(WizardStep::ReplaceableWeapons,
-                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+                                 [](Window& w) { return foundControl<Button>(w, "helpButton"); })},
         {"step 5 help", fromStep(WizardStep::AdditionalWeapons,
-                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+                                 [](Window& w) { return foundControl<Button>(w, "helpButton"); })},
         {"step 6 help", fromStep(WizardStep::Abilities,
-                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+                                 [](Window& w) { return foundControl<Button>(w, "helpButton"); })},
         {"step 7 help", fromStep(WizardStep::Restrictions,
-                                 [](Window& w) { return controlNamed<Button>(w, "helpButton"); })},
+                                 [](Window& w) { return foundControl<Button>(w, "helpButton"); })},
         {"ability editor help",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              abilityEditor([&user, act](QWidget& shown, QWidget&) {
@@ -152,8 +153,8 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              fromStep(
                  WizardStep::Abilities,
-                 [](Window& w) { return controlNamed<Button>(w, "editButton"); },
-                 [](Window& w) { return controlNamed<SortedListWidget>(w, "itemList"); })(
+                 [](Window& w) { return foundControl<Button>(w, "editButton"); },
+                 [](Window& w) { return foundControl<SortedListWidget>(w, "itemList"); })(
                  app, user, [&user, act](QWidget& shown, QWidget&) {
                      auto& costing = static_cast<AbilityCostsDialog&>(shown);
                      actIn(user, costing, act);

@@ -269,7 +269,7 @@ private slots:
             << button([](QWidget& w) { return static_cast<AbilityEditor&>(w).okButton; });
         QTest::newRow("costs window")
             << dialogNamed("costs window")
-            << button([](QWidget& w) { return controlNamed<Button>(w, "okButton"); });
+            << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("ability costing")
             << dialogNamed("ability costing")
             << button([](QWidget& w) { return static_cast<AbilityCostsDialog&>(w).okButton; });
@@ -277,10 +277,10 @@ private slots:
             << dialogNamed("troop selection")
             << button([](QWidget& w) { return static_cast<TroopSelectionDialog&>(w).editButton; });
         QTest::newRow("step 4") << frame(WizardStep::ReplaceableWeapons) << button([](QWidget& w) {
-            return controlNamed<Button>(w, "nextButton");
+            return foundControl<Button>(w, "nextButton");
         });
         QTest::newRow("step 7") << frame(WizardStep::Restrictions) << button([](QWidget& w) {
-            return controlNamed<Button>(w, "okButton");
+            return foundControl<Button>(w, "okButton");
         });
     }
     // The button that Enter presses is the one button of its window drawn as the default.

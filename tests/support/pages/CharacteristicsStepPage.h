@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/Slider.h"
@@ -13,16 +13,16 @@
 // Step 2's controls, found by name.
 struct CharacteristicsStepPage {
     explicit CharacteristicsStepPage(CharacteristicsStep& step)
-        : window(step), troopGrid(controlNamed<Grid>(step, "troopGrid")),
-          roleComboBox(controlNamed<QComboBox>(step, "roleComboBox")),
-          minModelsSlider(controlNamed<Slider>(step, "minModelsSlider")),
-          minModelsLabel(controlNamed<QLabel>(step, "minModelsLabel")),
-          maxModelsSlider(controlNamed<Slider>(step, "maxModelsSlider")),
-          maxModelsLabel(controlNamed<QLabel>(step, "maxModelsLabel")),
-          previousButton(controlNamed<Button>(step, "previousButton")),
-          nextButton(controlNamed<Button>(step, "nextButton")),
-          helpButton(controlNamed<Button>(step, "helpButton")),
-          statusBar(controlNamed<StatusBar>(step, "statusBar"))
+        : window(step), troopGrid(foundControl<Grid>(step, "troopGrid")),
+          roleComboBox(foundControl<QComboBox>(step, "roleComboBox")),
+          minModelsSlider(foundControl<Slider>(step, "minModelsSlider")),
+          minModelsLabel(foundControl<QLabel>(step, "minModelsLabel")),
+          maxModelsSlider(foundControl<Slider>(step, "maxModelsSlider")),
+          maxModelsLabel(foundControl<QLabel>(step, "maxModelsLabel")),
+          previousButton(foundControl<Button>(step, "previousButton")),
+          nextButton(foundControl<Button>(step, "nextButton")),
+          helpButton(foundControl<Button>(step, "helpButton")),
+          statusBar(foundControl<StatusBar>(step, "statusBar"))
     {
     }
 

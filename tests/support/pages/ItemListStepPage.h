@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/SortedListWidget.h"
 #include "ui/controls/StatusBar.h"
@@ -9,14 +9,14 @@
 // The controls of the item-list window (steps 3, 5 and 6), found by name.
 struct ItemListStepPage {
     explicit ItemListStepPage(ItemListStep& step)
-        : window(step), itemList(controlNamed<SortedListWidget>(step, "itemList")),
-          addButton(controlNamed<Button>(step, "addButton")),
-          deleteButton(controlNamed<Button>(step, "deleteButton")),
-          editButton(controlNamed<Button>(step, "editButton")),
-          previousButton(controlNamed<Button>(step, "previousButton")),
-          nextButton(controlNamed<Button>(step, "nextButton")),
-          helpButton(controlNamed<Button>(step, "helpButton")),
-          statusBar(controlNamed<StatusBar>(step, "statusBar"))
+        : window(step), itemList(foundControl<SortedListWidget>(step, "itemList")),
+          addButton(foundControl<Button>(step, "addButton")),
+          deleteButton(foundControl<Button>(step, "deleteButton")),
+          editButton(foundControl<Button>(step, "editButton")),
+          previousButton(foundControl<Button>(step, "previousButton")),
+          nextButton(foundControl<Button>(step, "nextButton")),
+          helpButton(foundControl<Button>(step, "helpButton")),
+          statusBar(foundControl<StatusBar>(step, "statusBar"))
     {
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/SortedListWidget.h"
 #include "ui/controls/StatusBar.h"
@@ -9,18 +9,18 @@
 // Step 4's controls, found by name.
 struct ReplaceableWeaponsStepPage {
     explicit ReplaceableWeaponsStepPage(ReplaceableWeaponsStep& step)
-        : window(step), replaceableList(controlNamed<SortedListWidget>(step, "replaceableList")),
-          addReplaceableButton(controlNamed<Button>(step, "addReplaceableButton")),
-          deleteReplaceableButton(controlNamed<Button>(step, "deleteReplaceableButton")),
-          editReplaceableButton(controlNamed<Button>(step, "editReplaceableButton")),
-          replacementList(controlNamed<SortedListWidget>(step, "replacementList")),
-          addReplacementButton(controlNamed<Button>(step, "addReplacementButton")),
-          deleteReplacementButton(controlNamed<Button>(step, "deleteReplacementButton")),
-          editCostsButton(controlNamed<Button>(step, "editCostsButton")),
-          previousButton(controlNamed<Button>(step, "previousButton")),
-          nextButton(controlNamed<Button>(step, "nextButton")),
-          helpButton(controlNamed<Button>(step, "helpButton")),
-          statusBar(controlNamed<StatusBar>(step, "statusBar"))
+        : window(step), replaceableList(foundControl<SortedListWidget>(step, "replaceableList")),
+          addReplaceableButton(foundControl<Button>(step, "addReplaceableButton")),
+          deleteReplaceableButton(foundControl<Button>(step, "deleteReplaceableButton")),
+          editReplaceableButton(foundControl<Button>(step, "editReplaceableButton")),
+          replacementList(foundControl<SortedListWidget>(step, "replacementList")),
+          addReplacementButton(foundControl<Button>(step, "addReplacementButton")),
+          deleteReplacementButton(foundControl<Button>(step, "deleteReplacementButton")),
+          editCostsButton(foundControl<Button>(step, "editCostsButton")),
+          previousButton(foundControl<Button>(step, "previousButton")),
+          nextButton(foundControl<Button>(step, "nextButton")),
+          helpButton(foundControl<Button>(step, "helpButton")),
+          statusBar(foundControl<StatusBar>(step, "statusBar"))
     {
     }
 

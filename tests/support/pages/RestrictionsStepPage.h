@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
@@ -12,16 +12,16 @@
 // Step 7's controls, found by name.
 struct RestrictionsStepPage {
     explicit RestrictionsStepPage(RestrictionsStep& step)
-        : window(step), weaponLimitEdit(controlNamed<LineEdit>(step, "weaponLimitEdit")),
-          abilityLimitLabel(controlNamed<QLabel>(step, "abilityLimitLabel")),
-          abilityLimitEdit(controlNamed<LineEdit>(step, "abilityLimitEdit")),
-          groupHeading(controlNamed<QLabel>(step, "groupHeading")),
-          groupMaxHeading(controlNamed<QLabel>(step, "groupMaxHeading")),
-          groupGrid(controlNamed<Grid>(step, "groupGrid")),
-          previousButton(controlNamed<Button>(step, "previousButton")),
-          helpButton(controlNamed<Button>(step, "helpButton")),
-          okButton(controlNamed<Button>(step, "okButton")),
-          statusBar(controlNamed<StatusBar>(step, "statusBar"))
+        : window(step), weaponLimitEdit(foundControl<LineEdit>(step, "weaponLimitEdit")),
+          abilityLimitLabel(foundControl<QLabel>(step, "abilityLimitLabel")),
+          abilityLimitEdit(foundControl<LineEdit>(step, "abilityLimitEdit")),
+          groupHeading(foundControl<QLabel>(step, "groupHeading")),
+          groupMaxHeading(foundControl<QLabel>(step, "groupMaxHeading")),
+          groupGrid(foundControl<Grid>(step, "groupGrid")),
+          previousButton(foundControl<Button>(step, "previousButton")),
+          helpButton(foundControl<Button>(step, "helpButton")),
+          okButton(foundControl<Button>(step, "okButton")),
+          statusBar(foundControl<StatusBar>(step, "statusBar"))
     {
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/wizard/WeaponCostsDialog.h"
@@ -10,11 +10,11 @@
 // The costs window's controls, found by name.
 struct WeaponCostsDialogPage {
     explicit WeaponCostsDialogPage(WeaponCostsDialog& dialog)
-        : window(dialog), nameHeading(controlNamed<QLabel>(dialog, "nameHeading")),
-          costHeading(controlNamed<QLabel>(dialog, "costHeading")),
-          costGrid(controlNamed<Grid>(dialog, "costGrid")),
-          okButton(controlNamed<Button>(dialog, "okButton")),
-          helpButton(controlNamed<Button>(dialog, "helpButton"))
+        : window(dialog), nameHeading(foundControl<QLabel>(dialog, "nameHeading")),
+          costHeading(foundControl<QLabel>(dialog, "costHeading")),
+          costGrid(foundControl<Grid>(dialog, "costGrid")),
+          okButton(foundControl<Button>(dialog, "okButton")),
+          helpButton(foundControl<Button>(dialog, "helpButton"))
     {
     }
 

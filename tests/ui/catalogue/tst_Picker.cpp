@@ -3,7 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "support/pages/ItemListStepPage.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -76,7 +76,7 @@ private slots:
             QTest::keyClick(&picker, Qt::Key_Escape);
             QCOMPARE(picker.modalResult(), QDialog::Rejected);
         });
-        QTest::mouseClick(controlNamed<Button>(itemListStep, "addButton"), Qt::LeftButton);
+        QTest::mouseClick(foundControl<Button>(itemListStep, "addButton"), Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.shown().size(), 1);
     }

@@ -1,7 +1,6 @@
 #include "store/Store.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
-#include "support/pages/ControlNamed.h"
 #include "support/pages/FoundControl.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
@@ -47,7 +46,7 @@ Shown showStep(TestWindows& t, WizardStep step, QPushButton* (*help)(Wizard&))
 
 QPushButton* itemListHelp(Wizard& wizard)
 {
-    return controlNamed<Button>(*wizard.itemListStep(), "helpButton");
+    return foundControl<Button>(*wizard.itemListStep(), "helpButton");
 }
 
 const QList<std::pair<const char*, Opener>>& openers()
@@ -61,7 +60,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 2",
          [](TestWindows& t) {
              return showStep(t, WizardStep::Characteristics, [](Wizard& wizard) -> QPushButton* {
-                 return controlNamed<Button>(*wizard.characteristicsStep(), "helpButton");
+                 return foundControl<Button>(*wizard.characteristicsStep(), "helpButton");
              });
          }},
         {"step 3",
@@ -71,7 +70,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 4",
          [](TestWindows& t) {
              return showStep(t, WizardStep::ReplaceableWeapons, [](Wizard& wizard) -> QPushButton* {
-                 return controlNamed<Button>(*wizard.replaceableWeaponsStep(), "helpButton");
+                 return foundControl<Button>(*wizard.replaceableWeaponsStep(), "helpButton");
              });
          }},
         {"step 5",
@@ -85,7 +84,7 @@ const QList<std::pair<const char*, Opener>>& openers()
         {"step 7",
          [](TestWindows& t) {
              return showStep(t, WizardStep::Restrictions, [](Wizard& wizard) -> QPushButton* {
-                 return controlNamed<Button>(*wizard.restrictionsStep(), "helpButton");
+                 return foundControl<Button>(*wizard.restrictionsStep(), "helpButton");
              });
          }},
         {"ability editor",
@@ -123,7 +122,7 @@ const QList<std::pair<const char*, Opener>>& openers()
                  QStringLiteral("Name of the replace weapon"),
                  QList<WeaponCostsDialog::CostRow>{{QStringLiteral("Rocket"), 0}});
              costs->show();
-             QPushButton* help = controlNamed<Button>(*costs, "helpButton");
+             QPushButton* help = foundControl<Button>(*costs, "helpButton");
              return Shown{std::move(costs), help};
          }},
     };

@@ -1,7 +1,7 @@
 #include "datafile/Recovery.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
@@ -83,7 +83,7 @@ int runChild(int argc, char* argv[])
             break;
         case 3:
             wizard.showStep(WizardStep::Restrictions);
-            controlNamed<Button>(*wizard.restrictionsStep(), "okButton")->click();
+            foundControl<Button>(*wizard.restrictionsStep(), "okButton")->click();
             break;
         default:
             page.armyNameEdit->setText(QStringLiteral("ARMY ") + n);

@@ -4,7 +4,7 @@
 #include "support/ModalAnswer.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(app.wizard.slot(), row);
         QCOMPARE(app.army().troopCount, troops.size());
         QVERIFY(main.isHidden() && app.wizard.characteristicsStep()->isVisible());
-        QCOMPARE(controlNamed<Grid>(*app.wizard.characteristicsStep(), "troopGrid")->cell(0, 0),
+        QCOMPARE(foundControl<Grid>(*app.wizard.characteristicsStep(), "troopGrid")->cell(0, 0),
                  shown);
         QCOMPARE(foundControl<StatusBar>(main, "statusBar")->panelText(1),
                  QStringLiteral("Total Squads: %1").arg(troops.size()));

@@ -3,7 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
-#include "support/pages/ControlNamed.h"
+#include "support/pages/FoundControl.h"
 #include "support/pages/MainWindowPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -67,7 +67,7 @@ private slots:
             app.wizard.troop().name = QStringLiteral("Wardens");
             app.wizard.troop().role = QStringLiteral("TR");
             app.wizard.showStep(WizardStep::Restrictions);
-            QTest::mouseClick(controlNamed<Button>(*app.wizard.restrictionsStep(), "okButton"),
+            QTest::mouseClick(foundControl<Button>(*app.wizard.restrictionsStep(), "okButton"),
                               Qt::LeftButton);
         }) << "Add Troop \"Wardens\"";
         QTest::newRow("troop reopened and changed")
@@ -80,10 +80,11 @@ private slots:
                })
             << "Change Troop \"Läufer\"";
         QTest::newRow("catalogue only") << Change([](TestWindows& app, ScriptedUser&) {
-            QTest::mouseClick(foundControl<Button>(app.mainWindow, "newTroopButton"), Qt::LeftButton);
+            QTest::mouseClick(foundControl<Button>(app.mainWindow, "newTroopButton"),
+                              Qt::LeftButton);
             app.setUp(
                 [](Store& army) { army.abilityCatalogue->add(QStringLiteral("Stealth,hides")); });
-            controlNamed<Button>(*app.wizard.characteristicsStep(), "previousButton")->click();
+            foundControl<Button>(*app.wizard.characteristicsStep(), "previousButton")->click();
         }) << "Change Catalogues";
         QTest::newRow("troop deleted") << Change([](TestWindows& app, ScriptedUser& user) {
             selectTroop(user, 2, true);
