@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(programWindows(), QList<QWidget*>{&app.mainWindow});
         user.windowOf<MainWindowHelp>([](MainWindowHelp& help) {
             QCOMPARE(programWindows().size(), 2);
-            QTest::mouseClick(help.okButton, Qt::LeftButton);
+            QTest::mouseClick(controlNamed<Button>(help, "okButton"), Qt::LeftButton);
         });
         QTest::mouseClick(app.mainWindow.helpButton, Qt::LeftButton);
         checkNoProblems(user);

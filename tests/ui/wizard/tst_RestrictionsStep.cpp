@@ -5,6 +5,7 @@
 #include "support/ModalAnswer.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/HelpWindowPage.h"
 #include "support/pages/RestrictionsStepPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -270,8 +271,9 @@ private slots:
         RestrictionsStepPage step = enter(app, 0);
         typeText(step.weaponLimitEdit, QStringLiteral("2"));
         ModalAnswer help;
-        help.expect<RestrictionsHelp>(
-            [](RestrictionsHelp& shown) { QTest::mouseClick(shown.okButton, Qt::LeftButton); });
+        help.expect<RestrictionsHelp>([](RestrictionsHelp& shown) {
+            QTest::mouseClick(HelpWindowPage(shown).okButton, Qt::LeftButton);
+        });
         QTest::mouseClick(step.helpButton, Qt::LeftButton);
         QVERIFY2(help.answered(), qPrintable(help.failure()));
         QVERIFY(!QApplication::activeModalWidget());
