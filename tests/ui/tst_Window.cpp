@@ -316,7 +316,7 @@ private slots:
         QCOMPARE(programWindows(), QList<QWidget*>{&app.mainWindow});
         user.windowOf<MainWindowHelp>([](MainWindowHelp& help) {
             QCOMPARE(programWindows().size(), 2);
-            QTest::mouseClick(help.okButton, Qt::LeftButton);
+            QTest::mouseClick(foundControl<Button>(help, "okButton"), Qt::LeftButton);
         });
         QTest::mouseClick(foundControl<Button>(app.mainWindow, "helpButton"), Qt::LeftButton);
         checkNoProblems(user);

@@ -115,6 +115,7 @@ HelpWindow::HelpWindow(QWidget* opener, const QString& caption)
     page->setWidget(body);
 
     okButton = new Button(this, QStringLiteral("&OK"), ButtonIcon::Ok);
+    okButton->setObjectName(QStringLiteral("okButton"));
     connect(okButton, &QPushButton::clicked, this, [this] { done(Accepted); });
     setDefaultButton(okButton);
     setCancelButton(okButton);

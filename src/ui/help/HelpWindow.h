@@ -50,8 +50,6 @@ class HelpWindow : public Dialog
 public:
     HelpWindow(QWidget* opener, const QString& caption);
 
-    Button* okButton; // OK
-
     // The label copy of a control's text, as the pages draw it: plain text, never wrapped.
     static QLabel* makeText(QWidget* parent, const QString& text, bool bold = false);
 
@@ -71,6 +69,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    Button* okButton;
     QScrollArea* page;
     QWidget* body;
     QVBoxLayout* bodyLayout;

@@ -187,7 +187,7 @@ private slots:
             user.window([&closedByOk](QWidget& help) {
                 auto* page = qobject_cast<HelpWindow*>(&help);
                 QVERIFY(page);
-                QTest::mouseClick(page->okButton, Qt::LeftButton);
+                QTest::mouseClick(foundControl<Button>(*page, "okButton"), Qt::LeftButton);
                 closedByOk = page->modalResult() == QDialog::Accepted && page->isHidden();
             });
         } else {

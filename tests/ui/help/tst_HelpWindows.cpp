@@ -2,6 +2,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/pages/FoundControl.h"
+#include "support/pages/HelpWindowPage.h"
 #include "ui/help/AbilitiesHelp.h"
 #include "ui/help/AbilityCostsHelp.h"
 #include "ui/help/AbilityEditorHelp.h"
@@ -84,7 +85,7 @@ std::unique_ptr<HelpWindow> helpWindow(QWidget* opener, int number)
 QList<Button*> inertButtons(HelpWindow& window)
 {
     QList<Button*> buttons = window.findChildren<Button*>();
-    buttons.removeAll(window.okButton);
+    buttons.removeAll(HelpWindowPage(window).okButton);
     return buttons;
 }
 
@@ -144,7 +145,7 @@ private slots:
                 QVERIFY(help->isVisible());
                 QCOMPARE(help->parentWidget(), &main);
                 pages << labelTexts(*help);
-                QTest::mouseClick(help->okButton, Qt::LeftButton);
+                QTest::mouseClick(HelpWindowPage(*help).okButton, Qt::LeftButton);
                 QCOMPARE(help->modalResult(), QDialog::Accepted);
                 QVERIFY(help->isHidden());
             });
@@ -173,7 +174,7 @@ private slots:
         answer.expect<MainWindowHelp>([&](MainWindowHelp& help) {
             opener = help.parentWidget();
             caption = help.windowTitle();
-            QTest::mouseClick(help.okButton, Qt::LeftButton);
+            QTest::mouseClick(HelpWindowPage(help).okButton, Qt::LeftButton);
             closedByOk = help.modalResult() == QDialog::Accepted && help.isHidden();
         });
         QTest::mouseClick(foundControl<Button>(main, "helpButton"), Qt::LeftButton);
@@ -194,7 +195,9 @@ private slots:
         ScriptedUser user;
         const auto byClick = helpWindow(&app.mainWindow, windowIndex);
         const auto byEnter = helpWindow(&app.mainWindow, windowIndex);
-        user.window([&](QWidget&) { QTest::mouseClick(byClick->okButton, Qt::LeftButton); });
+        user.window([&](QWidget&) {
+            QTest::mouseClick(HelpWindowPage(*byClick).okButton, Qt::LeftButton);
+        });
         user.window([&](QWidget& shown) { QTest::keyClick(&shown, Qt::Key_Return); });
         QCOMPARE(byClick->showModal(), QDialog::Accepted);
         QCOMPARE(byEnter->showModal(), QDialog::Accepted);
@@ -204,7 +207,7 @@ private slots:
         QCOMPARE(user.shown().at(1).caption, caption);
         for (HelpWindow* window : {byClick.get(), byEnter.get()}) {
             QVERIFY(window->isHidden());
-            QCOMPARE(window->okButton->text(), QStringLiteral("&OK"));
+            QCOMPARE(HelpWindowPage(*window).okButton->text(), QStringLiteral("&OK"));
             const Qt::WindowFlags flags = window->windowFlags();
             QVERIFY(flags & Qt::WindowCloseButtonHint);
             QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
@@ -233,7 +236,7 @@ private slots:
                          label->height() >= label->sizeHint().height(),
                      qPrintable(label->text()));
         }
-        const QRect ok = window.okButton->geometry();
+        const QRect ok = HelpWindowPage(window).okButton->geometry();
         QVERIFY(window.rect().contains(ok));
         QVERIFY(qAbs(ok.center().x() - window.rect().center().x()) <= 1);
         const QWidget* page = window.findChild<QScrollArea*>()->widget();
@@ -256,14 +259,15 @@ private slots:
         QScrollBar* bar = window.findChild<QScrollArea*>()->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
         QVERIFY(window.height() <= 700);
-        window.okButton->setFocus();
-        QTest::keyClick(window.okButton, Qt::Key_PageDown);
+        Button* ok = HelpWindowPage(window).okButton;
+        ok->setFocus();
+        QTest::keyClick(ok, Qt::Key_PageDown);
         QVERIFY(bar->value() > 0);
-        QTest::keyClick(window.okButton, Qt::Key_End);
+        QTest::keyClick(ok, Qt::Key_End);
         QCOMPARE(bar->value(), bar->maximum());
-        QTest::keyClick(window.okButton, Qt::Key_Home);
+        QTest::keyClick(ok, Qt::Key_Home);
         QCOMPARE(bar->value(), 0);
-        QVERIFY(window.okButton->hasFocus());
+        QVERIFY(ok->hasFocus());
         // Still open, with no result given: a dialog's result is Rejected until it closes.
         QVERIFY(window.isVisible());
         QCOMPARE(window.result(), int(QDialog::Rejected));
@@ -278,9 +282,10 @@ private slots:
         const auto help = helpWindow(&app.mainWindow, windowIndex);
         HelpWindow& window = *help;
         const QList<Button*> buttons = inertButtons(window);
+        Button* ok = HelpWindowPage(window).okButton;
         int clicks = 0;
         user.window([&](QWidget&) {
-            window.okButton->setFocus();
+            ok->setFocus();
             for (Button* button : buttons) {
                 QVERIFY(button->isEnabled());
                 QCOMPARE(button->focusPolicy(), Qt::NoFocus);
@@ -292,17 +297,20 @@ private slots:
                 QTest::mouseClick(button, Qt::LeftButton);
                 ++clicks;
                 QVERIFY(window.isVisible());
+                // Still open, with no result given: a dialog's result is Rejected until it closes.
+                QVERIFY(window.isVisible());
                 QCOMPARE(window.result(), int(QDialog::Rejected));
-                QCOMPARE(window.focusWidget(), window.okButton);
+                QCOMPARE(window.focusWidget(), ok);
             }
             // OK is the only stop of the Tab key.
             QTest::keyClick(&window, Qt::Key_Tab);
-            QCOMPARE(window.focusWidget(), window.okButton);
+            QCOMPARE(window.focusWidget(), ok);
             QTest::keyClick(&window, Qt::Key_Backtab);
-            QCOMPARE(window.focusWidget(), window.okButton);
+            QCOMPARE(window.focusWidget(), ok);
+            // Still open, with no result given: a dialog's result is Rejected until it closes.
             QVERIFY(window.isVisible());
             QCOMPARE(window.result(), int(QDialog::Rejected));
-            QTest::mouseClick(window.okButton, Qt::LeftButton);
+            QTest::mouseClick(ok, Qt::LeftButton);
         });
         QCOMPARE(window.showModal(), QDialog::Accepted);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));

@@ -6,6 +6,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/pages/FoundControl.h"
+#include "support/pages/HelpWindowPage.h"
 #include "support/pages/RestrictionsStepPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -272,8 +273,9 @@ private slots:
         RestrictionsStepPage step = enter(app, 0);
         typeText(step.weaponLimitEdit, QStringLiteral("2"));
         ModalAnswer help;
-        help.expect<RestrictionsHelp>(
-            [](RestrictionsHelp& shown) { QTest::mouseClick(shown.okButton, Qt::LeftButton); });
+        help.expect<RestrictionsHelp>([](RestrictionsHelp& shown) {
+            QTest::mouseClick(HelpWindowPage(shown).okButton, Qt::LeftButton);
+        });
         QTest::mouseClick(step.helpButton, Qt::LeftButton);
         QVERIFY2(help.answered(), qPrintable(help.failure()));
         QVERIFY(!QApplication::activeModalWidget());
