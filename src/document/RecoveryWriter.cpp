@@ -1,6 +1,29 @@
 #include "document/RecoveryWriter.h"
 
-RecoveryWriter::RecoveryWriter(const QString& folder) : file(folder), worker([this] { run(); }) {}
+namespace
+{
+
+// A thread of Qt's own, so that what Qt keeps for each thread is made and freed as Qt expects
+// on every system.
+class Worker : public QThread
+{
+public:
+    explicit Worker(std::function<void()> work) : job(std::move(work)) {}
+
+protected:
+    void run() override { job(); }
+
+private:
+    std::function<void()> job;
+};
+
+} // namespace
+
+RecoveryWriter::RecoveryWriter(const QString& folder)
+    : file(folder), worker(std::make_unique<Worker>([this] { run(); }))
+{
+    worker->start();
+}
 
 RecoveryWriter::~RecoveryWriter()
 {
@@ -9,7 +32,7 @@ RecoveryWriter::~RecoveryWriter()
         stopping = true;
     }
     wake.notify_one();
-    worker.join();
+    worker->wait();
 }
 
 void RecoveryWriter::keep(RecoveredWork work)

@@ -2,10 +2,12 @@
 
 #include "datafile/Recovery.h"
 
+#include <QThread>
 #include <condition_variable>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 // Keeps this program's recovery file on a thread of its own, so that the program's thread never
 // waits on encoding the army or on the disk. The newest request wins: work handed in and not yet
@@ -43,5 +45,5 @@ private:
     QString filePath;
     QString failure;
     RecoveryFile file;
-    std::thread worker;
+    std::unique_ptr<QThread> worker;
 };
