@@ -8,8 +8,8 @@
 #include "datafile/ArmyCheck.h"
 #include "datafile/Recovery.h"
 #include "datafile/Writer.h"
-#include "platform/DatafileOutput.h"
 #include "document/ArmyDocument.h"
+#include "platform/DatafileOutput.h"
 #include "store/CatalogueUse.h"
 #include "store/Store.h"
 
@@ -117,7 +117,7 @@ int historyCommand(const QString& step, const QString& path)
     time(redo, [&] { emptied.redo(); });
     const double figure = step == QLatin1String("record") ? record
                           : step == QLatin1String("undo") ? undo
-                                                           : redo;
+                                                          : redo;
     std::printf("%s %.1f ms\n", qPrintable(step), figure);
     return 0;
 }
@@ -130,9 +130,9 @@ double residentMiB()
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? double(fields[1].toLongLong()) * double(sysconf(_SC_PAGESIZE)) /
-                                   (1024.0 * 1024.0)
-                             : 0;
+    return fields.size() > 1
+               ? double(fields[1].toLongLong()) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0)
+               : 0;
 }
 
 // The memory the history takes: after 100 weapons of the army of the file are renamed, or after

@@ -305,7 +305,8 @@ private slots:
         QCOMPARE(app.army().troopCount, 1);
         QCOMPARE(app.wizard.slot(), 1);
         QVERIFY(main.isVisible());
-        QCOMPARE(foundControl<StatusBar>(main, "statusBar")->panelText(1), QStringLiteral("Total Squads: 1"));
+        QCOMPARE(foundControl<StatusBar>(main, "statusBar")->panelText(1),
+                 QStringLiteral("Total Squads: 1"));
         for (QWidget* step :
              {static_cast<QWidget*>(&step2), static_cast<QWidget*>(&items),
               static_cast<QWidget*>(&step4.window), static_cast<QWidget*>(&step7.window)})
