@@ -31,8 +31,7 @@ private:
 // The army's name is held in capitals, as the main window shows and takes it.
 void nameInCapitals(Store& army)
 {
-    for (QChar& c : army.army.name)
-        c = upperWindows1252(c);
+    army.army.name = upperWindows1252(army.army.name);
 }
 
 } // namespace

@@ -129,3 +129,10 @@ QChar upperWindows1252(QChar c)
     const QChar upper = c.toUpper();
     return charToByte(upper.unicode()) < 0 ? c : upper;
 }
+
+QString upperWindows1252(QString text)
+{
+    for (QChar& c : text)
+        c = upperWindows1252(c);
+    return text;
+}

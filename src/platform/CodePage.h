@@ -26,3 +26,5 @@ bool fitsWindows1252(const QString& text);
 // The Windows-1252 capital of a letter when that capital is itself one character of the code
 // page ("é" gives "É", "ÿ" gives "Ÿ"); any other character comes back unchanged ("ß", "µ").
 QChar upperWindows1252(QChar c);
+// The text with each letter so replaced by its capital, as the army's name is held.
+QString upperWindows1252(QString text);

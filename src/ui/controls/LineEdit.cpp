@@ -7,14 +7,6 @@
 #include <QKeyEvent>
 #include <limits>
 
-QString upperCaseText(const QString& text)
-{
-    QString upper = text;
-    for (QChar& c : upper)
-        c = upperWindows1252(c);
-    return upper;
-}
-
 // A text of any length is held whole: a datafile may hold longer texts than Qt's edits take
 // by default.
 LineEdit::LineEdit(QWidget* parent, const QString& text) : QLineEdit(parent)
@@ -49,7 +41,7 @@ void LineEdit::setUpperCase(bool on)
 void LineEdit::applyUpperCase(const QString& value)
 {
     if (upperCase) {
-        const QString upper = upperCaseText(value);
+        const QString upper = upperWindows1252(value);
         if (upper != value) {
             const int cursor = cursorPosition();
             setText(upper);

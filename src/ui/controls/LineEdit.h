@@ -30,7 +30,3 @@ private:
 
     bool upperCase = false;
 };
-
-// The text as the upper-case edit holds it: each letter replaced by its capital where that
-// capital is one character of Windows-1252.
-QString upperCaseText(const QString& text);
