@@ -1,6 +1,7 @@
 #include "ui/catalogue/AbilityEditor.h"
 
 #include "store/LineOps.h"
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/help/AbilityEditorHelp.h"
@@ -55,6 +56,13 @@ AbilityEditor::AbilityEditor(QWidget* opener, const AbilityEditorRequest& reques
     layout->addStretch(1);
     layout->addLayout(buttonRow({okButton, cancelButton}, helpButton));
 
+    nameControls({{nameLabel, "nameLabel"},
+                  {nameEdit, "nameEdit"},
+                  {descriptionLabel, "descriptionLabel"},
+                  {descriptionEdit, "descriptionEdit"},
+                  {okButton, "okButton"},
+                  {helpButton, "helpButton"},
+                  {cancelButton, "cancelButton"}});
     setTabChain({nameEdit, descriptionEdit, okButton, cancelButton, helpButton});
 
     connect(nameEdit, &LineEdit::changed, this, &AbilityEditor::updateOkButton);
