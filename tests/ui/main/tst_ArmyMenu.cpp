@@ -3,6 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/pages/MainWindowPage.h"
+#include "support/pages/TroopSelectionDialogPage.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/RenameDialog.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -207,10 +208,11 @@ private slots:
         ScriptedUser user;
         const QByteArray before = saved(app, user, QStringLiteral("before-copy.ini"));
         user.windowOf<TroopSelectionDialog>([](TroopSelectionDialog& selection) {
+            TroopSelectionDialogPage selectionPage(selection);
             QCOMPARE(selection.windowTitle(), QStringLiteral("Select the unit to duplicate"));
-            QVERIFY(!selection.deleteButton->isVisible());
-            selection.troopGrid->setCurrentRow(0);
-            QTest::mouseClick(selection.editButton, Qt::LeftButton);
+            QVERIFY(!selectionPage.deleteButton->isVisible());
+            selectionPage.troopGrid->setCurrentRow(0);
+            QTest::mouseClick(selectionPage.editButton, Qt::LeftButton);
         });
         QVERIFY(makeActive(app.mainWindow));
         QTest::keySequence(&app.mainWindow, QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -231,8 +233,9 @@ private slots:
 
         // A second copy takes the next free number; a full army offers no copy.
         user.windowOf<TroopSelectionDialog>([](TroopSelectionDialog& selection) {
-            selection.troopGrid->setCurrentRow(0);
-            QTest::mouseClick(selection.editButton, Qt::LeftButton);
+            TroopSelectionDialogPage selectionPage(selection);
+            selectionPage.troopGrid->setCurrentRow(0);
+            QTest::mouseClick(selectionPage.editButton, Qt::LeftButton);
         });
         action(app.mainWindow, "Duplicate Troop")->trigger();
         app.wizard.leave();
