@@ -4,6 +4,7 @@
 #include "support/TestWindows.h"
 #include "support/pages/MainWindowPage.h"
 #include "support/pages/TroopSelectionDialogPage.h"
+#include "support/pages/CheckReportDialogPage.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/RenameDialog.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -252,8 +253,9 @@ private slots:
         TestWindows empty;
         ScriptedUser user;
         user.windowOf<CheckReportDialog>([](CheckReportDialog& report) {
-            QCOMPARE(report.summaryLabel->text(), QStringLiteral("No problems found."));
-            QVERIFY(!report.openButton->isEnabled());
+            CheckReportDialogPage reportPage(report);
+            QCOMPARE(reportPage.summaryLabel->text(), QStringLiteral("No problems found."));
+            QVERIFY(!reportPage.openButton->isEnabled());
             QTest::keyClick(&report, Qt::Key_Escape);
         });
         action(empty.mainWindow, "Check")->trigger();
@@ -262,9 +264,10 @@ private slots:
         loadFullArmy(app);
         int rifleRow = -1;
         user.windowOf<CheckReportDialog>([&](CheckReportDialog& report) {
+            CheckReportDialogPage reportPage(report);
             QCOMPARE(report.windowTitle(), QStringLiteral("Check Army"));
-            for (int row = 0; row < report.problemList->topLevelItemCount(); ++row) {
-                const QTreeWidgetItem* item = report.problemList->topLevelItem(row);
+            for (int row = 0; row < reportPage.problemList->topLevelItemCount(); ++row) {
+                const QTreeWidgetItem* item = reportPage.problemList->topLevelItem(row);
                 if (item->text(2).contains(QStringLiteral("\"Rifle\" is not"))) {
                     rifleRow = row;
                     QCOMPARE(item->text(0), QStringLiteral("Error"));
@@ -272,8 +275,8 @@ private slots:
                 }
             }
             QVERIFY(rifleRow >= 0);
-            report.problemList->setCurrentItem(report.problemList->topLevelItem(rifleRow));
-            QTest::keyClick(report.problemList, Qt::Key_Return);
+            reportPage.problemList->setCurrentItem(reportPage.problemList->topLevelItem(rifleRow));
+            QTest::keyClick(reportPage.problemList, Qt::Key_Return);
         });
         QVERIFY(makeActive(app.mainWindow));
         QTest::keySequence(&app.mainWindow, QKeySequence(Qt::CTRL | Qt::Key_K));
