@@ -123,7 +123,10 @@ int filterCommand(int argc, char* argv[], const QString& path)
     picker.show();
     if (!waitUntilShown(picker))
         return 1;
-    std::printf("filter-picker %.1f ms\n", slowerKeystroke(picker, *picker.filterEdit));
+    auto* pickerFilter = picker.findChild<QLineEdit*>(QStringLiteral("filterEdit"));
+    if (!pickerFilter)
+        return 1;
+    std::printf("filter-picker %.1f ms\n", slowerKeystroke(picker, *pickerFilter));
     picker.hide();
     CatalogueDialog catalogue(nullptr, store, memory, CatalogueKind::Weapons,
                               [&store](const ArmyChange& change) { change.apply(store); });

@@ -2,6 +2,7 @@
 #include "support/ModalAnswer.h"
 #include "support/TestWindows.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/controls/Button.h"
@@ -106,12 +107,13 @@ private slots:
             };
         };
         picker.expect<Picker>([&](Picker& shown) {
+            PickerPage pickerPage(shown);
             firstCost.expect<AbilityCostsDialog>(costDialog(QStringLiteral("5"), [&] {
                 secondCost.expect<AbilityCostsDialog>(costDialog(QStringLiteral("7"), nullptr));
             }));
             for (int row = 0; row < 2; ++row)
-                shown.itemList->setSelected(row, true);
-            QTest::mouseClick(shown.okButton, Qt::LeftButton);
+                pickerPage.itemList->setSelected(row, true);
+            QTest::mouseClick(pickerPage.okButton, Qt::LeftButton);
         });
         QTest::mouseClick(page.addButton, Qt::LeftButton);
         QVERIFY2(picker.answered(), qPrintable(picker.failure()));

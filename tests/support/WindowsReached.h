@@ -5,6 +5,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/pages/FoundControl.h"
+#include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -88,9 +89,10 @@ inline Reach abilityEditor(const Act& inEditor)
         app.setUp(prepareTroop);
         Window& step = app.openStep(WizardStep::Abilities);
         user.windowOf<Picker>([&user, act, inEditor](Picker& picker) {
+            PickerPage pickerPage(picker);
             actIn(user, picker, inEditor ? inEditor : act);
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.cancelButton, Qt::LeftButton);
         });
         QTest::mouseClick(foundControl<Button>(step, "addButton"), Qt::LeftButton);
     };

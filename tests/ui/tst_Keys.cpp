@@ -3,6 +3,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/PickerPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -74,14 +75,15 @@ private slots:
         });
         ScriptedUser user;
         user.windowOf<Picker>([](Picker& picker) {
+            PickerPage pickerPage(picker);
             QVERIFY(makeActive(picker));
-            clickItem(*picker.itemList, 2);
-            QTest::keyClicks(picker.itemList, "heavy r");
-            QCOMPARE(picker.itemList->currentRow(), 1);
-            QCOMPARE(listItems(*picker.itemList),
+            clickItem(*pickerPage.itemList, 2);
+            QTest::keyClicks(pickerPage.itemList, "heavy r");
+            QCOMPARE(pickerPage.itemList->currentRow(), 1);
+            QCOMPARE(listItems(*pickerPage.itemList),
                      QStringList({"Heavy Blade", "Heavy Rifle", "*Las", "Sword"}));
-            clickItem(*picker.itemList, 1);
-            QTest::mouseClick(picker.okButton, Qt::LeftButton);
+            clickItem(*pickerPage.itemList, 1);
+            QTest::mouseClick(pickerPage.okButton, Qt::LeftButton);
         });
         Picker picker(&app.mainWindow, app.army(), CatalogueKind::Weapons,
                       app.wizard.editorMemory(), app.storeChanger());

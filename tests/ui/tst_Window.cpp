@@ -260,7 +260,7 @@ private slots:
             return PickButton(pick);
         };
         QTest::newRow("picker") << dialogNamed("picker") << button([](QWidget& w) {
-            return static_cast<Picker&>(w).okButton;
+            return foundControl<Button>(w, "okButton");
         });
         QTest::newRow("weapon editor")
             << dialogNamed("weapon editor")

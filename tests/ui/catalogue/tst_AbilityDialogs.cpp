@@ -3,6 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -74,7 +75,8 @@ private slots:
         app.setUp([](Store& army) { army.abilityCatalogue->add(QStringLiteral("Psychic,x")); });
         const bool duplicate = catalogue.size() == 1;
         user.windowOf<Picker>([](Picker& picker) {
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            PickerPage pickerPage(picker);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
             picker.done(QDialog::Accepted);
         });
         user.windowOf<AbilityEditor>([&](AbilityEditor& editor) {

@@ -2,6 +2,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/PickerPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -23,9 +24,10 @@ const QString duplicate = QStringLiteral(
 void editMissingWeapon(ScriptedUser& user, const QString& name)
 {
     user.windowOf<Picker>([name](Picker& picker) {
+        PickerPage pickerPage(picker);
         QVERIFY(makeActive(picker));
-        clickItem(*picker.itemList, picker.itemList->addSorted(name));
-        QTest::mouseClick(picker.editButton, Qt::LeftButton);
+        clickItem(*pickerPage.itemList, pickerPage.itemList->addSorted(name));
+        QTest::mouseClick(pickerPage.editButton, Qt::LeftButton);
         picker.done(QDialog::Rejected);
     });
 }
@@ -78,8 +80,9 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         user.windowOf<Picker>([&](Picker& picker) {
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QCOMPARE(listItems(*picker.itemList), QStringList{entry.section(u',', 0, 0)});
+            PickerPage pickerPage(picker);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QCOMPARE(listItems(*pickerPage.itemList), QStringList{entry.section(u',', 0, 0)});
             picker.done(QDialog::Rejected);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
@@ -127,8 +130,9 @@ private slots:
         ScriptedUser user;
         app.setUp([](Store& army) { army.weaponCatalogue->add(QStringLiteral("Lance,,,,,")); });
         user.windowOf<Picker>([&](Picker& picker) {
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QCOMPARE(listItems(*picker.itemList), items);
+            PickerPage pickerPage(picker);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QCOMPARE(listItems(*pickerPage.itemList), items);
             picker.done(QDialog::Accepted);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
@@ -158,7 +162,8 @@ private slots:
         ScriptedUser user;
         const auto newWeapon = [&](const QString& name, bool cancel) {
             user.windowOf<Picker>([](Picker& picker) {
-                QTest::mouseClick(picker.newButton, Qt::LeftButton);
+                PickerPage pickerPage(picker);
+                QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
                 picker.done(QDialog::Accepted);
             });
             user.windowOf<WeaponEditor>([name, cancel](WeaponEditor& editor) {
@@ -200,12 +205,13 @@ private slots:
                 army.weaponCatalogue->add(QString::fromLatin1(entry));
         });
         user.windowOf<Picker>([](Picker& picker) {
+            PickerPage pickerPage(picker);
             QVERIFY(makeActive(picker));
-            clickItem(*picker.itemList, 2);
-            clickItem(*picker.itemList, 1);
-            QVERIFY(picker.editButton->isEnabled());
-            QTest::mouseClick(picker.editButton, Qt::LeftButton);
-            QVERIFY(!picker.editButton->isEnabled());
+            clickItem(*pickerPage.itemList, 2);
+            clickItem(*pickerPage.itemList, 1);
+            QVERIFY(pickerPage.editButton->isEnabled());
+            QTest::mouseClick(pickerPage.editButton, Qt::LeftButton);
+            QVERIFY(!pickerPage.editButton->isEnabled());
             picker.done(QDialog::Accepted);
         });
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {

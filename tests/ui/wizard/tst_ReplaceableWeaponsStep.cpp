@@ -4,6 +4,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/WizardSteps.h"
+#include "support/pages/PickerPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -305,12 +306,13 @@ private slots:
         QVERIFY(catalogue.contains(QStringLiteral("Ghost,30,3,,Rapid,")));
 
         user.windowOf<Picker>([&user](Picker& picker) {
+            PickerPage pickerPage(picker);
             user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
                 QVERIFY(!editor.nameEdit->isReadOnly());
                 QTest::mouseClick(editor.cancelButton, Qt::LeftButton);
             });
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.cancelButton, Qt::LeftButton);
         });
         QTest::mouseClick(step.addReplaceableButton, Qt::LeftButton);
         checkUser(user);

@@ -7,6 +7,7 @@
 #include "support/pages/CharacteristicsStepPage.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/PickerPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "support/pages/RestrictionsStepPage.h"
 #include "support/pages/WeaponCostsDialogPage.h"
@@ -130,7 +131,7 @@ void clickNames(SortedListWidget& box, const QStringList& names)
 void pick(RealModals& user, const QString& caption, const QStringList& names)
 {
     user.expect(caption, [names](QWidget& window) {
-        auto& picker = static_cast<Picker&>(window);
+        PickerPage picker(static_cast<Picker&>(window));
         clickNames(*picker.itemList, names);
         QTest::mouseClick(picker.okButton, Qt::LeftButton);
     });
@@ -226,7 +227,7 @@ private slots:
         ItemListStepPage itemsPage(items);
         QCOMPARE(items.windowTitle(), QStringLiteral("Standard Weapons"));
         user.expect(QStringLiteral("Available Weapons"), [&user](QWidget& window) {
-            auto& picker = static_cast<Picker&>(window);
+            PickerPage picker(static_cast<Picker&>(window));
             user.expectFirst(QStringLiteral("New Standard Weapon"), [](QWidget& opened) {
                 auto& editor = static_cast<WeaponEditor&>(opened);
                 typeText(editor.nameEdit, QStringLiteral("Bolt pistol"));
@@ -266,7 +267,7 @@ private slots:
         QVERIFY(makeActive(items));
         QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
         user.expect(QStringLiteral("Available Special Abilities"), [&user](QWidget& window) {
-            auto& picker = static_cast<Picker&>(window);
+            PickerPage picker(static_cast<Picker&>(window));
             user.expectFirst(QStringLiteral("Add Special Ability"), [](QWidget& opened) {
                 auto& editor = static_cast<AbilityEditor&>(opened);
                 typeText(editor.nameEdit, QStringLiteral("Stubborn"));
