@@ -4,6 +4,7 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/AbilityEditorPage.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
@@ -145,8 +146,8 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
         {"ability editor help",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              abilityEditor([&user, act](QWidget& shown, QWidget&) {
-                 auto& editor = static_cast<AbilityEditor&>(shown);
-                 actIn(user, editor, act);
+                 AbilityEditorPage editor(static_cast<AbilityEditor&>(shown));
+                 actIn(user, editor.window, act);
                  QTest::mouseClick(editor.helpButton, Qt::LeftButton);
                  QTest::mouseClick(editor.cancelButton, Qt::LeftButton);
              })(app, user, act);

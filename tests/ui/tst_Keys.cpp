@@ -5,6 +5,7 @@
 #include "support/pages/ItemListStepPage.h"
 #include "support/pages/PickerPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -56,13 +57,14 @@ private slots:
                                       QStringList(), false, nullptr});
         editor.show();
         QVERIFY(makeActive(editor));
-        editor.detailsGrid->setFocus();
-        editor.detailsGrid->setCurrentCell(0, 0);
+        Grid* detailsGrid = WeaponEditorPage(editor).detailsGrid;
+        detailsGrid->setFocus();
+        detailsGrid->setCurrentCell(0, 0);
         QWidget* cell = QApplication::focusWidget();
         typeText(cell, "24");
         QTest::keyClick(cell, Qt::Key_Return);
         QVERIFY(editor.isVisible());
-        QCOMPARE(editor.detailsGrid->currentColumn(), 1);
+        QCOMPARE(detailsGrid->currentColumn(), 1);
     }
 
     // Typing moves to the item that starts with the text; selecting stays a click.

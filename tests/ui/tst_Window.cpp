@@ -264,10 +264,10 @@ private slots:
         });
         QTest::newRow("weapon editor")
             << dialogNamed("weapon editor")
-            << button([](QWidget& w) { return static_cast<WeaponEditor&>(w).okButton; });
+            << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("ability editor")
             << dialogNamed("ability editor")
-            << button([](QWidget& w) { return static_cast<AbilityEditor&>(w).okButton; });
+            << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("costs window")
             << dialogNamed("costs window")
             << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });

@@ -105,6 +105,11 @@ QString AbilityEditor::entry() const
     return nameEdit->text() + u',' + descriptionEdit->text();
 }
 
+QString AbilityEditor::name() const
+{
+    return nameEdit->text();
+}
+
 // OK: a new ability may not take the name of one in the catalogue (a different letter case
 // is another name). The commas go first, so the entry never holds more than two fields, even
 // when Enter is pressed before the field was left.

@@ -155,6 +155,11 @@ QString WeaponEditor::entry() const
     return entry;
 }
 
+QString WeaponEditor::name() const
+{
+    return nameEdit->text();
+}
+
 QStringList WeaponEditor::cells() const
 {
     QStringList cells;

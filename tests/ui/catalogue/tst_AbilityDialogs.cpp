@@ -3,6 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/AbilityEditorPage.h"
 #include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
@@ -80,21 +81,22 @@ private slots:
             picker.done(QDialog::Accepted);
         });
         user.windowOf<AbilityEditor>([&](AbilityEditor& editor) {
+            AbilityEditorPage editorPage(editor);
             QVERIFY(makeActive(editor));
-            QCOMPARE(QApplication::focusWidget(), editor.nameEdit);
-            typeText(editor.nameEdit, QStringLiteral("x"));
-            QVERIFY(editor.okButton->isEnabled());
-            QTest::keyClick(editor.nameEdit, Qt::Key_Backspace);
-            QVERIFY(!editor.okButton->isEnabled());
-            QTest::keyClick(editor.nameEdit, Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), editorPage.nameEdit);
+            typeText(editorPage.nameEdit, QStringLiteral("x"));
+            QVERIFY(editorPage.okButton->isEnabled());
+            QTest::keyClick(editorPage.nameEdit, Qt::Key_Backspace);
+            QVERIFY(!editorPage.okButton->isEnabled());
+            QTest::keyClick(editorPage.nameEdit, Qt::Key_Return);
             QVERIFY(editor.isVisible());
-            typeText(editor.nameEdit, name);
-            QTest::keyClick(editor.nameEdit, Qt::Key_Tab);
-            typeText(editor.descriptionEdit, description);
-            QTest::keyClick(editor.descriptionEdit, Qt::Key_Return);
+            typeText(editorPage.nameEdit, name);
+            QTest::keyClick(editorPage.nameEdit, Qt::Key_Tab);
+            typeText(editorPage.descriptionEdit, description);
+            QTest::keyClick(editorPage.descriptionEdit, Qt::Key_Return);
             if (duplicate) {
                 QVERIFY(editor.isVisible());
-                QCOMPARE(editor.nameEdit->text(), name);
+                QCOMPARE(editorPage.nameEdit->text(), name);
                 QTest::keyClick(&editor, Qt::Key_Escape);
             }
         });
@@ -213,10 +215,11 @@ private slots:
         QString editorState;
         ModalAnswer editorAnswer;
         editorAnswer.expect<AbilityEditor>([&](AbilityEditor& editor) {
-            editorState = editor.windowTitle() + u'|' + editor.nameLabel->text() + u'|' +
-                          editor.nameEdit->text() + u'|' + editor.descriptionEdit->text() +
-                          (editor.nameEdit->isReadOnly() ? "" : "|writable");
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            AbilityEditorPage editorPage(editor);
+            editorState = editor.windowTitle() + u'|' + editorPage.nameLabel->text() + u'|' +
+                          editorPage.nameEdit->text() + u'|' + editorPage.descriptionEdit->text() +
+                          (editorPage.nameEdit->isReadOnly() ? "" : "|writable");
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         editSelectedItem(&app.mainWindow, app.army(), app.wizard.editorMemory(),
                          CatalogueKind::Abilities, list, app.storeChanger());

@@ -3,9 +3,11 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/AbilityEditorPage.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/ItemListStepPage.h"
 #include "support/pages/PickerPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -116,16 +118,18 @@ private slots:
         });
         if (kind == CatalogueKind::Abilities) {
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
+                AbilityEditorPage editorPage(editor);
                 QCOMPARE(editor.windowTitle(), QStringLiteral("Add Special Ability"));
-                QCOMPARE(editor.nameLabel->text(), QStringLiteral("New Special Ability"));
-                QVERIFY(!editor.okButton->isEnabled());
-                typeText(editor.nameEdit, QStringLiteral("Bolter"));
-                QTest::keyClick(editor.nameEdit, Qt::Key_Return);
+                QCOMPARE(editorPage.nameLabel->text(), QStringLiteral("New Special Ability"));
+                QVERIFY(!editorPage.okButton->isEnabled());
+                typeText(editorPage.nameEdit, QStringLiteral("Bolter"));
+                QTest::keyClick(editorPage.nameEdit, Qt::Key_Return);
             });
         } else {
             user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
-                typeText(editor.nameEdit, QStringLiteral("Bolter"));
-                QTest::keyClick(editor.nameEdit, Qt::Key_Return);
+                WeaponEditorPage editorPage(editor);
+                typeText(editorPage.nameEdit, QStringLiteral("Bolter"));
+                QTest::keyClick(editorPage.nameEdit, Qt::Key_Return);
             });
         }
         QCOMPARE(showPicker(app, kind), QDialog::Rejected);
@@ -167,9 +171,11 @@ private slots:
             QTest::keyClick(nameEdit, Qt::Key_Return);
         };
         if (kind == CatalogueKind::Abilities)
-            user.windowOf<AbilityEditor>([&](AbilityEditor& editor) { typeName(editor.nameEdit); });
+            user.windowOf<AbilityEditor>(
+                [&](AbilityEditor& editor) { typeName(AbilityEditorPage(editor).nameEdit); });
         else
-            user.windowOf<WeaponEditor>([&](WeaponEditor& editor) { typeName(editor.nameEdit); });
+            user.windowOf<WeaponEditor>(
+                [&](WeaponEditor& editor) { typeName(WeaponEditorPage(editor).nameEdit); });
         Picker picker(&app.mainWindow, app.army(), kind, app.wizard.editorMemory(),
                       [&handed](const ArmyChange& change) { handed.append(change); });
         picker.showModal();
@@ -226,35 +232,39 @@ private slots:
         });
         if (abilities && !opens.isEmpty()) {
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
-                QCOMPARE(editor.nameLabel->text(), QStringLiteral("Special Ability"));
-                QVERIFY(editor.nameEdit->isReadOnly());
-                QVERIFY(editor.okButton->isEnabled());
+                AbilityEditorPage editorPage(editor);
+                QCOMPARE(editorPage.nameLabel->text(), QStringLiteral("Special Ability"));
+                QVERIFY(editorPage.nameEdit->isReadOnly());
+                QVERIFY(editorPage.okButton->isEnabled());
                 QVERIFY(makeActive(editor));
-                QCOMPARE(QApplication::focusWidget(), editor.descriptionEdit);
-                editor.descriptionEdit->end(false);
-                typeText(editor.descriptionEdit, QStringLiteral(",changed"));
-                QTest::keyClick(editor.descriptionEdit, Qt::Key_Return);
+                QCOMPARE(QApplication::focusWidget(), editorPage.descriptionEdit);
+                editorPage.descriptionEdit->end(false);
+                typeText(editorPage.descriptionEdit, QStringLiteral(",changed"));
+                QTest::keyClick(editorPage.descriptionEdit, Qt::Key_Return);
             });
         } else if (!opens.isEmpty()) {
             user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
-                QVERIFY(editor.nameEdit->isReadOnly());
-                QCOMPARE(editor.nameEdit->text(), listed);
-                QTest::mouseClick(editor.okButton, Qt::LeftButton);
+                WeaponEditorPage editorPage(editor);
+                QVERIFY(editorPage.nameEdit->isReadOnly());
+                QCOMPARE(editorPage.nameEdit->text(), listed);
+                QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
             });
         }
         QString newCaption;
         if (abilities) {
             newCaption = QStringLiteral("Add Special Ability");
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
-                QVERIFY(!editor.nameEdit->isReadOnly());
+                AbilityEditorPage editorPage(editor);
+                QVERIFY(!editorPage.nameEdit->isReadOnly());
                 QCOMPARE(editor.entry(), QStringLiteral(","));
-                QVERIFY(!editor.okButton->isEnabled());
+                QVERIFY(!editorPage.okButton->isEnabled());
                 QTest::keyClick(&editor, Qt::Key_Escape);
             });
         } else {
             newCaption = QStringLiteral("New Standard Weapon");
             user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
-                QVERIFY(!editor.nameEdit->isReadOnly());
+                WeaponEditorPage editorPage(editor);
+                QVERIFY(!editorPage.nameEdit->isReadOnly());
                 QCOMPARE(editor.entry(), QStringLiteral(",,,,,"));
                 QTest::keyClick(&editor, Qt::Key_Escape);
             });
@@ -292,8 +302,9 @@ private slots:
 
         list.selectOnly(0);
         user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
-            editor.descriptionEdit->setText(QStringLiteral("fly"));
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            AbilityEditorPage editorPage(editor);
+            editorPage.descriptionEdit->setText(QStringLiteral("fly"));
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         edit();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -339,8 +350,9 @@ private slots:
         pickerAnswer.expect<Picker>([&](Picker& shown) {
             PickerPage pickerPage(shown);
             editorAnswer.expect<WeaponEditor>([](WeaponEditor& editor) {
-                typeText(editor.nameEdit, QStringLiteral("Bolter"));
-                QTest::mouseClick(editor.okButton, Qt::LeftButton);
+                WeaponEditorPage editorPage(editor);
+                typeText(editorPage.nameEdit, QStringLiteral("Bolter"));
+                QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
             });
             QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
             clickItem(*pickerPage.itemList, 1);

@@ -2,9 +2,10 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/CheckReportDialogPage.h"
 #include "support/pages/MainWindowPage.h"
 #include "support/pages/TroopSelectionDialogPage.h"
-#include "support/pages/CheckReportDialogPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/RenameDialog.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -153,8 +154,9 @@ private slots:
         });
         user.windowOf<WeaponEditor>(
             [](WeaponEditor& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
-        user.windowOf<WeaponEditor>(
-            [](WeaponEditor& editor) { QTest::mouseClick(editor.okButton, Qt::LeftButton); });
+        user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+            QTest::mouseClick(WeaponEditorPage(editor).okButton, Qt::LeftButton);
+        });
         user.windowOf<RenameDialog>([](RenameDialog& rename) {
             rename.nameEdit->selectAll();
             QTest::keyClicks(rename.nameEdit, QStringLiteral("AXE"));

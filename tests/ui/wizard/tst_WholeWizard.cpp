@@ -4,6 +4,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/WizardSteps.h"
+#include "support/pages/AbilityEditorPage.h"
 #include "support/pages/CharacteristicsStepPage.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/ItemListStepPage.h"
@@ -11,6 +12,7 @@
 #include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "support/pages/RestrictionsStepPage.h"
 #include "support/pages/WeaponCostsDialogPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -229,7 +231,7 @@ private slots:
         user.expect(QStringLiteral("Available Weapons"), [&user](QWidget& window) {
             PickerPage picker(static_cast<Picker&>(window));
             user.expectFirst(QStringLiteral("New Standard Weapon"), [](QWidget& opened) {
-                auto& editor = static_cast<WeaponEditor&>(opened);
+                WeaponEditorPage editor(static_cast<WeaponEditor&>(opened));
                 typeText(editor.nameEdit, QStringLiteral("Bolt pistol"));
                 const QStringList cells{"12", "4", "5", "Pistol", ""};
                 for (int col = 0; col < cells.size(); ++col)
@@ -269,7 +271,7 @@ private slots:
         user.expect(QStringLiteral("Available Special Abilities"), [&user](QWidget& window) {
             PickerPage picker(static_cast<Picker&>(window));
             user.expectFirst(QStringLiteral("Add Special Ability"), [](QWidget& opened) {
-                auto& editor = static_cast<AbilityEditor&>(opened);
+                AbilityEditorPage editor(static_cast<AbilityEditor&>(opened));
                 typeText(editor.nameEdit, QStringLiteral("Stubborn"));
                 typeText(editor.descriptionEdit, QStringLiteral("Never falls back"));
                 QTest::mouseClick(editor.okButton, Qt::LeftButton);
