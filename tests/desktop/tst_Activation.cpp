@@ -1,6 +1,7 @@
 #include "store/Store.h"
 #include "support/ModalAnswer.h"
 #include "support/TestWindows.h"
+#include "support/pages/AbilityCostsDialogPage.h"
 #include "support/pages/ItemListStepPage.h"
 #include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
@@ -93,7 +94,8 @@ private slots:
         // Enter; `then` prepares for the next window first.
         auto costDialog = [&](const QString& cost, std::function<void()> then) {
             return [&, cost, then](AbilityCostsDialog& dialog) {
-                Grid& grid = *dialog.abilityGrid;
+                AbilityCostsDialogPage dialogPage(dialog);
+                Grid& grid = *dialogPage.abilityGrid;
                 const bool ready =
                     QTest::qWaitFor([&] { return takesKeys(dialog, grid.cellEditor()); }, waitMs);
                 focusSeen << QStringLiteral("%1 %2").arg(ready).arg(grid.currentColumn());

@@ -4,6 +4,7 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/AbilityCostsDialogPage.h"
 #include "support/pages/AbilityEditorPage.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/PickerPage.h"
@@ -159,8 +160,8 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
                  [](Window& w) { return foundControl<Button>(w, "editButton"); },
                  [](Window& w) { return foundControl<SortedListWidget>(w, "itemList"); })(
                  app, user, [&user, act](QWidget& shown, QWidget&) {
-                     auto& costing = static_cast<AbilityCostsDialog&>(shown);
-                     actIn(user, costing, act);
+                     AbilityCostsDialogPage costing(static_cast<AbilityCostsDialog&>(shown));
+                     actIn(user, costing.window, act);
                      QTest::mouseClick(costing.helpButton, Qt::LeftButton);
                      QTest::mouseClick(costing.okButton, Qt::LeftButton);
                  });

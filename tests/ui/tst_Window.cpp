@@ -273,7 +273,7 @@ private slots:
             << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("ability costing")
             << dialogNamed("ability costing")
-            << button([](QWidget& w) { return static_cast<AbilityCostsDialog&>(w).okButton; });
+            << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("troop selection")
             << dialogNamed("troop selection")
             << button([](QWidget& w) { return foundControl<Button>(w, "editButton"); });

@@ -3,6 +3,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/AbilityCostsDialogPage.h"
 #include "support/pages/AbilityEditorPage.h"
 #include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
@@ -35,8 +36,10 @@ class AbilityDialogsTest : public QObject
                      const QString& shown, const QStringList& typed, int scope)
     {
         user.windowOf<AbilityCostsDialog>([=](AbilityCostsDialog& dialog) {
-            QCOMPARE(dialog.abilityGrid->cell(1, 0) + u'|' + dialog.abilityGrid->cell(2, 0) + u'|' +
-                         QString::number(dialog.scopeChoice->checkedIndex()),
+            AbilityCostsDialogPage dialogPage(dialog);
+            QCOMPARE(dialogPage.abilityGrid->cell(1, 0) + u'|' +
+                         dialogPage.abilityGrid->cell(2, 0) + u'|' +
+                         QString::number(dialogPage.scopeChoice->checkedIndex()),
                      shown);
             QVERIFY(makeActive(dialog));
             for (int i = 0; i < typed.size(); ++i) {
@@ -45,7 +48,7 @@ class AbilityDialogsTest : public QObject
                 typeText(QApplication::focusWidget(), typed[i]);
             }
             if (scope >= 0)
-                QTest::mouseClick(dialog.scopeChoice->button(scope), Qt::LeftButton);
+                QTest::mouseClick(dialogPage.scopeChoice->button(scope), Qt::LeftButton);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         editAbilityCosts(opener, troop, 0, lastScope);
@@ -237,9 +240,10 @@ private slots:
         QString costsState;
         ModalAnswer costsAnswer;
         costsAnswer.expect<AbilityCostsDialog>([&](AbilityCostsDialog& dialog) {
-            costsState = dialog.windowTitle() + u'|' + dialog.abilityGrid->cell(0, 0);
-            dialog.abilityGrid->setCell(1, 0, QStringLiteral("12"));
-            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+            AbilityCostsDialogPage dialogPage(dialog);
+            costsState = dialog.windowTitle() + u'|' + dialogPage.abilityGrid->cell(0, 0);
+            dialogPage.abilityGrid->setCell(1, 0, QStringLiteral("12"));
+            QTest::mouseClick(dialogPage.okButton, Qt::LeftButton);
         });
         editAbilityCosts(&app.mainWindow, troop, 0, app.wizard.editorMemory().abilityScope);
         QVERIFY2(costsAnswer.answered(), qPrintable(costsAnswer.failure()));

@@ -4,6 +4,7 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/WizardSteps.h"
+#include "support/pages/AbilityCostsDialogPage.h"
 #include "support/pages/AbilityEditorPage.h"
 #include "support/pages/CharacteristicsStepPage.h"
 #include "support/pages/FoundControl.h"
@@ -156,7 +157,7 @@ void cost(RealModals& user, const QString& name, const QString& cost, const QStr
 {
     user.expect(QStringLiteral("Edit Special Ability"),
                 [name, cost, group, wholeSquad](QWidget& window) {
-                    auto& dialog = static_cast<AbilityCostsDialog&>(window);
+                    AbilityCostsDialogPage dialog(static_cast<AbilityCostsDialog&>(window));
                     QCOMPARE(dialog.abilityGrid->cell(0, 0), name);
                     typeOverCell(*dialog.abilityGrid, 1, 0, cost);
                     typeOverCell(*dialog.abilityGrid, 2, 0, group);
