@@ -2,6 +2,7 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/CatalogueDialogPage.h"
 #include "support/pages/CheckReportDialogPage.h"
 #include "support/pages/MainWindowPage.h"
 #include "support/pages/TroopSelectionDialogPage.h"
@@ -38,11 +39,12 @@ QAction* action(MainWindow& main, const QString& name)
 // Types into the catalogue window's filter and clicks the first entry it leaves.
 void pickEntry(CatalogueDialog& dialog, const QString& filter)
 {
-    dialog.filterEdit->clear();
-    QTest::keyClicks(dialog.filterEdit, filter);
-    const QModelIndex first = dialog.entries->index(0, 0);
-    QTest::mouseClick(dialog.entryView->viewport(), Qt::LeftButton, {},
-                      dialog.entryView->visualRect(first).center());
+    CatalogueDialogPage page(dialog);
+    page.filterEdit->clear();
+    QTest::keyClicks(page.filterEdit, filter);
+    const QModelIndex first = page.entries->index(0, 0);
+    QTest::mouseClick(page.entryView->viewport(), Qt::LeftButton, {},
+                      page.entryView->visualRect(first).center());
 }
 
 QStringList rowTexts(const QListWidget& list)
@@ -94,14 +96,17 @@ private slots:
         QByteArray expected = saved(app, user, QStringLiteral("before-rename.ini"));
         const QByteArray beforeRename = expected;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
+            CatalogueDialogPage dialogPage(dialog);
             pickEntry(dialog, QStringLiteral("BOLT"));
             QCOMPARE(dialog.selectedName(), QStringLiteral("Bolt pistol"));
-            QCOMPARE(dialog.entries->data(dialog.entries->index(0, 1), Qt::DisplayRole).toInt(), 1);
-            QCOMPARE(rowTexts(*dialog.userList), QStringList{"HQ Command Swarm"});
-            QTest::mouseClick(dialog.renameButton, Qt::LeftButton);
+            QCOMPARE(
+                dialogPage.entries->data(dialogPage.entries->index(0, 1), Qt::DisplayRole).toInt(),
+                1);
+            QCOMPARE(rowTexts(*dialogPage.userList), QStringList{"HQ Command Swarm"});
+            QTest::mouseClick(dialogPage.renameButton, Qt::LeftButton);
             pickEntry(dialog, QStringLiteral("heavy"));
-            QCOMPARE(rowTexts(*dialog.userList), QStringList{"HQ Command Swarm"});
-            QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
+            QCOMPARE(rowTexts(*dialogPage.userList), QStringList{"HQ Command Swarm"});
+            QTest::mouseClick(dialogPage.closeButton, Qt::LeftButton);
         });
         user.windowOf<RenameDialog>([&](RenameDialog& rename) {
             QCOMPARE(rename.windowTitle(), QStringLiteral("Rename Weapon"));
@@ -145,12 +150,13 @@ private slots:
         const QString undoText = page.undoAction->text();
         ScriptedUser user;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
-            QTest::mouseClick(dialog.newButton, Qt::LeftButton);
+            CatalogueDialogPage dialogPage(dialog);
+            QTest::mouseClick(dialogPage.newButton, Qt::LeftButton);
             pickEntry(dialog, QStringLiteral("chain"));
-            QTest::mouseClick(dialog.editButton, Qt::LeftButton);
-            QTest::mouseClick(dialog.renameButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.editButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.renameButton, Qt::LeftButton);
             QCOMPARE(dialog.selectedName(), QStringLiteral("Chainsword"));
-            QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.closeButton, Qt::LeftButton);
         });
         user.windowOf<WeaponEditor>(
             [](WeaponEditor& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
@@ -180,12 +186,13 @@ private slots:
         loadFullArmy(app);
         ScriptedUser user;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
+            CatalogueDialogPage dialogPage(dialog);
             pickEntry(dialog, QStringLiteral("chain"));
-            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.deleteButton, Qt::LeftButton);
             pickEntry(dialog, QStringLiteral("lance"));
-            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
-            dialog.filterEdit->clear();
-            QCOMPARE(dialog.entries->rowCount(), 3);
+            QTest::mouseClick(dialogPage.deleteButton, Qt::LeftButton);
+            dialogPage.filterEdit->clear();
+            QCOMPARE(dialogPage.entries->rowCount(), 3);
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         user.answer(QMessageBox::Ok);
