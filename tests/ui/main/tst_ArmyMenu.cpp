@@ -5,6 +5,7 @@
 #include "support/pages/CatalogueDialogPage.h"
 #include "support/pages/CheckReportDialogPage.h"
 #include "support/pages/MainWindowPage.h"
+#include "support/pages/RenameDialogPage.h"
 #include "support/pages/TroopSelectionDialogPage.h"
 #include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/CatalogueDialog.h"
@@ -109,14 +110,15 @@ private slots:
             QTest::mouseClick(dialogPage.closeButton, Qt::LeftButton);
         });
         user.windowOf<RenameDialog>([&](RenameDialog& rename) {
+            RenameDialogPage renamePage(rename);
             QCOMPARE(rename.windowTitle(), QStringLiteral("Rename Weapon"));
-            rename.nameEdit->selectAll();
-            QTest::keyClicks(rename.nameEdit, QStringLiteral("Lance"));
-            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+            renamePage.nameEdit->selectAll();
+            QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Lance"));
+            QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
             QVERIFY(rename.isVisible());
-            rename.nameEdit->selectAll();
-            QTest::keyClicks(rename.nameEdit, QStringLiteral("Heavy pistol"));
-            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+            renamePage.nameEdit->selectAll();
+            QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Heavy pistol"));
+            QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
         });
         user.answer(QMessageBox::Ok);
         action(app.mainWindow, "Weapons")->trigger();
@@ -164,9 +166,10 @@ private slots:
             QTest::mouseClick(WeaponEditorPage(editor).okButton, Qt::LeftButton);
         });
         user.windowOf<RenameDialog>([](RenameDialog& rename) {
-            rename.nameEdit->selectAll();
-            QTest::keyClicks(rename.nameEdit, QStringLiteral("AXE"));
-            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+            RenameDialogPage renamePage(rename);
+            renamePage.nameEdit->selectAll();
+            QTest::keyClicks(renamePage.nameEdit, QStringLiteral("AXE"));
+            QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
         });
         user.answer(QMessageBox::Ok);
         action(app.mainWindow, "Weapons")->trigger();
