@@ -111,6 +111,12 @@ double slowerKeystroke(QWidget& window, QLineEdit& filter)
     return qMax(narrowing, widening);
 }
 
+// The filter field of the picker or the catalogue window, found by its name; null without one.
+QLineEdit* filterEdit(const QWidget& window)
+{
+    return window.findChild<QLineEdit*>(QStringLiteral("filterEdit"));
+}
+
 // One filter keystroke in the picker and in the weapons window, on the army's weapons.
 int filterCommand(int argc, char* argv[], const QString& path)
 {
@@ -123,14 +129,20 @@ int filterCommand(int argc, char* argv[], const QString& path)
     picker.show();
     if (!waitUntilShown(picker))
         return 1;
-    std::printf("filter-picker %.1f ms\n", slowerKeystroke(picker, *picker.filterEdit));
+    QLineEdit* pickerFilter = filterEdit(picker);
+    if (!pickerFilter)
+        return 1;
+    std::printf("filter-picker %.1f ms\n", slowerKeystroke(picker, *pickerFilter));
     picker.hide();
     CatalogueDialog catalogue(nullptr, store, memory, CatalogueKind::Weapons,
                               [&store](const ArmyChange& change) { change.apply(store); });
     catalogue.show();
     if (!waitUntilShown(catalogue))
         return 1;
-    std::printf("filter-catalogue %.1f ms\n", slowerKeystroke(catalogue, *catalogue.filterEdit));
+    QLineEdit* catalogueFilter = filterEdit(catalogue);
+    if (!catalogueFilter)
+        return 1;
+    std::printf("filter-catalogue %.1f ms\n", slowerKeystroke(catalogue, *catalogueFilter));
     return 0;
 }
 

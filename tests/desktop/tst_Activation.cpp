@@ -1,7 +1,9 @@
 #include "store/Store.h"
 #include "support/ModalAnswer.h"
 #include "support/TestWindows.h"
+#include "support/pages/AbilityCostsDialogPage.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/controls/Button.h"
@@ -92,7 +94,8 @@ private slots:
         // Enter; `then` prepares for the next window first.
         auto costDialog = [&](const QString& cost, std::function<void()> then) {
             return [&, cost, then](AbilityCostsDialog& dialog) {
-                Grid& grid = *dialog.abilityGrid;
+                AbilityCostsDialogPage dialogPage(dialog);
+                Grid& grid = *dialogPage.abilityGrid;
                 const bool ready =
                     QTest::qWaitFor([&] { return takesKeys(dialog, grid.cellEditor()); }, waitMs);
                 focusSeen << QStringLiteral("%1 %2").arg(ready).arg(grid.currentColumn());
@@ -106,12 +109,13 @@ private slots:
             };
         };
         picker.expect<Picker>([&](Picker& shown) {
+            PickerPage pickerPage(shown);
             firstCost.expect<AbilityCostsDialog>(costDialog(QStringLiteral("5"), [&] {
                 secondCost.expect<AbilityCostsDialog>(costDialog(QStringLiteral("7"), nullptr));
             }));
             for (int row = 0; row < 2; ++row)
-                shown.itemList->setSelected(row, true);
-            QTest::mouseClick(shown.okButton, Qt::LeftButton);
+                pickerPage.itemList->setSelected(row, true);
+            QTest::mouseClick(pickerPage.okButton, Qt::LeftButton);
         });
         QTest::mouseClick(page.addButton, Qt::LeftButton);
         QVERIFY2(picker.answered(), qPrintable(picker.failure()));

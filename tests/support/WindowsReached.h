@@ -4,7 +4,10 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/AbilityCostsDialogPage.h"
+#include "support/pages/AbilityEditorPage.h"
 #include "support/pages/FoundControl.h"
+#include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -88,9 +91,10 @@ inline Reach abilityEditor(const Act& inEditor)
         app.setUp(prepareTroop);
         Window& step = app.openStep(WizardStep::Abilities);
         user.windowOf<Picker>([&user, act, inEditor](Picker& picker) {
+            PickerPage pickerPage(picker);
             actIn(user, picker, inEditor ? inEditor : act);
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.cancelButton, Qt::LeftButton);
         });
         QTest::mouseClick(foundControl<Button>(step, "addButton"), Qt::LeftButton);
     };
@@ -143,8 +147,8 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
         {"ability editor help",
          [](TestWindows& app, ScriptedUser& user, const Act& act) {
              abilityEditor([&user, act](QWidget& shown, QWidget&) {
-                 auto& editor = static_cast<AbilityEditor&>(shown);
-                 actIn(user, editor, act);
+                 AbilityEditorPage editor(static_cast<AbilityEditor&>(shown));
+                 actIn(user, editor.window, act);
                  QTest::mouseClick(editor.helpButton, Qt::LeftButton);
                  QTest::mouseClick(editor.cancelButton, Qt::LeftButton);
              })(app, user, act);
@@ -156,8 +160,8 @@ inline const QList<std::pair<const char*, Reach>>& dialogs()
                  [](Window& w) { return foundControl<Button>(w, "editButton"); },
                  [](Window& w) { return foundControl<SortedListWidget>(w, "itemList"); })(
                  app, user, [&user, act](QWidget& shown, QWidget&) {
-                     auto& costing = static_cast<AbilityCostsDialog&>(shown);
-                     actIn(user, costing, act);
+                     AbilityCostsDialogPage costing(static_cast<AbilityCostsDialog&>(shown));
+                     actIn(user, costing.window, act);
                      QTest::mouseClick(costing.helpButton, Qt::LeftButton);
                      QTest::mouseClick(costing.okButton, Qt::LeftButton);
                  });

@@ -4,6 +4,7 @@
 #include "support/GridCells.h"
 #include "support/ScriptedUser.h"
 #include "support/Typing.h"
+#include "support/pages/PickerPage.h"
 #include "support/pages/WeaponCostsDialogPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/controls/Button.h"
@@ -18,13 +19,14 @@
 void pickNames(ScriptedUser& user, const QStringList& names, bool ok)
 {
     user.windowOf<Picker>([names, ok](Picker& picker) {
+        PickerPage pickerPage(picker);
         makeActive(picker);
         for (const QString& name : names) {
-            const int row = picker.itemList->indexOf(name);
+            const int row = pickerPage.itemList->indexOf(name);
             QVERIFY2(row >= 0, qPrintable(QStringLiteral("no item ") + name));
-            clickItem(*picker.itemList, row);
+            clickItem(*pickerPage.itemList, row);
         }
-        QTest::mouseClick(ok ? picker.okButton : picker.cancelButton, Qt::LeftButton);
+        QTest::mouseClick(ok ? pickerPage.okButton : pickerPage.cancelButton, Qt::LeftButton);
     });
 }
 

@@ -3,7 +3,9 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/PickerPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -55,13 +57,14 @@ private slots:
                                       QStringList(), false, nullptr});
         editor.show();
         QVERIFY(makeActive(editor));
-        editor.detailsGrid->setFocus();
-        editor.detailsGrid->setCurrentCell(0, 0);
+        Grid* detailsGrid = WeaponEditorPage(editor).detailsGrid;
+        detailsGrid->setFocus();
+        detailsGrid->setCurrentCell(0, 0);
         QWidget* cell = QApplication::focusWidget();
         typeText(cell, "24");
         QTest::keyClick(cell, Qt::Key_Return);
         QVERIFY(editor.isVisible());
-        QCOMPARE(editor.detailsGrid->currentColumn(), 1);
+        QCOMPARE(detailsGrid->currentColumn(), 1);
     }
 
     // Typing moves to the item that starts with the text; selecting stays a click.
@@ -74,14 +77,15 @@ private slots:
         });
         ScriptedUser user;
         user.windowOf<Picker>([](Picker& picker) {
+            PickerPage pickerPage(picker);
             QVERIFY(makeActive(picker));
-            clickItem(*picker.itemList, 2);
-            QTest::keyClicks(picker.itemList, "heavy r");
-            QCOMPARE(picker.itemList->currentRow(), 1);
-            QCOMPARE(listItems(*picker.itemList),
+            clickItem(*pickerPage.itemList, 2);
+            QTest::keyClicks(pickerPage.itemList, "heavy r");
+            QCOMPARE(pickerPage.itemList->currentRow(), 1);
+            QCOMPARE(listItems(*pickerPage.itemList),
                      QStringList({"Heavy Blade", "Heavy Rifle", "*Las", "Sword"}));
-            clickItem(*picker.itemList, 1);
-            QTest::mouseClick(picker.okButton, Qt::LeftButton);
+            clickItem(*pickerPage.itemList, 1);
+            QTest::mouseClick(pickerPage.okButton, Qt::LeftButton);
         });
         Picker picker(&app.mainWindow, app.army(), CatalogueKind::Weapons,
                       app.wizard.editorMemory(), app.storeChanger());

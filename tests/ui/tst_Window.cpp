@@ -6,6 +6,7 @@
 #include "support/TestWindows.h"
 #include "support/WindowsReached.h"
 #include "support/pages/FoundControl.h"
+#include "support/pages/TroopSelectionDialogPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -259,23 +260,23 @@ private slots:
             return PickButton(pick);
         };
         QTest::newRow("picker") << dialogNamed("picker") << button([](QWidget& w) {
-            return static_cast<Picker&>(w).okButton;
+            return foundControl<Button>(w, "okButton");
         });
         QTest::newRow("weapon editor")
             << dialogNamed("weapon editor")
-            << button([](QWidget& w) { return static_cast<WeaponEditor&>(w).okButton; });
+            << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("ability editor")
             << dialogNamed("ability editor")
-            << button([](QWidget& w) { return static_cast<AbilityEditor&>(w).okButton; });
+            << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("costs window")
             << dialogNamed("costs window")
             << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("ability costing")
             << dialogNamed("ability costing")
-            << button([](QWidget& w) { return static_cast<AbilityCostsDialog&>(w).okButton; });
+            << button([](QWidget& w) { return foundControl<Button>(w, "okButton"); });
         QTest::newRow("troop selection")
             << dialogNamed("troop selection")
-            << button([](QWidget& w) { return static_cast<TroopSelectionDialog&>(w).editButton; });
+            << button([](QWidget& w) { return foundControl<Button>(w, "editButton"); });
         QTest::newRow("step 4") << frame(WizardStep::ReplaceableWeapons) << button([](QWidget& w) {
             return foundControl<Button>(w, "nextButton");
         });
@@ -332,17 +333,19 @@ private slots:
         for (const char* name : {"A", "B"})
             acceptTroop(app, QString::fromLatin1(name));
         user.windowOf<TroopSelectionDialog>([](TroopSelectionDialog& dialog) {
-            QCOMPARE(column(*dialog.troopGrid, 1), (QStringList{"A", "B"}));
-            clickCell(*dialog.troopGrid, 1, 1);
-            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+            TroopSelectionDialogPage dialogPage(dialog);
+            QCOMPARE(column(*dialogPage.troopGrid, 1), (QStringList{"A", "B"}));
+            clickCell(*dialogPage.troopGrid, 1, 1);
+            QTest::mouseClick(dialogPage.cancelButton, Qt::LeftButton);
         });
         QTest::mouseClick(foundControl<Button>(app.mainWindow, "editTroopButton"), Qt::LeftButton);
         acceptTroop(app, QStringLiteral("C"));
         int rowShown = -1;
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
-            QCOMPARE(column(*dialog.troopGrid, 1), (QStringList{"A", "B", "C"}));
-            rowShown = dialog.troopGrid->currentRow();
-            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+            TroopSelectionDialogPage dialogPage(dialog);
+            QCOMPARE(column(*dialogPage.troopGrid, 1), (QStringList{"A", "B", "C"}));
+            rowShown = dialogPage.troopGrid->currentRow();
+            QTest::mouseClick(dialogPage.cancelButton, Qt::LeftButton);
         });
         QTest::mouseClick(foundControl<Button>(app.mainWindow, "editTroopButton"), Qt::LeftButton);
         checkNoProblems(user);

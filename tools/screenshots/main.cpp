@@ -107,8 +107,13 @@ public:
     {
         auto& shown = static_cast<Dialog&>(window);
         // The weapons window shows the troops that use the first weapon.
-        if (auto* catalogue = qobject_cast<CatalogueDialog*>(&window))
-            catalogue->selectName(catalogue->entries->nameAt(0));
+        if (auto* catalogue = qobject_cast<CatalogueDialog*>(&window)) {
+            auto* entries = catalogue->findChild<CatalogueTable*>(QStringLiteral("entries"));
+            if (entries)
+                catalogue->selectName(entries->nameAt(0));
+            else
+                failures << QStringLiteral("weapons window: no entries");
+        }
         photograph(window);
         if (auto* editor = qobject_cast<AbilityEditor*>(&window))
             editor->showHelp();

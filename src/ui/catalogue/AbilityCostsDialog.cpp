@@ -3,6 +3,7 @@
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
+#include "ui/ControlNames.h"
 #include "ui/catalogue/CatalogueLines.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
@@ -69,6 +70,14 @@ AbilityCostsDialog::AbilityCostsDialog(QWidget* opener, const AbilityCostsReques
     buttons->addWidget(helpButton);
     layout->addLayout(buttons);
 
+    nameControls({{abilityHeading, "abilityHeading"},
+                  {costHeading, "costHeading"},
+                  {groupHeading, "groupHeading"},
+                  {headings, "headings"},
+                  {abilityGrid, "abilityGrid"},
+                  {scopeChoice, "scopeChoice"},
+                  {okButton, "okButton"},
+                  {helpButton, "helpButton"}});
     setTabOrder(abilityGrid, scopeChoice->button(EachModel));
     setTabChain({scopeChoice->button(WholeSquad), okButton, helpButton});
 

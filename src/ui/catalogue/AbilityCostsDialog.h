@@ -34,6 +34,7 @@ public:
     QString group() const;
     int scope() const;
 
+private:
     QLabel* abilityHeading;
     QLabel* costHeading;
     QLabel* groupHeading;

@@ -1,6 +1,7 @@
 #include "ui/catalogue/AbilityEditor.h"
 
 #include "store/LineOps.h"
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 #include "ui/help/AbilityEditorHelp.h"
@@ -55,6 +56,13 @@ AbilityEditor::AbilityEditor(QWidget* opener, const AbilityEditorRequest& reques
     layout->addStretch(1);
     layout->addLayout(buttonRow({okButton, cancelButton}, helpButton));
 
+    nameControls({{nameLabel, "nameLabel"},
+                  {nameEdit, "nameEdit"},
+                  {descriptionLabel, "descriptionLabel"},
+                  {descriptionEdit, "descriptionEdit"},
+                  {okButton, "okButton"},
+                  {helpButton, "helpButton"},
+                  {cancelButton, "cancelButton"}});
     setTabChain({nameEdit, descriptionEdit, okButton, cancelButton, helpButton});
 
     connect(nameEdit, &LineEdit::changed, this, &AbilityEditor::updateOkButton);
@@ -95,6 +103,11 @@ void AbilityEditor::replaceCommasInDescription()
 QString AbilityEditor::entry() const
 {
     return nameEdit->text() + u',' + descriptionEdit->text();
+}
+
+QString AbilityEditor::name() const
+{
+    return nameEdit->text();
 }
 
 // OK: a new ability may not take the name of one in the catalogue (a different letter case

@@ -38,7 +38,10 @@ public:
 
     // The catalogue entry the fields make: name, ",", description.
     QString entry() const;
+    // The ability's name as it stands.
+    QString name() const;
 
+private:
     QLabel* nameLabel;
     LineEdit* nameEdit;
     QLabel* descriptionLabel;
@@ -47,7 +50,6 @@ public:
     Button* helpButton;
     Button* cancelButton;
 
-private:
     const LineList* catalogue;
     bool editing;
 };

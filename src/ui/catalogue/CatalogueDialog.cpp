@@ -2,6 +2,7 @@
 
 #include "store/LineOps.h"
 #include "store/Store.h"
+#include "ui/ControlNames.h"
 #include "ui/catalogue/EntryEditing.h"
 #include "ui/catalogue/RenameDialog.h"
 #include "ui/controls/Button.h"
@@ -133,6 +134,18 @@ CatalogueDialog::CatalogueDialog(QWidget* opener, const Store& armyStore,
     layout->addLayout(entryButtons);
     layout->addLayout(buttonRow({closeButton}, helpButton));
 
+    nameControls({{filterLabel, "filterLabel"},
+                  {filterEdit, "filterEdit"},
+                  {entries, "entries"},
+                  {entryView, "entryView"},
+                  {usersLabel, "usersLabel"},
+                  {userList, "userList"},
+                  {newButton, "newButton"},
+                  {editButton, "editButton"},
+                  {renameButton, "renameButton"},
+                  {deleteButton, "deleteButton"},
+                  {closeButton, "closeButton"},
+                  {helpButton, "helpButton"}});
     setTabChain({filterEdit, entryView, userList, newButton, editButton, renameButton, deleteButton,
                  closeButton, helpButton});
 

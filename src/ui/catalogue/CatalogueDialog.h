@@ -71,6 +71,11 @@ public:
     // Selects the entry of that name if it is shown.
     void selectName(const QString& name);
 
+private:
+    void fillEntries();
+    QString word() const;
+    ArmyChanger changerNamed(const QString& name) const;
+
     QLabel* filterLabel;
     QLineEdit* filterEdit;
     QTreeView* entryView;
@@ -83,11 +88,6 @@ public:
     Button* deleteButton;
     Button* closeButton;
     Button* helpButton;
-
-private:
-    void fillEntries();
-    QString word() const;
-    ArmyChanger changerNamed(const QString& name) const;
 
     const Store& store;
     EditorMemory& memory;

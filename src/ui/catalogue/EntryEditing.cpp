@@ -5,7 +5,6 @@
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/CatalogueLines.h"
 #include "ui/catalogue/WeaponEditor.h"
-#include "ui/controls/LineEdit.h"
 
 namespace
 {
@@ -55,7 +54,7 @@ std::optional<QString> addWeapon(QWidget* opener, const Store& store, EditorMemo
                                  false, store.weaponCatalogue.get()});
     const bool ok = editor.showModal() == QDialog::Accepted;
     memory.weaponCells = editor.cells();
-    const QString name = editor.nameEdit->text();
+    const QString name = editor.name();
     if (ok && addEntry(store, CatalogueKind::Weapons, editor.entry(),
                        QStringLiteral("New Weapon ") + quoted(name), changeArmy))
         return name;
@@ -70,7 +69,7 @@ std::optional<QString> addAbility(QWidget* opener, const Store& store,
                                   false, store.abilityCatalogue.get()});
     if (editor.showModal() != QDialog::Accepted)
         return std::nullopt;
-    const QString name = editor.nameEdit->text();
+    const QString name = editor.name();
     if (addEntry(store, CatalogueKind::Abilities, editor.entry(),
                  QStringLiteral("New Special Ability ") + quoted(name), changeArmy))
         return name;

@@ -2,6 +2,7 @@
 
 #include "store/LineOps.h"
 #include "store/Store.h"
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Labels.h"
 #include "ui/controls/LineEdit.h"
@@ -54,6 +55,16 @@ Picker::Picker(QWidget* opener, const Store& armyStore, CatalogueKind catalogueK
     QHBoxLayout* buttons = buttonRow({okButton, cancelButton}, helpButton);
     layout->addLayout(buttons);
 
+    nameControls({{filterLabel, "filterLabel"},
+                  {filterEdit, "filterEdit"},
+                  {chosenLabel, "chosenLabel"},
+                  {listFrame, "listFrame"},
+                  {itemList, "itemList"},
+                  {newButton, "newButton"},
+                  {editButton, "editButton"},
+                  {okButton, "okButton"},
+                  {cancelButton, "cancelButton"},
+                  {helpButton, "helpButton"}});
     setTabChain({filterEdit, itemList, newButton, editButton, okButton, cancelButton, helpButton});
 
     connect(filterEdit, &QLineEdit::textChanged, this, &Picker::filterItems);

@@ -33,6 +33,11 @@ public:
     // The selected names, in list order, those the filter hides included.
     QStringList chosenNames() const;
 
+private:
+    // Takes the selected state of the items shown into chosen.
+    void noteSelection() const;
+    void showNames();
+
     QLabel* filterLabel;
     QLineEdit* filterEdit;
     QLabel* chosenLabel;
@@ -43,11 +48,6 @@ public:
     Button* okButton;
     Button* cancelButton;
     Button* helpButton;
-
-private:
-    // Takes the selected state of the items shown into chosen.
-    void noteSelection() const;
-    void showNames();
 
     // Every name of the catalogue in list order, whether each is selected, and the position in
     // names of each item shown.

@@ -1,6 +1,7 @@
 #include "ui/catalogue/RenameDialog.h"
 
 #include "store/LineOps.h"
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
 
@@ -30,6 +31,11 @@ RenameDialog::RenameDialog(QWidget* opener, CatalogueKind catalogueKind, const Q
     layout->addWidget(nameEdit);
     layout->addStretch(1);
     layout->addLayout(buttonRow({okButton, cancelButton}));
+
+    nameControls({{nameLabel, "nameLabel"},
+                  {nameEdit, "nameEdit"},
+                  {okButton, "okButton"},
+                  {cancelButton, "cancelButton"}});
     setTabChain({nameEdit, okButton, cancelButton});
 
     connect(nameEdit, &QLineEdit::textChanged, this, &RenameDialog::updateOkButton);

@@ -25,12 +25,12 @@ public:
     // The new name as OK took it.
     QString newName() const;
 
+private:
     QLabel* nameLabel;
     LineEdit* nameEdit;
     Button* okButton;
     Button* cancelButton;
 
-private:
     CatalogueKind kind;
     QString oldName;
     const LineList& catalogue;

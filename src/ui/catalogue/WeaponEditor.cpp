@@ -1,6 +1,7 @@
 #include "ui/catalogue/WeaponEditor.h"
 
 #include "store/LineOps.h"
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/GridHeadings.h"
@@ -60,6 +61,18 @@ WeaponEditor::WeaponEditor(QWidget* opener, const WeaponEditorRequest& request)
     QHBoxLayout* buttons = buttonRow({okButton, cancelButton}, helpButton);
     layout->addLayout(buttons);
 
+    nameControls({{nameLabel, "nameLabel"},
+                  {nameEdit, "nameEdit"},
+                  {rangeHeading, "rangeHeading"},
+                  {strengthHeading, "strengthHeading"},
+                  {armourPiercingHeading, "armourPiercingHeading"},
+                  {weaponTypeHeading, "weaponTypeHeading"},
+                  {descriptionHeading, "descriptionHeading"},
+                  {headings, "headings"},
+                  {detailsGrid, "detailsGrid"},
+                  {okButton, "okButton"},
+                  {cancelButton, "cancelButton"},
+                  {helpButton, "helpButton"}});
     setTabChain({nameEdit, detailsGrid, okButton, cancelButton, helpButton});
 
     updateOkButton();
@@ -140,6 +153,11 @@ QString WeaponEditor::entry() const
     for (int col = 0; col < cellCount; ++col)
         entry += u',' + detailsGrid->cell(col, 0);
     return entry;
+}
+
+QString WeaponEditor::name() const
+{
+    return nameEdit->text();
 }
 
 QStringList WeaponEditor::cells() const

@@ -43,9 +43,12 @@ public:
 
     // The catalogue entry the controls make: the name, then "," and each cell in column order.
     QString entry() const;
+    // The weapon's name as it stands.
+    QString name() const;
     // The five cells as they stand.
     QStringList cells() const;
 
+private:
     LineEdit* nameEdit;
     Grid* detailsGrid;
     Button* okButton;
@@ -59,7 +62,6 @@ public:
     GridHeadings* headings;
     Button* helpButton;
 
-private:
     const LineList* catalogue;
     bool editing;
 };

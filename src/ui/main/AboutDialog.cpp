@@ -1,5 +1,6 @@
 #include "ui/main/AboutDialog.h"
 
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Labels.h"
 
@@ -41,6 +42,12 @@ AboutDialog::AboutDialog(QWidget* opener)
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addWidget(okButton, 0, Qt::AlignHCenter);
+    nameControls({{iconLabel, "iconLabel"},
+                  {nameLabel, "nameLabel"},
+                  {purposeLabel, "purposeLabel"},
+                  {licenceLabel, "licenceLabel"},
+                  {qtLabel, "qtLabel"},
+                  {okButton, "okButton"}});
     setTabChain({okButton});
     setFixedClientSize(360, 150);
 }

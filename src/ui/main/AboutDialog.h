@@ -12,6 +12,7 @@ class AboutDialog : public Dialog
 public:
     explicit AboutDialog(QWidget* opener);
 
+private:
     QLabel* iconLabel;
     QLabel* nameLabel;
     QLabel* purposeLabel;

@@ -2,6 +2,7 @@
 
 #include "cli/ProblemText.h"
 #include "store/Store.h"
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 
 #include <QHeaderView>
@@ -94,6 +95,11 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
     if (problems.empty())
         layout->addStretch(1);
     layout->addLayout(buttonRow({openButton, closeButton}, helpButton));
+    nameControls({{summaryLabel, "summaryLabel"},
+                  {problemList, "problemList"},
+                  {openButton, "openButton"},
+                  {closeButton, "closeButton"},
+                  {helpButton, "helpButton"}});
     setTabChain({problemList, openButton, closeButton, helpButton});
 
     connect(openButton, &QPushButton::clicked, this, &CheckReportDialog::openProblem);

@@ -34,14 +34,14 @@ public:
     const Problem* chosenProblem() const;
     int currentRow() const;
 
+private:
+    void updateOpenButton();
+
     QLabel* summaryLabel;
     QTreeWidget* problemList;
     Button* openButton;
     Button* closeButton;
     Button* helpButton;
-
-private:
-    void updateOpenButton();
 
     std::vector<Problem> problems;
     int chosen = -1;

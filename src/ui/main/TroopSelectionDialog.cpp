@@ -2,6 +2,7 @@
 
 #include "store/LineOps.h"
 #include "store/Store.h"
+#include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/Labels.h"
@@ -100,6 +101,13 @@ TroopSelectionDialog::TroopSelectionDialog(QWidget* opener, const Store& armySto
     layout->addLayout(buttons);
     layout->addLayout(deleteRow);
 
+    nameControls({{troopGrid, "troopGrid"},
+                  {roleHeading, "roleHeading"},
+                  {nameHeading, "nameHeading"},
+                  {editButton, "editButton"},
+                  {cancelButton, "cancelButton"},
+                  {helpButton, "helpButton"},
+                  {deleteButton, "deleteButton"}});
     setTabChain({troopGrid, editButton, cancelButton, helpButton, deleteButton});
 
     connect(editButton, &QPushButton::clicked, this, [this] { done(Accepted); });

@@ -33,6 +33,9 @@ public:
     // The current row, -1 for none, to open on next time.
     int currentRow() const;
 
+private:
+    void fillTroopGrid();
+
     Grid* troopGrid;
     QLabel* roleHeading;
     QLabel* nameHeading;
@@ -40,9 +43,6 @@ public:
     Button* cancelButton;
     Button* helpButton;
     Button* deleteButton;
-
-private:
-    void fillTroopGrid();
 
     const Store& store;
     ArmyChanger changeArmy;

@@ -3,6 +3,9 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/AbilityCostsDialogPage.h"
+#include "support/pages/AbilityEditorPage.h"
+#include "support/pages/PickerPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -33,8 +36,10 @@ class AbilityDialogsTest : public QObject
                      const QString& shown, const QStringList& typed, int scope)
     {
         user.windowOf<AbilityCostsDialog>([=](AbilityCostsDialog& dialog) {
-            QCOMPARE(dialog.abilityGrid->cell(1, 0) + u'|' + dialog.abilityGrid->cell(2, 0) + u'|' +
-                         QString::number(dialog.scopeChoice->checkedIndex()),
+            AbilityCostsDialogPage dialogPage(dialog);
+            QCOMPARE(dialogPage.abilityGrid->cell(1, 0) + u'|' +
+                         dialogPage.abilityGrid->cell(2, 0) + u'|' +
+                         QString::number(dialogPage.scopeChoice->checkedIndex()),
                      shown);
             QVERIFY(makeActive(dialog));
             for (int i = 0; i < typed.size(); ++i) {
@@ -43,7 +48,7 @@ class AbilityDialogsTest : public QObject
                 typeText(QApplication::focusWidget(), typed[i]);
             }
             if (scope >= 0)
-                QTest::mouseClick(dialog.scopeChoice->button(scope), Qt::LeftButton);
+                QTest::mouseClick(dialogPage.scopeChoice->button(scope), Qt::LeftButton);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         editAbilityCosts(opener, troop, 0, lastScope);
@@ -74,25 +79,27 @@ private slots:
         app.setUp([](Store& army) { army.abilityCatalogue->add(QStringLiteral("Psychic,x")); });
         const bool duplicate = catalogue.size() == 1;
         user.windowOf<Picker>([](Picker& picker) {
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+            PickerPage pickerPage(picker);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
             picker.done(QDialog::Accepted);
         });
         user.windowOf<AbilityEditor>([&](AbilityEditor& editor) {
+            AbilityEditorPage editorPage(editor);
             QVERIFY(makeActive(editor));
-            QCOMPARE(QApplication::focusWidget(), editor.nameEdit);
-            typeText(editor.nameEdit, QStringLiteral("x"));
-            QVERIFY(editor.okButton->isEnabled());
-            QTest::keyClick(editor.nameEdit, Qt::Key_Backspace);
-            QVERIFY(!editor.okButton->isEnabled());
-            QTest::keyClick(editor.nameEdit, Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), editorPage.nameEdit);
+            typeText(editorPage.nameEdit, QStringLiteral("x"));
+            QVERIFY(editorPage.okButton->isEnabled());
+            QTest::keyClick(editorPage.nameEdit, Qt::Key_Backspace);
+            QVERIFY(!editorPage.okButton->isEnabled());
+            QTest::keyClick(editorPage.nameEdit, Qt::Key_Return);
             QVERIFY(editor.isVisible());
-            typeText(editor.nameEdit, name);
-            QTest::keyClick(editor.nameEdit, Qt::Key_Tab);
-            typeText(editor.descriptionEdit, description);
-            QTest::keyClick(editor.descriptionEdit, Qt::Key_Return);
+            typeText(editorPage.nameEdit, name);
+            QTest::keyClick(editorPage.nameEdit, Qt::Key_Tab);
+            typeText(editorPage.descriptionEdit, description);
+            QTest::keyClick(editorPage.descriptionEdit, Qt::Key_Return);
             if (duplicate) {
                 QVERIFY(editor.isVisible());
-                QCOMPARE(editor.nameEdit->text(), name);
+                QCOMPARE(editorPage.nameEdit->text(), name);
                 QTest::keyClick(&editor, Qt::Key_Escape);
             }
         });
@@ -211,10 +218,11 @@ private slots:
         QString editorState;
         ModalAnswer editorAnswer;
         editorAnswer.expect<AbilityEditor>([&](AbilityEditor& editor) {
-            editorState = editor.windowTitle() + u'|' + editor.nameLabel->text() + u'|' +
-                          editor.nameEdit->text() + u'|' + editor.descriptionEdit->text() +
-                          (editor.nameEdit->isReadOnly() ? "" : "|writable");
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            AbilityEditorPage editorPage(editor);
+            editorState = editor.windowTitle() + u'|' + editorPage.nameLabel->text() + u'|' +
+                          editorPage.nameEdit->text() + u'|' + editorPage.descriptionEdit->text() +
+                          (editorPage.nameEdit->isReadOnly() ? "" : "|writable");
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         editSelectedItem(&app.mainWindow, app.army(), app.wizard.editorMemory(),
                          CatalogueKind::Abilities, list, app.storeChanger());
@@ -232,9 +240,10 @@ private slots:
         QString costsState;
         ModalAnswer costsAnswer;
         costsAnswer.expect<AbilityCostsDialog>([&](AbilityCostsDialog& dialog) {
-            costsState = dialog.windowTitle() + u'|' + dialog.abilityGrid->cell(0, 0);
-            dialog.abilityGrid->setCell(1, 0, QStringLiteral("12"));
-            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+            AbilityCostsDialogPage dialogPage(dialog);
+            costsState = dialog.windowTitle() + u'|' + dialogPage.abilityGrid->cell(0, 0);
+            dialogPage.abilityGrid->setCell(1, 0, QStringLiteral("12"));
+            QTest::mouseClick(dialogPage.okButton, Qt::LeftButton);
         });
         editAbilityCosts(&app.mainWindow, troop, 0, app.wizard.editorMemory().abilityScope);
         QVERIFY2(costsAnswer.answered(), qPrintable(costsAnswer.failure()));

@@ -3,8 +3,11 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/AbilityEditorPage.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/PickerPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -70,9 +73,10 @@ private slots:
         app.setUp(fill);
         auto& itemListStep = static_cast<ItemListStep&>(app.openStep(step));
         user.windowOf<Picker>([&](Picker& picker) {
+            PickerPage pickerPage(picker);
             QCOMPARE(picker.windowTitle(), caption);
-            QCOMPARE(listItems(*picker.itemList), items);
-            QVERIFY(!picker.editButton->isEnabled());
+            QCOMPARE(listItems(*pickerPage.itemList), items);
+            QVERIFY(!pickerPage.editButton->isEnabled());
             QTest::keyClick(&picker, Qt::Key_Escape);
             QCOMPARE(picker.modalResult(), QDialog::Rejected);
         });
@@ -105,24 +109,27 @@ private slots:
         ScriptedUser user;
         app.setUp(fill);
         user.windowOf<Picker>([&](Picker& picker) {
+            PickerPage pickerPage(picker);
             QVERIFY(makeActive(picker));
-            clickItem(*picker.itemList, 1);
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QCOMPARE(listItems(*picker.itemList), items);
-            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
+            clickItem(*pickerPage.itemList, 1);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QCOMPARE(listItems(*pickerPage.itemList), items);
+            QTest::mouseClick(pickerPage.cancelButton, Qt::LeftButton);
         });
         if (kind == CatalogueKind::Abilities) {
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
+                AbilityEditorPage editorPage(editor);
                 QCOMPARE(editor.windowTitle(), QStringLiteral("Add Special Ability"));
-                QCOMPARE(editor.nameLabel->text(), QStringLiteral("New Special Ability"));
-                QVERIFY(!editor.okButton->isEnabled());
-                typeText(editor.nameEdit, QStringLiteral("Bolter"));
-                QTest::keyClick(editor.nameEdit, Qt::Key_Return);
+                QCOMPARE(editorPage.nameLabel->text(), QStringLiteral("New Special Ability"));
+                QVERIFY(!editorPage.okButton->isEnabled());
+                typeText(editorPage.nameEdit, QStringLiteral("Bolter"));
+                QTest::keyClick(editorPage.nameEdit, Qt::Key_Return);
             });
         } else {
             user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
-                typeText(editor.nameEdit, QStringLiteral("Bolter"));
-                QTest::keyClick(editor.nameEdit, Qt::Key_Return);
+                WeaponEditorPage editorPage(editor);
+                typeText(editorPage.nameEdit, QStringLiteral("Bolter"));
+                QTest::keyClick(editorPage.nameEdit, Qt::Key_Return);
             });
         }
         QCOMPARE(showPicker(app, kind), QDialog::Rejected);
@@ -155,17 +162,20 @@ private slots:
         const Store before = app.army();
         QList<ArmyChange> handed;
         user.windowOf<Picker>([](Picker& picker) {
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
+            PickerPage pickerPage(picker);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.cancelButton, Qt::LeftButton);
         });
         const auto typeName = [](LineEdit* nameEdit) {
             typeText(nameEdit, QStringLiteral("Bolter"));
             QTest::keyClick(nameEdit, Qt::Key_Return);
         };
         if (kind == CatalogueKind::Abilities)
-            user.windowOf<AbilityEditor>([&](AbilityEditor& editor) { typeName(editor.nameEdit); });
+            user.windowOf<AbilityEditor>(
+                [&](AbilityEditor& editor) { typeName(AbilityEditorPage(editor).nameEdit); });
         else
-            user.windowOf<WeaponEditor>([&](WeaponEditor& editor) { typeName(editor.nameEdit); });
+            user.windowOf<WeaponEditor>(
+                [&](WeaponEditor& editor) { typeName(WeaponEditorPage(editor).nameEdit); });
         Picker picker(&app.mainWindow, app.army(), kind, app.wizard.editorMemory(),
                       [&handed](const ArmyChange& change) { handed.append(change); });
         picker.showModal();
@@ -210,46 +220,51 @@ private slots:
         app.wizard.editorMemory().weaponCells = QStringList{"last", "", "", "", ""};
         const bool abilities = kind == CatalogueKind::Abilities;
         user.windowOf<Picker>([&](Picker& picker) {
+            PickerPage pickerPage(picker);
             QVERIFY(makeActive(picker));
             if (!listed.isEmpty())
-                picker.itemList->addSorted(listed);
-            clickItem(*picker.itemList, 1);
-            clickItem(*picker.itemList, 0);
-            QTest::mouseClick(picker.editButton, Qt::LeftButton);
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
+                pickerPage.itemList->addSorted(listed);
+            clickItem(*pickerPage.itemList, 1);
+            clickItem(*pickerPage.itemList, 0);
+            QTest::mouseClick(pickerPage.editButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
             picker.done(QDialog::Accepted);
         });
         if (abilities && !opens.isEmpty()) {
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
-                QCOMPARE(editor.nameLabel->text(), QStringLiteral("Special Ability"));
-                QVERIFY(editor.nameEdit->isReadOnly());
-                QVERIFY(editor.okButton->isEnabled());
+                AbilityEditorPage editorPage(editor);
+                QCOMPARE(editorPage.nameLabel->text(), QStringLiteral("Special Ability"));
+                QVERIFY(editorPage.nameEdit->isReadOnly());
+                QVERIFY(editorPage.okButton->isEnabled());
                 QVERIFY(makeActive(editor));
-                QCOMPARE(QApplication::focusWidget(), editor.descriptionEdit);
-                editor.descriptionEdit->end(false);
-                typeText(editor.descriptionEdit, QStringLiteral(",changed"));
-                QTest::keyClick(editor.descriptionEdit, Qt::Key_Return);
+                QCOMPARE(QApplication::focusWidget(), editorPage.descriptionEdit);
+                editorPage.descriptionEdit->end(false);
+                typeText(editorPage.descriptionEdit, QStringLiteral(",changed"));
+                QTest::keyClick(editorPage.descriptionEdit, Qt::Key_Return);
             });
         } else if (!opens.isEmpty()) {
             user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
-                QVERIFY(editor.nameEdit->isReadOnly());
-                QCOMPARE(editor.nameEdit->text(), listed);
-                QTest::mouseClick(editor.okButton, Qt::LeftButton);
+                WeaponEditorPage editorPage(editor);
+                QVERIFY(editorPage.nameEdit->isReadOnly());
+                QCOMPARE(editorPage.nameEdit->text(), listed);
+                QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
             });
         }
         QString newCaption;
         if (abilities) {
             newCaption = QStringLiteral("Add Special Ability");
             user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
-                QVERIFY(!editor.nameEdit->isReadOnly());
+                AbilityEditorPage editorPage(editor);
+                QVERIFY(!editorPage.nameEdit->isReadOnly());
                 QCOMPARE(editor.entry(), QStringLiteral(","));
-                QVERIFY(!editor.okButton->isEnabled());
+                QVERIFY(!editorPage.okButton->isEnabled());
                 QTest::keyClick(&editor, Qt::Key_Escape);
             });
         } else {
             newCaption = QStringLiteral("New Standard Weapon");
             user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
-                QVERIFY(!editor.nameEdit->isReadOnly());
+                WeaponEditorPage editorPage(editor);
+                QVERIFY(!editorPage.nameEdit->isReadOnly());
                 QCOMPARE(editor.entry(), QStringLiteral(",,,,,"));
                 QTest::keyClick(&editor, Qt::Key_Escape);
             });
@@ -287,8 +302,9 @@ private slots:
 
         list.selectOnly(0);
         user.windowOf<AbilityEditor>([](AbilityEditor& editor) {
-            editor.descriptionEdit->setText(QStringLiteral("fly"));
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            AbilityEditorPage editorPage(editor);
+            editorPage.descriptionEdit->setText(QStringLiteral("fly"));
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         edit();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -301,11 +317,12 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         user.windowOf<Picker>([](Picker& picker) {
-            QCOMPARE(picker.itemList->count(), 0);
-            QTest::mouseClick(picker.itemList->viewport(), Qt::LeftButton);
-            QVERIFY(!picker.editButton->isEnabled());
-            QTest::mouseClick(picker.helpButton, Qt::LeftButton);
-            QTest::mouseClick(picker.okButton, Qt::LeftButton);
+            PickerPage pickerPage(picker);
+            QCOMPARE(pickerPage.itemList->count(), 0);
+            QTest::mouseClick(pickerPage.itemList->viewport(), Qt::LeftButton);
+            QVERIFY(!pickerPage.editButton->isEnabled());
+            QTest::mouseClick(pickerPage.helpButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.okButton, Qt::LeftButton);
         });
         user.answer(QMessageBox::Ok);
         QCOMPARE(showPicker(app, CatalogueKind::Weapons), QDialog::Accepted);
@@ -331,18 +348,20 @@ private slots:
         ModalAnswer pickerAnswer;
         ModalAnswer editorAnswer;
         pickerAnswer.expect<Picker>([&](Picker& shown) {
+            PickerPage pickerPage(shown);
             editorAnswer.expect<WeaponEditor>([](WeaponEditor& editor) {
-                typeText(editor.nameEdit, QStringLiteral("Bolter"));
-                QTest::mouseClick(editor.okButton, Qt::LeftButton);
+                WeaponEditorPage editorPage(editor);
+                typeText(editorPage.nameEdit, QStringLiteral("Bolter"));
+                QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
             });
-            QTest::mouseClick(shown.newButton, Qt::LeftButton);
-            clickItem(*shown.itemList, 1);
-            QTest::mouseClick(shown.okButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            clickItem(*pickerPage.itemList, 1);
+            QTest::mouseClick(pickerPage.okButton, Qt::LeftButton);
         });
         QCOMPARE(picker.showModal(), QDialog::Accepted);
         QVERIFY2(pickerAnswer.answered(), qPrintable(pickerAnswer.failure()));
         QVERIFY2(editorAnswer.answered(), qPrintable(editorAnswer.failure()));
-        QCOMPARE(listItems(*picker.itemList), (QStringList{"axe", "*Bolter", "Rifle"}));
+        QCOMPARE(listItems(*PickerPage(picker).itemList), (QStringList{"axe", "*Bolter", "Rifle"}));
         QCOMPARE(picker.chosenNames(), QStringList{"Bolter"});
         QCOMPARE(app.army().weaponCatalogue->count(), 3);
     }
@@ -360,18 +379,21 @@ private slots:
             static_cast<ItemListStep&>(app.openStep(WizardStep::StandardWeapons)));
         ScriptedUser user;
         user.windowOf<Picker>([&](Picker& picker) {
-            clickItem(*picker.itemList, 0);
-            QCOMPARE(listItems(*picker.itemList), (QStringList{"*axe", "Heavy rifle", "Rifle"}));
-            QTest::keyClicks(picker.filterEdit, QStringLiteral("RIF"));
-            QCOMPARE(listItems(*picker.itemList), (QStringList{"Heavy rifle", "Rifle"}));
-            clickItem(*picker.itemList, 1);
-            QCOMPARE(picker.chosenLabel->text(), QStringLiteral("2 selected"));
-            QTest::keyClicks(picker.filterEdit, QStringLiteral("x"));
-            QCOMPARE(listItems(*picker.itemList), QStringList{});
-            picker.filterEdit->clear();
-            QCOMPARE(listItems(*picker.itemList), (QStringList{"*axe", "Heavy rifle", "*Rifle"}));
-            QTest::keyClicks(picker.filterEdit, QStringLiteral("heavy"));
-            QTest::mouseClick(picker.okButton, Qt::LeftButton);
+            PickerPage pickerPage(picker);
+            clickItem(*pickerPage.itemList, 0);
+            QCOMPARE(listItems(*pickerPage.itemList),
+                     (QStringList{"*axe", "Heavy rifle", "Rifle"}));
+            QTest::keyClicks(pickerPage.filterEdit, QStringLiteral("RIF"));
+            QCOMPARE(listItems(*pickerPage.itemList), (QStringList{"Heavy rifle", "Rifle"}));
+            clickItem(*pickerPage.itemList, 1);
+            QCOMPARE(pickerPage.chosenLabel->text(), QStringLiteral("2 selected"));
+            QTest::keyClicks(pickerPage.filterEdit, QStringLiteral("x"));
+            QCOMPARE(listItems(*pickerPage.itemList), QStringList{});
+            pickerPage.filterEdit->clear();
+            QCOMPARE(listItems(*pickerPage.itemList),
+                     (QStringList{"*axe", "Heavy rifle", "*Rifle"}));
+            QTest::keyClicks(pickerPage.filterEdit, QStringLiteral("heavy"));
+            QTest::mouseClick(pickerPage.okButton, Qt::LeftButton);
         });
         QTest::mouseClick(step.addButton, Qt::LeftButton);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));

@@ -2,6 +2,8 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/Typing.h"
+#include "support/pages/PickerPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -23,9 +25,10 @@ const QString duplicate = QStringLiteral(
 void editMissingWeapon(ScriptedUser& user, const QString& name)
 {
     user.windowOf<Picker>([name](Picker& picker) {
+        PickerPage pickerPage(picker);
         QVERIFY(makeActive(picker));
-        clickItem(*picker.itemList, picker.itemList->addSorted(name));
-        QTest::mouseClick(picker.editButton, Qt::LeftButton);
+        clickItem(*pickerPage.itemList, pickerPage.itemList->addSorted(name));
+        QTest::mouseClick(pickerPage.editButton, Qt::LeftButton);
         picker.done(QDialog::Rejected);
     });
 }
@@ -35,8 +38,9 @@ void typeWeapon(WeaponEditor& editor, const QString& name, const QStringList& ce
 {
     if (!cells.isEmpty())
         QVERIFY(makeActive(editor));
-    editor.nameEdit->setFocus();
-    typeText(editor.nameEdit, name);
+    LineEdit* nameEdit = WeaponEditorPage(editor).nameEdit;
+    nameEdit->setFocus();
+    typeText(nameEdit, name);
     for (const QString& cell : cells) {
         QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
         typeText(editor.focusWidget(), cell);
@@ -78,21 +82,23 @@ private slots:
         TestWindows app;
         ScriptedUser user;
         user.windowOf<Picker>([&](Picker& picker) {
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QCOMPARE(listItems(*picker.itemList), QStringList{entry.section(u',', 0, 0)});
+            PickerPage pickerPage(picker);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QCOMPARE(listItems(*pickerPage.itemList), QStringList{entry.section(u',', 0, 0)});
             picker.done(QDialog::Rejected);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
+            WeaponEditorPage editorPage(editor);
             QCOMPARE(editor.windowTitle(), QStringLiteral("New Standard Weapon"));
-            QCOMPARE(editor.nameLabel->text(), QStringLiteral("Standard Weapon name"));
-            QVERIFY(!editor.nameEdit->isReadOnly());
+            QCOMPARE(editorPage.nameLabel->text(), QStringLiteral("Standard Weapon name"));
+            QVERIFY(!editorPage.nameEdit->isReadOnly());
             if (active)
                 QVERIFY(makeActive(editor));
             typeWeapon(editor, name, cells);
             if (enter)
                 QTest::keyClick(editor.focusWidget(), Qt::Key_Return);
             else
-                QTest::mouseClick(editor.okButton, Qt::LeftButton);
+                QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         showPicker(app, CatalogueKind::Weapons);
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -127,13 +133,15 @@ private slots:
         ScriptedUser user;
         app.setUp([](Store& army) { army.weaponCatalogue->add(QStringLiteral("Lance,,,,,")); });
         user.windowOf<Picker>([&](Picker& picker) {
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QCOMPARE(listItems(*picker.itemList), items);
+            PickerPage pickerPage(picker);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QCOMPARE(listItems(*pickerPage.itemList), items);
             picker.done(QDialog::Accepted);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
+            WeaponEditorPage editorPage(editor);
             typeWeapon(editor, name, {range});
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
             if (refused) {
                 QVERIFY(editor.isVisible());
                 QCOMPARE(editor.result(), int(QDialog::Rejected));
@@ -158,17 +166,20 @@ private slots:
         ScriptedUser user;
         const auto newWeapon = [&](const QString& name, bool cancel) {
             user.windowOf<Picker>([](Picker& picker) {
-                QTest::mouseClick(picker.newButton, Qt::LeftButton);
+                PickerPage pickerPage(picker);
+                QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
                 picker.done(QDialog::Accepted);
             });
             user.windowOf<WeaponEditor>([name, cancel](WeaponEditor& editor) {
-                QCOMPARE(editor.nameEdit->text(), QString());
-                QCOMPARE(editor.detailsGrid->cell(4, 0), QString());
+                WeaponEditorPage editorPage(editor);
+                QCOMPARE(editorPage.nameEdit->text(), QString());
+                QCOMPARE(editorPage.detailsGrid->cell(4, 0), QString());
                 typeWeapon(editor, name, {"", "", "", "", "typed"});
-                QCOMPARE(editor.okButton->isEnabled(), !name.trimmed().isEmpty());
-                QTest::mouseClick(cancel ? editor.cancelButton : editor.okButton, Qt::LeftButton);
+                QCOMPARE(editorPage.okButton->isEnabled(), !name.trimmed().isEmpty());
+                QTest::mouseClick(cancel ? editorPage.cancelButton : editorPage.okButton,
+                                  Qt::LeftButton);
                 if (editor.isVisible())
-                    QTest::mouseClick(editor.cancelButton, Qt::LeftButton);
+                    QTest::mouseClick(editorPage.cancelButton, Qt::LeftButton);
             });
         };
         newWeapon(QString(), false);
@@ -177,8 +188,9 @@ private slots:
         editMissingWeapon(user, QStringLiteral("Ghost"));
         QString shownByEdit;
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
+            WeaponEditorPage editorPage(editor);
             shownByEdit = editor.entry();
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         for (int i = 0; i < 4; ++i)
             showPicker(app, CatalogueKind::Weapons);
@@ -200,25 +212,27 @@ private slots:
                 army.weaponCatalogue->add(QString::fromLatin1(entry));
         });
         user.windowOf<Picker>([](Picker& picker) {
+            PickerPage pickerPage(picker);
             QVERIFY(makeActive(picker));
-            clickItem(*picker.itemList, 2);
-            clickItem(*picker.itemList, 1);
-            QVERIFY(picker.editButton->isEnabled());
-            QTest::mouseClick(picker.editButton, Qt::LeftButton);
-            QVERIFY(!picker.editButton->isEnabled());
+            clickItem(*pickerPage.itemList, 2);
+            clickItem(*pickerPage.itemList, 1);
+            QVERIFY(pickerPage.editButton->isEnabled());
+            QTest::mouseClick(pickerPage.editButton, Qt::LeftButton);
+            QVERIFY(!pickerPage.editButton->isEnabled());
             picker.done(QDialog::Accepted);
         });
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+            WeaponEditorPage editorPage(editor);
             QCOMPARE(editor.windowTitle(), QStringLiteral("Edit Standard Weapon"));
-            QCOMPARE(editor.nameLabel->text(), QStringLiteral("Standard Weapon name"));
-            QCOMPARE(editor.nameEdit->text(), QStringLiteral("Las"));
-            QVERIFY(editor.nameEdit->isReadOnly());
+            QCOMPARE(editorPage.nameLabel->text(), QStringLiteral("Standard Weapon name"));
+            QCOMPARE(editorPage.nameEdit->text(), QStringLiteral("Las"));
+            QVERIFY(editorPage.nameEdit->isReadOnly());
             QCOMPARE(editor.entry(), QStringLiteral("Las,24,3,5,Rapid,x"));
             QVERIFY(makeActive(editor));
-            QCOMPARE(QApplication::focusWidget(), editor.detailsGrid->cellEditor());
-            QCOMPARE(editor.detailsGrid->currentColumn(), 0);
-            typeText(editor.detailsGrid->cellEditor(), QStringLiteral("30"));
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), editorPage.detailsGrid->cellEditor());
+            QCOMPARE(editorPage.detailsGrid->currentColumn(), 0);
+            typeText(editorPage.detailsGrid->cellEditor(), QStringLiteral("30"));
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         editMissingWeapon(user, QStringLiteral("Ghost"));
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {

@@ -34,7 +34,7 @@ using Opener = std::function<Shown(TestWindows&)>;
 template <typename D> Shown showDialog(std::unique_ptr<D> dialog)
 {
     dialog->show();
-    QPushButton* help = dialog->helpButton;
+    QPushButton* help = foundControl<Button>(*dialog, "helpButton");
     return {std::move(dialog), help};
 }
 

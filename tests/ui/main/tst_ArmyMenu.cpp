@@ -2,7 +2,12 @@
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
+#include "support/pages/CatalogueDialogPage.h"
+#include "support/pages/CheckReportDialogPage.h"
 #include "support/pages/MainWindowPage.h"
+#include "support/pages/RenameDialogPage.h"
+#include "support/pages/TroopSelectionDialogPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/CatalogueDialog.h"
 #include "ui/catalogue/RenameDialog.h"
 #include "ui/catalogue/WeaponEditor.h"
@@ -35,11 +40,12 @@ QAction* action(MainWindow& main, const QString& name)
 // Types into the catalogue window's filter and clicks the first entry it leaves.
 void pickEntry(CatalogueDialog& dialog, const QString& filter)
 {
-    dialog.filterEdit->clear();
-    QTest::keyClicks(dialog.filterEdit, filter);
-    const QModelIndex first = dialog.entries->index(0, 0);
-    QTest::mouseClick(dialog.entryView->viewport(), Qt::LeftButton, {},
-                      dialog.entryView->visualRect(first).center());
+    CatalogueDialogPage page(dialog);
+    page.filterEdit->clear();
+    QTest::keyClicks(page.filterEdit, filter);
+    const QModelIndex first = page.entries->index(0, 0);
+    QTest::mouseClick(page.entryView->viewport(), Qt::LeftButton, {},
+                      page.entryView->visualRect(first).center());
 }
 
 QStringList rowTexts(const QListWidget& list)
@@ -91,24 +97,28 @@ private slots:
         QByteArray expected = saved(app, user, QStringLiteral("before-rename.ini"));
         const QByteArray beforeRename = expected;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
+            CatalogueDialogPage dialogPage(dialog);
             pickEntry(dialog, QStringLiteral("BOLT"));
             QCOMPARE(dialog.selectedName(), QStringLiteral("Bolt pistol"));
-            QCOMPARE(dialog.entries->data(dialog.entries->index(0, 1), Qt::DisplayRole).toInt(), 1);
-            QCOMPARE(rowTexts(*dialog.userList), QStringList{"HQ Command Swarm"});
-            QTest::mouseClick(dialog.renameButton, Qt::LeftButton);
+            QCOMPARE(
+                dialogPage.entries->data(dialogPage.entries->index(0, 1), Qt::DisplayRole).toInt(),
+                1);
+            QCOMPARE(rowTexts(*dialogPage.userList), QStringList{"HQ Command Swarm"});
+            QTest::mouseClick(dialogPage.renameButton, Qt::LeftButton);
             pickEntry(dialog, QStringLiteral("heavy"));
-            QCOMPARE(rowTexts(*dialog.userList), QStringList{"HQ Command Swarm"});
-            QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
+            QCOMPARE(rowTexts(*dialogPage.userList), QStringList{"HQ Command Swarm"});
+            QTest::mouseClick(dialogPage.closeButton, Qt::LeftButton);
         });
         user.windowOf<RenameDialog>([&](RenameDialog& rename) {
+            RenameDialogPage renamePage(rename);
             QCOMPARE(rename.windowTitle(), QStringLiteral("Rename Weapon"));
-            rename.nameEdit->selectAll();
-            QTest::keyClicks(rename.nameEdit, QStringLiteral("Lance"));
-            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+            renamePage.nameEdit->selectAll();
+            QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Lance"));
+            QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
             QVERIFY(rename.isVisible());
-            rename.nameEdit->selectAll();
-            QTest::keyClicks(rename.nameEdit, QStringLiteral("Heavy pistol"));
-            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+            renamePage.nameEdit->selectAll();
+            QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Heavy pistol"));
+            QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
         });
         user.answer(QMessageBox::Ok);
         action(app.mainWindow, "Weapons")->trigger();
@@ -142,21 +152,24 @@ private slots:
         const QString undoText = page.undoAction->text();
         ScriptedUser user;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
-            QTest::mouseClick(dialog.newButton, Qt::LeftButton);
+            CatalogueDialogPage dialogPage(dialog);
+            QTest::mouseClick(dialogPage.newButton, Qt::LeftButton);
             pickEntry(dialog, QStringLiteral("chain"));
-            QTest::mouseClick(dialog.editButton, Qt::LeftButton);
-            QTest::mouseClick(dialog.renameButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.editButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.renameButton, Qt::LeftButton);
             QCOMPARE(dialog.selectedName(), QStringLiteral("Chainsword"));
-            QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.closeButton, Qt::LeftButton);
         });
         user.windowOf<WeaponEditor>(
             [](WeaponEditor& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
-        user.windowOf<WeaponEditor>(
-            [](WeaponEditor& editor) { QTest::mouseClick(editor.okButton, Qt::LeftButton); });
+        user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+            QTest::mouseClick(WeaponEditorPage(editor).okButton, Qt::LeftButton);
+        });
         user.windowOf<RenameDialog>([](RenameDialog& rename) {
-            rename.nameEdit->selectAll();
-            QTest::keyClicks(rename.nameEdit, QStringLiteral("AXE"));
-            QTest::mouseClick(rename.okButton, Qt::LeftButton);
+            RenameDialogPage renamePage(rename);
+            renamePage.nameEdit->selectAll();
+            QTest::keyClicks(renamePage.nameEdit, QStringLiteral("AXE"));
+            QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
         });
         user.answer(QMessageBox::Ok);
         action(app.mainWindow, "Weapons")->trigger();
@@ -176,12 +189,13 @@ private slots:
         loadFullArmy(app);
         ScriptedUser user;
         user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
+            CatalogueDialogPage dialogPage(dialog);
             pickEntry(dialog, QStringLiteral("chain"));
-            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.deleteButton, Qt::LeftButton);
             pickEntry(dialog, QStringLiteral("lance"));
-            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
-            dialog.filterEdit->clear();
-            QCOMPARE(dialog.entries->rowCount(), 3);
+            QTest::mouseClick(dialogPage.deleteButton, Qt::LeftButton);
+            dialogPage.filterEdit->clear();
+            QCOMPARE(dialogPage.entries->rowCount(), 3);
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         user.answer(QMessageBox::Ok);
@@ -207,10 +221,11 @@ private slots:
         ScriptedUser user;
         const QByteArray before = saved(app, user, QStringLiteral("before-copy.ini"));
         user.windowOf<TroopSelectionDialog>([](TroopSelectionDialog& selection) {
+            TroopSelectionDialogPage selectionPage(selection);
             QCOMPARE(selection.windowTitle(), QStringLiteral("Select the unit to duplicate"));
-            QVERIFY(!selection.deleteButton->isVisible());
-            selection.troopGrid->setCurrentRow(0);
-            QTest::mouseClick(selection.editButton, Qt::LeftButton);
+            QVERIFY(!selectionPage.deleteButton->isVisible());
+            selectionPage.troopGrid->setCurrentRow(0);
+            QTest::mouseClick(selectionPage.editButton, Qt::LeftButton);
         });
         QVERIFY(makeActive(app.mainWindow));
         QTest::keySequence(&app.mainWindow, QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -231,8 +246,9 @@ private slots:
 
         // A second copy takes the next free number; a full army offers no copy.
         user.windowOf<TroopSelectionDialog>([](TroopSelectionDialog& selection) {
-            selection.troopGrid->setCurrentRow(0);
-            QTest::mouseClick(selection.editButton, Qt::LeftButton);
+            TroopSelectionDialogPage selectionPage(selection);
+            selectionPage.troopGrid->setCurrentRow(0);
+            QTest::mouseClick(selectionPage.editButton, Qt::LeftButton);
         });
         action(app.mainWindow, "Duplicate Troop")->trigger();
         app.wizard.leave();
@@ -249,8 +265,9 @@ private slots:
         TestWindows empty;
         ScriptedUser user;
         user.windowOf<CheckReportDialog>([](CheckReportDialog& report) {
-            QCOMPARE(report.summaryLabel->text(), QStringLiteral("No problems found."));
-            QVERIFY(!report.openButton->isEnabled());
+            CheckReportDialogPage reportPage(report);
+            QCOMPARE(reportPage.summaryLabel->text(), QStringLiteral("No problems found."));
+            QVERIFY(!reportPage.openButton->isEnabled());
             QTest::keyClick(&report, Qt::Key_Escape);
         });
         action(empty.mainWindow, "Check")->trigger();
@@ -259,9 +276,10 @@ private slots:
         loadFullArmy(app);
         int rifleRow = -1;
         user.windowOf<CheckReportDialog>([&](CheckReportDialog& report) {
+            CheckReportDialogPage reportPage(report);
             QCOMPARE(report.windowTitle(), QStringLiteral("Check Army"));
-            for (int row = 0; row < report.problemList->topLevelItemCount(); ++row) {
-                const QTreeWidgetItem* item = report.problemList->topLevelItem(row);
+            for (int row = 0; row < reportPage.problemList->topLevelItemCount(); ++row) {
+                const QTreeWidgetItem* item = reportPage.problemList->topLevelItem(row);
                 if (item->text(2).contains(QStringLiteral("\"Rifle\" is not"))) {
                     rifleRow = row;
                     QCOMPARE(item->text(0), QStringLiteral("Error"));
@@ -269,8 +287,8 @@ private slots:
                 }
             }
             QVERIFY(rifleRow >= 0);
-            report.problemList->setCurrentItem(report.problemList->topLevelItem(rifleRow));
-            QTest::keyClick(report.problemList, Qt::Key_Return);
+            reportPage.problemList->setCurrentItem(reportPage.problemList->topLevelItem(rifleRow));
+            QTest::keyClick(reportPage.problemList, Qt::Key_Return);
         });
         QVERIFY(makeActive(app.mainWindow));
         QTest::keySequence(&app.mainWindow, QKeySequence(Qt::CTRL | Qt::Key_K));

@@ -6,6 +6,7 @@
 #include "support/TestWindows.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/MainWindowPage.h"
+#include "support/pages/TroopSelectionDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/StatusBar.h"
@@ -79,12 +80,13 @@ private slots:
         ScriptedUser user;
         accept(app, troops);
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
+            TroopSelectionDialogPage dialogPage(dialog);
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Select the desired unit to edit"));
-            QCOMPARE(dialog.troopGrid->columnCount(), troops.isEmpty() ? 1 : 2);
-            QCOMPARE(column(*dialog.troopGrid, 0), types);
-            QCOMPARE(column(*dialog.troopGrid, 1), names);
-            QCOMPARE(dialog.deleteButton->isEnabled(), !troops.isEmpty());
-            QVERIFY(dialog.editButton->isEnabled());
+            QCOMPARE(dialogPage.troopGrid->columnCount(), troops.isEmpty() ? 1 : 2);
+            QCOMPARE(column(*dialogPage.troopGrid, 0), types);
+            QCOMPARE(column(*dialogPage.troopGrid, 1), names);
+            QCOMPARE(dialogPage.deleteButton->isEnabled(), !troops.isEmpty());
+            QVERIFY(dialogPage.editButton->isEnabled());
         });
         app.mainWindow.editTroop();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -121,13 +123,14 @@ private slots:
         });
         const Troop& last = app.army().troops[3];
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
+            TroopSelectionDialogPage dialogPage(dialog);
             if (row < 0)
-                dialog.troopGrid->setCurrentCell(-1, -1);
+                dialogPage.troopGrid->setCurrentCell(-1, -1);
             else
-                clickCell(*dialog.troopGrid, 0, row);
-            QCOMPARE(dialog.troopGrid->currentRow(), row);
-            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
-            QCOMPARE(column(*dialog.troopGrid, 1), after);
+                clickCell(*dialogPage.troopGrid, 0, row);
+            QCOMPARE(dialogPage.troopGrid->currentRow(), row);
+            QTest::mouseClick(dialogPage.deleteButton, Qt::LeftButton);
+            QCOMPARE(column(*dialogPage.troopGrid, 1), after);
         });
         if (row >= 0)
             user.answer(answer);
@@ -162,11 +165,12 @@ private slots:
         MainWindowPage page(main);
         main.showAndActivate();
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
-            QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
-            QCOMPARE(column(*dialog.troopGrid, 0), QStringList{""});
-            QVERIFY(!dialog.deleteButton->isEnabled());
+            TroopSelectionDialogPage dialogPage(dialog);
+            QTest::mouseClick(dialogPage.deleteButton, Qt::LeftButton);
+            QCOMPARE(column(*dialogPage.troopGrid, 0), QStringList{""});
+            QVERIFY(!dialogPage.deleteButton->isEnabled());
             dialog.deleteTroop();
-            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+            QTest::mouseClick(dialogPage.cancelButton, Qt::LeftButton);
         });
         user.answer(QMessageBox::Yes);
         QTest::mouseClick(page.editTroopButton, Qt::LeftButton);
@@ -201,13 +205,14 @@ private slots:
         MainWindowPage page(main);
         main.showAndActivate();
         user.windowOf<TroopSelectionDialog>([&](TroopSelectionDialog& dialog) {
-            Grid& grid = *dialog.troopGrid;
+            TroopSelectionDialogPage dialogPage(dialog);
+            Grid& grid = *dialogPage.troopGrid;
             clickCell(grid, 0, row);
             if (doubleClick)
                 QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {},
                                    grid.visualRect(grid.model()->index(row, 0)).center());
             else
-                QTest::mouseClick(dialog.editButton, Qt::LeftButton);
+                QTest::mouseClick(dialogPage.editButton, Qt::LeftButton);
         });
         main.editTroop();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
@@ -230,8 +235,9 @@ private slots:
         main.showAndActivate();
         ModalAnswer answer;
         answer.expect<TroopSelectionDialog>([](TroopSelectionDialog& dialog) {
-            clickCell(*dialog.troopGrid, 1, 1);
-            QTest::keyClick(dialog.troopGrid, Qt::Key_Return);
+            TroopSelectionDialogPage dialogPage(dialog);
+            clickCell(*dialogPage.troopGrid, 1, 1);
+            QTest::keyClick(dialogPage.troopGrid, Qt::Key_Return);
         });
         QTest::mouseClick(page.editTroopButton, Qt::LeftButton);
         QVERIFY2(answer.answered(), qPrintable(answer.failure()));

@@ -5,6 +5,7 @@
 #include "support/Typing.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/MainWindowPage.h"
+#include "support/pages/TroopSelectionDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Grid.h"
 #include "ui/controls/LineEdit.h"
@@ -33,13 +34,14 @@ QByteArray savedBytes(TestWindows& app)
 void selectTroop(ScriptedUser& user, int row, bool deleteIt)
 {
     user.windowOf<TroopSelectionDialog>([row, deleteIt](TroopSelectionDialog& selection) {
-        selection.troopGrid->setCurrentRow(row);
+        TroopSelectionDialogPage selectionPage(selection);
+        selectionPage.troopGrid->setCurrentRow(row);
         if (!deleteIt) {
-            QTest::mouseClick(selection.editButton, Qt::LeftButton);
+            QTest::mouseClick(selectionPage.editButton, Qt::LeftButton);
             return;
         }
-        QTest::mouseClick(selection.deleteButton, Qt::LeftButton);
-        QTest::mouseClick(selection.cancelButton, Qt::LeftButton);
+        QTest::mouseClick(selectionPage.deleteButton, Qt::LeftButton);
+        QTest::mouseClick(selectionPage.cancelButton, Qt::LeftButton);
     });
     if (deleteIt)
         user.answer(QMessageBox::Yes);

@@ -5,6 +5,7 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/WizardSteps.h"
+#include "support/pages/AbilityCostsDialogPage.h"
 #include "support/pages/ItemListStepPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
@@ -380,12 +381,13 @@ private slots:
         QStringList opened;
         for (int i = 0; i < costed.size(); ++i) {
             user.windowOf<AbilityCostsDialog>([&opened](AbilityCostsDialog& dialog) {
-                const QString name = dialog.abilityGrid->cell(0, 0);
+                AbilityCostsDialogPage dialogPage(dialog);
+                const QString name = dialogPage.abilityGrid->cell(0, 0);
                 opened << name;
                 makeActive(dialog);
-                typeOverCell(*dialog.abilityGrid, 1, 0, name == "Zeal" ? "5" : "4");
-                typeOverCell(*dialog.abilityGrid, 2, 0, name == "Zeal" ? "2" : "1");
-                QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+                typeOverCell(*dialogPage.abilityGrid, 1, 0, name == "Zeal" ? "5" : "4");
+                typeOverCell(*dialogPage.abilityGrid, 2, 0, name == "Zeal" ? "2" : "1");
+                QTest::mouseClick(dialogPage.okButton, Qt::LeftButton);
             });
         }
         QTest::mouseClick(page.addButton, Qt::LeftButton);

@@ -4,7 +4,9 @@
 #include "support/ScriptedUser.h"
 #include "support/TestWindows.h"
 #include "support/WizardSteps.h"
+#include "support/pages/PickerPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/Picker.h"
 #include "ui/catalogue/WeaponEditor.h"
 #include "ui/controls/Button.h"
@@ -275,14 +277,15 @@ private slots:
         ReplaceableWeaponsStepPage step = enter(app, {"Ghost", "Las"});
         clickItem(*step.replaceableList, 1);
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
+            WeaponEditorPage editorPage(editor);
             QCOMPARE(editor.windowTitle(), QStringLiteral("Edit Replace Weapon"));
-            QCOMPARE(editor.nameLabel->text(), QStringLiteral("Replace Weapon name"));
-            QCOMPARE(editor.nameEdit->text(), QStringLiteral("Las"));
-            QVERIFY(editor.nameEdit->isReadOnly());
-            QCOMPARE(editor.detailsGrid->cell(0, 0), QStringLiteral("24"));
+            QCOMPARE(editorPage.nameLabel->text(), QStringLiteral("Replace Weapon name"));
+            QCOMPARE(editorPage.nameEdit->text(), QStringLiteral("Las"));
+            QVERIFY(editorPage.nameEdit->isReadOnly());
+            QCOMPARE(editorPage.detailsGrid->cell(0, 0), QStringLiteral("24"));
             makeActive(editor);
-            typeOverCell(*editor.detailsGrid, 0, 0, QStringLiteral("30"));
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            typeOverCell(*editorPage.detailsGrid, 0, 0, QStringLiteral("30"));
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         QTest::mouseClick(step.editReplaceableButton, Qt::LeftButton);
         checkUser(user);
@@ -294,10 +297,11 @@ private slots:
 
         clickItem(*step.replaceableList, 0);
         user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
-            QCOMPARE(editor.nameEdit->text(), QStringLiteral("Ghost"));
-            QVERIFY(editor.nameEdit->isReadOnly());
+            WeaponEditorPage editorPage(editor);
+            QCOMPARE(editorPage.nameEdit->text(), QStringLiteral("Ghost"));
+            QVERIFY(editorPage.nameEdit->isReadOnly());
             QCOMPARE(editor.cells(), (QStringList{"30", "3", "", "Rapid", ""}));
-            QTest::mouseClick(editor.okButton, Qt::LeftButton);
+            QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
         });
         QTest::mouseClick(step.editReplaceableButton, Qt::LeftButton);
         checkUser(user);
@@ -305,12 +309,14 @@ private slots:
         QVERIFY(catalogue.contains(QStringLiteral("Ghost,30,3,,Rapid,")));
 
         user.windowOf<Picker>([&user](Picker& picker) {
+            PickerPage pickerPage(picker);
             user.windowOf<WeaponEditor>([](WeaponEditor& editor) {
-                QVERIFY(!editor.nameEdit->isReadOnly());
-                QTest::mouseClick(editor.cancelButton, Qt::LeftButton);
+                WeaponEditorPage editorPage(editor);
+                QVERIFY(!editorPage.nameEdit->isReadOnly());
+                QTest::mouseClick(editorPage.cancelButton, Qt::LeftButton);
             });
-            QTest::mouseClick(picker.newButton, Qt::LeftButton);
-            QTest::mouseClick(picker.cancelButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
+            QTest::mouseClick(pickerPage.cancelButton, Qt::LeftButton);
         });
         QTest::mouseClick(step.addReplaceableButton, Qt::LeftButton);
         checkUser(user);

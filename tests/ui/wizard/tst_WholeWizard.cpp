@@ -4,12 +4,16 @@
 #include "support/TestWindows.h"
 #include "support/Typing.h"
 #include "support/WizardSteps.h"
+#include "support/pages/AbilityCostsDialogPage.h"
+#include "support/pages/AbilityEditorPage.h"
 #include "support/pages/CharacteristicsStepPage.h"
 #include "support/pages/FoundControl.h"
 #include "support/pages/ItemListStepPage.h"
+#include "support/pages/PickerPage.h"
 #include "support/pages/ReplaceableWeaponsStepPage.h"
 #include "support/pages/RestrictionsStepPage.h"
 #include "support/pages/WeaponCostsDialogPage.h"
+#include "support/pages/WeaponEditorPage.h"
 #include "ui/catalogue/AbilityCostsDialog.h"
 #include "ui/catalogue/AbilityEditor.h"
 #include "ui/catalogue/Picker.h"
@@ -130,7 +134,7 @@ void clickNames(SortedListWidget& box, const QStringList& names)
 void pick(RealModals& user, const QString& caption, const QStringList& names)
 {
     user.expect(caption, [names](QWidget& window) {
-        auto& picker = static_cast<Picker&>(window);
+        PickerPage picker(static_cast<Picker&>(window));
         clickNames(*picker.itemList, names);
         QTest::mouseClick(picker.okButton, Qt::LeftButton);
     });
@@ -153,7 +157,7 @@ void cost(RealModals& user, const QString& name, const QString& cost, const QStr
 {
     user.expect(QStringLiteral("Edit Special Ability"),
                 [name, cost, group, wholeSquad](QWidget& window) {
-                    auto& dialog = static_cast<AbilityCostsDialog&>(window);
+                    AbilityCostsDialogPage dialog(static_cast<AbilityCostsDialog&>(window));
                     QCOMPARE(dialog.abilityGrid->cell(0, 0), name);
                     typeOverCell(*dialog.abilityGrid, 1, 0, cost);
                     typeOverCell(*dialog.abilityGrid, 2, 0, group);
@@ -226,9 +230,9 @@ private slots:
         ItemListStepPage itemsPage(items);
         QCOMPARE(items.windowTitle(), QStringLiteral("Standard Weapons"));
         user.expect(QStringLiteral("Available Weapons"), [&user](QWidget& window) {
-            auto& picker = static_cast<Picker&>(window);
+            PickerPage picker(static_cast<Picker&>(window));
             user.expectFirst(QStringLiteral("New Standard Weapon"), [](QWidget& opened) {
-                auto& editor = static_cast<WeaponEditor&>(opened);
+                WeaponEditorPage editor(static_cast<WeaponEditor&>(opened));
                 typeText(editor.nameEdit, QStringLiteral("Bolt pistol"));
                 const QStringList cells{"12", "4", "5", "Pistol", ""};
                 for (int col = 0; col < cells.size(); ++col)
@@ -266,9 +270,9 @@ private slots:
         QVERIFY(makeActive(items));
         QCOMPARE(items.windowTitle(), QStringLiteral("Special Abilities"));
         user.expect(QStringLiteral("Available Special Abilities"), [&user](QWidget& window) {
-            auto& picker = static_cast<Picker&>(window);
+            PickerPage picker(static_cast<Picker&>(window));
             user.expectFirst(QStringLiteral("Add Special Ability"), [](QWidget& opened) {
-                auto& editor = static_cast<AbilityEditor&>(opened);
+                AbilityEditorPage editor(static_cast<AbilityEditor&>(opened));
                 typeText(editor.nameEdit, QStringLiteral("Stubborn"));
                 typeText(editor.descriptionEdit, QStringLiteral("Never falls back"));
                 QTest::mouseClick(editor.okButton, Qt::LeftButton);
