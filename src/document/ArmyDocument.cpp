@@ -34,13 +34,20 @@ void nameInCapitals(Store& army)
     army.army.name = upperWindows1252(army.army.name);
 }
 
+// The army a new document holds: no name, a unit called "Unit" and a squad called "Squad".
+Store startArmy(const QLocale& locale)
+{
+    Store army(locale);
+    army.army.unitWord = QStringLiteral("Unit");
+    army.army.squadWord = QStringLiteral("Squad");
+    return army;
+}
+
 } // namespace
 
 ArmyDocument::ArmyDocument(const QLocale& collationLocale, QObject* parent)
-    : QObject(parent), store(collationLocale), locale(collationLocale)
+    : QObject(parent), store(startArmy(collationLocale)), locale(collationLocale)
 {
-    store.army.unitWord = QStringLiteral("Unit");
-    store.army.squadWord = QStringLiteral("Squad");
 }
 
 ArmyDocument::~ArmyDocument() = default;
@@ -108,6 +115,7 @@ void ArmyDocument::step(const HistoryStep& step, bool forward)
         fileMoved = true;
     }
     announce(step.delta.parts(), fileMoved, wasModified);
+    emit historyStepped();
 }
 
 void ArmyDocument::announce(StoreDelta::Parts parts, bool fileMoved, bool wasModified)
@@ -174,10 +182,15 @@ ArmyDocument::LoadResult ArmyDocument::read(const QString& path, LoadWatcher& wa
     return result;
 }
 
+// The first army loaded into an untouched new document is where the work begins: Undo has
+// nothing to take back to. Any other load is a step.
 void ArmyDocument::takeLoaded(const QString& path, const Store& army, QByteArray bytes)
 {
-    replaceArmy(QStringLiteral("Load \"") + QFileInfo(path).fileName() + u'"', army,
-                {path, std::move(bytes)}, true);
+    if (!canUndo() && !canRedo() && store == startArmy(locale))
+        begin(army, {path, std::move(bytes)});
+    else
+        replaceArmy(QStringLiteral("Load \"") + QFileInfo(path).fileName() + u'"', army,
+                    {path, std::move(bytes)}, true);
     setUnfinishedTroop(Troop());
 }
 
@@ -220,12 +233,19 @@ void ArmyDocument::restoreWork(const Store& army, const QString& path, const Tro
 
 void ArmyDocument::startFrom(const Store& army)
 {
+    begin(army, current);
+}
+
+void ArmyDocument::begin(const Store& army, ArmyFile file)
+{
     const StoreDelta::Parts parts = StoreDelta::between(store, army).parts();
     const bool wasModified = isModified();
+    const bool fileMoved = file.path != current.path || file.bytes != current.bytes;
     store = army;
+    current = std::move(file);
     history = History();
     history.markSaved(current.path);
-    announce(parts, false, wasModified);
+    announce(parts, fileMoved, wasModified);
 }
 
 void ArmyDocument::setUnfinishedTroop(const Troop& troop)

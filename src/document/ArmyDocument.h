@@ -60,8 +60,9 @@ public:
         // The file holds more troops than the army has slots; the first 100 were taken.
         bool troopsLeftOut = false;
     };
-    // Replaces the army with the datafile's, as one step ("Load \"vhold.ini\""); the file
-    // becomes the document's file, unmodified. A file that holds no army leaves all as it was.
+    // Replaces the army with the datafile's, as one step ("Load \"vhold.ini\""), or as the
+    // start of the history when the document is new and untouched; the file becomes the
+    // document's file, unmodified. A file that holds no army leaves all as it was.
     LoadResult load(const QString& path, LoadWatcher& watcher);
     // The two halves of load(): the datafile read into `army` (its collation kept) with the
     // file's bytes, the document untouched; and the army so read taken as one step.
@@ -105,6 +106,8 @@ signals:
     void modifiedChanged(bool modified);
     // A step was made, taken back or made again: the Edit menu's items follow.
     void historyChanged();
+    // A step was taken back or made again (after the document's other signals).
+    void historyStepped();
     void unfinishedTroopChanged();
 
 private:
@@ -116,6 +119,8 @@ private:
     // The army replaced by another as one step, with the file it belongs to; `saved` when the
     // file holds that army.
     void replaceArmy(const QString& name, const Store& army, ArmyFile file, bool saved);
+    // The army and its file as the history's start: nothing to undo, nothing modified.
+    void begin(const Store& army, ArmyFile file);
 
     Store store;
     QLocale locale;

@@ -114,6 +114,7 @@ MainWindow::MainWindow(ArmyDocument& document)
     connect(&army, &ArmyDocument::fileChanged, this, &MainWindow::showFile);
     connect(&army, &ArmyDocument::modifiedChanged, this, &MainWindow::showModified);
     connect(&army, &ArmyDocument::historyChanged, this, &MainWindow::showModified);
+    connect(&army, &ArmyDocument::historyStepped, this, &MainWindow::showSteppedArmy);
     // The menu items of New and Edit follow their buttons.
     newTroopButton->installEventFilter(this);
     editTroopButton->installEventFilter(this);
@@ -233,6 +234,14 @@ void MainWindow::showModified()
                          !army.filePath().isEmpty();
     menus->setSaveEnabled(savable);
     menus->updateUndoItems();
+}
+
+// After an undo or redo the buttons stand as they would for this army loaded fresh.
+void MainWindow::showSteppedArmy()
+{
+    editTroopButton->setEnabled(army.army().troopCount >= 1);
+    saveButton->setEnabled(true);
+    showModified();
 }
 
 void MainWindow::startWizard(int slot)
@@ -481,6 +490,8 @@ void MainWindow::showAbout()
 void MainWindow::editTroop()
 {
     army.closeOpenStep();
+    if (army.army().troopCount == 0)
+        return;
     TroopSelectionDialog selection(this, army.army(), troopSelectionRow,
                                    [this](const ArmyChange& change) { army.apply(change); });
     const bool chosen = selection.showModal() == QDialog::Accepted;

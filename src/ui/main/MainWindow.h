@@ -80,6 +80,7 @@ private:
     void showFile();
     // The caption's "*", and whether Save and Save As have anything to save.
     void showModified();
+    void showSteppedArmy();
     // A key typed into one of the three edits: the army takes the text at once.
     void takeText(LineEdit* edit);
     void showCheckReport(int row);

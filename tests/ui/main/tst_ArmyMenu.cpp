@@ -18,6 +18,7 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/TroopSelectionDialog.h"
+#include "ui/wizard/CharacteristicsStep.h"
 
 #include <QAction>
 #include <QLabel>
@@ -234,7 +235,12 @@ private slots:
         QVERIFY(app.wizard.isRunning());
         QCOMPARE(app.wizard.slot(), 3);
         QCOMPARE(app.wizard.currentStep(), WizardStep::Characteristics);
-        app.wizard.leave();
+        const int steps = app.document.stepCount();
+        app.wizard.characteristicsStep()->close();
+        // Left without a change, the copy is the one step it made.
+        QCOMPARE(app.document.stepCount(), steps);
+        QCOMPARE(MainWindowPage(app.mainWindow).undoAction->text(),
+                 QStringLiteral("&Undo Duplicate Troop \"Command Swarm\""));
 
         const qsizetype start = before.indexOf("[Troop1]");
         QByteArray copy = before.mid(start, before.indexOf("[Troop2]") - start);

@@ -170,6 +170,37 @@ private slots:
         QVERIFY(main.close());
         QVERIFY(user.shown().isEmpty());
     }
+
+    // A Load into the untouched new army, as from the command line, is where the work begins:
+    // there is nothing to undo. A Load over an army is a step, and undone to an army without
+    // troops the buttons stand as for that army loaded fresh: Edit closed, Save open.
+    void loadAtStartIsNoStep()
+    {
+        TestWindows app;
+        MainWindowPage page(app.mainWindow);
+        app.mainWindow.showAndActivate();
+        QVERIFY(app.mainWindow.loadFile(testData("golden-full-army.ini")));
+        QVERIFY(!page.undoAction->isEnabled());
+        QCOMPARE(app.army().troopCount, 3);
+
+        TestWindows typed;
+        MainWindowPage typedPage(typed.mainWindow);
+        typed.mainWindow.showAndActivate();
+        QVERIFY(makeActive(typed.mainWindow));
+        typedPage.armyNameEdit->setFocus();
+        typeText(typedPage.armyNameEdit, "x");
+        QVERIFY(typed.mainWindow.loadFile(testData("golden-full-army.ini")));
+        QCOMPARE(typedPage.undoAction->text(),
+                 QStringLiteral("&Undo Load \"golden-full-army.ini\""));
+        typedPage.undoAction->trigger();
+        QCOMPARE(typed.army().troopCount, 0);
+        QVERIFY(!typedPage.editTroopButton->isEnabled());
+        QVERIFY(!foundControl<QAction>(typed.mainWindow, "Edit Troop")->isEnabled());
+        QVERIFY(typedPage.saveButton->isEnabled() && typedPage.newTroopButton->isEnabled());
+        ScriptedUser user;
+        typed.mainWindow.editTroop();
+        QVERIFY(user.shown().isEmpty());
+    }
 };
 
 QTEST_MAIN(UndoTest)
