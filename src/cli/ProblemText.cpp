@@ -152,13 +152,15 @@ QString problemText(const Problem& problem)
     case ProblemKind::WeaponLimitAboveWeapons:
         return QStringLiteral("the weapon limit of %1 is more than the troop's %2 weapons")
             .arg(number, otherNumber);
-    case ProblemKind::GroupBelowOne:
-        return QStringLiteral("special ability %1 is in group %2; groups start at 1")
+    case ProblemKind::GroupOutsideRange:
+        return QStringLiteral("special ability %1 is in group %2; groups run from 1 to 99")
             .arg(name, number);
     case ProblemKind::GroupWithoutMaximum:
         return QStringLiteral(
                    "group %1 of special ability %2 has no maximum in the special ability limits")
             .arg(number, name);
+    case ProblemKind::LimitsWrittenPerRow:
+        return QStringLiteral("limits look written per row");
     case ProblemKind::UnusedEntry:
         return catalogueWord(problem.place.catalogue) + u' ' + name +
                QStringLiteral(" is used by no troop");

@@ -2,6 +2,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/IniFile.h"
+#include "store/AbilityGroups.h"
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
@@ -317,12 +318,23 @@ private:
             seen.insert(name);
             checkNumber(place, field(line, 3), name);
             const int group = readNumber(field(line, 1));
-            if (group < 1 || group >= limits.size()) {
-                Problem& problem = group < 1 ? add(ProblemKind::GroupBelowOne, place)
-                                             : add(ProblemKind::GroupWithoutMaximum,
-                                                   troopPlace(slot, TroopField::AbilityLimits));
+            if (!hasLimitField(group)) {
+                Problem& problem = add(ProblemKind::GroupOutsideRange, place);
                 problem.name = name;
                 problem.number = group;
+            }
+        }
+        const AbilityGroups groups = abilityGroups(troop);
+        const ProblemPlace limitsPlace = troopPlace(slot, TroopField::AbilityLimits);
+        if (groups.writtenPerRow) {
+            add(ProblemKind::LimitsWrittenPerRow, limitsPlace);
+            return;
+        }
+        for (const AbilityGroup& group : groups.groups) {
+            if (hasLimitField(group.number) && !group.hasMaximum) {
+                Problem& problem = add(ProblemKind::GroupWithoutMaximum, limitsPlace);
+                problem.name = group.names.front();
+                problem.number = group.number;
             }
         }
     }
@@ -369,6 +381,7 @@ Problem::Severity Problem::severity() const
     case ProblemKind::MinimumAboveMaximum:
     case ProblemKind::NotInCatalogue:
     case ProblemKind::ReplacementNotInCatalogue:
+    case ProblemKind::GroupOutsideRange:
         return Severity::Error;
     default:
         return Severity::Warning;

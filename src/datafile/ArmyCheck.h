@@ -64,6 +64,9 @@ enum class ProblemKind {
     // Error: a replacement weapon (name) for a replaceable weapon (otherName) is not in the
     // weapon catalogue.
     ReplacementNotInCatalogue,
+    // Error: a special ability (name) is in a group (number) outside 1 to 99, which the limits
+    // cannot give a maximum.
+    GroupOutsideRange,
     // Warning: a number the troop needs is empty. The field says which: its own number, or on
     // a list's line the cost of the weapon or ability (name; for a replacement, otherName is
     // the weapon it replaces), or in the ability limits the maximum of a group (number; 0 is
@@ -75,10 +78,12 @@ enum class ProblemKind {
     ListedTwice,
     // Warning: the weapon limit (number) is more than the troop's weapons (otherNumber).
     WeaponLimitAboveWeapons,
-    // Warning: a special ability (name) is in a group (number) below 1.
-    GroupBelowOne,
-    // Warning: the group (number) of a special ability (name) has no maximum in the limits.
+    // Warning: the group (number) of a special ability (name) has no maximum in the limits,
+    // which hold the total alone.
     GroupWithoutMaximum,
+    // Warning: the limits look written one maximum per row shown rather than one field per
+    // group.
+    LimitsWrittenPerRow,
     // Warning: no troop uses the catalogue entry (name).
     UnusedEntry,
     // Warning: the entry's name (name) and an earlier entry's (otherName) differ only in

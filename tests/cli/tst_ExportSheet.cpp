@@ -155,6 +155,7 @@ private slots:
             {"Rifle (not in catalogue)", true},
             {"Knife (not in catalogue)", true},
             {"1 Infiltrate 2 Each model", true},
+            {"1 Infiltrate no maximum", true},
             {"Weapons a model may take: 1", true},
             {"The entries the troops use.", true},
             {"Flame thrower Template 4 5 Assault 1 Ignores cover", true},

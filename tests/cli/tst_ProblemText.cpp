@@ -19,8 +19,8 @@ private slots:
         QTest::newRow("troop name") << int(ProblemKind::NameTaken) << "Squad %2"
                                     << "another TR troop is named \"Squad %2\" (troop 1)";
         QTest::newRow("ability name")
-            << int(ProblemKind::GroupBelowOne) << "Zeal %1"
-            << "special ability \"Zeal %1\" is in group 0; groups start at 1";
+            << int(ProblemKind::GroupOutsideRange) << "Zeal %1"
+            << "special ability \"Zeal %1\" is in group 0; groups run from 1 to 99";
     }
 
     void namesAreTakenAsTheyAre()

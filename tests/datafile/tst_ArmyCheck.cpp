@@ -155,12 +155,20 @@ private slots:
             << troopPlace(0, TroopField::WeaponLimit) << none << none << none << 2 << 1;
         QTest::newRow("group below 1")
             << Fault([](Store& s) { s.troops[0].abilities = lines(s, {"0,Zeal,5"}, false); })
-            << ProblemKind::GroupBelowOne << warning << troopPlace(0, TroopField::Ability, 0)
+            << ProblemKind::GroupOutsideRange << error << troopPlace(0, TroopField::Ability, 0)
             << "Zeal" << none << none << 0 << 0;
+        QTest::newRow("group above 99")
+            << Fault([](Store& s) { s.troops[0].abilities = lines(s, {"100,Zeal,5"}, false); })
+            << ProblemKind::GroupOutsideRange << error << troopPlace(0, TroopField::Ability, 0)
+            << "Zeal" << none << none << 100 << 0;
         QTest::newRow("group without maximum")
-            << Fault([](Store& s) { s.troops[0].abilities = lines(s, {"2,Zeal,5"}, false); })
+            << Fault([](Store& s) { s.troops[0].abilityLimits = QStringLiteral("1"); })
             << ProblemKind::GroupWithoutMaximum << warning
-            << troopPlace(0, TroopField::AbilityLimits) << "Zeal" << none << none << 2 << 0;
+            << troopPlace(0, TroopField::AbilityLimits) << "Zeal" << none << none << 1 << 0;
+        QTest::newRow("limits written per row")
+            << Fault([](Store& s) { s.troops[0].abilities = lines(s, {"2,Zeal,5"}, false); })
+            << ProblemKind::LimitsWrittenPerRow << warning
+            << troopPlace(0, TroopField::AbilityLimits) << none << none << none << 0 << 0;
         QTest::newRow("unused entry")
             << Fault([](Store& s) { s.weaponCatalogue->add(QStringLiteral("Bow,,,,,")); })
             << ProblemKind::UnusedEntry << warning << entryPlace(CatalogueKind::Weapons, 1) << "Bow"

@@ -1,5 +1,6 @@
 #include "ui/catalogue/AbilityCostsDialog.h"
 
+#include "store/AbilityGroups.h"
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
@@ -82,7 +83,7 @@ AbilityCostsDialog::AbilityCostsDialog(QWidget* opener, const AbilityCostsReques
     setTabChain({scopeChoice->button(WholeSquad), okButton, helpButton});
 
     connect(abilityGrid, &Grid::exited, this, &AbilityCostsDialog::replaceCommasInCells);
-    connect(okButton, &QPushButton::clicked, this, [this] { done(Accepted); });
+    connect(okButton, &QPushButton::clicked, this, &AbilityCostsDialog::accept);
     connect(helpButton, &QPushButton::clicked, this, &AbilityCostsDialog::showHelp);
 
     setFixedClientSize(433, 187);
@@ -91,6 +92,23 @@ AbilityCostsDialog::AbilityCostsDialog(QWidget* opener, const AbilityCostsReques
 void AbilityCostsDialog::activate()
 {
     abilityGrid->setFocus(Qt::OtherFocusReason);
+}
+
+// OK: only groups 1 to 99 have a place for their maximum in the troop's limits, so any other
+// group is refused and the group cell takes the focus again.
+void AbilityCostsDialog::accept()
+{
+    if (!hasLimitField(readNumber(group()))) {
+        messageBox(this, QStringLiteral("*** INVALID GROUPNR ***"),
+                   QStringLiteral("Please choose a Groupnr from %1 to %2.")
+                       .arg(firstAbilityGroup)
+                       .arg(lastAbilityGroup),
+                   QMessageBox::Ok);
+        abilityGrid->setCurrentColumn(GroupColumn);
+        abilityGrid->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    done(Accepted);
 }
 
 QString AbilityCostsDialog::cost() const

@@ -19,7 +19,8 @@ struct AbilityCostsRequest {
 };
 
 // The costing dialog of one special ability of a troop: its cost, its group and whether it
-// applies to each model or to the whole squad. OK is the only way out.
+// applies to each model or to the whole squad. OK is the only way out, and only with a group of 1
+// to 99.
 class AbilityCostsDialog : public Dialog
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ public:
     AbilityCostsDialog(QWidget* opener, const AbilityCostsRequest& request);
 
     void activate() override;
+    void accept() override;
     void replaceCommasInCells();
     void showHelp();
 

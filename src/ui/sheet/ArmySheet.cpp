@@ -1,5 +1,6 @@
 #include "ui/sheet/ArmySheet.h"
 
+#include "store/AbilityGroups.h"
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
@@ -186,25 +187,20 @@ SheetItem abilitiesTable(const LineList& list, const CatalogueIndex& abilities)
 }
 
 // The limits as the restrictions step shows them: the weapons a model may take, and for a troop
-// with abilities their total and one maximum per run of lines of one group, in list order.
+// with abilities their total and one maximum per group in use, in the order of the groups.
 void addLimits(SheetBlock& block, const Troop& troop)
 {
     block << heading(SheetItem::Kind::Heading3, QStringLiteral("Limits"));
     block << fact(QStringLiteral("Weapons a model may take"), troop.weaponLimit);
     if (!hasLines(troop.abilities))
         return;
-    block << fact(QStringLiteral("Special abilities a model may have"),
-                  field(troop.abilityLimits, 1));
+    const AbilityGroups limits = abilityGroups(troop);
+    block << fact(QStringLiteral("Special abilities a model may have"), limits.total);
     QList<Row> rows;
-    const QStringList& lines = troop.abilities->lines();
-    for (int i = 0, group = 0; i < lines.size(); ++group) {
-        const QString number = field(lines[i], 1);
-        QStringList names;
-        for (; i < lines.size() && field(lines[i], 1) == number; ++i)
-            names << field(lines[i], 2);
-        rows << Row{plain(number), plain(names.join(QStringLiteral(", "))),
-                    plain(field(troop.abilityLimits, group + 2))};
-    }
+    for (const AbilityGroup& group : limits.groups)
+        rows << Row{plain(QString::number(group.number)),
+                    plain(group.names.join(QStringLiteral(", "))),
+                    plain(group.hasMaximum ? group.maximum : QStringLiteral("no maximum"))};
     block << table({QStringLiteral("Group"), QStringLiteral("Special abilities"),
                     QStringLiteral("Maximum per model")},
                    {12, 64, 24}, rows);

@@ -1,5 +1,6 @@
 #include "ui/wizard/RestrictionsStep.h"
 
+#include "store/AbilityGroups.h"
 #include "store/LineOps.h"
 #include "store/Number.h"
 #include "store/Store.h"
@@ -39,15 +40,6 @@ LineEdit* makeNumberEdit(QWidget* parent)
 bool hasSpecialAbilities(const Troop& troop)
 {
     return troop.abilities && !troop.abilities->isEmpty();
-}
-
-// How many ability names a cell of the group table holds: names up to the first empty one.
-int nameCount(const QString& names)
-{
-    int count = 0;
-    while (!field(names, count + 1).isEmpty())
-        ++count;
-    return count;
 }
 
 } // namespace
@@ -98,7 +90,8 @@ RestrictionsStep::RestrictionsStep(Wizard& owner, const Store& armyStore)
     okButton->setObjectName(QStringLiteral("okButton"));
     setDefaultButton(okButton);
 
-    statusBar = new StatusBar(this, {160, 50}, {QStringLiteral("Army:"), QStringLiteral("Name:")});
+    statusBar = new StatusBar(this, {160, 130, 50},
+                              {QStringLiteral("Army:"), QStringLiteral("Name:"), QString()});
     statusBar->setObjectName(QStringLiteral("statusBar"));
 
     auto* layout = new QVBoxLayout(this);
@@ -166,38 +159,37 @@ void RestrictionsStep::activate()
     statusBar->setPanelText(1, troop.name);
 }
 
-// One row per run of consecutive abilities of the same group, in list order: the group, its
-// ability names joined by ",", and the maximum held for that row's position.
+// One row per group in use, in the order of the groups: the group, its ability names joined by
+// ",", and the maximum its field holds. Limits written one maximum per row give a group that
+// lacks its field the maximum its row had, so that OK keeps it; the status bar says so. A
+// group outside 1 to 99 has no field and shows no maximum.
 void RestrictionsStep::fillGroupTable()
 {
     const Troop& troop = wizard.troop();
-    const LineList& abilities = *troop.abilities;
+    shownGroups = abilityGroups(troop).groups;
     abilityLimitEdit->setText(field(troop.abilityLimits, 1));
 
-    QStringList groups;
-    QStringList names;
-    for (int i = 0; i < abilities.count(); ++i) {
-        const QString group = field(abilities[i], 1);
-        if (groups.isEmpty() || group != groups.last()) {
-            groups << group;
-            names << QString();
-        }
-        names.last() += field(abilities[i], 2);
-        if (i + 1 < abilities.count() && field(abilities[i + 1], 1) == group)
-            names.last() += u',';
-    }
-
-    groupGrid->changeRowCount(groups.size());
+    groupGrid->changeRowCount(int(shownGroups.size()));
     int widest = namesWidth;
-    for (int row = 0; row < groups.size(); ++row) {
-        groupGrid->setCell(groupCol, row, groups[row]);
-        groupGrid->setCell(namesCol, row, names[row]);
-        groupGrid->item(row, namesCol)->setToolTip(names[row]);
-        groupGrid->setCell(maxCol, row, field(troop.abilityLimits, row + 2));
-        widest = qMax(widest, groupGrid->fontMetrics().horizontalAdvance(names[row]) + 12);
+    bool filledFromRows = false;
+    for (int row = 0; row < groupGrid->rowCount(); ++row) {
+        const AbilityGroup& group = shownGroups[size_t(row)];
+        const QString names = group.names.join(u',');
+        QString maximum = group.maximum;
+        if (hasLimitField(group.number) && !group.hasMaximum && !group.rowMaximum.isEmpty()) {
+            maximum = group.rowMaximum;
+            filledFromRows = true;
+        }
+        groupGrid->setCell(groupCol, row, QString::number(group.number));
+        groupGrid->setCell(namesCol, row, names);
+        groupGrid->item(row, namesCol)->setToolTip(names);
+        groupGrid->setCell(maxCol, row, maximum);
+        widest = qMax(widest, groupGrid->fontMetrics().horizontalAdvance(names) + 12);
     }
     groupGrid->setCurrentRow(0);
     groupGrid->scrollToTop();
+    statusBar->setPanelText(2, filledFromRows ? QStringLiteral("Max filled in from old rows")
+                                              : QString());
 
     // The window widens so that the names of each group show whole, as far as the screen
     // allows; the cell's tool tip shows names that are longer still.
@@ -205,30 +197,35 @@ void RestrictionsStep::fillGroupTable()
     setFixedClientSize(clientWidth, clientHeight);
 }
 
-// Each group's maximum lies between 1 and the number of abilities in the group.
+// Each group's maximum lies between 1 and the number of abilities in the group; a group outside
+// 1 to 99 has none.
 void RestrictionsStep::clampGroupMaxima()
 {
-    for (int row = 0; row < groupGrid->rowCount(); ++row) {
-        const int count = nameCount(groupGrid->cell(namesCol, row));
-        int max = readNumber(groupGrid->cell(maxCol, row));
-        if (count < max)
-            max = count;
-        if (max <= 0)
-            max = 1;
+    const int rows = qMin(groupGrid->rowCount(), int(shownGroups.size()));
+    for (int row = 0; row < rows; ++row) {
+        const AbilityGroup& group = shownGroups[size_t(row)];
+        if (!hasLimitField(group.number)) {
+            groupGrid->setCell(maxCol, row, QString());
+            continue;
+        }
+        const int max =
+            qBound(1, readNumber(groupGrid->cell(maxCol, row)), int(group.names.size()));
         groupGrid->setCell(maxCol, row, QString::number(max));
     }
 }
 
-// The weapon limit is held between 0 and the troop's number of weapon lines. A troop without
-// special abilities holds no ability limits, so nothing of another troop's table is kept.
+// The weapon limit is held between 0 and the troop's number of weapon lines. Each group's
+// maximum goes to its own field of the ability limits. A troop without special abilities holds
+// no ability limits, so nothing of another troop's table is kept.
 void RestrictionsStep::storeRestrictions()
 {
     Troop& troop = wizard.troop();
     if (hasSpecialAbilities(troop)) {
-        QStringList fields{QString::number(readNumber(abilityLimitEdit->text()))};
-        for (int row = 0; row < groupGrid->rowCount(); ++row)
-            fields << QString::number(readNumber(groupGrid->cell(maxCol, row)));
-        troop.abilityLimits = fields.join(u',');
+        std::map<int, int> maxima;
+        const int rows = qMin(groupGrid->rowCount(), int(shownGroups.size()));
+        for (int row = 0; row < rows; ++row)
+            maxima[shownGroups[size_t(row)].number] = readNumber(groupGrid->cell(maxCol, row));
+        troop.abilityLimits = abilityLimitsText(readNumber(abilityLimitEdit->text()), maxima);
     } else {
         troop.abilityLimits = QStringLiteral("0");
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/AbilityGroups.h"
 #include "ui/Window.h"
 
 class Button;
@@ -48,4 +49,6 @@ private:
 
     Wizard& wizard;
     const Store& store;
+    // The groups of the table's rows, row by row.
+    std::vector<AbilityGroup> shownGroups;
 };

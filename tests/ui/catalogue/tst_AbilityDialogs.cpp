@@ -139,8 +139,8 @@ private slots:
             << "2,Jump,5,7" << 1 << "5|2|1" << QStringList{} << -1 << "2,Jump,5,1";
         QTest::newRow("cost with a word")
             << ",Jump" << 0 << "0|1|0" << QStringList{"6 points", "3"} << -1 << "3,Jump,6";
-        QTest::newRow("group 0 stored, shown as 1")
-            << "0,Jump,4" << 0 << "4|1|0" << QStringList{"", "0"} << -1 << "0,Jump,4";
+        QTest::newRow("group 0 shown as 1")
+            << "0,Jump,4" << 0 << "4|1|0" << QStringList{} << -1 << "1,Jump,4";
         QTest::newRow("comma in a cell")
             << ",Jump" << 0 << "0|1|0" << QStringList{"1,5", "2,"} << -1 << "2,Jump,1";
     }
@@ -166,6 +166,50 @@ private slots:
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(linesOf(troop.abilities.get()), QStringList{stored});
         QCOMPARE(memory, stored.section(u',', 3) == QLatin1String("1") ? 1 : 0);
+    }
+
+    // OK refuses a group without a place in the troop's limits, says what is allowed and
+    // gives the group cell the focus again; a group of 1 to 99 is then taken.
+    void groupOutside1To99Refused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("0") << "0";
+        QTest::newRow("100") << "100";
+        QTest::newRow("-1") << "-1";
+        QTest::newRow("no number") << "x";
+    }
+    void groupOutside1To99Refused()
+    {
+        QFETCH(QString, typed);
+        TestWindows app;
+        ScriptedUser user;
+        app.start(0);
+        app.setUp([](Store& army) {
+            army.troops[0].abilities = army.newSortedList();
+            army.troops[0].abilities->add(QStringLiteral(",Jump"));
+        });
+        Troop& troop = app.wizard.troop();
+        user.windowOf<AbilityCostsDialog>([&](AbilityCostsDialog& dialog) {
+            QVERIFY(makeActive(dialog));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            typeText(QApplication::focusWidget(), typed);
+            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.abilityGrid->currentColumn(), 2);
+            QCOMPARE(QApplication::focusWidget(), dialog.abilityGrid->cellEditor());
+            QCOMPARE(dialog.abilityGrid->cell(2, 0), typed);
+            dialog.abilityGrid->cellEditor()->selectAll();
+            typeText(dialog.abilityGrid->cellEditor(), QStringLiteral("99"));
+            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+        });
+        user.answer(QMessageBox::Ok);
+        int lastScope = 0;
+        editAbilityCosts(&app.mainWindow, troop, 0, lastScope);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.messages(), QStringList{QStringLiteral(
+                                      "*** INVALID GROUPNR ***|Please choose a Groupnr from 1 "
+                                      "to 99.")});
+        QCOMPARE(linesOf(troop.abilities.get()), QStringList{QStringLiteral("99,Jump,0")});
     }
 
     // No line at the index opens nothing; a rebuilt line that a sorted list refuses (equal to

@@ -73,8 +73,11 @@ private slots:
         QCOMPARE(step.window.minimumSize(), made);
         QCOMPARE(step.window.maximumSize(), made);
     }
-    // A group is a run of lines with the same group number; the maxima belong to the rows by
-    // position. OK without entering the grid stores the maxima as they stand.
+    // One row per group in use, in the order of the groups, wherever its lines stand; each
+    // maximum belongs to its group's field. Limits written one maximum per row give a group
+    // without its field the maximum of its row, and the status bar says so. OK without entering
+    // the grid stores the maxima as they stand, "0" for the groups between, nothing past the
+    // highest group, and nothing for a group outside 1 to 99.
     void groupTable_data()
     {
         QTest::addColumn<QStringList>("lines");
@@ -83,19 +86,34 @@ private slots:
         QTest::addColumn<QStringList>("groups");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("maxima");
+        QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("stored");
+        const QString filled = QStringLiteral("Max filled in from old rows");
         QTest::newRow("groups 1, 1 and 2")
             << QStringList{"1,Jump packs,5", "1,Bionics,3", "2,Command squad,20,1"} << true
             << "4,2,1" << QStringList{"1", "2"}
-            << QStringList{"Bionics,Jump packs", "Command squad"} << QStringList{"2", "1"}
+            << QStringList{"Bionics,Jump packs", "Command squad"} << QStringList{"2", "1"} << ""
             << "4,2,1";
         QTest::newRow("groups 1, 10 and 2")
-            << QStringList{"2,c,1", "10,b,1", "1,a,1"} << true << "3,7,8,9"
-            << QStringList{"1", "10", "2"} << QStringList{"a", "b", "c"}
-            << QStringList{"7", "8", "9"} << "3,7,8,9";
+            << QStringList{"2,c,1", "10,b,1", "1,a,1"} << true << "3,7,8,0,0,0,0,0,0,0,9"
+            << QStringList{"1", "2", "10"} << QStringList{"a", "c", "b"}
+            << QStringList{"7", "8", "9"} << ""
+            << "3,7,8,0,0,0,0,0,0,0,9";
         QTest::newRow("loaded, first ability re-costed")
-            << QStringList{"1,b,5", "2,c,5", "1,a,7"} << false << "0" << QStringList{"1", "2", "1"}
-            << QStringList{"b", "c", "a"} << QStringList{"", "", ""} << "0,0,0,0";
+            << QStringList{"1,b,5", "2,c,5", "1,a,7"} << false << "0" << QStringList{"1", "2"}
+            << QStringList{"b,a", "c"} << QStringList{"", ""} << ""
+            << "0,0,0";
+        QTest::newRow("group 2 alone, written per row")
+            << QStringList{"2,Zeal,5"} << true << "1,1" << QStringList{"2"} << QStringList{"Zeal"}
+            << QStringList{"1"} << filled << "1,0,1";
+        QTest::newRow("fields past the highest group")
+            << QStringList{"1,a,1"} << true << "2,1,1" << QStringList{"1"} << QStringList{"a"}
+            << QStringList{"1"} << ""
+            << "2,1";
+        QTest::newRow("group outside 1 to 99")
+            << QStringList{"0,a,1", "1,b,1"} << true << "2,1" << QStringList{"0", "1"}
+            << QStringList{"a", "b"} << QStringList{"", "1"} << ""
+            << "2,1";
     }
     void groupTable()
     {
@@ -105,6 +123,7 @@ private slots:
         QFETCH(QStringList, groups);
         QFETCH(QStringList, names);
         QFETCH(QStringList, maxima);
+        QFETCH(QString, status);
         QFETCH(QString, stored);
         TestWindows app;
         app.setUp([&](Store& army) {
@@ -124,6 +143,7 @@ private slots:
         QCOMPARE(column(*step.groupGrid, 2), maxima);
         QCOMPARE(step.statusBar->panelText(0), QStringLiteral("RED ORCHARD"));
         QCOMPARE(step.statusBar->panelText(1), QStringLiteral("Kai"));
+        QCOMPARE(step.statusBar->panelText(2), status);
         QTest::mouseClick(step.okButton, Qt::LeftButton);
         QCOMPARE(app.army().troops[0].abilityLimits, stored);
     }
@@ -182,7 +202,8 @@ private slots:
         QCOMPARE(app.army().troops[0].weaponLimit, QString::number(stored));
     }
 
-    // Leaving the grid keeps each maximum between 1 and the number of names in its group.
+    // Leaving the grid keeps each maximum between 1 and the number of abilities in its group,
+    // wherever they stand in the list.
     void groupMaximumBounded_data()
     {
         QTest::addColumn<QString>("typed");
@@ -198,7 +219,7 @@ private slots:
         QFETCH(int, bounded);
         TestWindows app;
         app.setUp([](Store& army) {
-            addLines(army, army.troops[0].abilities, {"1,a,1", "1,b,1", "2,c,1"});
+            addLines(army, army.troops[0].abilities, {"1,a,1", "2,c,1", "1,b,1"}, false);
         });
         RestrictionsStepPage step = enter(app, 0);
         QVERIFY(makeActive(step.window));
