@@ -36,51 +36,36 @@ expect() {
 }
 
 sources sources.list.d/debian.sources "# Debian's own, behind a caching proxy
+Enabled: no
+Types: deb
+URIs: http://disabled.example/debian
+Suites: bookworm
+
 Types: deb-src
 URIs: http://sources.example/debian
 Suites: bookworm
-Components: main
 
 Types: deb
 URIs: http://proxy.example:3142/deb.debian.org/debian
 Suites: bookworm bookworm-updates
-Components: main
 Signed-By:
  -----BEGIN PGP PUBLIC KEY BLOCK-----
  URIs: http://in.a.key/
- -----END PGP PUBLIC KEY BLOCK-----
-
-Types: deb
-URIs: http://security.example/debian-security
-Suites: bookworm-security
-Components: main"
+ -----END PGP PUBLIC KEY BLOCK-----"
 expect "deb822 stanza of the release's suite" http://proxy.example:3142/deb.debian.org/debian
 
 sources sources.list "deb cdrom:[Debian GNU/Linux 12.5.0 _Bookworm_ - Official amd64 DVD]/ bookworm main
 deb-src http://sources.example/debian bookworm main
 # deb http://commented.example/debian bookworm main
 deb http://security.example/debian-security bookworm-security main
-deb [ arch=amd64 signed-by=/usr/share/keyrings/debian-archive-keyring.gpg ] http://ftp.de.debian.org/debian/ bookworm main contrib"
-expect "one-line entry with options" http://ftp.de.debian.org/debian/
-
-sources sources.list "deb http://first.example/debian bookworm main" \
+deb [ arch=amd64 signed-by=/usr/share/keyrings/debian-archive-keyring.gpg ] http://ftp.de.debian.org/debian/ bookworm main" \
         sources.list.d/a.sources "Types: deb
-URIs: http://second.example/debian
+URIs: http://later.example/debian
 Suites: bookworm"
-expect "sources.list before sources.list.d" http://first.example/debian
-
-sources sources.list.d/a.sources "Enabled: no
-Types: deb
-URIs: http://disabled.example/debian
-Suites: bookworm" \
-        sources.list.d/b.list "deb [signed-by=/k.gpg] http://mirror.example/debian bookworm main"
-expect "a disabled stanza is left out" http://mirror.example/debian
+expect "one-line entry with options, sources.list first" http://ftp.de.debian.org/debian/
 
 sources sources.list "deb http://deb.debian.org/debian trixie main
-deb-src http://deb.debian.org/debian bookworm main" \
-        sources.list.d/other.sources "Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm"
+deb-src http://deb.debian.org/debian bookworm main"
 expect "no deb entry of the release" ""
 
 exit $((failures > 0))
