@@ -62,6 +62,67 @@ QStringList pdfLines(const QString& path, int page = 0)
     return simplifiedLines(QString::fromUtf8(pdftotext.readAllStandardOutput()));
 }
 
+// A word on a PDF page and where it stands across the page, in points.
+struct Word {
+    QString text;
+    qreal left;
+    qreal right;
+};
+
+// The words of the page by rows, top to bottom, each row left to right: words that share their
+// top edge share a row.
+QList<QList<Word>> pdfRows(const QString& path, int page)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+                     QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return {};
+    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
+    QList<std::pair<qreal, Word>> words;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"word")
+            continue;
+        const QXmlStreamAttributes box = xml.attributes();
+        const qreal top = box.value(QStringLiteral("yMin")).toDouble();
+        const qreal left = box.value(QStringLiteral("xMin")).toDouble();
+        const qreal right = box.value(QStringLiteral("xMax")).toDouble();
+        words.append({top, Word{xml.readElementText(), left, right}});
+    }
+    std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.left < b.second.left;
+    });
+    QList<QList<Word>> rows;
+    qreal rowTop = -1;
+    for (const auto& [top, word] : words) {
+        if (rows.isEmpty() || top - rowTop > 1) {
+            rows.append(QList<Word>());
+            rowTop = top;
+        }
+        rows.last().append(word);
+    }
+    return rows;
+}
+
+QString rowText(const QList<Word>& row)
+{
+    QStringList texts;
+    for (const Word& word : row)
+        texts << word.text;
+    return texts.join(u' ');
+}
+
+// The first row that begins with the text.
+QList<Word> rowStartingWith(const QList<QList<Word>>& rows, const QString& text)
+{
+    for (const QList<Word>& row : rows) {
+        if (rowText(row).startsWith(text))
+            return row;
+    }
+    return {};
+}
+
 // Each paragraph, heading and table row of the HTML as one line, a row's cells joined by
 // blanks; an empty list when the file is not well-formed.
 QStringList htmlLines(const QString& path)
@@ -189,6 +250,62 @@ private slots:
         QVERIFY(second.indexOf("Scouts") >= 0);
         QVERIFY(second.indexOf("Scouts") < second.indexOf("Weapons a model may take: 1"));
         QVERIFY(!pdfLines(folder.filePath("army.pdf"), 1).contains("Scouts"));
+    }
+
+    // Numbers stand flush right in their column, on paper and in the browser: the costs 6 and
+    // 10 of one replaceable weapon end where their column ends.
+    void numbersStandFlushRight()
+    {
+        const QList<QList<Word>> rows = pdfRows(folder.filePath("army.pdf"), 1);
+        const QList<Word> six = rowStartingWith(rows, "Bolt pistol Flame thrower 6");
+        const QList<Word> ten = rowStartingWith(rows, "Plasma pistol (not in catalogue) 10");
+        QVERIFY(!six.isEmpty() && !ten.isEmpty());
+        QVERIFY2(qAbs(six.last().right - ten.last().right) < 0.5,
+                 qPrintable(QStringLiteral("6 ends at %1, 10 at %2")
+                                .arg(six.last().right)
+                                .arg(ten.last().right)));
+
+        QFile file(folder.filePath("army.html"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray html = file.readAll();
+        QVERIFY(html.contains("td.number, th.number { text-align: right; }"));
+        QVERIFY(html.contains("<td class=\"number\">6</td>") &&
+                html.contains("<td class=\"number\">10</td>"));
+    }
+
+    // An army's name too long for the foot of the page ends in "…" before "Page 1 of 2".
+    void longNameShortenedInTheFooter()
+    {
+        const QByteArray name = "THE HOLLOW CROWN OF THE DROWNED KINGDOMS, SWORN TO THE LAST IRON "
+                                "KING OF THE GREY SEA AND TO ALL THE MARCHES OF THE EAST, WHO "
+                                "NEVER YIELD";
+        QFile golden(army);
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        QByteArray bytes = golden.readAll();
+        QVERIFY(bytes.contains("Name=HOLLOW CROWN\r\n"));
+        bytes.replace("Name=HOLLOW CROWN\r\n", "Name=" + name + "\r\n");
+        const QString datafile = folder.filePath("long.ini");
+        QFile file(datafile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const QString sheet = folder.filePath("long.pdf");
+        const Run run = runProgram({QStringLiteral("--export-sheet"), sheet, datafile});
+        QVERIFY2(run.status == 0, qPrintable(run.error));
+
+        const QList<QList<Word>> rows = pdfRows(sheet, 1);
+        QVERIFY(!rows.isEmpty());
+        const QList<Word>& footer = rows.last();
+        const QString text = rowText(footer);
+        QVERIFY2(text.endsWith(QStringLiteral("Page 1 of 2")), qPrintable(text));
+        const qsizetype page = text.lastIndexOf(QStringLiteral("Page 1 of 2"));
+        const QString shown = text.left(page).trimmed();
+        QVERIFY2(shown.endsWith(u'…') && shown.size() > 20, qPrintable(shown));
+        QVERIFY(QString::fromLatin1(name).startsWith(shown.chopped(1)));
+        const Word& lastOfName = footer[footer.size() - 5];
+        QVERIFY2(lastOfName.right < footer[footer.size() - 4].left,
+                 qPrintable(QStringLiteral("the name ends at %1, the page number begins at %2")
+                                .arg(lastOfName.right)
+                                .arg(footer[footer.size() - 4].left)));
     }
 
     // A datafile that cannot be read or an OUT that cannot be written: 2; any other use error:

@@ -2,6 +2,41 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+
+namespace
+{
+
+// A sunken panel whose text, when wider than the panel, loses its middle to "…" instead of
+// being cut off or widening the window.
+class ElidingPanel : public QLabel
+{
+public:
+    explicit ElidingPanel(QWidget* parent) : QLabel(parent)
+    {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        setMinimumWidth(1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect area = contentsRect();
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width()));
+    }
+};
+
+void makeSunken(QLabel* panel)
+{
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setTextFormat(Qt::PlainText);
+    panel->setContentsMargins(2, 0, 2, 0);
+}
+
+} // namespace
 
 StatusBar::StatusBar(QWidget* parent, const QList<int>& widths, const QStringList& texts)
     : QWidget(parent)
@@ -11,9 +46,7 @@ StatusBar::StatusBar(QWidget* parent, const QList<int>& widths, const QStringLis
     row->setSpacing(2);
     for (int i = 0; i < widths.size(); ++i) {
         auto* panel = new QLabel(texts.value(i), this);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setTextFormat(Qt::PlainText);
-        panel->setContentsMargins(2, 0, 2, 0);
+        makeSunken(panel);
         const bool last = i == widths.size() - 1;
         if (last)
             panel->setMinimumWidth(widths[i]);
@@ -26,6 +59,14 @@ StatusBar::StatusBar(QWidget* parent, const QList<int>& widths, const QStringLis
         row->addWidget(panel, last ? 1 : 0);
         panels.append(panel);
     }
+    messagePanel = new ElidingPanel(this);
+    makeSunken(messagePanel);
+    messagePanel->setMinimumHeight(panels.isEmpty() ? 0 : panels[0]->minimumHeight());
+    messagePanel->setObjectName(QStringLiteral("messagePanel"));
+    messagePanel->hide();
+    row->addWidget(messagePanel, 1);
+    messageTimer.setSingleShot(true);
+    connect(&messageTimer, &QTimer::timeout, this, &StatusBar::endMessage);
 }
 
 QString StatusBar::panelText(int index) const
@@ -37,4 +78,28 @@ void StatusBar::setPanelText(int index, const QString& text)
 {
     if (QLabel* panel = panels.value(index))
         panel->setText(text);
+}
+
+void StatusBar::showMessage(const QString& text, int timeout)
+{
+    messagePanel->setText(text);
+    messagePanel->setToolTip(text);
+    for (QLabel* panel : std::as_const(panels))
+        panel->hide();
+    messagePanel->show();
+    messageTimer.start(timeout);
+}
+
+QString StatusBar::currentMessage() const
+{
+    return messagePanel->isHidden() ? QString() : messagePanel->text();
+}
+
+void StatusBar::endMessage()
+{
+    messagePanel->hide();
+    messagePanel->clear();
+    messagePanel->setToolTip(QString());
+    for (QLabel* panel : std::as_const(panels))
+        panel->show();
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QList>
+#include <QTimer>
 #include <QWidget>
 
 class QLabel;
 
 // A status bar of text panels. Every panel but the last has a fixed width; the last takes the
-// rest of the window's width.
+// rest of the window's width. A message can stand across the whole bar for a while.
 class StatusBar : public QWidget
 {
     Q_OBJECT
@@ -17,6 +18,16 @@ public:
     QString panelText(int index) const;
     void setPanelText(int index, const QString& text);
 
+    // The message stands in the panels' place for the given milliseconds. Too long for the bar,
+    // it is shortened in the middle; its tool tip holds it whole.
+    void showMessage(const QString& text, int timeout);
+    // The message shown now, or the empty text while the panels are shown.
+    QString currentMessage() const;
+
 private:
+    void endMessage();
+
     QList<QLabel*> panels;
+    QLabel* messagePanel;
+    QTimer messageTimer;
 };

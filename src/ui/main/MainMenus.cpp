@@ -51,8 +51,8 @@ MainMenus::MainMenus(MainWindow& owner) : QObject(&owner), window(owner)
     saveAsAction = fileMenu->addAction(QStringLiteral("Save &As..."), w, &MainWindow::saveArmy);
     saveAsAction->setShortcuts(keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     fileMenu->addSeparator();
-    exportSheetAction = fileMenu->addAction(QStringLiteral("E&xport Army Sheet..."), w,
-                                            [w] { w->sheetOutput().exportSheet(); });
+    exportSheetAction =
+        fileMenu->addAction(QStringLiteral("E&xport Army Sheet..."), w, &MainWindow::exportSheet);
     printSheetAction = fileMenu->addAction(QStringLiteral("&Print Army Sheet..."), w,
                                            [w] { w->sheetOutput().printSheet(); });
     printSheetAction->setShortcuts(keysFor(QKeySequence::Print, Qt::CTRL | Qt::Key_P));

@@ -32,6 +32,8 @@ namespace
 const QString caption = QStringLiteral("Varnhold Datafile Creator (v1.0)");
 const QString datafileName = QStringLiteral("vhold.ini");
 const QString datafileFilter = QStringLiteral("*.ini");
+// How long the status bar tells what a command did.
+constexpr int messageTime = 10000;
 
 } // namespace
 
@@ -275,6 +277,15 @@ void MainWindow::wizardEnded()
     }
 }
 
+// Export Army Sheet: a sheet written is told in the status bar.
+void MainWindow::exportSheet()
+{
+    const QString written = sheet->exportSheet();
+    if (!written.isEmpty())
+        statusBar->showMessage(
+            QStringLiteral("Army sheet exported to ") + QFileInfo(written).fileName(), messageTime);
+}
+
 void MainWindow::showCatalogue(CatalogueKind kind)
 {
     army.closeOpenStep();
@@ -417,14 +428,16 @@ bool MainWindow::writeArmy(const QString& path)
     return true;
 }
 
-// Load: the army is replaced by the file's, once its unsaved changes are settled.
+// Load: the army is replaced by the file's, once its unsaved changes are settled. The dialog
+// shows the datafiles, or every file for a datafile named otherwise.
 void MainWindow::loadArmy()
 {
     if (!unsavedChangesSettled())
         return;
-    const QString path =
-        runFileDialog(this, {FileDialogRequest::Kind::Open, QStringLiteral("Load the datafile"),
-                             datafileName, datafileFilter});
+    FileDialogRequest request{FileDialogRequest::Kind::Open, QStringLiteral("Load the datafile"),
+                              datafileName, QString()};
+    request.filters = {datafileFilter, QStringLiteral("All files (*)")};
+    const QString path = runFileDialog(this, request);
     if (!path.isEmpty())
         loadFile(path);
 }

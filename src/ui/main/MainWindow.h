@@ -50,6 +50,7 @@ public:
     // first Save writes that file.
     void startNewFile(const QString& path);
     void editTroop();
+    void exportSheet();
     void showCatalogue(CatalogueKind kind);
     void checkArmy();
     void duplicateTroop();

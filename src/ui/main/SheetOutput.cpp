@@ -3,6 +3,7 @@
 #include "document/ArmyDocument.h"
 #include "ui/Modal.h"
 #include "ui/WaitCursor.h"
+#include "ui/help/SheetHelp.h"
 #include "ui/sheet/ArmySheet.h"
 #include "ui/sheet/SheetExport.h"
 #include "ui/sheet/SheetPages.h"
@@ -11,6 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QShortcut>
 
 namespace
 {
@@ -68,7 +70,7 @@ SheetOutput::SheetOutput(QWidget* shownOver, const ArmyDocument& army)
 {
 }
 
-void SheetOutput::exportSheet()
+QString SheetOutput::exportSheet()
 {
     const QString& file = document.filePath();
     FileDialogRequest request{FileDialogRequest::Kind::Save, QStringLiteral("Export Army Sheet"),
@@ -83,7 +85,7 @@ void SheetOutput::exportSheet()
     FileDialogChoice choice;
     QString path = runFileDialog(window, request, &choice);
     if (path.isEmpty())
-        return;
+        return QString();
     allEntries = choice.optionChecked;
     if (sheetFormatOf(path) == SheetFormat::Unknown)
         path += choice.filter == htmlFilter ? QStringLiteral(".html") : QStringLiteral(".pdf");
@@ -103,6 +105,7 @@ void SheetOutput::exportSheet()
                    QStringLiteral("An error occurred while writing the army sheet!\n") + reason,
                    QMessageBox::Ok);
     }
+    return result == ExportResult::Written ? path : QString();
 }
 
 void SheetOutput::printSheet()
@@ -117,6 +120,10 @@ void SheetOutput::printSheet()
     printer.setDocName(QStringLiteral("Army sheet: ") + sheet.armyName);
     QPrintPreviewDialog preview(&printer, window);
     preview.setWindowTitle(QStringLiteral("Print Army Sheet"));
+    auto* help = new QShortcut(QKeySequence::HelpContents, &preview);
+    help->setContext(Qt::WindowShortcut);
+    QObject::connect(help, &QShortcut::activated, &preview,
+                     [&preview] { showSheetHelp(&preview); });
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&sheet, &preview](QPrinter* paper) {
                          SheetProgressDialog progress(&preview);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class ArmyDocument;
 class QWidget;
 
@@ -12,10 +14,10 @@ public:
 
     // Export Army Sheet: the file's format follows its name, or else the filter chosen. The
     // sheet is written with the safety of Save; a failure says why, a cancelled export leaves
-    // no file.
-    void exportSheet();
+    // no file. The path of the file written, or the empty text when none was.
+    QString exportSheet();
     // Print Army Sheet: Qt's print preview, on the paper of the locale until the user picks
-    // another.
+    // another; F1 there shows the sheet's help.
     void printSheet();
 
 private:

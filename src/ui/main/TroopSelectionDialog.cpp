@@ -175,8 +175,8 @@ void TroopSelectionDialog::deleteTroop()
     const int row = troopGrid->currentRow();
     if (row < 0 || row >= store.troopCount)
         return;
-    const QString question =
-        QStringLiteral("Are you sure you want to delete this ") + store.army.squadWord + u'?';
+    const QString question = QStringLiteral("Are you sure you want to delete the %1 \"%2\"?")
+                                 .arg(store.army.squadWord, store.troops[row].name);
     if (messageBox(this, QStringLiteral("*** DELETE ***"), question,
                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;

@@ -77,13 +77,15 @@ SheetItem fact(const QString& label, const QString& value)
     return facts({{label, value}});
 }
 
-SheetItem table(const QStringList& headings, const QList<int>& widths, QList<Row> rows)
+SheetItem table(const QStringList& headings, const QList<int>& widths, QList<Row> rows,
+                const QList<bool>& numeric = {})
 {
     SheetItem item;
     item.kind = SheetItem::Kind::Table;
     item.table.headings = headings;
     item.table.widths = widths;
     item.table.rows = std::move(rows);
+    item.table.numeric = numeric;
     return item;
 }
 
@@ -120,6 +122,8 @@ SheetItem characteristicsTable(const Troop& troop)
 }
 
 const QList<int> weaponWidths = {24, 10, 6, 6, 16, 38};
+// Range, S and AP are numbers (a range may also be a word, such as "Template").
+const QList<bool> weaponNumeric = {false, true, true, true, false, false};
 const QStringList weaponHeadings = {QStringLiteral("Name"),       QStringLiteral("Range"),
                                     QStringLiteral("S"),          QStringLiteral("AP"),
                                     QStringLiteral("Weapontype"), QStringLiteral("Description")};
@@ -134,7 +138,7 @@ SheetItem standardWeaponsTable(const LineList& list, const CatalogueIndex& weapo
             row << plain(field(entry, n));
         rows << row;
     }
-    return table(weaponHeadings, weaponWidths, rows);
+    return table(weaponHeadings, weaponWidths, rows, weaponNumeric);
 }
 
 // A replaceable weapon is its name, then a replacement and its cost for each weapon that may
@@ -154,7 +158,7 @@ SheetItem replaceableWeaponsTable(const LineList& list, const CatalogueIndex& we
     }
     return table(
         {QStringLiteral("Weapon"), QStringLiteral("May be replaced by"), QStringLiteral("Cost")},
-        {34, 46, 20}, rows);
+        {34, 46, 20}, rows, {false, false, true});
 }
 
 SheetItem additionalWeaponsTable(const LineList& list, const CatalogueIndex& weapons)
@@ -162,7 +166,7 @@ SheetItem additionalWeaponsTable(const LineList& list, const CatalogueIndex& wea
     QList<Row> rows;
     for (const QString& line : list.lines())
         rows << Row{weapons.name(field(line, 1)), plain(field(line, 2))};
-    return table({QStringLiteral("Weapon"), QStringLiteral("Cost")}, {70, 30}, rows);
+    return table({QStringLiteral("Weapon"), QStringLiteral("Cost")}, {70, 30}, rows, {false, true});
 }
 
 // Scope 1 (or 3, which the costing reads the same) is the whole squad; anything else each
@@ -183,7 +187,7 @@ SheetItem abilitiesTable(const LineList& list, const CatalogueIndex& abilities)
     }
     return table({QStringLiteral("Group"), QStringLiteral("Name"), QStringLiteral("Cost"),
                   QStringLiteral("Scope"), QStringLiteral("Description")},
-                 {8, 26, 8, 16, 42}, rows);
+                 {8, 26, 8, 16, 42}, rows, {true, false, true, false, false});
 }
 
 // The limits as the restrictions step shows them: the weapons a model may take, and for a troop
@@ -203,7 +207,7 @@ void addLimits(SheetBlock& block, const Troop& troop)
                     plain(group.hasMaximum ? group.maximum : QStringLiteral("no maximum"))};
     block << table({QStringLiteral("Group"), QStringLiteral("Special abilities"),
                     QStringLiteral("Maximum per model")},
-                   {12, 64, 24}, rows);
+                   {12, 64, 24}, rows, {true, false, true});
 }
 
 SheetBlock troopBlock(const Troop& troop, const CatalogueIndex& weapons,
@@ -304,7 +308,7 @@ SheetBlock catalogueBlock(const LineList* catalogue, const QSet<QString>& used, 
     if (rows.isEmpty())
         block << heading(SheetItem::Kind::Facts, QStringLiteral("None."));
     else if (isWeapons)
-        block << table(weaponHeadings, weaponWidths, rows);
+        block << table(weaponHeadings, weaponWidths, rows, weaponNumeric);
     else
         block << table({QStringLiteral("Name"), QStringLiteral("Description")}, {30, 70}, rows);
     return block;
@@ -345,18 +349,23 @@ QString tableHtml(const SheetTable& table, HtmlProgress& tally)
     QString out = QStringLiteral("<table") +
                   (table.centred ? QStringLiteral(" class=\"profile\"") : QString()) +
                   QStringLiteral(" style=\"width: %1%\"><thead><tr>").arg(total);
+    const auto numberClass = [&table](int column) {
+        return table.numeric.value(column) ? QStringLiteral(" class=\"number\"") : QString();
+    };
     for (int i = 0; i < table.headings.size(); ++i)
-        out +=
-            QStringLiteral("<th style=\"width: %1%\">").arg(table.widths.value(i) * 100 / total) +
-            escaped(table.headings[i]) + QStringLiteral("</th>");
+        out += QStringLiteral("<th%1 style=\"width: %2%\">")
+                   .arg(numberClass(i))
+                   .arg(table.widths.value(i) * 100 / total) +
+               escaped(table.headings[i]) + QStringLiteral("</th>");
     out += QStringLiteral("</tr></thead><tbody>");
     for (const QList<SheetCell>& row : table.rows) {
         tally.rowWritten();
         if (tally.stopped)
             return out;
         out += QStringLiteral("<tr>");
-        for (const SheetCell& cell : row)
-            out += QStringLiteral("<td>") + cellHtml(cell) + QStringLiteral("</td>");
+        for (int i = 0; i < row.size(); ++i)
+            out += QStringLiteral("<td") + numberClass(i) + u'>' + cellHtml(row[i]) +
+                   QStringLiteral("</td>");
         out += QStringLiteral("</tr>\n");
     }
     return out + QStringLiteral("</tbody></table>\n");
@@ -469,6 +478,7 @@ bool armySheetHtml(const ArmySheet& sheet, QByteArray& html, SheetProgress* prog
                        "vertical-align: top; }\n"
                        "th { background-color: #e4e4e4; }\n"
                        "table.profile td, table.profile th { text-align: center; }\n"
+                       "td.number, th.number { text-align: right; }\n"
                        "span.missing { color: #b00000; font-style: italic; }\n"
                        "div.block { margin-top: 14px; break-inside: avoid; "
                        "page-break-inside: avoid; }\n"

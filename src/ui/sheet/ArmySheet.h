@@ -25,10 +25,12 @@ struct SheetCell {
 };
 
 // A table: its headings, the width of each column in percent of the page's width, its rows.
+// Columns of numbers stand flush right, so that their digits line up.
 struct SheetTable {
     QStringList headings;
     QList<int> widths;
     QList<QList<SheetCell>> rows;
+    QList<bool> numeric; // per column; a column not listed holds text
     bool centred = false;
 };
 

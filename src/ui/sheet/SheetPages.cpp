@@ -16,6 +16,7 @@ namespace
 constexpr qreal layoutDpi = 96.0;
 constexpr qreal blockGap = 14.0;
 constexpr qreal footerHeight = 24.0;
+constexpr qreal footerGap = 16.0;
 constexpr qreal padX = 4.0;
 constexpr qreal padY = 2.0;
 const QColor borderColour(0x80, 0x80, 0x80);
@@ -253,11 +254,12 @@ private:
         if (text.isEmpty())
             return;
         painter.setFont(face.font);
-        if (face.metrics.horizontalAdvance(text) <= area.width()) {
-            const qreal x =
-                alignment == Qt::AlignHCenter
-                    ? area.left() + (area.width() - face.metrics.horizontalAdvance(text)) / 2
-                    : area.left();
+        const qreal advance = face.metrics.horizontalAdvance(text);
+        if (advance <= area.width()) {
+            const qreal x = alignment == Qt::AlignHCenter
+                                ? area.left() + (area.width() - advance) / 2
+                            : alignment == Qt::AlignRight ? area.right() - advance
+                                                          : area.left();
             painter.drawText(QPointF(x, area.top() + face.metrics.ascent()), text);
             return;
         }
@@ -309,7 +311,9 @@ private:
             painter.setPen(cell.missing ? missingColour : Qt::black);
             drawWrapped(painter, cellFace(cell, row < 0), cellText(cell),
                         QRectF(x + padX, y + padY, w - 2 * padX, height - 2 * padY),
-                        table.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+                        table.centred                 ? Qt::AlignHCenter
+                        : table.numeric.value(column) ? Qt::AlignRight
+                                                      : Qt::AlignLeft);
             x += w;
         }
         painter.setPen(QPen(borderColour, 0.75));
@@ -372,6 +376,8 @@ private:
     int pages = 1;
 };
 
+// The army's name on the left and "Page N of M" on the right; a name too long for the room
+// between them ends in "…", so that the page number stays clear.
 void paintFooter(QPainter& painter, const Face& face, const QString& armyName, int page, int pages,
                  qreal width, qreal pageHeight)
 {
@@ -379,9 +385,11 @@ void paintFooter(QPainter& painter, const Face& face, const QString& armyName, i
     painter.setPen(QColor(0x40, 0x40, 0x40));
     const QRectF area(0, pageHeight - footerHeight + 8, width, footerHeight - 8);
     painter.drawLine(QPointF(0, area.top() - 4), QPointF(width, area.top() - 4));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, armyName);
-    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+    const QString pageText = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+    const qreal nameRoom = width - face.metrics.horizontalAdvance(pageText) - footerGap;
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                     face.metrics.elidedText(armyName, Qt::ElideRight, nameRoom));
+    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, pageText);
     painter.setPen(Qt::black);
 }
 

@@ -7,11 +7,13 @@
 #include "support/pages/ReadErrorDialogPage.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/LineEdit.h"
+#include "ui/controls/StatusBar.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ReadErrorDialog.h"
 #include "ui/wizard/CharacteristicsStep.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -328,8 +330,9 @@ private slots:
     }
 
     // Export Army Sheet proposes the army's name, writes the format of the chosen filter with the
-    // entries the check box asks for, and says why a file cannot be written; Print previews the
-    // pages of the sheet.
+    // entries the check box asks for, tells the file written in the status bar, and says why a
+    // file cannot be written; Print previews the pages of the sheet, and F1 there shows the
+    // sheet's help.
     void armySheet()
     {
         TestWindows app;
@@ -355,6 +358,8 @@ private slots:
         QVERIFY(!request.optionChecked);
         const QByteArray html = readBytes(chosen + ".html");
         QVERIFY(html.contains("<h1>HOLLOW CROWN</h1>") && html.contains("Lance"));
+        QCOMPARE(page.statusBar->currentMessage(),
+                 QStringLiteral("Army sheet exported to sheet.html"));
 
         user.chooseFile(folder.filePath("none/sheet.pdf"), true);
         user.answer(QMessageBox::Ok);
@@ -370,10 +375,16 @@ private slots:
         user.windowOf<QPrintPreviewDialog>([&pages](QPrintPreviewDialog& preview) {
             auto* pageView = preview.findChild<QPrintPreviewWidget*>();
             pages = pageView ? pageView->pageCount() : 0;
+            QVERIFY(makeActive(preview));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             preview.close();
         });
+        user.answer(QMessageBox::Ok);
         action(main, "Print Army Sheet")->trigger();
         QCOMPARE(pages, 2);
+        QCOMPARE(user.messages().size(), 2);
+        QVERIFY2(user.messages()[1].startsWith("Help on Army Sheet|The army sheet shows"),
+                 qPrintable(user.messages()[1]));
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
     }
 

@@ -128,7 +128,7 @@ private slots:
         QVERIFY(page.loadingNotice->isHidden());
         QCOMPARE(user.shown().first().file.title, QStringLiteral("Load the datafile"));
         QCOMPARE(user.shown().first().file.fileName, QStringLiteral("vhold.ini"));
-        QCOMPARE(user.shown().first().file.filter, QStringLiteral("*.ini"));
+        QCOMPARE(user.shown().first().file.filters, (QStringList{"*.ini", "All files (*)"}));
     }
 
     void closeEndsTheProgram()

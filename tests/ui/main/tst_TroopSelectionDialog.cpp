@@ -88,9 +88,9 @@ private slots:
         QVERIFY(dialogPage.editButton->isEnabled());
     }
 
-    // The last troop takes the deleted troop's place, its lists copied as plain lists in their
-    // order; the dialog stays open and shows the new order at once. Without a selected row
-    // nothing is asked or deleted.
+    // The question names the troop. The last troop takes the deleted troop's place, its lists
+    // copied as plain lists in their order; the dialog stays open and shows the new order at
+    // once. Without a selected row nothing is asked or deleted.
     void deleteMovesTheLastTroop_data()
     {
         QTest::addColumn<int>("row");
@@ -132,10 +132,12 @@ private slots:
             user.answer(answer);
         app.mainWindow.editTroop();
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        const QString deleted = QStringList{"A", "B", "C", "D"}.value(row);
         QCOMPARE(user.messages(),
                  row < 0
                      ? QStringList{}
-                     : QStringList{"*** DELETE ***|Are you sure you want to delete this Swarm?"});
+                     : QStringList{"*** DELETE ***|Are you sure you want to delete the Swarm \"" +
+                                   deleted + "\"?"});
         QCOMPARE(app.army().troopCount, after.size());
         for (int slot = 0; slot < after.size(); ++slot)
             QCOMPARE(app.army().troops[slot].name, after[slot]);
