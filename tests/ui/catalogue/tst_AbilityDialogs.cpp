@@ -190,17 +190,18 @@ private slots:
         });
         Troop& troop = app.wizard.troop();
         user.windowOf<AbilityCostsDialog>([&](AbilityCostsDialog& dialog) {
+            AbilityCostsDialogPage page(dialog);
             QVERIFY(makeActive(dialog));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             typeText(QApplication::focusWidget(), typed);
-            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+            QTest::mouseClick(page.okButton, Qt::LeftButton);
             QVERIFY(dialog.isVisible());
-            QCOMPARE(dialog.abilityGrid->currentColumn(), 2);
-            QCOMPARE(QApplication::focusWidget(), dialog.abilityGrid->cellEditor());
-            QCOMPARE(dialog.abilityGrid->cell(2, 0), typed);
-            dialog.abilityGrid->cellEditor()->selectAll();
-            typeText(dialog.abilityGrid->cellEditor(), QStringLiteral("99"));
-            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+            QCOMPARE(page.abilityGrid->currentColumn(), 2);
+            QCOMPARE(QApplication::focusWidget(), page.abilityGrid->cellEditor());
+            QCOMPARE(page.abilityGrid->cell(2, 0), typed);
+            page.abilityGrid->cellEditor()->selectAll();
+            typeText(page.abilityGrid->cellEditor(), QStringLiteral("99"));
+            QTest::mouseClick(page.okButton, Qt::LeftButton);
         });
         user.answer(QMessageBox::Ok);
         int lastScope = 0;
