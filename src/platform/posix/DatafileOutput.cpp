@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +45,15 @@ int writeAll(int fd, const QByteArray& bytes)
     return 0;
 }
 
+// A test stops the saving process with SIGKILL at one step (QUARRIMAK_KILL_SAVE_AT=after-write,
+// after-link or after-rename) to see what a save killed there leaves in the folder.
+void stopIfKilledAt(const char* step)
+{
+    static const QByteArray killedAt = qgetenv("QUARRIMAK_KILL_SAVE_AT");
+    if (killedAt == step)
+        ::kill(::getpid(), SIGKILL);
+}
+
 // A new file in the folder of the target, under a hidden name of its own; its permissions
 // follow the process's file-creation mask, as those of a newly created file do.
 int createTemporary(const QString& target, QByteArray& name)
@@ -57,6 +67,82 @@ int createTemporary(const QString& target, QByteArray& name)
     }
     errno = EEXIST;
     return -1;
+}
+
+// A new file without a name in the folder of the target, or -1 where none is to be had: the
+// file system may not offer them (FAT and exFAT sticks, network shares), or the folder refuses
+// new files, which the named temporary file then reports in the system's own words. A test
+// asks for the named file alone with QUARRIMAK_SAVE_NAMED_TEMPORARY.
+int createUnnamed(const QString& target)
+{
+    static const bool namedOnly = qEnvironmentVariableIsSet("QUARRIMAK_SAVE_NAMED_TEMPORARY");
+    if (namedOnly)
+        return -1;
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    return ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Gives the file without a name a temporary name beside the target. False where this system
+// cannot link an open file (no /proc, say).
+bool linkTemporary(int fd, const QString& target, QByteArray& name)
+{
+    const QByteArray openFile = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = QFile::encodeName(temporaryPathFor(target));
+        if (::linkat(AT_FDCWD, openFile.constData(), AT_FDCWD, name.constData(),
+                     AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// What a temporary file holds before it may take the target's place: every byte, the old
+// file's permissions, and all of it on the disk.
+int fillAndSync(int fd, const QByteArray& bytes, const struct stat* old)
+{
+    int error = writeAll(fd, bytes);
+    if (!error && old && ::fchmod(fd, old->st_mode & 07777) != 0)
+        error = errno;
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    return error;
+}
+
+// The complete temporary file beside the target under its name, or the error and no file.
+// Where it can, the content goes into a file without a name that is named only once it is on
+// the disk, so that a save killed before then leaves nothing in the folder; elsewhere it goes
+// into a named temporary file, which a later save removes if the process is killed.
+int writeTemporary(const QString& target, const QByteArray& bytes, const struct stat* old,
+                   QByteArray& name)
+{
+    int fd = createUnnamed(target);
+    if (fd >= 0) {
+        int error = fillAndSync(fd, bytes, old);
+        if (!error)
+            stopIfKilledAt("after-write");
+        const bool linked = !error && linkTemporary(fd, target, name);
+        if (linked)
+            stopIfKilledAt("after-link");
+        if (::close(fd) != 0 && !error)
+            error = errno;
+        if (linked && error)
+            ::unlink(name.constData());
+        if (linked || error)
+            return error;
+    }
+    fd = createTemporary(target, name);
+    if (fd < 0)
+        return errno;
+    int error = fillAndSync(fd, bytes, old);
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error)
+        ::unlink(name.constData());
+    else
+        stopIfKilledAt("after-write");
+    return error;
 }
 
 // Makes the rename of a file in the folder durable. A file system that cannot sync a folder
@@ -107,22 +193,14 @@ bool replaceFileWith(const QString& path, const QByteArray& bytes, QString* reas
     // Temporary files that a killed save left beside the target go first.
     removeLeftoverTemporaries(target);
     QByteArray temporary;
-    const int fd = createTemporary(target, temporary);
-    if (fd < 0)
-        return failWithErrno(reason, errno);
-    int error = writeAll(fd, bytes);
-    if (!error && exists && ::fchmod(fd, old.st_mode & 07777) != 0)
-        error = errno;
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0)
-        error = errno;
-    if (error) {
+    if (const int error = writeTemporary(target, bytes, exists ? &old : nullptr, temporary))
+        return failWithErrno(reason, error);
+    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
+        const int error = errno;
         ::unlink(temporary.constData());
         return failWithErrno(reason, error);
     }
+    stopIfKilledAt("after-rename");
     if (const int syncError = syncFolder(target))
         return failWithErrno(reason, syncError);
     return true;
