@@ -82,15 +82,18 @@ int createUnnamed(const QString& target)
     return ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 }
 
-// Gives the file without a name a temporary name beside the target. False where this system
-// cannot link an open file (no /proc, say).
+// Gives the file without a name a temporary name beside the target: straight from the open
+// file where this process may (the quicker way, so the name shows for a shorter moment), else
+// through the open file's entry in /proc. False where neither works.
 bool linkTemporary(int fd, const QString& target, QByteArray& name)
 {
     const QByteArray openFile = "/proc/self/fd/" + QByteArray::number(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = QFile::encodeName(temporaryPathFor(target));
-        if (::linkat(AT_FDCWD, openFile.constData(), AT_FDCWD, name.constData(),
-                     AT_SYMLINK_FOLLOW) == 0)
+        if (::linkat(fd, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
+            return true;
+        if (errno != EEXIST && ::linkat(AT_FDCWD, openFile.constData(), AT_FDCWD, name.constData(),
+                                        AT_SYMLINK_FOLLOW) == 0)
             return true;
         if (errno != EEXIST)
             return false;
@@ -110,39 +113,63 @@ int fillAndSync(int fd, const QByteArray& bytes, const struct stat* old)
     return error;
 }
 
-// The complete temporary file beside the target under its name, or the error and no file.
-// Where it can, the content goes into a file without a name that is named only once it is on
-// the disk, so that a save killed before then leaves nothing in the folder; elsewhere it goes
-// into a named temporary file, which a later save removes if the process is killed.
-int writeTemporary(const QString& target, const QByteArray& bytes, const struct stat* old,
-                   QByteArray& name)
+// Puts the complete temporary file in the target's place; when that fails, it goes.
+int renameOnto(const QByteArray& temporary, const QByteArray& target)
 {
-    int fd = createUnnamed(target);
-    if (fd >= 0) {
-        int error = fillAndSync(fd, bytes, old);
-        if (!error)
-            stopIfKilledAt("after-write");
-        const bool linked = !error && linkTemporary(fd, target, name);
-        if (linked)
-            stopIfKilledAt("after-link");
-        if (::close(fd) != 0 && !error)
-            error = errno;
-        if (linked && error)
-            ::unlink(name.constData());
-        if (linked || error)
-            return error;
+    if (::rename(temporary.constData(), target.constData()) == 0) {
+        stopIfKilledAt("after-rename");
+        return 0;
     }
-    fd = createTemporary(target, name);
+    const int error = errno;
+    ::unlink(temporary.constData());
+    return error;
+}
+
+// The content goes into a file without a name, which is named only once it is complete on the
+// disk and renamed onto the target at once, so that a save killed on the way almost never
+// leaves anything in the folder. False, with nothing done, where no such file is to be had.
+bool replaceThroughUnnamed(const QString& target, const QByteArray& bytes, const struct stat* old,
+                           int& error)
+{
+    const int fd = createUnnamed(target);
+    if (fd < 0)
+        return false;
+    const QByteArray targetName = QFile::encodeName(target);
+    error = fillAndSync(fd, bytes, old);
+    if (!error)
+        stopIfKilledAt("after-write");
+    QByteArray temporary;
+    if (!error && !linkTemporary(fd, target, temporary)) {
+        ::close(fd);
+        return false;
+    }
+    if (!error) {
+        stopIfKilledAt("after-link");
+        error = renameOnto(temporary, targetName);
+    }
+    // Closed only now, to keep the moment in which the temporary name shows short; the
+    // content is already on the disk.
+    ::close(fd);
+    return true;
+}
+
+// The content goes into a named temporary file, which a later save removes if this one is
+// killed before the rename.
+int replaceThroughNamed(const QString& target, const QByteArray& bytes, const struct stat* old)
+{
+    QByteArray temporary;
+    const int fd = createTemporary(target, temporary);
     if (fd < 0)
         return errno;
     int error = fillAndSync(fd, bytes, old);
     if (::close(fd) != 0 && !error)
         error = errno;
-    if (error)
-        ::unlink(name.constData());
-    else
-        stopIfKilledAt("after-write");
-    return error;
+    if (error) {
+        ::unlink(temporary.constData());
+        return error;
+    }
+    stopIfKilledAt("after-write");
+    return renameOnto(temporary, QFile::encodeName(target));
 }
 
 // Makes the rename of a file in the folder durable. A file system that cannot sync a folder
@@ -192,15 +219,12 @@ bool replaceFileWith(const QString& path, const QByteArray& bytes, QString* reas
 
     // Temporary files that a killed save left beside the target go first.
     removeLeftoverTemporaries(target);
-    QByteArray temporary;
-    if (const int error = writeTemporary(target, bytes, exists ? &old : nullptr, temporary))
+    const struct stat* kept = exists ? &old : nullptr;
+    int error = 0;
+    if (!replaceThroughUnnamed(target, bytes, kept, error))
+        error = replaceThroughNamed(target, bytes, kept);
+    if (error)
         return failWithErrno(reason, error);
-    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        return failWithErrno(reason, error);
-    }
-    stopIfKilledAt("after-rename");
     if (const int syncError = syncFolder(target))
         return failWithErrno(reason, syncError);
     return true;
