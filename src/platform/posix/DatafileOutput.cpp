@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +45,15 @@ int writeAll(int fd, const QByteArray& bytes)
     return 0;
 }
 
+// A test stops the saving process with SIGKILL at one step (QUARRIMAK_KILL_SAVE_AT=after-write,
+// after-link or after-rename) to see what a save killed there leaves in the folder.
+void stopIfKilledAt(const char* step)
+{
+    static const QByteArray killedAt = qgetenv("QUARRIMAK_KILL_SAVE_AT");
+    if (killedAt == step)
+        ::kill(::getpid(), SIGKILL);
+}
+
 // A new file in the folder of the target, under a hidden name of its own; its permissions
 // follow the process's file-creation mask, as those of a newly created file do.
 int createTemporary(const QString& target, QByteArray& name)
@@ -57,6 +67,109 @@ int createTemporary(const QString& target, QByteArray& name)
     }
     errno = EEXIST;
     return -1;
+}
+
+// A new file without a name in the folder of the target, or -1 where none is to be had: the
+// file system may not offer them (FAT and exFAT sticks, network shares), or the folder refuses
+// new files, which the named temporary file then reports in the system's own words. A test
+// asks for the named file alone with QUARRIMAK_SAVE_NAMED_TEMPORARY.
+int createUnnamed(const QString& target)
+{
+    static const bool namedOnly = qEnvironmentVariableIsSet("QUARRIMAK_SAVE_NAMED_TEMPORARY");
+    if (namedOnly)
+        return -1;
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    return ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Gives the file without a name a temporary name beside the target: straight from the open
+// file where this process may (the quicker way, so the name shows for a shorter moment), else
+// through the open file's entry in /proc. False where neither works.
+bool linkTemporary(int fd, const QString& target, QByteArray& name)
+{
+    const QByteArray openFile = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = QFile::encodeName(temporaryPathFor(target));
+        if (::linkat(fd, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
+            return true;
+        if (errno != EEXIST && ::linkat(AT_FDCWD, openFile.constData(), AT_FDCWD, name.constData(),
+                                        AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// What a temporary file holds before it may take the target's place: every byte, the old
+// file's permissions, and all of it on the disk.
+int fillAndSync(int fd, const QByteArray& bytes, const struct stat* old)
+{
+    int error = writeAll(fd, bytes);
+    if (!error && old && ::fchmod(fd, old->st_mode & 07777) != 0)
+        error = errno;
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    return error;
+}
+
+// Puts the complete temporary file in the target's place; when that fails, it goes.
+int renameOnto(const QByteArray& temporary, const QByteArray& target)
+{
+    if (::rename(temporary.constData(), target.constData()) == 0) {
+        stopIfKilledAt("after-rename");
+        return 0;
+    }
+    const int error = errno;
+    ::unlink(temporary.constData());
+    return error;
+}
+
+// The content goes into a file without a name, which is named only once it is complete on the
+// disk and renamed onto the target at once, so that a save killed on the way almost never
+// leaves anything in the folder. False, with nothing done, where no such file is to be had.
+bool replaceThroughUnnamed(const QString& target, const QByteArray& bytes, const struct stat* old,
+                           int& error)
+{
+    const int fd = createUnnamed(target);
+    if (fd < 0)
+        return false;
+    const QByteArray targetName = QFile::encodeName(target);
+    error = fillAndSync(fd, bytes, old);
+    if (!error)
+        stopIfKilledAt("after-write");
+    QByteArray temporary;
+    if (!error && !linkTemporary(fd, target, temporary)) {
+        ::close(fd);
+        return false;
+    }
+    if (!error) {
+        stopIfKilledAt("after-link");
+        error = renameOnto(temporary, targetName);
+    }
+    // Closed only now, to keep the moment in which the temporary name shows short; the
+    // content is already on the disk.
+    ::close(fd);
+    return true;
+}
+
+// The content goes into a named temporary file, which a later save removes if this one is
+// killed before the rename.
+int replaceThroughNamed(const QString& target, const QByteArray& bytes, const struct stat* old)
+{
+    QByteArray temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0)
+        return errno;
+    int error = fillAndSync(fd, bytes, old);
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error) {
+        ::unlink(temporary.constData());
+        return error;
+    }
+    stopIfKilledAt("after-write");
+    return renameOnto(temporary, QFile::encodeName(target));
 }
 
 // Makes the rename of a file in the folder durable. A file system that cannot sync a folder
@@ -106,23 +219,12 @@ bool replaceFileWith(const QString& path, const QByteArray& bytes, QString* reas
 
     // Temporary files that a killed save left beside the target go first.
     removeLeftoverTemporaries(target);
-    QByteArray temporary;
-    const int fd = createTemporary(target, temporary);
-    if (fd < 0)
-        return failWithErrno(reason, errno);
-    int error = writeAll(fd, bytes);
-    if (!error && exists && ::fchmod(fd, old.st_mode & 07777) != 0)
-        error = errno;
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(temporary.constData());
+    const struct stat* kept = exists ? &old : nullptr;
+    int error = 0;
+    if (!replaceThroughUnnamed(target, bytes, kept, error))
+        error = replaceThroughNamed(target, bytes, kept);
+    if (error)
         return failWithErrno(reason, error);
-    }
     if (const int syncError = syncFolder(target))
         return failWithErrno(reason, syncError);
     return true;
