@@ -1,9 +1,7 @@
 #include "cli/SheetCommand.h"
 
 #include "cli/CommandLine.h"
-#include "datafile/Loader.h"
-#include "platform/IniFile.h"
-#include "store/Store.h"
+#include "document/ArmyDocument.h"
 #include "ui/sheet/SheetExport.h"
 
 #include <QFileInfo>
@@ -13,10 +11,10 @@
 namespace
 {
 
-class NoProgress : public LoadProgress
+class NoProgress : public LoadWatcher
 {
 public:
-    void armyRead() override {}
+    void armyRead(const Army&) override {}
     void troopRead(int) override {}
     void raceMissing() override {}
 };
@@ -30,18 +28,20 @@ int exportSheetCommand(const QString& out, const QString& file, bool allEntries,
         err << program << "the sheet's file \"" << out << "\" must end in .pdf or .html.\n";
         return 1;
     }
-    QString reason;
-    const IniFile ini = IniFile::read(file, &reason);
-    if (!reason.isEmpty()) {
-        err << program << '"' << file << "\" cannot be read: " << reason << '\n';
-        return 2;
-    }
+    // The army as the main window would show it loaded, its name in capitals.
     Store store;
+    QByteArray bytes;
     NoProgress progress;
-    if (!loadDatafile(store, ini, progress).raceFound) {
+    const ArmyDocument::LoadResult loaded = ArmyDocument::read(file, progress, store, bytes);
+    if (loaded.status == ArmyDocument::LoadStatus::NotADatafile) {
         err << program << '"' << file << "\" is not a datafile: it has no [Race] section.\n";
         return 2;
     }
+    if (loaded.status != ArmyDocument::LoadStatus::Loaded) {
+        err << program << '"' << file << "\" cannot be read: " << loaded.reason << '\n';
+        return 2;
+    }
+    QString reason;
     SheetOptions options;
     options.allEntries = allEntries;
     options.sourceFile = QFileInfo(file).fileName();

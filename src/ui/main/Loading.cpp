@@ -5,6 +5,8 @@
 #include "ui/controls/StatusBar.h"
 #include "ui/main/ReadErrorDialog.h"
 
+#include <QFileInfo>
+
 LoadingNotice::LoadingNotice(QWidget* window)
     : QLabel(QStringLiteral("Loading datafile. Please wait..."), window)
 {
@@ -32,9 +34,10 @@ void LoadingNotice::showNow(bool visible)
     }
 }
 
-LoadShown::LoadShown(QWidget* shownIn, LineEdit* nameEdit, LineEdit* unitEdit, LineEdit* squadEdit,
-                     StatusBar* bar)
-    : window(shownIn), edits{nameEdit, unitEdit, squadEdit}, statusBar(bar)
+LoadShown::LoadShown(QWidget* shownIn, const QString& path, LineEdit* nameEdit, LineEdit* unitEdit,
+                     LineEdit* squadEdit, StatusBar* bar)
+    : window(shownIn), fileName(QFileInfo(path).fileName()), edits{nameEdit, unitEdit, squadEdit},
+      statusBar(bar)
 {
 }
 
@@ -54,7 +57,7 @@ void LoadShown::troopRead(int n)
 
 void LoadShown::raceMissing()
 {
-    ReadErrorDialog errorWindow(window);
+    ReadErrorDialog errorWindow(window, fileName);
     errorWindow.showModal();
 }
 
@@ -72,9 +75,9 @@ bool loadSucceeded(QWidget* window, const ArmyDocument::LoadResult& result, cons
                    QMessageBox::Ok);
         return false;
     case ArmyDocument::LoadStatus::Unreadable: {
-        ReadErrorDialog errorWindow(window, QStringLiteral("The file ") + path +
-                                                QStringLiteral(" cannot be read: ") +
-                                                result.reason);
+        ReadErrorDialog errorWindow(window, QFileInfo(path).fileName(),
+                                    QStringLiteral("The file ") + path +
+                                        QStringLiteral(" cannot be read: ") + result.reason);
         errorWindow.showModal();
         return false;
     }
@@ -82,6 +85,12 @@ bool loadSucceeded(QWidget* window, const ArmyDocument::LoadResult& result, cons
         return false;
     case ArmyDocument::LoadStatus::Loaded:
         break;
+    }
+    if (result.troopsLeftOut) {
+        messageBox(window, QStringLiteral("*** TOO MANY TROOPS ***"),
+                   QStringLiteral("The datafile holds more than 100 troops. Only the first 100 "
+                                  "were loaded."),
+                   QMessageBox::Ok);
     }
     return true;
 }

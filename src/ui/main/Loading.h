@@ -25,8 +25,8 @@ public:
 class LoadShown : public LoadWatcher
 {
 public:
-    LoadShown(QWidget* window, LineEdit* nameEdit, LineEdit* unitEdit, LineEdit* squadEdit,
-              StatusBar* statusBar);
+    LoadShown(QWidget* window, const QString& path, LineEdit* nameEdit, LineEdit* unitEdit,
+              LineEdit* squadEdit, StatusBar* statusBar);
 
     void armyRead(const Army& army) override;
     void troopRead(int n) override;
@@ -34,6 +34,7 @@ public:
 
 private:
     QWidget* window;
+    QString fileName;
     LineEdit* edits[3];
     StatusBar* statusBar;
     QString squadWord;
@@ -44,5 +45,5 @@ QString troopCountText(const QString& squadWord, int count);
 
 // A load that failed is said so: a file far larger than any datafile with its reason, any other
 // unreadable file in the read-error window (a file that is no datafile was said so while it
-// loaded). False for such a load.
+// loaded). False for such a load. A load that left troops out says so too.
 bool loadSucceeded(QWidget* window, const ArmyDocument::LoadResult& result, const QString& path);

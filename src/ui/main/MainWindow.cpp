@@ -1,5 +1,6 @@
 #include "ui/main/MainWindow.h"
 
+#include "datafile/Unholdable.h"
 #include "document/ArmyDocument.h"
 #include "store/Store.h"
 #include "ui/ControlNames.h"
@@ -415,9 +416,14 @@ bool MainWindow::saveToCurrentFile()
     return writeArmy(army.filePath());
 }
 
-// The file on disk is replaced only by a complete new one, which becomes the current file.
+// The file on disk is replaced only by a complete new one, which becomes the current file. An
+// army with characters the datafile cannot hold is not saved, and the user is told where they are.
 bool MainWindow::writeArmy(const QString& path)
 {
+    if (const QString refusal = unholdableReport(army.army()); !refusal.isEmpty()) {
+        messageBox(this, QStringLiteral("*** CHARACTERS NOT SAVED ***"), refusal, QMessageBox::Ok);
+        return false;
+    }
     QString reason;
     if (!army.saveAs(path, &reason)) {
         messageBox(this, QStringLiteral("*** FILE ERROR ***"),
@@ -451,7 +457,7 @@ bool MainWindow::loadFile(const QString& path)
     {
         loadingNotice->showNow(true);
         WaitCursor wait;
-        LoadShown shown(this, armyNameEdit, unitWordEdit, squadWordEdit, statusBar);
+        LoadShown shown(this, path, armyNameEdit, unitWordEdit, squadWordEdit, statusBar);
         showingArmy = true;
         result = army.load(path, shown);
         showingArmy = false;
@@ -464,12 +470,6 @@ bool MainWindow::loadFile(const QString& path)
     editTroopButton->setEnabled(army.army().troopCount >= 1);
     saveButton->setEnabled(true);
     showModified();
-    if (result.troopsLeftOut) {
-        messageBox(this, QStringLiteral("*** TOO MANY TROOPS ***"),
-                   QStringLiteral("The datafile holds more than 100 troops. Only the first 100 "
-                                  "were loaded."),
-                   QMessageBox::Ok);
-    }
     return true;
 }
 

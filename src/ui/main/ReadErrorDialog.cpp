@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-ReadErrorDialog::ReadErrorDialog(QWidget* opener, const QString& unreadableReason)
+ReadErrorDialog::ReadErrorDialog(QWidget* opener, const QString& fileName,
+                                 const QString& unreadableReason)
     : Dialog(opener, QStringLiteral("*** ERROR READING FILE ***"), TitleBar::CaptionOnly)
 {
     messageHeading = new QLabel(QStringLiteral("Error Message:"), this);
@@ -20,9 +21,10 @@ ReadErrorDialog::ReadErrorDialog(QWidget* opener, const QString& unreadableReaso
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     messageFrame = frame;
-    raceMissingLabel = new QLabel(
-        QStringLiteral("The [Race] section cannot be found in the specified vhold.ini file."),
-        frame);
+    raceMissingLabel = new QLabel(QStringLiteral("The [Race] section cannot be found in the "
+                                                 "specified ") +
+                                      fileName + QStringLiteral(" file."),
+                                  frame);
     notDatafileLabel =
         new QLabel(QStringLiteral("It appears that this is not a valid datafile!"), frame);
     if (!unreadableReason.isEmpty()) {

@@ -11,7 +11,9 @@ class ReadErrorDialog : public Dialog
 {
     Q_OBJECT
 public:
-    explicit ReadErrorDialog(QWidget* opener, const QString& unreadableReason = QString());
+    // The file is named by its name alone ("vhold.ini").
+    ReadErrorDialog(QWidget* opener, const QString& fileName,
+                    const QString& unreadableReason = QString());
 
 private:
     QLabel* messageHeading;
