@@ -46,6 +46,13 @@ public:
     // The change, as one step of the history under its name.
     void apply(const QString& name, const std::function<void(Store&)>& change);
     void apply(const ArmyChange& change) { apply(change.name, change.apply); }
+    // What the windows that change the army are handed: apply() of this document.
+    ArmyChanger changer()
+    {
+        return [this](const ArmyChange& change) {
+            apply(change);
+        };
+    }
     // The army's texts as typed: the change joins the last step while that step is open for
     // the same name (every key typed into one field), else it opens a step of its own; a step
     // typed back to nothing goes.

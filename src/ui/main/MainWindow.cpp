@@ -1,6 +1,5 @@
 #include "ui/main/MainWindow.h"
 
-#include "datafile/Unholdable.h"
 #include "document/ArmyDocument.h"
 #include "store/Store.h"
 #include "ui/ControlNames.h"
@@ -14,6 +13,7 @@
 #include "ui/main/AboutDialog.h"
 #include "ui/main/CheckReportDialog.h"
 #include "ui/main/FileDrop.h"
+#include "ui/main/FileQuestions.h"
 #include "ui/main/Loading.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/RecoveryKeeper.h"
@@ -290,8 +290,7 @@ void MainWindow::exportSheet()
 void MainWindow::showCatalogue(CatalogueKind kind)
 {
     army.closeOpenStep();
-    CatalogueDialog catalogue(this, army.army(), troopWizard.editorMemory(), kind,
-                              [this](const ArmyChange& change) { army.apply(change); });
+    CatalogueDialog catalogue(this, army.army(), troopWizard.editorMemory(), kind, army.changer());
     catalogue.showModal();
 }
 
@@ -323,9 +322,8 @@ void MainWindow::duplicateTroop()
     if (store.troopCount == 0 || store.troopCount >= Store::slotCount)
         return;
     army.closeOpenStep();
-    TroopSelectionDialog selection(
-        this, store, troopSelectionRow, [this](const ArmyChange& change) { army.apply(change); },
-        TroopSelectionDialog::Purpose::Duplicate);
+    TroopSelectionDialog selection(this, store, troopSelectionRow, army.changer(),
+                                   TroopSelectionDialog::Purpose::Duplicate);
     if (selection.showModal() != QDialog::Accepted)
         return;
     const int original = selection.selectedSlot();
@@ -365,24 +363,10 @@ bool MainWindow::restoreWork(const RecoveredWork& work)
     return true;
 }
 
-// Before the army is dropped, changes not yet saved are saved or given up as the user answers;
-// false when the user stays with the army.
 bool MainWindow::unsavedChangesSettled()
 {
     army.closeOpenStep();
-    if (!army.isModified())
-        return true;
-    switch (messageBox(this, QStringLiteral("*** UNSAVED CHANGES ***"),
-                       QStringLiteral("The army has changes that have not been saved. Save them "
-                                      "first?"),
-                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes:
-        return saveToCurrentFile();
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
+    return ::unsavedChangesSettled(this, army, [this] { return saveToCurrentFile(); });
 }
 
 bool MainWindow::canClose()
@@ -406,32 +390,14 @@ bool MainWindow::saveArmy()
                army.filePath().isEmpty() ? datafileName : army.filePath(), datafileFilter});
     if (path.isEmpty())
         return false;
-    return writeArmy(path);
+    return saveArmyTo(this, army, path);
 }
 
 bool MainWindow::saveToCurrentFile()
 {
     if (army.filePath().isEmpty())
         return saveArmy();
-    return writeArmy(army.filePath());
-}
-
-// The file on disk is replaced only by a complete new one, which becomes the current file. An
-// army with characters the datafile cannot hold is not saved, and the user is told where they are.
-bool MainWindow::writeArmy(const QString& path)
-{
-    if (const QString refusal = unholdableReport(army.army()); !refusal.isEmpty()) {
-        messageBox(this, QStringLiteral("*** CHARACTERS NOT SAVED ***"), refusal, QMessageBox::Ok);
-        return false;
-    }
-    QString reason;
-    if (!army.saveAs(path, &reason)) {
-        messageBox(this, QStringLiteral("*** FILE ERROR ***"),
-                   QStringLiteral("An error occurred while writing to the file!\n") + reason,
-                   QMessageBox::Ok);
-        return false;
-    }
-    return true;
+    return saveArmyTo(this, army, army.filePath());
 }
 
 // Load: the army is replaced by the file's, once its unsaved changes are settled. The dialog
@@ -475,16 +441,12 @@ bool MainWindow::loadFile(const QString& path)
 
 void MainWindow::loadRecentFile(const QString& path)
 {
-    if (!QFileInfo::exists(path)) {
-        messageBox(this, QStringLiteral("*** FILE NOT FOUND ***"),
-                   QStringLiteral("The file ") + path + QStringLiteral(" no longer exists."),
-                   QMessageBox::Ok);
+    if (!recentFileFound(this, path)) {
         recent.remove(path);
         menus->fillRecentMenu();
-        return;
-    }
-    if (unsavedChangesSettled())
+    } else if (unsavedChangesSettled()) {
         loadFile(path);
+    }
 }
 
 void MainWindow::startNewFile(const QString& path)
@@ -505,8 +467,7 @@ void MainWindow::editTroop()
     army.closeOpenStep();
     if (army.army().troopCount == 0)
         return;
-    TroopSelectionDialog selection(this, army.army(), troopSelectionRow,
-                                   [this](const ArmyChange& change) { army.apply(change); });
+    TroopSelectionDialog selection(this, army.army(), troopSelectionRow, army.changer());
     const bool chosen = selection.showModal() == QDialog::Accepted;
     troopSelectionRow = selection.currentRow();
     if (chosen)

@@ -71,7 +71,6 @@ protected:
 
 private:
     bool unsavedChangesSettled();
-    bool writeArmy(const QString& path);
     void wizardEnded();
     // Hides the window and starts a run on the troop in the slot.
     void startWizard(int slot);
