@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -116,9 +115,10 @@ void MainMenus::fillRecentMenu()
     const QStringList files = window.recentFiles().files();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        QAction* action = recentMenu->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), &window,
-            [this, path] { window.loadRecentFile(path); });
+        QAction* action =
+            recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                                      nameWithFolder(path).replace(u'&', QStringLiteral("&&"))),
+                                  &window, [this, path] { window.loadRecentFile(path); });
         action->setStatusTip(path);
         action->setToolTip(path);
     }

@@ -218,9 +218,11 @@ void MainWindow::showTroopCount()
 void MainWindow::showFile()
 {
     const QString& file = army.filePath();
+    if (!file.isEmpty())
+        recent.opened(file);
     const QString title = caption + QStringLiteral("[*]");
-    setWindowTitle(
-        file.isEmpty() ? title : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + caption);
+    setWindowTitle(file.isEmpty() ? title
+                                  : recent.titleOf(file) + QStringLiteral("[*] - ") + caption);
     if (!file.isEmpty()) {
         recent.add(file);
         menus->fillRecentMenu();

@@ -1,5 +1,7 @@
 #include "ui/main/RecentFiles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace
@@ -43,4 +45,24 @@ void RecentFiles::store(const QStringList& list)
 {
     QSettings kept = settings();
     kept.setValue(recentKey, list);
+}
+
+void RecentFiles::opened(const QString& path)
+{
+    const QFileInfo file(path);
+    foldersOfName[file.fileName()].insert(file.absolutePath());
+}
+
+QString RecentFiles::titleOf(const QString& path) const
+{
+    const QString name = QFileInfo(path).fileName();
+    return foldersOfName.value(name).size() > 1 ? nameWithFolder(path) : name;
+}
+
+QString nameWithFolder(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString folder = QFileInfo(file.absolutePath()).fileName();
+    const QString shown = folder.isEmpty() ? file.absolutePath() : QStringLiteral("…/") + folder;
+    return file.fileName() + QStringLiteral("  (") + QDir::toNativeSeparators(shown) + u')';
 }

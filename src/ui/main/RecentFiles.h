@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 
 // The datafiles last loaded or saved, most recent first, kept across runs in the program's
@@ -15,6 +17,19 @@ public:
     void remove(const QString& path);
     void clear();
 
+    // Counts the file as opened: its name may now stand for files of several folders.
+    void opened(const QString& path);
+    // The file's name, with its folder's when another folder's file of that name was opened
+    // since the program started.
+    QString titleOf(const QString& path) const;
+
 private:
     void store(const QStringList& files);
+
+    // For each file name, the folders it was opened from since the program started.
+    QHash<QString, QSet<QString>> foldersOfName;
 };
+
+// The file's name and its folder's, so that files of one name are told apart:
+// "vhold.ini  (…/Iron Legion)".
+QString nameWithFolder(const QString& path);

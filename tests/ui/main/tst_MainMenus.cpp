@@ -207,8 +207,9 @@ private slots:
         QVERIFY(user.problems().isEmpty());
     }
 
-    // Loading and saving put a file first; the list outlives the window; a file gone since is
-    // refused and taken off; Clear empties it.
+    // Loading and saving put a file first, named with its folder; the list outlives the window;
+    // a file gone since is refused and taken off; Clear empties it. Once files of one name were
+    // opened from two folders, the title names the folder too.
     void recentFiles()
     {
         const QString a = copyOf("golden-full-army.ini", "a.ini");
@@ -230,7 +231,10 @@ private slots:
                 tips << item->statusTip();
             }
         }
-        QCOMPARE(texts, QStringList({"&1 a.ini", "&2 b.ini", "Clear Recent Files"}));
+        const QString folderName =
+            "  (" + QDir::toNativeSeparators("…/" + QFileInfo(folder.path()).fileName()) + ")";
+        QCOMPARE(texts, QStringList({"&1 a.ini" + folderName, "&2 b.ini" + folderName,
+                                     "Clear Recent Files"}));
         QCOMPARE(tips.mid(0, 2), QStringList({a, b}));
         QVERIFY(page.recentMenu->menuAction()->isEnabled());
 
@@ -243,6 +247,13 @@ private slots:
         QCOMPARE(page.recentMenu->actions().size(), 3);
         page.recentMenu->actions()[0]->trigger();
         QCOMPARE(main.currentFile(), a);
+        main.showAndActivate();
+        QCOMPARE(shownTitle(main), "a.ini - " + caption);
+        QVERIFY(QDir(folder.path()).mkdir("Iron Legion"));
+        const QString other = copyOf("golden-wizard.ini", "Iron Legion/a.ini");
+        QVERIFY(main.loadFile(other));
+        QCOMPARE(shownTitle(main),
+                 "a.ini  (" + QDir::toNativeSeparators("…/Iron Legion") + ") - " + caption);
         action(main, "Clear Recent Files")->trigger();
         QVERIFY(!page.recentMenu->menuAction()->isEnabled());
     }
