@@ -7,6 +7,7 @@
 #include "store/Store.h"
 
 #include <QTextStream>
+#include <algorithm>
 
 int checkDatafile(const QString& program, const QString& path, QTextStream& out, QTextStream& err)
 {
@@ -27,8 +28,10 @@ int checkDatafile(const QString& program, const QString& path, QTextStream& out,
         void raceMissing() override {}
     } progress;
     Store store;
-    loadDatafile(store, file, progress);
-    const std::vector<Problem> problems = checkArmy(store);
+    const LoadOutcome outcome = loadDatafile(store, file, progress);
+    std::vector<Problem> problems = checkArmy(store);
+    for (Problem& dropped : checkDroppedLines(outcome))
+        problems.push_back(std::move(dropped));
     const DatafileLines lines(file);
     int errors = 0;
     for (const Problem& problem : problems) {
@@ -38,7 +41,14 @@ int checkDatafile(const QString& program, const QString& path, QTextStream& out,
             << (error ? ": error: " : ": warning: ");
         if (problem.place.part == ProblemPlace::Part::Troop)
             out << troopLabel(store.troops[size_t(problem.place.slot)]) << ": ";
-        out << problemText(problem) << '\n';
+        out << problemText(problem);
+        if (problem.otherPlace) {
+            const int line = lines.lineOf(store, problem.place);
+            const int otherLine = lines.lineOf(store, *problem.otherPlace);
+            out << " (lines " << std::min(line, otherLine) << " and " << std::max(line, otherLine)
+                << ')';
+        }
+        out << '\n';
     }
     out << errors << " errors, " << int(problems.size()) - errors << " warnings\n";
     out.flush();

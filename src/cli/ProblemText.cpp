@@ -81,6 +81,7 @@ QString textName(const Problem& problem)
     case ProblemPlace::Part::Troop:
         return fieldName(place.field);
     case ProblemPlace::Part::Catalogue:
+    case ProblemPlace::Part::Datafile:
         break;
     }
     return catalogueWord(place.catalogue) + u' ' + quoted(problem.name);
@@ -167,6 +168,12 @@ QString problemText(const Problem& problem)
     case ProblemKind::NamesDifferInCase:
         return QStringLiteral("%1 names %2 and %3 differ only in letter case")
             .arg(catalogueWord(problem.place.catalogue), quoted(problem.otherName), name);
+    case ProblemKind::DefinedTwice:
+        return catalogueWord(problem.place.catalogue) + u' ' + name +
+               QStringLiteral(" is defined twice");
+    case ProblemKind::RepeatDroppedOnLoad:
+        return QStringLiteral("line %1 repeats line %2 in other letter case and is dropped on load")
+            .arg(QString::number(problem.place.line), number);
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "datafile/ArmyCheck.h"
 
+#include "datafile/Loader.h"
 #include "platform/CodePage.h"
 #include "platform/IniFile.h"
 #include "store/AbilityGroups.h"
@@ -30,17 +31,23 @@ public:
             names.append(field(entry, 1));
         table.assign(size_t(count) * 2 + 1, -1);
         firstOfFold.reserve(size_t(count));
+        firstOfName.reserve(size_t(count));
         // Entries of one folded name share their first slot, so along the probe the earliest
         // of them comes first.
         for (int i = 0; i < count; ++i) {
             int first = i;
+            int firstSame = i;
             size_t slot = start(names[i]);
             for (; table[slot] >= 0; slot = next(slot)) {
-                if (first == i && names[table[slot]].compare(names[i], Qt::CaseInsensitive) == 0)
+                const QString& other = names[table[slot]];
+                if (first == i && other.compare(names[i], Qt::CaseInsensitive) == 0)
                     first = table[slot];
+                if (firstSame == i && other == names[i])
+                    firstSame = table[slot];
             }
             table[slot] = i;
             firstOfFold.push_back(first);
+            firstOfName.push_back(firstSame);
         }
     }
 
@@ -58,6 +65,8 @@ public:
     // The first entry whose name equals entry i's without regard to letter case; i itself
     // when no earlier one does.
     int firstOfItsFold(int i) const { return firstOfFold[size_t(i)]; }
+    // The first entry whose name is entry i's exactly; i itself when no earlier one is.
+    int firstOfItsName(int i) const { return firstOfName[size_t(i)]; }
 
 private:
     // Folds a character at a time as the comparison does, a surrogate pair as one character.
@@ -84,6 +93,7 @@ private:
     QStringList names;
     std::vector<int> table;
     std::vector<int> firstOfFold;
+    std::vector<int> firstOfName;
 };
 
 // Collects the problems of one army.
@@ -122,7 +132,7 @@ public:
 private:
     Problem& add(ProblemKind kind, const ProblemPlace& place)
     {
-        problems.push_back({kind, place, {}, {}, {}, 0, 0});
+        problems.push_back({kind, place, {}, {}, {}, 0, 0, {}});
         return problems.back();
     }
 
@@ -359,6 +369,13 @@ private:
                 problem.name = name;
                 problem.otherName = names[other];
             }
+            const int twin = names.firstOfItsName(i);
+            if (twin != i) {
+                Problem& problem = add(ProblemKind::DefinedTwice, place);
+                problem.name = name;
+                problem.otherPlace = place;
+                problem.otherPlace->line = twin;
+            }
         }
     }
 
@@ -382,6 +399,7 @@ Problem::Severity Problem::severity() const
     case ProblemKind::NotInCatalogue:
     case ProblemKind::ReplacementNotInCatalogue:
     case ProblemKind::GroupOutsideRange:
+    case ProblemKind::DefinedTwice:
         return Severity::Error;
     default:
         return Severity::Warning;
@@ -391,6 +409,20 @@ Problem::Severity Problem::severity() const
 std::vector<Problem> checkArmy(const Store& store)
 {
     return Checker(store).run();
+}
+
+std::vector<Problem> checkDroppedLines(const LoadOutcome& outcome)
+{
+    std::vector<Problem> problems;
+    problems.reserve(outcome.droppedLines.size());
+    for (const DroppedLine& dropped : outcome.droppedLines) {
+        Problem problem{ProblemKind::RepeatDroppedOnLoad, {}, {}, {}, {}, dropped.keptLine, 0, {}};
+        problem.place.part = ProblemPlace::Part::Datafile;
+        problem.place.catalogue = dropped.catalogue;
+        problem.place.line = dropped.line;
+        problems.push_back(problem);
+    }
+    return problems;
 }
 
 DatafileLines::DatafileLines(const IniFile& iniFile) : file(iniFile) {}
@@ -493,6 +525,9 @@ int DatafileLines::lineOf(const Store& store, const ProblemPlace& place) const
         line = entryLines[which][size_t(place.line)];
         break;
     }
+    case ProblemPlace::Part::Datafile:
+        line = place.line;
+        break;
     }
     return line > 0 ? line : 1;
 }

@@ -3,11 +3,13 @@
 #include "store/CatalogueUse.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 class IniFile;
 class LineList;
 class Store;
+struct LoadOutcome;
 
 // The part of a troop a problem is in.
 enum class TroopField {
@@ -29,15 +31,16 @@ enum class TroopField {
 };
 
 // Where in the army a problem is: the army's header, a troop's field (with the line of a list),
-// or an entry of a catalogue.
+// or an entry of a catalogue; or a line of the datafile that the army does not hold.
 struct ProblemPlace {
-    enum class Part { Army, Troop, Catalogue };
+    enum class Part { Army, Troop, Catalogue, Datafile };
     Part part = Part::Army;
     // Army: 0 name, 1 unit word, 2 squad word.
     int armyText = 0;
     int slot = -1;
     TroopField field = TroopField::Name;
-    // The line of a troop's list, or the entry of a catalogue, from 0.
+    // The line of a troop's list, or the entry of a catalogue, from 0; the datafile's line, from
+    // 1.
     int line = -1;
     CatalogueKind catalogue = CatalogueKind::Weapons;
 };
@@ -89,6 +92,12 @@ enum class ProblemKind {
     // Warning: the entry's name (name) and an earlier entry's (otherName) differ only in
     // letter case.
     NamesDifferInCase,
+    // Error: an earlier entry of the catalogue (the problem's other place) has the entry's name
+    // (name) exactly, so the troops naming it cannot tell which they use.
+    DefinedTwice,
+    // Warning: a line of a catalogue's section (the datafile's line) repeats another (its line:
+    // number) in other letter case, and the load took the other alone.
+    RepeatDroppedOnLoad,
 };
 
 // One problem of the army: what it is, where, and the values it names.
@@ -101,6 +110,8 @@ struct Problem {
     QString value;
     int number = 0;
     int otherNumber = 0;
+    // The second place of a problem that is in two.
+    std::optional<ProblemPlace> otherPlace;
 
     Severity severity() const;
 };
@@ -108,6 +119,10 @@ struct Problem {
 // Everything the check finds wrong in the army, troop by troop in slot order, then the
 // catalogues.
 std::vector<Problem> checkArmy(const Store& store);
+
+// A warning for each catalogue line that the load dropped as a repeat of another in other letter
+// case.
+std::vector<Problem> checkDroppedLines(const LoadOutcome& outcome);
 
 // The lines of the datafile the army was loaded from, for the problems of that army.
 class DatafileLines
@@ -117,7 +132,7 @@ public:
 
     // The line that holds the problem's key: the troop's entry, the catalogue's entry, the
     // header's name; the section's header where the key is missing, 1 where the file has no
-    // such section.
+    // such section. A place in the datafile is its own line.
     int lineOf(const Store& store, const ProblemPlace& place) const;
 
 private:

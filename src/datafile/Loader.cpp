@@ -192,9 +192,10 @@ bool isDigits(QStringView text)
 
 // Every key of the section is taken once, in sorted order, and adds its value to the sorted
 // catalogue, where the first of equal values stays: of equal values, the one under the key
-// that sorts first. The entries are sorted once by value, then key, to the same effect.
-void readCatalogue(const IniFile& file, const QString& section, const Store& store,
-                   LineList& catalogue)
+// that sorts first. The entries are sorted once by value, then key, to the same effect. A value
+// so dropped that differs from the one kept in letter case is told in `dropped`.
+void readCatalogue(const IniFile& file, const QString& section, CatalogueKind kind,
+                   const Store& store, LineList& catalogue, std::vector<DroppedLine>& dropped)
 {
     const Collation& collation = store.collation();
     // A catalogue as it is saved, keys of digits under values that rise strictly, is the
@@ -239,8 +240,17 @@ void readCatalogue(const IniFile& file, const QString& section, const Store& sto
 
     QStringList values;
     values.reserve(qsizetype(entries.size()));
-    for (const IniFile::KeyValue& entry : entries)
-        values.append(*entry.value);
+    size_t kept = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const QString& value = *entries[i].value;
+        values.append(value);
+        if (i == 0 || collation.compare(*entries[kept].value, value) != 0) {
+            kept = i;
+        } else if (value != *entries[kept].value) {
+            dropped.push_back({kind, file.lineOf(section, entries[i].key.toString()),
+                               file.lineOf(section, entries[kept].key.toString())});
+        }
+    }
     entries = {};
     catalogue.addAll(std::move(values));
 }
@@ -284,8 +294,10 @@ LoadOutcome loadDatafile(Store& store, const IniFile& file, LoadProgress& progre
     store.troopCount = n - 1;
 
     if (file.hasSection(QStringLiteral("WeaponSpecs")))
-        readCatalogue(file, QStringLiteral("WeaponSpecs"), store, *store.weaponCatalogue);
+        readCatalogue(file, QStringLiteral("WeaponSpecs"), CatalogueKind::Weapons, store,
+                      *store.weaponCatalogue, outcome.droppedLines);
     if (file.hasSection(QStringLiteral("Specials")))
-        readCatalogue(file, QStringLiteral("Specials"), store, *store.abilityCatalogue);
+        readCatalogue(file, QStringLiteral("Specials"), CatalogueKind::Abilities, store,
+                      *store.abilityCatalogue, outcome.droppedLines);
     return outcome;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "store/CatalogueUse.h"
+
 #include <QString>
+#include <vector>
 
 class IniFile;
 class Store;
@@ -18,10 +21,20 @@ public:
     virtual void raceMissing() = 0;
 };
 
+// A catalogue line that the load dropped because it repeats, in other letter case, a line it
+// took: the datafile's lines of both.
+struct DroppedLine {
+    CatalogueKind catalogue = CatalogueKind::Weapons;
+    int line = 0;
+    int keptLine = 0;
+};
+
 struct LoadOutcome {
     bool raceFound = false;
     // The file holds more consecutive troop sections than the store has slots.
     bool troopsLeftOut = false;
+    // The catalogue lines merged into others, weapons first, each catalogue in its order.
+    std::vector<DroppedLine> droppedLines;
 };
 
 // Replaces the army in the store with the army of the file: the store is cleared, then the

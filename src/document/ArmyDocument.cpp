@@ -178,6 +178,7 @@ ArmyDocument::LoadResult ArmyDocument::read(const QString& path, LoadWatcher& wa
     }
     result.status = LoadStatus::Loaded;
     result.troopsLeftOut = outcome.troopsLeftOut;
+    result.mergedLines = int(outcome.droppedLines.size());
     nameInCapitals(army);
     return result;
 }

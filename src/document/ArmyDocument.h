@@ -66,6 +66,8 @@ public:
         QString reason;
         // The file holds more troops than the army has slots; the first 100 were taken.
         bool troopsLeftOut = false;
+        // Catalogue lines merged into others that they repeated in other letter case.
+        int mergedLines = 0;
     };
     // Replaces the army with the datafile's, as one step ("Load \"vhold.ini\""), or as the
     // start of the history when the document is new and untouched; the file becomes the

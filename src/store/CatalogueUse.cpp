@@ -146,21 +146,36 @@ void renameInList(std::unique_ptr<LineList>& list, bool replaceable, int nameFie
 
 } // namespace
 
-bool renameEntry(Store& store, CatalogueKind kind, const QString& oldName, const QString& newName)
+int twinOf(const LineList& catalogue, int entry)
+{
+    const QString name = field(catalogue[entry], 1);
+    for (int i = 0; i < catalogue.count(); ++i) {
+        if (i != entry && field(catalogue[i], 1) == name)
+            return i;
+    }
+    return -1;
+}
+
+bool renameEntry(Store& store, CatalogueKind kind, int entry, const QString& newName)
 {
     LineList& catalogue = catalogueOf(store, kind);
-    const int found = findEntry(oldName, &catalogue);
-    if (found < 0 || (oldName != newName && findEntry(newName, &catalogue) >= 0))
+    if (entry < 0 || entry >= catalogue.count())
         return false;
-    const QString entry = catalogue[found];
-    const qsizetype comma = entry.indexOf(u',');
-    const QString renamed = newName + (comma >= 0 ? entry.mid(comma) : QString());
-    catalogue.removeAt(found);
+    const QString line = catalogue[entry];
+    const QString oldName = field(line, 1);
+    if (oldName != newName && findEntry(newName, &catalogue) >= 0)
+        return false;
+    const bool twin = twinOf(catalogue, entry) >= 0;
+    const qsizetype comma = line.indexOf(u',');
+    const QString renamed = newName + (comma >= 0 ? line.mid(comma) : QString());
+    catalogue.removeAt(entry);
     if (catalogue.indexOf(renamed) >= 0) {
-        catalogue.add(entry);
+        catalogue.add(line);
         return false;
     }
     catalogue.add(renamed);
+    if (twin)
+        return true;
     for (int slot = 0; slot < store.troopCount; ++slot) {
         Troop& troop = store.troops[size_t(slot)];
         if (kind == CatalogueKind::Abilities) {

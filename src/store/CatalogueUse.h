@@ -33,7 +33,12 @@ QHash<QString, int> useCounts(const Store& store, CatalogueKind kind);
 // a name that is empty or blanks alone.
 QString troopLabel(const Troop& troop);
 
-// Renames a catalogue entry and every troop line that names it, all at once. The new name has no
-// comma. Yields false, changing nothing, when the catalogue has no entry of the old name or
-// another entry already has the new name (exact names).
-bool renameEntry(Store& store, CatalogueKind kind, const QString& oldName, const QString& newName);
+// Another entry of the catalogue with the entry's exact name (its twin, which a datafile written
+// by hand can hold), or -1.
+int twinOf(const LineList& catalogue, int entry);
+
+// Renames the catalogue entry at that position and every troop line that names it, all at once;
+// an entry with a twin is renamed alone, and the troop lines go on naming the twin. The new name
+// has no comma. Yields false, changing nothing, when the catalogue has no such entry, another
+// entry already has the new name (exact names) or the catalogue refuses the renamed line.
+bool renameEntry(Store& store, CatalogueKind kind, int entry, const QString& newName);

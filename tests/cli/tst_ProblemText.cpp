@@ -28,7 +28,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, name);
         QFETCH(QString, text);
-        Problem problem{ProblemKind(kind), {}, name, {}, QStringLiteral("TR"), 0, 0};
+        Problem problem{ProblemKind(kind), {}, name, {}, QStringLiteral("TR"), 0, 0, {}};
         problem.place.part = ProblemPlace::Part::Troop;
         problem.place.field = TroopField::Ability;
         QCOMPARE(problemText(problem), text);

@@ -73,6 +73,7 @@ ProblemPlace entryPlace(CatalogueKind catalogue, int line)
 } // namespace
 
 Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(CatalogueKind)
 Q_DECLARE_METATYPE(ProblemKind)
 Q_DECLARE_METATYPE(ProblemPlace)
 Q_DECLARE_METATYPE(Problem::Severity)
@@ -210,6 +211,43 @@ private slots:
         QCOMPARE(problem.value, value);
         QCOMPARE(problem.number, number);
         QCOMPARE(problem.otherNumber, otherNumber);
+    }
+
+    // A second entry of the same name exactly is one error, at the later entry, with the
+    // earlier as its other place.
+    void twinIsOneErrorInBothPlaces_data()
+    {
+        QTest::addColumn<CatalogueKind>("catalogue");
+        QTest::addColumn<QString>("twin");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("weapon") << CatalogueKind::Weapons << "Axe,2,,,,"
+                                << "Axe";
+        QTest::newRow("special ability") << CatalogueKind::Abilities << "Zeal,Fury"
+                                         << "Zeal";
+    }
+
+    void twinIsOneErrorInBothPlaces()
+    {
+        QFETCH(CatalogueKind, catalogue);
+        QFETCH(QString, twin);
+        QFETCH(QString, name);
+        Store store(QLocale(QLocale::English, QLocale::UnitedStates));
+        fillCleanArmy(store);
+        catalogueOf(store, catalogue).add(twin);
+
+        const std::vector<Problem> problems = checkArmy(store);
+        QCOMPARE(problems.size(), size_t(1));
+        const Problem& problem = problems.front();
+        QCOMPARE(problem.kind, ProblemKind::DefinedTwice);
+        QCOMPARE(problem.severity(), Problem::Severity::Error);
+        QCOMPARE(problem.name, name);
+        QCOMPARE(problem.place.part, ProblemPlace::Part::Catalogue);
+        QCOMPARE(problem.place.catalogue, catalogue);
+        QCOMPARE(problem.place.line, 1);
+        QVERIFY(problem.otherPlace);
+        QCOMPARE(problem.otherPlace->catalogue, catalogue);
+        QCOMPARE(problem.otherPlace->line, 0);
     }
 };
 

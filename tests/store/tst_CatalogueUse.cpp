@@ -50,12 +50,10 @@ private slots:
         QCOMPARE(troopsUsing(store, CatalogueKind::Weapons, QStringLiteral("axe")), QList<int>{0});
 
         const Store before = store;
-        QVERIFY(!renameEntry(store, CatalogueKind::Weapons, QStringLiteral("Axe"),
-                             QStringLiteral("Bow")));
+        QVERIFY(!renameEntry(store, CatalogueKind::Weapons, 0, QStringLiteral("Bow")));
         QVERIFY(store == before);
 
-        QVERIFY(renameEntry(store, CatalogueKind::Weapons, QStringLiteral("Axe"),
-                            QStringLiteral("Cleaver")));
+        QVERIFY(renameEntry(store, CatalogueKind::Weapons, 0, QStringLiteral("Cleaver")));
         const Troop& first = store.troops[0];
         QCOMPARE(first.standardWeapons->lines(), (QStringList{"Bow", "Cleaver"}));
         QCOMPARE(first.replaceableWeapons->lines(), QStringList{"Bow,Cleaver,5,axe,6"});
@@ -65,8 +63,7 @@ private slots:
                  (QStringList{"axe,2,,,,", "Bow,,,,,", "Cleaver,1,,,,"}));
         QCOMPARE(useCounts(store, CatalogueKind::Weapons).value(QStringLiteral("Cleaver")), 2);
 
-        QVERIFY(renameEntry(store, CatalogueKind::Abilities, QStringLiteral("Zeal"),
-                            QStringLiteral("Fury")));
+        QVERIFY(renameEntry(store, CatalogueKind::Abilities, 0, QStringLiteral("Fury")));
         QCOMPARE(first.abilities->lines(), QStringList{"1,Fury,5"});
         QCOMPARE(store.abilityCatalogue->lines(), QStringList{"Fury,"});
     }

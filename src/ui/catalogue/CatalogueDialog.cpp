@@ -14,11 +14,14 @@
 #include <QListWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
 
-void CatalogueTable::setEntries(QStringList allNames, QList<int> allUsers)
+void CatalogueTable::setEntries(QStringList allNames, QList<int> allPositions, QList<int> allUsers)
 {
     beginResetModel();
     names = std::move(allNames);
+    positions = std::move(allPositions);
     users = std::move(allUsers);
     shown.resize(size_t(names.size()));
     for (size_t i = 0; i < shown.size(); ++i)
@@ -40,6 +43,11 @@ void CatalogueTable::setFilter(const QString& text)
 QString CatalogueTable::nameAt(int row) const
 {
     return row >= 0 && size_t(row) < shown.size() ? names[shown[size_t(row)]] : QString();
+}
+
+int CatalogueTable::entryAt(int row) const
+{
+    return row >= 0 && size_t(row) < shown.size() ? positions[shown[size_t(row)]] : -1;
 }
 
 int CatalogueTable::rowOf(const QString& name) const
@@ -178,22 +186,33 @@ ArmyChanger CatalogueDialog::changerNamed(const QString& name) const
 }
 
 // The names in the picker's order, each with the number of troops naming it; the selection
-// and the filter stay.
+// and the filter stay. Entries of one name keep their catalogue order.
 void CatalogueDialog::fillEntries()
 {
     const QString selected = selectedName();
     const LineList& catalogue = catalogueOf(store, kind);
-    QStringList names;
-    names.reserve(catalogue.count());
+    QStringList catalogueNames;
+    catalogueNames.reserve(catalogue.count());
     for (const QString& entry : catalogue.lines())
-        names.append(field(entry, 1));
-    store.collation().sort(names);
+        catalogueNames.append(field(entry, 1));
+    QList<int> positions(catalogue.count());
+    std::iota(positions.begin(), positions.end(), 0);
+    const Collation& collation = store.collation();
+    const auto before = [&](int a, int b) {
+        return collation.compare(catalogueNames[a], catalogueNames[b]) < 0;
+    };
+    if (!std::is_sorted(positions.begin(), positions.end(), before))
+        std::stable_sort(positions.begin(), positions.end(), before);
     const QHash<QString, int> counts = useCounts(store, kind);
+    QStringList names;
     QList<int> users;
-    users.reserve(names.size());
-    for (const QString& name : std::as_const(names))
-        users.append(counts.value(name));
-    entries->setEntries(names, users);
+    names.reserve(positions.size());
+    users.reserve(positions.size());
+    for (const int position : std::as_const(positions)) {
+        names.append(catalogueNames[position]);
+        users.append(counts.value(names.back()));
+    }
+    entries->setEntries(names, positions, users);
     entries->setFilter(filterEdit->text());
     connect(entryView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CatalogueDialog::showUsers, Qt::UniqueConnection);
@@ -220,6 +239,14 @@ QString CatalogueDialog::selectedName() const
                                      ? entryView->selectionModel()->selectedRows()
                                      : QModelIndexList();
     return rows.isEmpty() ? QString() : entries->nameAt(rows.first().row());
+}
+
+int CatalogueDialog::selectedEntry() const
+{
+    const QModelIndexList rows = entryView->selectionModel()
+                                     ? entryView->selectionModel()->selectedRows()
+                                     : QModelIndexList();
+    return rows.isEmpty() ? -1 : entries->entryAt(rows.first().row());
 }
 
 void CatalogueDialog::selectName(const QString& name)
@@ -272,11 +299,13 @@ void CatalogueDialog::editEntry()
     fillEntries();
 }
 
-// Rename: the entry and every troop line naming it change together. A name the catalogue would
-// refuse is found out on a copy of the army, before any change is handed over.
+// Rename: the entry and every troop line naming it change together; an entry with a twin
+// changes alone. A name the catalogue would refuse is found out on a copy of the army, before
+// any change is handed over.
 void CatalogueDialog::renameEntry()
 {
-    if (entryView->selectionModel()->selectedRows().isEmpty())
+    const int entry = selectedEntry();
+    if (entry < 0)
         return;
     const QString oldName = selectedName();
     RenameDialog rename(this, kind, oldName, catalogueOf(store, kind));
@@ -284,28 +313,30 @@ void CatalogueDialog::renameEntry()
         return;
     const QString newName = rename.newName();
     Store trial = store;
-    if (!::renameEntry(trial, kind, oldName, newName)) {
+    if (!::renameEntry(trial, kind, entry, newName)) {
         messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                    QStringLiteral("Duplicate weapon/special name! Please choose another name"),
                    QMessageBox::Ok);
         return;
     }
     changeArmy({QStringLiteral("Rename %1 \"%2\"").arg(word(), oldName),
-                [kind = kind, oldName, newName](Store& army) {
-                    ::renameEntry(army, kind, oldName, newName);
+                [kind = kind, entry, newName](Store& army) {
+                    ::renameEntry(army, kind, entry, newName);
                 }});
     fillEntries();
     selectName(newName);
 }
 
-// Delete: only an entry that no troop names; one in use is kept, with the troops that use it.
+// Delete: only an entry that no troop names, or one of twins, whose troops then use the other;
+// one in use is kept, with the troops that use it.
 void CatalogueDialog::deleteEntry()
 {
-    if (entryView->selectionModel()->selectedRows().isEmpty())
+    const int entry = selectedEntry();
+    if (entry < 0)
         return;
     const QString name = selectedName();
     const QList<int> users = troopsUsing(store, kind, name);
-    if (!users.isEmpty()) {
+    if (!users.isEmpty() && twinOf(catalogueOf(store, kind), entry) < 0) {
         QStringList labels;
         for (int i = 0; i < users.size() && i < 5; ++i)
             labels << troopLabel(store.troops[size_t(users[i])]);
@@ -326,9 +357,8 @@ void CatalogueDialog::deleteEntry()
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     changeArmy(
-        {QStringLiteral("Delete %1 \"%2\"").arg(word(), name), [kind = kind, name](Store& army) {
-             LineList& catalogue = catalogueOf(army, kind);
-             catalogue.removeAt(findEntry(name, &catalogue));
+        {QStringLiteral("Delete %1 \"%2\"").arg(word(), name), [kind = kind, entry](Store& army) {
+             catalogueOf(army, kind).removeAt(entry);
          }});
     fillEntries();
 }
@@ -342,6 +372,8 @@ void CatalogueDialog::showHelp()
                               "the text.\n\n"
                               "New and Edit open the editor. Rename changes the name in the "
                               "catalogue and in every troop that uses the entry. Delete removes "
-                              "an entry that no troop uses."),
+                              "an entry that no troop uses. Of two entries with the same name, "
+                              "Rename and Delete change the selected one alone, and the troops "
+                              "use the other."),
                QMessageBox::Ok);
 }

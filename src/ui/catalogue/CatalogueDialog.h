@@ -25,12 +25,15 @@ class CatalogueTable : public QAbstractTableModel
 public:
     explicit CatalogueTable(QObject* parent) : QAbstractTableModel(parent) {}
 
-    // All names, in their order, with their counts of users.
-    void setEntries(QStringList names, QList<int> users);
+    // All names, in their order, with the positions of their entries in the catalogue and their
+    // counts of users.
+    void setEntries(QStringList names, QList<int> positions, QList<int> users);
     void setFilter(const QString& text);
 
     // The name on the row shown, or the empty text.
     QString nameAt(int row) const;
+    // The catalogue position of the entry on the row shown, or -1.
+    int entryAt(int row) const;
     // The row that shows the name, or -1.
     int rowOf(const QString& name) const;
 
@@ -41,6 +44,7 @@ public:
 
 private:
     QStringList names;
+    QList<int> positions;
     QList<int> users;
     std::vector<int> shown;
 };
@@ -48,8 +52,9 @@ private:
 // The catalogue window (Army > Weapons, Army > Special Abilities): the entries with the number
 // of troops using each and, for the selected one, those troops; New and Edit as in the picker,
 // Rename (the entry and every troop line naming it, as one change) and Delete (of an entry no
-// troop uses). It shows the army read-only; every change goes to the opener's changer, which
-// applies it at once.
+// troop uses). An entry whose name another entry has too is renamed or deleted alone, and the
+// troops then use the other. It shows the army read-only; every change goes to the opener's
+// changer, which applies it at once.
 class CatalogueDialog : public Dialog
 {
     Q_OBJECT
@@ -68,6 +73,8 @@ public:
 
     // The name of the selected entry, or the empty text.
     QString selectedName() const;
+    // The catalogue position of the selected entry, or -1.
+    int selectedEntry() const;
     // Selects the entry of that name if it is shown.
     void selectName(const QString& name);
 

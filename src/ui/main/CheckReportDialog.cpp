@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 int wizardStepOf(TroopField field)
 {
@@ -30,15 +31,24 @@ int wizardStepOf(TroopField field)
     }
 }
 
-QString placeText(const Store& store, const ProblemPlace& place)
+QString placeText(const Store& store, const Problem& problem)
 {
+    const ProblemPlace& place = problem.place;
     switch (place.part) {
     case ProblemPlace::Part::Army:
         return QStringLiteral("Army");
-    case ProblemPlace::Part::Catalogue:
-        return place.catalogue == CatalogueKind::Abilities
-                   ? QStringLiteral("Special ability catalogue")
-                   : QStringLiteral("Weapon catalogue");
+    case ProblemPlace::Part::Catalogue: {
+        const QString catalogue = place.catalogue == CatalogueKind::Abilities
+                                      ? QStringLiteral("Special ability catalogue")
+                                      : QStringLiteral("Weapon catalogue");
+        if (!problem.otherPlace)
+            return catalogue;
+        const int first = std::min(place.line, problem.otherPlace->line) + 1;
+        const int second = std::max(place.line, problem.otherPlace->line) + 1;
+        return QStringLiteral("%1, entries %2 and %3").arg(catalogue).arg(first).arg(second);
+    }
+    case ProblemPlace::Part::Datafile:
+        return QStringLiteral("Datafile, line ") + QString::number(place.line);
     case ProblemPlace::Part::Troop:
         break;
     }
@@ -67,10 +77,10 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
         {QStringLiteral("Severity"), QStringLiteral("Where"), QStringLiteral("Problem")});
     QList<QTreeWidgetItem*> rows;
     for (const Problem& problem : problems) {
-        rows << new QTreeWidgetItem(
-            QStringList{problem.severity() == Problem::Severity::Error ? QStringLiteral("Error")
-                                                                       : QStringLiteral("Warning"),
-                        placeText(store, problem.place), problemText(problem)});
+        rows << new QTreeWidgetItem(QStringList{problem.severity() == Problem::Severity::Error
+                                                    ? QStringLiteral("Error")
+                                                    : QStringLiteral("Warning"),
+                                                placeText(store, problem), problemText(problem)});
     }
     problemList->addTopLevelItems(rows);
     problemList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

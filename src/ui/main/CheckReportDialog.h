@@ -14,8 +14,8 @@ class Store;
 int wizardStepOf(TroopField field);
 
 // Where the problem is, as the report's "Where" column says it: "HQ Captain, step 3",
-// "Weapon catalogue", "Army".
-QString placeText(const Store& store, const ProblemPlace& place);
+// "Weapon catalogue", "Weapon catalogue, entries 3 and 4" (two entries, from 1), "Army".
+QString placeText(const Store& store, const Problem& problem);
 
 // The report of the army check: one row per problem with its severity, where it is and what it
 // is, or "No problems found.". Enter or a double click on a troop's row closes the report with

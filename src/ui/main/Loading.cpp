@@ -66,6 +66,14 @@ QString troopCountText(const QString& squadWord, int count)
     return QStringLiteral("Total ") + squadWord + QStringLiteral("s: ") + QString::number(count);
 }
 
+QString mergedLinesText(int count)
+{
+    return count == 1
+               ? QStringLiteral("Load merged 1 catalogue line that differed only in letter case")
+               : QStringLiteral("Load merged %1 catalogue lines that differed only in letter case")
+                     .arg(count);
+}
+
 bool loadSucceeded(QWidget* window, const ArmyDocument::LoadResult& result, const QString& path)
 {
     switch (result.status) {

@@ -43,6 +43,10 @@ private:
 // "Total " + the squad word + "s: " + the number of troops, as the status bar counts them.
 QString troopCountText(const QString& squadWord, int count);
 
+// What the status bar says after a load that merged catalogue lines: "Load merged 2 catalogue
+// lines that differed only in letter case".
+QString mergedLinesText(int count);
+
 // A load that failed is said so: a file far larger than any datafile with its reason, any other
 // unreadable file in the read-error window (a file that is no datafile was said so while it
 // loaded). False for such a load. A load that left troops out says so too.

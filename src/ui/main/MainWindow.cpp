@@ -438,6 +438,8 @@ bool MainWindow::loadFile(const QString& path)
     editTroopButton->setEnabled(army.army().troopCount >= 1);
     saveButton->setEnabled(true);
     showModified();
+    if (result.mergedLines > 0)
+        statusBar->showMessage(mergedLinesText(result.mergedLines), 10000);
     return true;
 }
 

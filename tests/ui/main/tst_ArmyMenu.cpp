@@ -1,3 +1,4 @@
+#include "datafile/ArmyCheck.h"
 #include "support/Armies.h"
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
@@ -211,6 +212,75 @@ private slots:
         QCOMPARE(linesOf(app.army().weaponCatalogue.get()),
                  (QStringList{"Bolt pistol,12,4,5,Pistol,", "Chainsword,,,,,",
                               "Flame thrower,Template,4,5,Assault 1,Ignores cover"}));
+    }
+
+    // Of two weapons named "Bolt pistol", the second alone is deleted or renamed, although a
+    // troop uses the name: the troops keep their lines and use the first, and the error the
+    // check placed at both entries is gone.
+    void oneTwinChangesAlone_data()
+    {
+        QTest::addColumn<bool>("rename");
+        QTest::addColumn<QStringList>("catalogue");
+
+        const QStringList kept{"Bolt pistol,12,4,5,Pistol,", "Chainsword,,,,,",
+                               "Flame thrower,Template,4,5,Assault 1,Ignores cover"};
+        QTest::newRow("delete") << false << (kept + QStringList{"Lance,36,8,2,Heavy 1,"});
+        QTest::newRow("rename") << true
+                                << (kept + QStringList{"Heavy pistol,8,3,,Pistol,",
+                                                       "Lance,36,8,2,Heavy 1,"});
+    }
+
+    void oneTwinChangesAlone()
+    {
+        QFETCH(bool, rename);
+        QFETCH(QStringList, catalogue);
+        TestWindows app;
+        loadFullArmy(app);
+        ScriptedUser user;
+        const QByteArray before = saved(app, user, QStringLiteral("before-twin.ini"));
+        app.setUp([](Store& army) {
+            army.weaponCatalogue->add(QStringLiteral("Bolt pistol,8,3,,Pistol,"));
+        });
+        const auto twins = [&app] {
+            for (const Problem& problem : checkArmy(app.army())) {
+                if (problem.kind == ProblemKind::DefinedTwice)
+                    return placeText(app.army(), problem);
+            }
+            return QString();
+        };
+        QCOMPARE(twins(), QStringLiteral("Weapon catalogue, entries 1 and 2"));
+
+        user.windowOf<CatalogueDialog>([&](CatalogueDialog& dialog) {
+            CatalogueDialogPage dialogPage(dialog);
+            pickEntry(dialog, QStringLiteral("BOLT"));
+            QCOMPARE(dialogPage.entries->rowCount(), 2);
+            QTest::mouseClick(
+                dialogPage.entryView->viewport(), Qt::LeftButton, {},
+                dialogPage.entryView->visualRect(dialogPage.entries->index(1, 0)).center());
+            QCOMPARE(dialog.selectedEntry(), 1);
+            QTest::mouseClick(rename ? dialogPage.renameButton : dialogPage.deleteButton,
+                              Qt::LeftButton);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        if (rename) {
+            user.windowOf<RenameDialog>([](RenameDialog& renameDialog) {
+                RenameDialogPage renamePage(renameDialog);
+                renamePage.nameEdit->selectAll();
+                QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Heavy pistol"));
+                QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
+            });
+        } else {
+            user.answer(QMessageBox::Yes);
+        }
+        action(app.mainWindow, "Weapons")->trigger();
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QCOMPARE(user.stepsLeft(), 0);
+
+        QCOMPARE(linesOf(app.army().weaponCatalogue.get()), catalogue);
+        QCOMPARE(twins(), QString());
+        const QByteArray after = saved(app, user, QStringLiteral("twin-left.ini"));
+        QCOMPARE(after.left(after.indexOf("[WeaponSpecs]")),
+                 before.left(before.indexOf("[WeaponSpecs]")));
     }
 
     // The copy has every line of the original but its name, comes last and opens at step 2;

@@ -303,6 +303,37 @@ private slots:
         QVERIFY(!page.newTroopButton->isEnabled());
     }
 
+    // The status bar says how many catalogue lines the load merged into others that they
+    // repeated in other letter case; a line repeated exactly loses nothing and goes untold.
+    void mergedLinesAreCounted_data()
+    {
+        QTest::addColumn<QByteArray>("catalogues");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("none merged")
+            << QByteArray("[WeaponSpecs]\r\n1=Axe,,,,,\r\n2=Bow,,,,,\r\n3=Bow,,,,,\r\n")
+            << QString();
+        QTest::newRow("two merged")
+            << QByteArray("[WeaponSpecs]\r\n1=Axe,,,,,\r\n2=AXE,,,,,\r\n3=Bow,,,,,\r\n"
+                          "[Specials]\r\n1=zeal,\r\n2=Zeal,\r\n")
+            << QStringLiteral("Load merged 2 catalogue lines that differed only in letter case");
+    }
+
+    void mergedLinesAreCounted()
+    {
+        QFETCH(QByteArray, catalogues);
+        QFETCH(QString, message);
+        TestWindows app;
+        MainWindowPage page(app.mainWindow);
+        app.mainWindow.showAndActivate();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("merged.ini"));
+        writeFile(path, "[Race]\r\nName=Skarrow\r\n" + catalogues);
+        QVERIFY(app.mainWindow.loadFile(path));
+        QCOMPARE(page.statusBar->currentMessage(), message);
+        QCOMPARE(app.army().weaponCatalogue->count(), 2);
+    }
+
     // The dialogs users see: a real save dialog, a real open dialog and the real read-error
     // window, each answered once it is shown.
     void realDialogsSaveAndLoad()
