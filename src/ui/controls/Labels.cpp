@@ -9,9 +9,9 @@
 namespace
 {
 
-// Down in a filter field goes on into its list, as from a search field into its results. In a
-// list of single selection the item reached is selected; in one where each click toggles an
-// item, reaching it selects nothing.
+// Down in a filter field goes on into its list, as from a search field into its results, onto
+// the current item or else the first. In a list of single selection the item reached is
+// selected; in one where each click toggles an item, reaching it selects nothing.
 class FilterKeys : public QObject
 {
 public:
@@ -25,14 +25,16 @@ public:
         if (key->key() != Qt::Key_Down ||
             (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        list->setFocus(Qt::TabFocusReason);
         const QAbstractItemModel* model = list->model();
-        if (!list->currentIndex().isValid() && model && model->rowCount() > 0) {
-            const QModelIndex first = model->index(0, 0);
+        QModelIndex reached = list->currentIndex();
+        if (!reached.isValid() && model && model->rowCount() > 0)
+            reached = model->index(0, 0);
+        list->setFocus(Qt::TabFocusReason);
+        if (reached.isValid()) {
             if (list->selectionMode() == QAbstractItemView::SingleSelection)
-                list->setCurrentIndex(first);
+                list->setCurrentIndex(reached);
             else
-                list->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+                list->selectionModel()->setCurrentIndex(reached, QItemSelectionModel::NoUpdate);
         }
         return true;
     }

@@ -21,6 +21,7 @@
 #include "ui/wizard/CharacteristicsStep.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -87,8 +88,10 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath("conf"));
     }
 
-    // Rename through the windows: the entry and every troop line naming it change; a name
-    // another entry has is refused with the editor's message and the dialog stays.
+    // Rename through the windows: the entry and every troop line naming it change, and it stays
+    // in view under a filter it no longer matches; a name another entry has is refused with the
+    // editor's message and the dialog stays, the name selected. Down in the filter moves into
+    // the list.
     void renameChangesEveryLine()
     {
         TestWindows app;
@@ -106,6 +109,15 @@ private slots:
                 1);
             QCOMPARE(rowTexts(*dialogPage.userList), QStringList{"HQ Command Swarm"});
             QTest::mouseClick(dialogPage.renameButton, Qt::LeftButton);
+            QCOMPARE(dialogPage.filterEdit->text(), QStringLiteral("BOLT"));
+            QCOMPARE(dialog.selectedName(), QStringLiteral("Heavy pistol"));
+            QVERIFY(makeActive(dialog));
+            QTest::keyClicks(dialogPage.filterEdit, QStringLiteral("x"));
+            QCOMPARE(dialogPage.entries->rowCount(), 0);
+            dialogPage.filterEdit->setText(QStringLiteral("e"));
+            QTest::keyClick(dialogPage.filterEdit, Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), dialogPage.entryView);
+            QCOMPARE(dialog.selectedName(), QStringLiteral("Flame thrower"));
             pickEntry(dialog, QStringLiteral("heavy"));
             QCOMPARE(rowTexts(*dialogPage.userList), QStringList{"HQ Command Swarm"});
             QTest::mouseClick(dialogPage.closeButton, Qt::LeftButton);
@@ -115,9 +127,11 @@ private slots:
             QCOMPARE(rename.windowTitle(), QStringLiteral("Rename Weapon"));
             renamePage.nameEdit->selectAll();
             QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Lance"));
+            QVERIFY(makeActive(rename));
             QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
             QVERIFY(rename.isVisible());
-            renamePage.nameEdit->selectAll();
+            QCOMPARE(QApplication::focusWidget(), renamePage.nameEdit);
+            QCOMPARE(renamePage.nameEdit->selectedText(), QStringLiteral("Lance"));
             QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Heavy pistol"));
             QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
         });
