@@ -6,6 +6,7 @@
 #include "platform/IniFile.h"
 #include "store/Store.h"
 
+#include <QLocale>
 #include <QTextStream>
 
 int checkDatafile(const QString& program, const QString& path, QTextStream& out, QTextStream& err)
@@ -40,7 +41,9 @@ int checkDatafile(const QString& program, const QString& path, QTextStream& out,
             out << troopLabel(store.troops[size_t(problem.place.slot)]) << ": ";
         out << problemText(problem) << '\n';
     }
-    out << errors << " errors, " << int(problems.size()) - errors << " warnings\n";
+    QLocale plainDigits = QLocale::c();
+    plainDigits.setNumberOptions(QLocale::OmitGroupSeparator);
+    out << problemCountText(errors, int(problems.size()) - errors, plainDigits) << '\n';
     out.flush();
     return errors > 0 ? 1 : 0;
 }
