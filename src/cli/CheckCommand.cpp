@@ -6,6 +6,7 @@
 #include "platform/IniFile.h"
 #include "store/Store.h"
 
+#include <QLocale>
 #include <QTextStream>
 #include <algorithm>
 
@@ -50,7 +51,9 @@ int checkDatafile(const QString& program, const QString& path, QTextStream& out,
         }
         out << '\n';
     }
-    out << errors << " errors, " << int(problems.size()) - errors << " warnings\n";
+    QLocale plainDigits = QLocale::c();
+    plainDigits.setNumberOptions(QLocale::OmitGroupSeparator);
+    out << problemCountText(errors, int(problems.size()) - errors, plainDigits) << '\n';
     out.flush();
     return errors > 0 ? 1 : 0;
 }

@@ -2,6 +2,8 @@
 
 #include "datafile/ArmyCheck.h"
 
+#include <QLocale>
+
 namespace
 {
 
@@ -176,4 +178,14 @@ QString problemText(const Problem& problem)
             .arg(QString::number(problem.place.line), number);
     }
     return {};
+}
+
+QString problemCountText(int errors, int warnings, const QLocale& locale)
+{
+    const auto counted = [&locale](int count, const QString& one, const QString& many) {
+        return locale.toString(count) + u' ' + (count == 1 ? one : many);
+    };
+    return counted(errors, QStringLiteral("error"), QStringLiteral("errors")) +
+           QStringLiteral(", ") +
+           counted(warnings, QStringLiteral("warning"), QStringLiteral("warnings"));
 }

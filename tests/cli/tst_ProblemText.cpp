@@ -1,6 +1,7 @@
 #include "cli/ProblemText.h"
 #include "datafile/ArmyCheck.h"
 
+#include <QLocale>
 #include <QTest>
 
 // The words of a problem take the names it carries as they are: a "%" and a digit in a name
@@ -32,6 +33,31 @@ private slots:
         problem.place.part = ProblemPlace::Part::Troop;
         problem.place.field = TroopField::Ability;
         QCOMPARE(problemText(problem), text);
+    }
+
+    // One of a kind is said in the singular; the locale writes the numbers, so --check, which
+    // writes plain digits, and the report, which groups thousands, share the words.
+    void countsWordedRight_data()
+    {
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<int>("warnings");
+        QTest::addColumn<bool>("grouped");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << 0 << false << "0 errors, 0 warnings";
+        QTest::newRow("one each") << 1 << 1 << false << "1 error, 1 warning";
+        QTest::newRow("plain digits") << 2 << 1234 << false << "2 errors, 1234 warnings";
+        QTest::newRow("thousands") << 1234 << 2 << true << "1,234 errors, 2 warnings";
+    }
+    void countsWordedRight()
+    {
+        QFETCH(int, errors);
+        QFETCH(int, warnings);
+        QFETCH(bool, grouped);
+        QFETCH(QString, text);
+        QLocale locale(QLocale::English, QLocale::UnitedStates);
+        if (!grouped)
+            locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        QCOMPARE(problemCountText(errors, warnings, locale), text);
     }
 };
 

@@ -15,6 +15,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -95,7 +96,7 @@ void AbilityCostsDialog::activate()
 }
 
 // OK: only groups 1 to 99 have a place for their maximum in the troop's limits, so any other
-// group is refused and the group cell takes the focus again.
+// group is refused and the group cell takes the focus again, its text selected.
 void AbilityCostsDialog::accept()
 {
     if (!hasLimitField(readNumber(group()))) {
@@ -106,6 +107,7 @@ void AbilityCostsDialog::accept()
                    QMessageBox::Ok);
         abilityGrid->setCurrentColumn(GroupColumn);
         abilityGrid->setFocus(Qt::OtherFocusReason);
+        abilityGrid->cellEditor()->selectAll();
         return;
     }
     done(Accepted);

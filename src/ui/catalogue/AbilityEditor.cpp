@@ -110,15 +110,16 @@ QString AbilityEditor::name() const
     return nameEdit->text();
 }
 
-// OK: a new ability may not take the name of one in the catalogue (a different letter case
-// is another name). The commas go first, so the entry never holds more than two fields, even
-// when Enter is pressed before the field was left.
 void AbilityEditor::showHelp()
 {
     AbilityEditorHelp help(this);
     help.showModal();
 }
 
+// OK: a new ability may not take the name of one in the catalogue (a different letter case
+// is another name); a refused name is left selected, to be typed over. The commas go first, so
+// the entry never holds more than two fields, even when Enter is pressed before the field was
+// left.
 void AbilityEditor::accept()
 {
     replaceCommas(nameEdit);
@@ -128,6 +129,7 @@ void AbilityEditor::accept()
                    QStringLiteral("Special Ability already exists! Please choose another name "
                                   "for it."),
                    QMessageBox::Ok);
+        nameEdit->focusForCorrection();
         return;
     }
     done(Accepted);

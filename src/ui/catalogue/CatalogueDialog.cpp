@@ -34,7 +34,7 @@ void CatalogueTable::setFilter(const QString& text)
     beginResetModel();
     shown.clear();
     for (int i = 0; i < names.size(); ++i) {
-        if (text.isEmpty() || names[i].contains(text, Qt::CaseInsensitive))
+        if (text.isEmpty() || names[i].contains(text, Qt::CaseInsensitive) || names[i] == kept)
             shown.push_back(i);
     }
     endResetModel();
@@ -95,8 +95,6 @@ CatalogueDialog::CatalogueDialog(QWidget* opener, const Store& armyStore,
                                                                : QStringLiteral("Weapons")),
       store(armyStore), memory(editorMemory), kind(catalogueKind), changeArmy(std::move(changer))
 {
-    QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit);
-
     entries = new CatalogueTable(this);
     entryView = new QTreeView(this);
     entryView->setAccessibleName(windowTitle());
@@ -108,6 +106,7 @@ CatalogueDialog::CatalogueDialog(QWidget* opener, const Store& armyStore,
     entryView->header()->setStretchLastSection(false);
     entryView->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     entryView->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit, entryView);
 
     usersLabel = new QLabel(QStringLiteral("Troops that &use it:"), this);
     userList = new QListWidget(this);
@@ -228,6 +227,7 @@ void CatalogueDialog::activate()
 void CatalogueDialog::filterEntries()
 {
     const QString selected = selectedName();
+    entries->keepShown(QString());
     entries->setFilter(filterEdit->text());
     selectName(selected);
     showUsers();
@@ -280,9 +280,10 @@ void CatalogueDialog::newEntry()
     const std::optional<QString> added = kind == CatalogueKind::Abilities
                                              ? addAbility(this, store, changer)
                                              : addWeapon(this, store, memory, changer);
-    fillEntries();
     if (added)
-        selectName(*added);
+        showMadeEntry(*added);
+    else
+        fillEntries();
 }
 
 void CatalogueDialog::editEntry()
@@ -323,8 +324,15 @@ void CatalogueDialog::renameEntry()
                 [kind = kind, entry, newName](Store& army) {
                     ::renameEntry(army, kind, entry, newName);
                 }});
+    showMadeEntry(newName);
+}
+
+void CatalogueDialog::showMadeEntry(const QString& name)
+{
+    entries->keepShown(name);
     fillEntries();
-    selectName(newName);
+    selectName(name);
+    entryView->scrollTo(entryView->currentIndex());
 }
 
 // Delete: only an entry that no troop names, or one of twins, whose troops then use the other;

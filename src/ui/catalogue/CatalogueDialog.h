@@ -29,6 +29,8 @@ public:
     // counts of users.
     void setEntries(QStringList names, QList<int> positions, QList<int> users);
     void setFilter(const QString& text);
+    // Shows the entry of that name whatever the filter, from the next setFilter() on.
+    void keepShown(const QString& name) { kept = name; }
 
     // The name on the row shown, or the empty text.
     QString nameAt(int row) const;
@@ -47,6 +49,7 @@ private:
     QList<int> positions;
     QList<int> users;
     std::vector<int> shown;
+    QString kept;
 };
 
 // The catalogue window (Army > Weapons, Army > Special Abilities): the entries with the number
@@ -79,6 +82,9 @@ public:
     void selectName(const QString& name);
 
 private:
+    // Shows the entry the user just made or renamed, selected and scrolled to, even where the
+    // filter would hide it, until the filter changes.
+    void showMadeEntry(const QString& name);
     void fillEntries();
     QString word() const;
     ArmyChanger changerNamed(const QString& name) const;

@@ -22,15 +22,14 @@ Picker::Picker(QWidget* opener, const Store& armyStore, CatalogueKind catalogueK
                          : QStringLiteral("Available Weapons")),
       store(armyStore), kind(catalogueKind), memory(editorMemory), changeArmy(std::move(changer))
 {
-    QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit);
-    chosenLabel = new QLabel(this);
-    chosenLabel->setAccessibleName(QStringLiteral("Selected"));
-
     listFrame = new QFrame(this);
     listFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     itemList =
         new SortedListWidget(listFrame, store.collation(), SortedListWidget::Selection::Toggle);
     itemList->setAccessibleName(windowTitle());
+    QHBoxLayout* filterRow = makeFilterRow(this, filterLabel, filterEdit, itemList);
+    chosenLabel = new QLabel(this);
+    chosenLabel->setAccessibleName(QStringLiteral("Selected"));
     newButton = new Button(listFrame, QStringLiteral("&New "), ButtonIcon::New);
     editButton = new Button(listFrame, QStringLiteral("&Edit"), ButtonIcon::Edit);
     editButton->setEnabled(false);
@@ -117,11 +116,13 @@ QStringList Picker::chosenNames() const
 void Picker::filterItems()
 {
     noteSelection();
+    madeName.clear();
     showNames();
     updateEditButton();
 }
 
-// The list shows the names that match the filter, in their order, each selected as it was.
+// The list shows the names that match the filter and the one just made, in their order, each
+// selected as it was.
 void Picker::showNames()
 {
     const QString text = filterEdit->text();
@@ -134,7 +135,7 @@ void Picker::showNames()
         visible = names;
     } else {
         for (int i = 0; i < names.size(); ++i) {
-            if (names[i].contains(text, Qt::CaseInsensitive)) {
+            if (names[i].contains(text, Qt::CaseInsensitive) || names[i] == madeName) {
                 shown.append(i);
                 visible.append(names[i]);
             }
@@ -163,7 +164,8 @@ void Picker::updateEditButton()
 }
 
 // New: a weapon or an ability goes into its catalogue at once and takes its sorted place in
-// the list, unselected. A name shows in the list only when its catalogue took the entry.
+// the list, selected, since it was made to be taken; it is shown even where the filter would
+// hide it. A name shows in the list only when its catalogue took the entry.
 void Picker::newEntry()
 {
     const std::optional<QString> added = kind == CatalogueKind::Abilities
@@ -171,7 +173,6 @@ void Picker::newEntry()
                                              : addWeapon(this, store, memory, changeArmy);
     if (!added)
         return;
-    // The new name takes its sorted place among all names, unselected.
     noteSelection();
     int low = 0;
     int high = int(names.size());
@@ -183,8 +184,12 @@ void Picker::newEntry()
             high = middle;
     }
     names.insert(low, *added);
-    chosen.insert(low, false);
+    chosen.insert(low, true);
+    madeName = *added;
     showNames();
+    const int row = int(shown.indexOf(low));
+    itemList->scrollTo(itemList->model()->index(row, 0));
+    updateEditButton();
 }
 
 void Picker::editEntry()

@@ -54,6 +54,8 @@ private:
     QStringList names;
     mutable QList<bool> chosen;
     QList<int> shown;
+    // The name made with New, shown whatever the filter until the filter changes.
+    QString madeName;
     const Store& store;
     CatalogueKind kind;
     EditorMemory& memory;

@@ -56,7 +56,8 @@ void RenameDialog::updateOkButton()
     okButton->setEnabled(!nameEdit->text().trimmed().isEmpty());
 }
 
-// The same name again changes nothing and is taken; any other name must be free.
+// The same name again changes nothing and is taken; any other name must be free, and one that
+// is not is left selected, to be typed over.
 void RenameDialog::accept()
 {
     const QString name = newName();
@@ -73,6 +74,7 @@ void RenameDialog::accept()
             messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                        QStringLiteral("Duplicate weapon/special name! Please choose another name"),
                        QMessageBox::Ok);
+        nameEdit->focusForCorrection();
         return;
     }
     done(Accepted);

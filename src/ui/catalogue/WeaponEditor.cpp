@@ -120,8 +120,8 @@ void WeaponEditor::replaceCommasInCells()
 }
 
 // OK: a new weapon may not take the exact name of a catalogue weapon (another letter case is
-// another name). The commas go first, so the entry always has six fields, even when Enter is
-// pressed before the field was left.
+// another name); a refused name is left selected, to be typed over. The commas go first, so the
+// entry always has six fields, even when Enter is pressed before the field was left.
 void WeaponEditor::accept()
 {
     replaceCommasInName();
@@ -132,6 +132,7 @@ void WeaponEditor::accept()
         messageBox(this, QStringLiteral("*** DUPLICATE NAME ***"),
                    QStringLiteral("Duplicate weapon/special name! Please choose another name"),
                    QMessageBox::Ok);
+        nameEdit->focusForCorrection();
         return;
     }
     done(Accepted);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAbstractItemView;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -15,5 +16,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text);
 QLabel* makeHeading(QWidget* parent, const QString& text);
 
 // The filter field above a list: "&Filter:" and an edit (accessible name "Filter") with a clear
-// button, in one row; the label and the edit are given back through label and edit.
-QHBoxLayout* makeFilterRow(QWidget* parent, QLabel*& label, QLineEdit*& edit);
+// button, in one row; the label and the edit are given back through label and edit. Down in the
+// edit goes on into the list, onto its current item or else its first.
+QHBoxLayout* makeFilterRow(QWidget* parent, QLabel*& label, QLineEdit*& edit,
+                           QAbstractItemView* list);

@@ -31,6 +31,12 @@ bool LineEdit::event(QEvent* event)
     return QLineEdit::event(event);
 }
 
+void LineEdit::focusForCorrection()
+{
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+}
+
 void LineEdit::setUpperCase(bool on)
 {
     upperCase = on;

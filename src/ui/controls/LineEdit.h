@@ -15,6 +15,9 @@ public:
     void setUpperCase(bool on);
     // Ends the editing as leaving the edit would: exited() fires.
     void finishEditing() { emit exited(); }
+    // Takes the focus with the whole text selected, so that what the user types next replaces
+    // the text that a message has just refused.
+    void focusForCorrection();
 
 signals:
     void changed();

@@ -4,13 +4,40 @@
 #include "store/Store.h"
 #include "ui/ControlNames.h"
 #include "ui/controls/Button.h"
+#include "ui/controls/LineEdit.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+
+namespace
+{
+
+// Each row of the problem list is as tall as its texts wrapped at the widths of their columns,
+// so that a long problem shows whole.
+class WrappingDelegate : public QStyledItemDelegate
+{
+public:
+    explicit WrappingDelegate(QTreeView* list) : QStyledItemDelegate(list), view(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem wrapped = option;
+        wrapped.rect = QRect(0, 0, view->columnWidth(index.column()), 1);
+        return QStyledItemDelegate::sizeHint(wrapped, index);
+    }
+
+private:
+    QTreeView* view;
+};
+
+} // namespace
 
 int wizardStepOf(TroopField field)
 {
@@ -60,18 +87,20 @@ QString placeText(const Store& store, const Problem& problem)
 CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int currentRow)
     : Dialog(opener, QStringLiteral("Check Army")), problems(checkArmy(store))
 {
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     int errors = 0;
     for (const Problem& problem : problems)
         errors += problem.severity() == Problem::Severity::Error;
-    summaryLabel = new QLabel(problems.empty() ? QStringLiteral("No problems found.")
-                                               : QStringLiteral("%1 errors, %2 warnings")
-                                                     .arg(errors)
-                                                     .arg(int(problems.size()) - errors),
-                              this);
+    summaryLabel = new QLabel(
+        problems.empty() ? QStringLiteral("No problems found.")
+                         : problemCountText(errors, int(problems.size()) - errors, QLocale()),
+        this);
+    showWarningsBox = new QCheckBox(QStringLiteral("&Show warnings"), this);
+    showWarningsBox->setChecked(true);
+    showWarningsBox->setVisible(!problems.empty());
     problemList = new QTreeWidget(this);
     problemList->setAccessibleName(QStringLiteral("Problems"));
     problemList->setRootIsDecorated(false);
-    problemList->setUniformRowHeights(true);
     problemList->setAllColumnsShowFocus(true);
     problemList->setHeaderLabels(
         {QStringLiteral("Severity"), QStringLiteral("Where"), QStringLiteral("Problem")});
@@ -83,12 +112,15 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
                                                 placeText(store, problem), problemText(problem)});
     }
     problemList->addTopLevelItems(rows);
+    // A long problem wraps within the width left to it, so that none is cut short.
+    problemList->setWordWrap(true);
+    problemList->setItemDelegate(new WrappingDelegate(problemList));
+    problemList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     problemList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     problemList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    // Each column as wide as its longest text, so that nothing is cut short; a long problem
-    // scrolls sideways.
-    problemList->header()->setStretchLastSection(false);
-    problemList->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    problemList->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    connect(problemList->header(), &QHeaderView::sectionResized, problemList,
+            &QTreeWidget::doItemsLayout, Qt::QueuedConnection);
     problemList->setVisible(!problems.empty());
     summaryLabel->setBuddy(problemList);
 
@@ -100,22 +132,28 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
     setCancelButton(closeButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summaryLabel);
+    auto* summaryRow = new QHBoxLayout;
+    summaryRow->addWidget(summaryLabel, 1);
+    summaryRow->addWidget(showWarningsBox);
+    layout->addLayout(summaryRow);
     layout->addWidget(problemList, 1);
     if (problems.empty())
         layout->addStretch(1);
     layout->addLayout(buttonRow({openButton, closeButton}, helpButton));
     nameControls({{summaryLabel, "summaryLabel"},
+                  {showWarningsBox, "showWarningsBox"},
                   {problemList, "problemList"},
                   {openButton, "openButton"},
                   {closeButton, "closeButton"},
                   {helpButton, "helpButton"}});
-    setTabChain({problemList, openButton, closeButton, helpButton});
+    setTabChain({problemList, showWarningsBox, openButton, closeButton, helpButton});
 
     connect(openButton, &QPushButton::clicked, this, &CheckReportDialog::openProblem);
     connect(closeButton, &QPushButton::clicked, this, [this] { done(Rejected); });
     connect(helpButton, &QPushButton::clicked, this, &CheckReportDialog::showHelp);
+    connect(showWarningsBox, &QCheckBox::toggled, this, &CheckReportDialog::showWarnings);
     connect(problemList, &QTreeWidget::itemDoubleClicked, this, &CheckReportDialog::openProblem);
+    connect(problemList, &QTreeWidget::itemActivated, this, &CheckReportDialog::goToArmyText);
     connect(problemList, &QTreeWidget::currentItemChanged, this,
             &CheckReportDialog::updateOpenButton);
     if (!problems.empty())
@@ -123,6 +161,12 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
             problemList->topLevelItem(qBound(0, currentRow, int(problems.size()) - 1)));
     updateOpenButton();
     setFixedClientSize(760, 360);
+}
+
+void CheckReportDialog::fixSize(QSize clientSize)
+{
+    layout()->activate();
+    resize(clientSize.expandedTo(minimumSizeHint()));
 }
 
 void CheckReportDialog::activate()
@@ -136,7 +180,7 @@ void CheckReportDialog::activate()
 int CheckReportDialog::currentRow() const
 {
     QTreeWidgetItem* item = problemList->currentItem();
-    return item ? problemList->indexOfTopLevelItem(item) : -1;
+    return item && !item->isHidden() ? problemList->indexOfTopLevelItem(item) : -1;
 }
 
 // A troop's problem can be opened in the wizard; a problem of the catalogue or the header
@@ -146,6 +190,32 @@ void CheckReportDialog::updateOpenButton()
     const int row = currentRow();
     openButton->setEnabled(row >= 0 &&
                            problems[size_t(row)].place.part == ProblemPlace::Part::Troop);
+}
+
+// Enter on a row of the army's texts: the report closes, and the opener goes to that text.
+void CheckReportDialog::goToArmyText()
+{
+    const int row = currentRow();
+    if (row < 0 || problems[size_t(row)].place.part != ProblemPlace::Part::Army)
+        return;
+    chosen = row;
+    done(Accepted);
+}
+
+// Hidden warnings leave the errors alone in the list; the counts stay as they are. A current
+// row that is hidden gives way to the first row shown.
+void CheckReportDialog::showWarnings(bool shown)
+{
+    QTreeWidgetItem* firstShown = nullptr;
+    for (int row = 0; row < problemList->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = problemList->topLevelItem(row);
+        item->setHidden(!shown && problems[size_t(row)].severity() == Problem::Severity::Warning);
+        if (!firstShown && !item->isHidden())
+            firstShown = item;
+    }
+    if (problemList->currentItem() && problemList->currentItem()->isHidden())
+        problemList->setCurrentItem(firstShown);
+    updateOpenButton();
 }
 
 void CheckReportDialog::openProblem()
@@ -170,4 +240,9 @@ void CheckReportDialog::showHelp()
                               "troop at the step that shows the problem; the report comes back "
                               "when you leave the troop."),
                QMessageBox::Ok);
+}
+
+void focusArmyText(const std::array<LineEdit*, 3>& edits, int armyText)
+{
+    edits[size_t(qBound(0, armyText, 2))]->focusForCorrection();
 }

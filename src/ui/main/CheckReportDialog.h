@@ -3,9 +3,12 @@
 #include "datafile/ArmyCheck.h"
 #include "ui/Dialog.h"
 
+#include <array>
 #include <vector>
 
 class Button;
+class LineEdit;
+class QCheckBox;
 class QLabel;
 class QTreeWidget;
 class Store;
@@ -19,7 +22,9 @@ QString placeText(const Store& store, const Problem& problem);
 
 // The report of the army check: one row per problem with its severity, where it is and what it
 // is, or "No problems found.". Enter or a double click on a troop's row closes the report with
-// OK, and the opener reopens that troop at the step of the problem (chosenProblem()).
+// OK, and the opener reopens that troop at the step of the problem (chosenProblem()); on a row
+// of the army's texts it closes the report the same way, and the opener puts the focus into
+// that text's edit. The report can be made larger; "Show warnings" unchecked leaves the errors.
 class CheckReportDialog : public Dialog
 {
     Q_OBJECT
@@ -28,16 +33,24 @@ public:
 
     void activate() override;
     void openProblem();
+    void goToArmyText();
+    void showWarnings(bool shown);
     void showHelp();
 
-    // The problem whose troop the user chose to open, or null.
+    // The problem whose troop or army text the user chose to go to, or null.
     const Problem* chosenProblem() const;
     int currentRow() const;
+
+protected:
+    // The size given is where the report starts, grown so that its problems are not cut short;
+    // the user may then make it larger or smaller.
+    void fixSize(QSize clientSize) override;
 
 private:
     void updateOpenButton();
 
     QLabel* summaryLabel;
+    QCheckBox* showWarningsBox;
     QTreeWidget* problemList;
     Button* openButton;
     Button* closeButton;
@@ -46,3 +59,7 @@ private:
     std::vector<Problem> problems;
     int chosen = -1;
 };
+
+// Puts the focus into the edit of the army text (0 name, 1 unit word, 2 squad word) with its
+// text selected.
+void focusArmyText(const std::array<LineEdit*, 3>& edits, int armyText);

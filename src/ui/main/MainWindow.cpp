@@ -301,14 +301,16 @@ void MainWindow::checkArmy()
     showCheckReport(0);
 }
 
-// The report; a troop's problem chosen in it opens that troop at the problem's step, and the
-// report comes back when the run ends.
+// The report: a troop's problem chosen opens the troop at its step, and the report comes back
+// when the run ends; an army text's problem puts the focus into that text's edit.
 void MainWindow::showCheckReport(int row)
 {
     CheckReportDialog report(this, army.army(), row);
     if (report.showModal() != QDialog::Accepted || !report.chosenProblem())
         return;
     const ProblemPlace place = report.chosenProblem()->place;
+    if (place.part == ProblemPlace::Part::Army)
+        return focusArmyText({armyNameEdit, unitWordEdit, squadWordEdit}, place.armyText);
     reportRowToReopen = qMax(0, report.currentRow());
     startWizard(place.slot);
     const int step = wizardStepOf(place.field);

@@ -85,24 +85,27 @@ private slots:
         QCOMPARE(user.shown().size(), 1);
     }
 
-    // New puts the item into its catalogue and at its sorted place in the list, unselected,
-    // beside the selection the user made; Cancel does not take it back.
+    // New puts the item into its catalogue and at its sorted place in the list, selected beside
+    // the selection the user made, and shown whatever the filter; Cancel does not take it back.
     void newKeptAfterCancel_data()
     {
         QTest::addColumn<CatalogueKind>("kind");
+        QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QStringList>("catalogue");
-        QTest::newRow("weapon") << CatalogueKind::Weapons << QStringList{"axe", "Bolter", "*Rifle"}
+        QTest::newRow("weapon") << CatalogueKind::Weapons << "if"
+                                << QStringList{"*Bolter", "*Rifle"}
                                 << QStringList{"axe,,4,,Melee,", "Bolter,,,,,",
                                                "Rifle,24,3,5,Rapid,"};
-        QTest::newRow("ability") << CatalogueKind::Abilities
-                                 << QStringList{"Bolter", "Psychic", "*Wargear: Jump pack"}
+        QTest::newRow("ability") << CatalogueKind::Abilities << "gear"
+                                 << QStringList{"*Bolter", "*Wargear: Jump pack"}
                                  << QStringList{"Bolter,", "Psychic,mind",
                                                 "Wargear: Jump pack,moves far"};
     }
     void newKeptAfterCancel()
     {
         QFETCH(CatalogueKind, kind);
+        QFETCH(QString, filter);
         QFETCH(QStringList, items);
         QFETCH(QStringList, catalogue);
         TestWindows app;
@@ -112,8 +115,10 @@ private slots:
             PickerPage pickerPage(picker);
             QVERIFY(makeActive(picker));
             clickItem(*pickerPage.itemList, 1);
+            QTest::keyClicks(pickerPage.filterEdit, filter);
             QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
             QCOMPARE(listItems(*pickerPage.itemList), items);
+            QVERIFY(pickerPage.editButton->isEnabled());
             QTest::mouseClick(pickerPage.cancelButton, Qt::LeftButton);
         });
         if (kind == CatalogueKind::Abilities) {
@@ -355,7 +360,6 @@ private slots:
                 QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
             });
             QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
-            clickItem(*pickerPage.itemList, 1);
             QTest::mouseClick(pickerPage.okButton, Qt::LeftButton);
         });
         QCOMPARE(picker.showModal(), QDialog::Accepted);
@@ -367,7 +371,8 @@ private slots:
     }
 
     // The filter shows the names that contain its text in any case; a name selected and then
-    // hidden stays selected, is counted, and goes into the troop on OK.
+    // hidden stays selected, is counted, and goes into the troop on OK. Down in the filter moves
+    // onto the first name shown, selecting nothing.
     void filterKeepsHiddenSelections()
     {
         TestWindows app;
@@ -383,7 +388,12 @@ private slots:
             clickItem(*pickerPage.itemList, 0);
             QCOMPARE(listItems(*pickerPage.itemList),
                      (QStringList{"*axe", "Heavy rifle", "Rifle"}));
+            QVERIFY(makeActive(picker));
             QTest::keyClicks(pickerPage.filterEdit, QStringLiteral("RIF"));
+            QCOMPARE(listItems(*pickerPage.itemList), (QStringList{"Heavy rifle", "Rifle"}));
+            QTest::keyClick(pickerPage.filterEdit, Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), pickerPage.itemList);
+            QCOMPARE(pickerPage.itemList->currentRow(), 0);
             QCOMPARE(listItems(*pickerPage.itemList), (QStringList{"Heavy rifle", "Rifle"}));
             clickItem(*pickerPage.itemList, 1);
             QCOMPARE(pickerPage.chosenLabel->text(), QStringLiteral("2 selected"));

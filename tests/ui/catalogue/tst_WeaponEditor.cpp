@@ -84,7 +84,8 @@ private slots:
         user.windowOf<Picker>([&](Picker& picker) {
             PickerPage pickerPage(picker);
             QTest::mouseClick(pickerPage.newButton, Qt::LeftButton);
-            QCOMPARE(listItems(*pickerPage.itemList), QStringList{entry.section(u',', 0, 0)});
+            QCOMPARE(listItems(*pickerPage.itemList),
+                     QStringList{u'*' + entry.section(u',', 0, 0)});
             picker.done(QDialog::Rejected);
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
@@ -105,9 +106,10 @@ private slots:
         QCOMPARE(linesOf(app.army().weaponCatalogue.get()), QStringList{entry});
     }
 
-    // An exact duplicate is refused and the dialog stays as it was; another case is another name,
-    // unless the whole entry equals one in the catalogue but for case, which the sorted catalogue
-    // cannot take: then the name is not listed as if it had been.
+    // An exact duplicate is refused and the dialog stays as it was, the name selected for typing
+    // over; another case is another name, unless the whole entry equals one in the catalogue but
+    // for case, which the sorted catalogue cannot take: then the name is not listed as if it had
+    // been.
     void duplicateNames_data()
     {
         QTest::addColumn<QString>("name");
@@ -117,9 +119,9 @@ private slots:
         QTest::newRow("same") << "Lance"
                               << "1" << true << QStringList{"Lance"};
         QTest::newRow("other case") << "lance"
-                                    << "1" << false << QStringList{"Lance", "lance"};
+                                    << "1" << false << QStringList{"Lance", "*lance"};
         QTest::newRow("trailing blank") << "Lance "
-                                        << "1" << false << QStringList{"Lance", "Lance "};
+                                        << "1" << false << QStringList{"Lance", "*Lance "};
         QTest::newRow("whole entry but for case") << "lance"
                                                   << "" << false << QStringList{"Lance"};
     }
@@ -140,10 +142,13 @@ private slots:
         });
         user.windowOf<WeaponEditor>([&](WeaponEditor& editor) {
             WeaponEditorPage editorPage(editor);
+            QVERIFY(makeActive(editor));
             typeWeapon(editor, name, {range});
             QTest::mouseClick(editorPage.okButton, Qt::LeftButton);
             if (refused) {
                 QVERIFY(editor.isVisible());
+                QCOMPARE(QApplication::focusWidget(), editorPage.nameEdit);
+                QCOMPARE(editorPage.nameEdit->selectedText(), name);
                 QCOMPARE(editor.result(), int(QDialog::Rejected));
                 QCOMPARE(editor.entry(), name + u',' + range + QStringLiteral(",,,,"));
                 QTest::keyClick(&editor, Qt::Key_Escape);

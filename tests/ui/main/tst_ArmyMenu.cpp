@@ -1,7 +1,11 @@
 #include "datafile/ArmyCheck.h"
+#include "datafile/Loader.h"
+#include "platform/IniFile.h"
+#include "store/Store.h"
 #include "support/Armies.h"
 #include "support/Catalogue.h"
 #include "support/ScriptedUser.h"
+#include "support/TestData.h"
 #include "support/TestWindows.h"
 #include "support/pages/CatalogueDialogPage.h"
 #include "support/pages/CheckReportDialogPage.h"
@@ -22,10 +26,15 @@
 #include "ui/wizard/CharacteristicsStep.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -33,6 +42,14 @@
 
 namespace
 {
+
+class SilentLoad : public LoadProgress
+{
+public:
+    void armyRead() override {}
+    void troopRead(int) override {}
+    void raceMissing() override {}
+};
 
 QAction* action(MainWindow& main, const QString& name)
 {
@@ -88,8 +105,10 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath("conf"));
     }
 
-    // Rename through the windows: the entry and every troop line naming it change; a name
-    // another entry has is refused with the editor's message and the dialog stays.
+    // Rename through the windows: the entry and every troop line naming it change, and it stays
+    // in view under a filter it no longer matches; a name another entry has is refused with the
+    // editor's message and the dialog stays, the name selected. Down in the filter moves into
+    // the list.
     void renameChangesEveryLine()
     {
         TestWindows app;
@@ -107,6 +126,15 @@ private slots:
                 1);
             QCOMPARE(rowTexts(*dialogPage.userList), QStringList{"HQ Command Swarm"});
             QTest::mouseClick(dialogPage.renameButton, Qt::LeftButton);
+            QCOMPARE(dialogPage.filterEdit->text(), QStringLiteral("BOLT"));
+            QCOMPARE(dialog.selectedName(), QStringLiteral("Heavy pistol"));
+            QVERIFY(makeActive(dialog));
+            QTest::keyClicks(dialogPage.filterEdit, QStringLiteral("x"));
+            QCOMPARE(dialogPage.entries->rowCount(), 0);
+            dialogPage.filterEdit->setText(QStringLiteral("e"));
+            QTest::keyClick(dialogPage.filterEdit, Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), dialogPage.entryView);
+            QCOMPARE(dialog.selectedName(), QStringLiteral("Flame thrower"));
             pickEntry(dialog, QStringLiteral("heavy"));
             QCOMPARE(rowTexts(*dialogPage.userList), QStringList{"HQ Command Swarm"});
             QTest::mouseClick(dialogPage.closeButton, Qt::LeftButton);
@@ -116,9 +144,11 @@ private slots:
             QCOMPARE(rename.windowTitle(), QStringLiteral("Rename Weapon"));
             renamePage.nameEdit->selectAll();
             QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Lance"));
+            QVERIFY(makeActive(rename));
             QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
             QVERIFY(rename.isVisible());
-            renamePage.nameEdit->selectAll();
+            QCOMPARE(QApplication::focusWidget(), renamePage.nameEdit);
+            QCOMPARE(renamePage.nameEdit->selectedText(), QStringLiteral("Lance"));
             QTest::keyClicks(renamePage.nameEdit, QStringLiteral("Heavy pistol"));
             QTest::mouseClick(renamePage.okButton, Qt::LeftButton);
         });
@@ -380,6 +410,97 @@ private slots:
         QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
         QCOMPARE(user.stepsLeft(), 0);
         QCOMPARE(reopenedRow, rifleRow);
+    }
+
+    // The counts are worded and grouped by the locale; "Show warnings" unchecked hides the
+    // warnings and keeps the counts; Enter on a row of an army text closes the report and puts
+    // the focus into that text's edit, its text selected.
+    void checkReportCountsWarningsAndArmyRows()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        TestWindows app;
+        MainWindowPage page(app.mainWindow);
+        app.setUp([](Store& army) {
+            army.army.unitWord = QStringLiteral("Łucznik");
+            for (int slot = 0; slot < 100; ++slot) {
+                Troop& troop = army.troops[size_t(slot)];
+                troop.name = QStringLiteral("T%1").arg(slot);
+                troop.role = QStringLiteral("TR");
+                troop.standardWeapons = army.newSortedList();
+                for (int weapon = 0; weapon < 10; ++weapon)
+                    troop.standardWeapons->add(QStringLiteral("W%1").arg(weapon));
+            }
+            army.troopCount = 100;
+        });
+        app.mainWindow.showAndActivate();
+        QVERIFY(makeActive(app.mainWindow));
+        ScriptedUser user;
+        user.windowOf<CheckReportDialog>([](CheckReportDialog& report) {
+            CheckReportDialogPage reportPage(report);
+            QCOMPARE(reportPage.summaryLabel->text(), QStringLiteral("1,001 errors, 100 warnings"));
+            QCOMPARE(reportPage.showWarningsBox->text(), QStringLiteral("&Show warnings"));
+            QVERIFY(reportPage.showWarningsBox->isChecked());
+            QTest::mouseClick(reportPage.showWarningsBox, Qt::LeftButton);
+            QTreeWidgetItem* armyRow = nullptr;
+            int shown = 0;
+            for (int row = 0; row < reportPage.problemList->topLevelItemCount(); ++row) {
+                QTreeWidgetItem* item = reportPage.problemList->topLevelItem(row);
+                shown += !item->isHidden();
+                QCOMPARE(item->isHidden(), item->text(0) == QStringLiteral("Warning"));
+                if (item->text(1) == QStringLiteral("Army"))
+                    armyRow = item;
+            }
+            QCOMPARE(shown, 1001);
+            QCOMPARE(reportPage.summaryLabel->text(), QStringLiteral("1,001 errors, 100 warnings"));
+            QVERIFY(armyRow);
+            reportPage.problemList->setCurrentItem(armyRow);
+            QVERIFY(!reportPage.openButton->isEnabled());
+            QTest::keyClick(reportPage.problemList, Qt::Key_Return);
+        });
+        action(app.mainWindow, "Check")->trigger();
+        QLocale::setDefault(before);
+        QVERIFY2(user.problems().isEmpty(), qPrintable(user.problems().join(u'\n')));
+        QVERIFY(!app.wizard.isRunning());
+        QCOMPARE(QApplication::focusWidget(), page.unitWordEdit);
+        QCOMPARE(page.unitWordEdit->selectedText(), QStringLiteral("Łucznik"));
+    }
+
+    // The report can be resized, and at its first size no problem of the tests' armies is cut
+    // off: each wraps within its column, whose row is tall enough for it, and no column reaches
+    // past the list's right edge.
+    void checkReportShowsWholeProblems()
+    {
+        const QStringList files = QDir(testData(QString())).entryList({"*.ini"});
+        QVERIFY(!files.isEmpty());
+        for (const QString& name : files) {
+            const IniFile file = IniFile::read(testData(name));
+            if (!file.hasSection(QStringLiteral("Race")))
+                continue;
+            Store army;
+            SilentLoad progress;
+            loadDatafile(army, file, progress);
+            QWidget opener;
+            CheckReportDialog report(&opener, army);
+            report.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            QVERIFY(report.minimumSize() != report.maximumSize());
+            CheckReportDialogPage reportPage(report);
+            QTreeWidget& list = *reportPage.problemList;
+            if (list.topLevelItemCount() == 0)
+                continue;
+            QVERIFY2(list.header()->length() <= list.viewport()->width(), qPrintable(name));
+            const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+            const int width = list.columnWidth(2) - 2 * margin;
+            for (int row = 0; row < list.topLevelItemCount(); ++row) {
+                QTreeWidgetItem* item = list.topLevelItem(row);
+                const QRect needed = list.fontMetrics().boundingRect(
+                    QRect(0, 0, width, 100000), Qt::TextWordWrap, item->text(2));
+                QVERIFY2(needed.width() <= width &&
+                             needed.height() <= list.visualItemRect(item).height(),
+                         qPrintable(name + u':' + item->text(2)));
+            }
+        }
     }
 };
 
