@@ -85,14 +85,15 @@ void renameWeapon(ArmyDocument& document, int index)
 {
     const QString line = (*document.army().weaponCatalogue)[index];
     const QString name = line.section(u',', 0, 0);
-    document.apply(QStringLiteral("Rename Weapon \"%1\"").arg(name), [name](Store& army) {
-        renameEntry(army, CatalogueKind::Weapons, name, QStringLiteral("~") + name);
+    document.apply(QStringLiteral("Rename Weapon \"%1\"").arg(name), [name, index](Store& army) {
+        renameEntry(army, CatalogueKind::Weapons, index, QStringLiteral("~") + name);
     });
 }
 
 // A step of the document's history on the army of the file: recording it, taking it back or
 // making it again. The figure is the worst of two steps: a weapon renamed (the entry and every
-// troop line naming it) in the army of the file, and a Load of the file into an empty army.
+// troop line naming it) in the army of the file, and a Load of the file over a new army (named
+// first, since a Load into the untouched new army is no step).
 int historyCommand(const QString& step, const QString& path)
 {
     Unwatched quiet;
@@ -102,6 +103,7 @@ int historyCommand(const QString& step, const QString& path)
     ArmyDocument renamed;
     renamed.startFrom(loaded);
     ArmyDocument emptied;
+    emptied.apply(QStringLiteral("Army Name"), [](Store& army) { army.army.name = "NEW"; });
     double record = 0, undo = 0, redo = 0;
     const auto time = [](double& worst, const std::function<void()>& work) {
         QElapsedTimer clock;
