@@ -10,21 +10,22 @@
 #include <vector>
 
 // The work a recovery file keeps: the army with its texts, the troop being built in the wizard
-// when it is a new one (in the slot right after the accepted troops), the current file and when
-// the copy was made.
+// when it is a new one (in the slot right after the accepted troops) and the step of the wizard
+// the user was on with it (2 to 7), the current file and when the copy was made.
 struct RecoveredWork {
     Store army;
     bool unfinishedTroop = false;
     QString file;
     QDateTime time;
+    int step = 2;
 };
 
-// The bytes that stand for the work in a recovery file: the army as Save writes it, then the
-// unfinished troop in a section of its own. Empty when the army holds a character the datafile
-// cannot hold.
-QByteArray recoveryBody(const Store& army, bool unfinishedTroop);
-// The same from the army's datafile as encodeDatafile() made it; empty stays empty.
-QByteArray recoveryBody(QByteArray datafile, const Store& army, bool unfinishedTroop);
+// The recovery file's text for the work: this program's own form, in UTF-8, which holds any
+// text the army holds.
+QByteArray recoveryBytes(const RecoveredWork& work);
+// Reads a recovery file's bytes, of this form or of the datafile-based form that earlier
+// versions wrote; false with the reason when they hold no work that can be restored.
+bool readRecovery(const QByteArray& bytes, RecoveredWork& work, QString* reason);
 
 // The recovery file of this running program, in the folder of recovery files; its lock, held
 // from the first write until the object goes, tells other programs that it is in use.
@@ -42,8 +43,6 @@ public:
     // Writes the work with the same safe replace as Save; false with the reason when it could
     // not be written.
     bool write(const RecoveredWork& work, QString* reason);
-    // The same with the army's datafile as encodeDatafile() made it (empty when it could not).
-    bool write(const RecoveredWork& work, QByteArray datafile, QString* reason);
     // Removes the file, when there is one.
     void remove();
     QString path() const { return filePath; }
@@ -72,5 +71,6 @@ struct LeftWork {
     void setAside();
 };
 
-// The recovery files in the folder whose program no longer runs, newest first.
+// The recovery files in the folder whose program no longer runs, newest first. Temporary files
+// that a write killed on the way left behind go, unless their copy's program still runs.
 std::vector<LeftWork> leftWork(const QString& folder = RecoveryFile::defaultFolder());

@@ -19,8 +19,9 @@ private:
 
 } // namespace
 
-RecoveryWriter::RecoveryWriter(const QString& folder)
-    : file(folder), worker(std::make_unique<Worker>([this] { run(); }))
+RecoveryWriter::RecoveryWriter(const QString& folder,
+                               std::function<void(const QString& failure)> reported)
+    : file(folder), report(std::move(reported)), worker(std::make_unique<Worker>([this] { run(); }))
 {
     worker->start();
 }
@@ -94,5 +95,8 @@ void RecoveryWriter::run()
         failure = reason;
         busy = false;
         done.notify_all();
+        if (report)
+            QMetaObject::invokeMethod(
+                &home, [this, reason] { report(reason); }, Qt::QueuedConnection);
     }
 }

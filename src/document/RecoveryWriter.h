@@ -2,6 +2,7 @@
 
 #include "datafile/Recovery.h"
 
+#include <QObject>
 #include <QThread>
 #include <condition_variable>
 #include <functional>
@@ -15,7 +16,10 @@
 class RecoveryWriter
 {
 public:
-    explicit RecoveryWriter(const QString& folder);
+    // Once a request is done, `reported` is called on the thread that made the writer, with why
+    // the copy could not be written (empty when it was written or removed).
+    explicit RecoveryWriter(const QString& folder,
+                            std::function<void(const QString& failure)> reported = {});
     // Sees through what was handed in, then stops.
     ~RecoveryWriter();
     RecoveryWriter(const RecoveryWriter&) = delete;
@@ -45,5 +49,8 @@ private:
     QString filePath;
     QString failure;
     RecoveryFile file;
+    std::function<void(const QString&)> report;
+    // Lives on the thread that made the writer, which runs the reports.
+    QObject home;
     std::unique_ptr<QThread> worker;
 };

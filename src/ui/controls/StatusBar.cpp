@@ -66,7 +66,7 @@ StatusBar::StatusBar(QWidget* parent, const QList<int>& widths, const QStringLis
     messagePanel->hide();
     row->addWidget(messagePanel, 1);
     messageTimer.setSingleShot(true);
-    connect(&messageTimer, &QTimer::timeout, this, &StatusBar::endMessage);
+    connect(&messageTimer, &QTimer::timeout, this, &StatusBar::clearMessage);
 }
 
 QString StatusBar::panelText(int index) const
@@ -87,7 +87,10 @@ void StatusBar::showMessage(const QString& text, int timeout)
     for (QLabel* panel : std::as_const(panels))
         panel->hide();
     messagePanel->show();
-    messageTimer.start(timeout);
+    if (timeout > 0)
+        messageTimer.start(timeout);
+    else
+        messageTimer.stop();
 }
 
 QString StatusBar::currentMessage() const
@@ -95,7 +98,7 @@ QString StatusBar::currentMessage() const
     return messagePanel->isHidden() ? QString() : messagePanel->text();
 }
 
-void StatusBar::endMessage()
+void StatusBar::clearMessage()
 {
     messagePanel->hide();
     messagePanel->clear();

@@ -18,15 +18,16 @@ public:
     QString panelText(int index) const;
     void setPanelText(int index, const QString& text);
 
-    // The message stands in the panels' place for the given milliseconds. Too long for the bar,
-    // it is shortened in the middle; its tool tip holds it whole.
+    // The message stands in the panels' place for the given milliseconds, or with 0 until it is
+    // cleared or another takes its place. Too long for the bar, it is shortened in the middle;
+    // its tool tip holds it whole.
     void showMessage(const QString& text, int timeout);
+    // The panels are shown again.
+    void clearMessage();
     // The message shown now, or the empty text while the panels are shown.
     QString currentMessage() const;
 
 private:
-    void endMessage();
-
     QList<QLabel*> panels;
     QLabel* messagePanel;
     QTimer messageTimer;

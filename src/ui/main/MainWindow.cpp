@@ -35,6 +35,7 @@ const QString datafileName = QStringLiteral("vhold.ini");
 const QString datafileFilter = QStringLiteral("*.ini");
 // How long the status bar tells what a command did.
 constexpr int messageTime = 10000;
+const QString unprotectedText = QStringLiteral("Unsaved work is not protected: ");
 
 } // namespace
 
@@ -62,6 +63,12 @@ MainWindow::MainWindow(ArmyDocument& document)
                               {QStringLiteral("Army: "), QStringLiteral("Total Squads: 0")});
 
     recoveryKeeper = std::make_unique<RecoveryKeeper>(army, troopWizard);
+    connect(recoveryKeeper.get(), &RecoveryKeeper::protectionLost, this,
+            [this](QString reason) { statusBar->showMessage(unprotectedText + reason, 0); });
+    connect(recoveryKeeper.get(), &RecoveryKeeper::protectionRestored, this, [this] {
+        if (statusBar->currentMessage().startsWith(unprotectedText))
+            statusBar->clearMessage();
+    });
     sheet = std::make_unique<SheetOutput>(this, army);
     menus = new MainMenus(*this);
     auto* layout = new QVBoxLayout(this);
@@ -351,7 +358,7 @@ void MainWindow::offerRecovery(const QString& folder)
 }
 
 // The army comes back as it was, with its file, counted as unsaved; a troop that was being
-// built opens in the wizard again.
+// built opens in the wizard again, at the step the user was on.
 bool MainWindow::restoreWork(const RecoveredWork& work)
 {
     army.closeOpenStep();
@@ -364,6 +371,8 @@ bool MainWindow::restoreWork(const RecoveredWork& work)
     recoveryKeeper->keepCopy();
     if (work.unfinishedTroop)
         startWizard(army.army().troopCount);
+    if (work.unfinishedTroop && work.step > 2)
+        troopWizard.showStep(WizardStep(work.step - 2));
     return true;
 }
 

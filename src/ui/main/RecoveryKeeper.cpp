@@ -4,13 +4,17 @@
 #include "ui/Modal.h"
 #include "ui/wizard/Wizard.h"
 
+#include <QFileInfo>
 #include <QLocale>
+#include <utility>
 
 namespace
 {
 
 // Changes that come close together are copied once.
 constexpr int copyDelayMs = 200;
+// A copy that could not be written is tried again no sooner than this.
+constexpr int retryMs = 10000;
 
 // A troop that holds nothing a user typed or chose: the cells of step 2 left empty.
 bool isBlank(const Troop& troop)
@@ -27,14 +31,36 @@ bool isBlank(const Troop& troop)
            empty(troop.abilities);
 }
 
+QString nameOf(const QString& name)
+{
+    return name.isEmpty() ? QStringLiteral("(no name)") : name;
+}
+
+// What the question adds after the army's name: the file it came from and the troop being
+// built, as in ' (file vhold.ini, unfinished troop "Scouts")'.
+QString workDetails(const RecoveredWork& work)
+{
+    QStringList details;
+    if (!work.file.isEmpty())
+        details << QStringLiteral("file ") + QFileInfo(work.file).fileName();
+    if (work.unfinishedTroop)
+        details << QStringLiteral("unfinished troop \"") +
+                       nameOf(work.army.troops[size_t(work.army.troopCount)].name) + u'"';
+    return details.isEmpty() ? QString() : QStringLiteral(" (") + details.join(", ") + u')';
+}
+
 } // namespace
 
 RecoveryKeeper::RecoveryKeeper(ArmyDocument& army, Wizard& troopWizard, const QString& folder)
-    : document(army), wizard(troopWizard), writer(folder)
+    : document(army), wizard(troopWizard),
+      writer(folder, [this](const QString& failure) { copyReported(failure); })
 {
     delay.setSingleShot(true);
     delay.setInterval(copyDelayMs);
     connect(&delay, &QTimer::timeout, this, &RecoveryKeeper::keepCopy);
+    retry.setSingleShot(true);
+    retry.setInterval(retryMs);
+    connect(&retry, &QTimer::timeout, this, &RecoveryKeeper::keepCopy);
     for (auto signal : {&ArmyDocument::textsChanged, &ArmyDocument::troopsChanged,
                         &ArmyDocument::cataloguesChanged, &ArmyDocument::fileChanged,
                         &ArmyDocument::unfinishedTroopChanged})
@@ -46,10 +72,23 @@ RecoveryKeeper::RecoveryKeeper(ArmyDocument& army, Wizard& troopWizard, const QS
 
 RecoveryKeeper::~RecoveryKeeper() = default;
 
+// While the copy cannot be written, changes wait for the next attempt.
 void RecoveryKeeper::schedule()
 {
-    if (!delay.isActive())
+    if (!delay.isActive() && !retry.isActive())
         delay.start();
+}
+
+void RecoveryKeeper::copyReported(const QString& failure)
+{
+    if (failure.isEmpty()) {
+        if (std::exchange(unprotected, false))
+            emit protectionRestored();
+        return;
+    }
+    retry.start();
+    if (!std::exchange(unprotected, true))
+        emit protectionLost(failure);
 }
 
 RecoveredWork RecoveryKeeper::workNow() const
@@ -57,12 +96,13 @@ RecoveredWork RecoveryKeeper::workNow() const
     const bool running = wizard.isRunning();
     const bool unfinished = running && wizard.buildsNewTroop() && !isBlank(wizard.troop());
     return {running ? wizard.army() : document.army(), unfinished, document.filePath(),
-            QDateTime::currentDateTime()};
+            QDateTime::currentDateTime(), unfinished ? int(wizard.currentStep()) + 2 : 2};
 }
 
 void RecoveryKeeper::keepCopy()
 {
     delay.stop();
+    retry.stop();
     RecoveredWork work = workNow();
     const bool unsaved =
         document.isModified() || work.unfinishedTroop || (wizard.isRunning() && wizard.runChange());
@@ -83,6 +123,7 @@ void RecoveryKeeper::finish()
 void RecoveryKeeper::removeCopy()
 {
     delay.stop();
+    retry.stop();
     writer.remove();
     writer.finish();
     copied = false;
@@ -103,14 +144,12 @@ void RecoveryKeeper::offerLeftWork(QWidget* window, const QString& folder,
                        QMessageBox::Ok);
             continue;
         }
-        const QString name =
-            work.army.army.name.isEmpty() ? QStringLiteral("(no name)") : work.army.army.name;
         const QDateTime time = work.time.isValid() ? work.time.toLocalTime() : left.time;
         const QMessageBox::StandardButton answer = messageBox(
             window, QStringLiteral("*** RESTORE UNSAVED WORK ***"),
             QStringLiteral("Quarrimak ended on ") + QLocale().toString(time, QLocale::ShortFormat) +
-                QStringLiteral(" before changes to the army \"") + name +
-                QStringLiteral("\" were saved. Restore them?"),
+                QStringLiteral(" before changes to the army \"") + nameOf(work.army.army.name) +
+                u'"' + workDetails(work) + QStringLiteral(" were saved. Restore them?"),
             QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             left.discard();

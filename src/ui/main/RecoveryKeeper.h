@@ -33,19 +33,32 @@ public:
     // The program ends with its work settled: the copy goes.
     void removeCopy();
     QString path() const { return writer.path(); }
+    // How long after a copy that could not be written the next attempt waits, in milliseconds.
+    void setRetryInterval(int milliseconds) { retry.setInterval(milliseconds); }
 
-    // Each piece of work that ended programs left in the folder is offered, newest first;
+    // Each piece of work that ended programs left in the folder is offered, newest first, with
+    // the army, the file and the troop left unfinished;
     // `restore` brings back the work the user wants and says whether it did. Work restored or
     // refused is removed; work that cannot be read is set aside, the user told.
     void offerLeftWork(QWidget* window, const QString& folder,
                        const std::function<bool(const RecoveredWork&)>& restore);
 
+signals:
+    // The copy could not be written: a crash now would lose the unsaved work. Said once, until
+    // the copy is written again.
+    void protectionLost(const QString& reason);
+    // The copy is written again, or nothing is unsaved any more.
+    void protectionRestored();
+
 private:
     void schedule();
+    void copyReported(const QString& failure);
 
     ArmyDocument& document;
     Wizard& wizard;
     RecoveryWriter writer;
     QTimer delay;
+    QTimer retry;
     bool copied = false;
+    bool unprotected = false;
 };
