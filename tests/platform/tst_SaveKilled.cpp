@@ -148,6 +148,12 @@ void TestSaveKilled::lastOrNextVersion()
         QVERIFY(child.waitForFinished(20000));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 #ifndef Q_OS_WIN
+        // The process that names the new file may still be finishing; what it leaves is what
+        // stands once it is done.
+        QElapsedTimer settling;
+        settling.start();
+        while (!besidesDatafile(folder.path()).isEmpty() && settling.elapsed() < 1000)
+            QThread::msleep(5);
         if (!besidesDatafile(folder.path()).isEmpty())
             ++leavingFiles;
 #endif
@@ -179,9 +185,9 @@ void TestSaveKilled::lastOrNextVersion()
     if (!givesUnnamedFiles(folder.path()))
         QSKIP("The file system of the temporary folder gives no files without a name, so the "
               "files that killed saves leave there are not counted.");
-    // A file shows only when the kill comes between the naming of the complete file and the
-    // rename: two system calls, some tens of microseconds of a save of a few milliseconds.
-    QVERIFY2(leavingFiles <= trials / 30,
+    // The naming and the rename are finished by a process of their own, so a kill of the saving
+    // process leaves nothing; one in 300 is allowed for what the machine itself may do.
+    QVERIFY2(leavingFiles <= trials / 300,
              qPrintable(QStringLiteral("%1 of %2 killed saves left a file beside the datafile.")
                             .arg(leavingFiles)
                             .arg(trials)));
@@ -194,26 +200,31 @@ void TestSaveKilled::killedAtStep_data()
 {
     QTest::addColumn<QByteArray>("step");
     QTest::addColumn<bool>("namedTemporary");
+    QTest::addColumn<bool>("saverKilled");
     QTest::addColumn<int>("versionLeft");
     QTest::addColumn<int>("filesLeft");
     QTest::newRow("after the write, nothing has a name yet")
-        << QByteArray("after-write") << false << 0 << 0;
-    QTest::newRow("after the link, the temporary name shows")
-        << QByteArray("after-link") << false << 0 << 1;
+        << QByteArray("after-write") << false << true << 0 << 0;
+    QTest::newRow("once the naming began, it is finished without the saver")
+        << QByteArray("after-naming-began") << false << true << 1 << 0;
+    QTest::newRow("the naming stopped after the link, the saver takes the name away")
+        << QByteArray("after-link") << false << false << 0 << 0;
     QTest::newRow("after the rename, only the new file")
-        << QByteArray("after-rename") << false << 1 << 0;
+        << QByteArray("after-rename") << false << true << 1 << 0;
     QTest::newRow("named temporary file, after the write, it shows")
-        << QByteArray("after-write") << true << 0 << 1;
+        << QByteArray("after-write") << true << true << 0 << 1;
     QTest::newRow("named temporary file, after the rename, only the new file")
-        << QByteArray("after-rename") << true << 1 << 0;
+        << QByteArray("after-rename") << true << true << 1 << 0;
 }
 
-// A save killed at one step leaves the old or the complete new file and at most its temporary
-// name, which the next save removes.
+// A save killed at one step leaves the old or the complete new file, and nothing beside it but
+// the named temporary file of a folder that gives no files without a name, which the next save
+// removes.
 void TestSaveKilled::killedAtStep()
 {
     QFETCH(QByteArray, step);
     QFETCH(bool, namedTemporary);
+    QFETCH(bool, saverKilled);
     QFETCH(int, versionLeft);
     QFETCH(int, filesLeft);
     QTemporaryDir folder;
@@ -233,10 +244,11 @@ void TestSaveKilled::killedAtStep()
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), QStringList());
     QVERIFY(child.waitForFinished(20000));
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(child.exitStatus(), saverKilled ? QProcess::CrashExit : QProcess::NormalExit);
 
-    QCOMPARE(readAll(path), bytesOf(version(army, versionLeft)));
-    QCOMPARE(besidesDatafile(folder.path()).size(), filesLeft);
+    // A naming process may outlive the saver by a moment.
+    QTRY_COMPARE(readAll(path), bytesOf(version(army, versionLeft)));
+    QTRY_COMPARE(besidesDatafile(folder.path()).size(), filesLeft);
     QVERIFY(writeDatafile(path, version(army, 2), nullptr));
     QCOMPARE(besidesDatafile(folder.path()), QStringList());
 }

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -46,11 +47,17 @@ int writeAll(int fd, const QByteArray& bytes)
 }
 
 // A test stops the saving process with SIGKILL at one step (QUARRIMAK_KILL_SAVE_AT=after-write,
-// after-link or after-rename) to see what a save killed there leaves in the folder.
+// after-naming-began, after-link or after-rename) to see what a save killed there leaves in the
+// folder; "after-link" stops the process that gives the file its names.
+bool killedAt(const char* step)
+{
+    static const QByteArray killedAtStep = qgetenv("QUARRIMAK_KILL_SAVE_AT");
+    return killedAtStep == step;
+}
+
 void stopIfKilledAt(const char* step)
 {
-    static const QByteArray killedAt = qgetenv("QUARRIMAK_KILL_SAVE_AT");
-    if (killedAt == step)
+    if (killedAt(step))
         ::kill(::getpid(), SIGKILL);
 }
 
@@ -82,23 +89,47 @@ int createUnnamed(const QString& target)
     return ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 }
 
-// Gives the file without a name a temporary name beside the target: straight from the open
-// file where this process may (the quicker way, so the name shows for a shorter moment), else
-// through the open file's entry in /proc. False where neither works.
-bool linkTemporary(int fd, const QString& target, QByteArray& name)
+// The exit code of the naming process that could not link the file.
+constexpr int linkRefused = 255;
+
+// Links the complete file without a name under a temporary name beside the target and renames
+// that onto the target. A kill between the two would leave the temporary name in the folder, so
+// both are done by a process of their own, which finishes them whatever becomes of this one. It
+// makes nothing but system calls. 0 when done; -1 where the file could not be linked (nothing
+// is done then); else the rename's error, the target left as it was.
+int nameInChild(int fd, const QByteArray& temporary, const QByteArray& target)
 {
     const QByteArray openFile = "/proc/self/fd/" + QByteArray::number(fd);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = QFile::encodeName(temporaryPathFor(target));
-        if (::linkat(fd, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
-            return true;
-        if (errno != EEXIST && ::linkat(AT_FDCWD, openFile.constData(), AT_FDCWD, name.constData(),
-                                        AT_SYMLINK_FOLLOW) == 0)
-            return true;
-        if (errno != EEXIST)
-            return false;
+    const bool stopAfterLink = killedAt("after-link");
+    const pid_t child = ::fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        // Straight from the open file where the process may, else through its entry in /proc.
+        if (::linkat(fd, "", AT_FDCWD, temporary.constData(), AT_EMPTY_PATH) != 0 &&
+            (errno == EEXIST || ::linkat(AT_FDCWD, openFile.constData(), AT_FDCWD,
+                                         temporary.constData(), AT_SYMLINK_FOLLOW) != 0))
+            ::_exit(linkRefused);
+        if (stopAfterLink)
+            ::kill(::getpid(), SIGKILL);
+        if (::rename(temporary.constData(), target.constData()) != 0) {
+            const int error = errno;
+            ::unlink(temporary.constData());
+            ::_exit(error);
+        }
+        ::_exit(0);
     }
-    return false;
+    stopIfKilledAt("after-naming-began");
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return ECHILD;
+    }
+    if (WIFEXITED(status))
+        return WEXITSTATUS(status) == linkRefused ? -1 : WEXITSTATUS(status);
+    // Stopped on the way: a temporary name it may have given goes, and the target stays.
+    ::unlink(temporary.constData());
+    return EINTR;
 }
 
 // What a temporary file holds before it may take the target's place: every byte, the old
@@ -126,31 +157,25 @@ int renameOnto(const QByteArray& temporary, const QByteArray& target)
 }
 
 // The content goes into a file without a name, which is named only once it is complete on the
-// disk and renamed onto the target at once, so that a save killed on the way almost never
-// leaves anything in the folder. False, with nothing done, where no such file is to be had.
+// disk and renamed onto the target by a process of its own, so that a save killed on the way
+// leaves nothing in the folder. False, with nothing done, where no such file is to be had.
 bool replaceThroughUnnamed(const QString& target, const QByteArray& bytes, const struct stat* old,
                            int& error)
 {
     const int fd = createUnnamed(target);
     if (fd < 0)
         return false;
-    const QByteArray targetName = QFile::encodeName(target);
     error = fillAndSync(fd, bytes, old);
     if (!error)
         stopIfKilledAt("after-write");
-    QByteArray temporary;
-    if (!error && !linkTemporary(fd, target, temporary)) {
-        ::close(fd);
-        return false;
-    }
     if (!error) {
-        stopIfKilledAt("after-link");
-        error = renameOnto(temporary, targetName);
+        error =
+            nameInChild(fd, QFile::encodeName(temporaryPathFor(target)), QFile::encodeName(target));
+        if (!error)
+            stopIfKilledAt("after-rename");
     }
-    // Closed only now, to keep the moment in which the temporary name shows short; the
-    // content is already on the disk.
     ::close(fd);
-    return true;
+    return error >= 0;
 }
 
 // The content goes into a named temporary file, which a later save removes if this one is
