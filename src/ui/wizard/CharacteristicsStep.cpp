@@ -18,6 +18,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace
@@ -374,7 +375,28 @@ bool CharacteristicsStep::nameTaken()
                QStringLiteral("Unitname already exists in this trooptype! Please choose another "
                               "name."),
                QMessageBox::Ok);
+    focusName();
     return true;
+}
+
+// The name's cell takes the focus, its text selected, for the user to correct it.
+void CharacteristicsStep::focusName()
+{
+    troopGrid->setCurrentColumn(nameCol);
+    troopGrid->setFocus(Qt::OtherFocusReason);
+    if (QLineEdit* editor = troopGrid->cellEditor())
+        editor->selectAll();
+}
+
+// After the troop was found incomplete, the first field that keeps it so takes the focus.
+void CharacteristicsStep::focusFieldAtFault()
+{
+    if (troopGrid->cell(nameCol, 0).isEmpty())
+        focusName();
+    else if (roleComboBox->currentIndex() < 0)
+        roleComboBox->setFocus(Qt::OtherFocusReason);
+    else
+        minModelsSlider->setFocus(Qt::OtherFocusReason);
 }
 
 // Next: a name that another troop of the same role already has is refused; otherwise the
@@ -415,6 +437,7 @@ bool CharacteristicsStep::canClose()
                                              "troop unfinished.")
                             : QStringLiteral(" Fill them in before you leave it.")),
                    QMessageBox::Ok);
+        focusFieldAtFault();
         return false;
     }
     return !nameTaken();

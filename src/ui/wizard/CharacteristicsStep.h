@@ -46,6 +46,8 @@ private:
     void storeTroop();
     void storeRole();
     bool nameTaken();
+    void focusName();
+    void focusFieldAtFault();
     static QString incompleteText();
     void showTroopName();
 

@@ -162,30 +162,34 @@ private slots:
         QTest::addColumn<int>("max");
         QTest::addColumn<bool>("next");
         QTest::addColumn<bool>("previous");
+        // The control that takes the focus after the close box was refused.
+        QTest::addColumn<QString>("atFault");
         QTest::newRow("new, complete") << false << ""
                                        << "Kai"
-                                       << "Troops" << 2 << 4 << true << true;
+                                       << "Troops" << 2 << 4 << true << true << "";
         QTest::newRow("new, empty name") << false << ""
                                          << ""
-                                         << "Troops" << 1 << 1 << false << true;
+                                         << "Troops" << 1 << 1 << false << true << "troopGrid";
         QTest::newRow("new, no role") << false << ""
                                       << "Kai"
-                                      << "" << 1 << 1 << false << true;
-        QTest::newRow("new, minimum above maximum") << false << ""
-                                                    << "Kai"
-                                                    << "Troops" << 5 << 3 << false << true;
+                                      << "" << 1 << 1 << false << true << "roleComboBox";
+        QTest::newRow("new, minimum above maximum")
+            << false << ""
+            << "Kai"
+            << "Troops" << 5 << 3 << false << true << "minModelsSlider";
         QTest::newRow("accepted, complete") << true << "TR"
                                             << "Kai"
-                                            << "" << 5 << 5 << true << true;
+                                            << "" << 5 << 5 << true << true << "";
         QTest::newRow("accepted, empty name") << true << "TR"
                                               << ""
-                                              << "" << 1 << 1 << false << false;
-        QTest::newRow("accepted, minimum above maximum") << true << "TR"
-                                                         << "Kai"
-                                                         << "" << 5 << 3 << false << false;
+                                              << "" << 1 << 1 << false << false << "troopGrid";
+        QTest::newRow("accepted, minimum above maximum")
+            << true << "TR"
+            << "Kai"
+            << "" << 5 << 3 << false << false << "minModelsSlider";
         QTest::newRow("accepted, unknown role") << true << "XX"
                                                 << "Kai"
-                                                << "" << 1 << 1 << false << false;
+                                                << "" << 1 << 1 << false << false << "roleComboBox";
     }
     void nextAndPreviousFollowTheData()
     {
@@ -197,6 +201,7 @@ private slots:
         QFETCH(int, max);
         QFETCH(bool, next);
         QFETCH(bool, previous);
+        QFETCH(QString, atFault);
         TestWindows app;
         ScriptedUser user;
         app.setUp([&](Store& army) { accept(army, 0, "Old", heldType); });
@@ -221,9 +226,14 @@ private slots:
         QCOMPARE(step.isVisible(), !next);
         QCOMPARE(app.mainWindow.isVisible(), next);
         QCOMPARE(user.messages().size(), next ? 0 : 1);
-        if (!next)
+        if (!next) {
             QVERIFY(
                 user.messages()[0].startsWith("*** TROOP INCOMPLETE ***|The troop needs a name"));
+            auto* field = foundControl<QWidget>(step, qPrintable(atFault));
+            QWidget* focus = step.focusWidget();
+            QVERIFY2(focus == field || field->isAncestorOf(focus),
+                     qPrintable(focus ? focus->objectName() : QStringLiteral("no focus")));
+        }
         QVERIFY(user.problems().isEmpty());
     }
 
