@@ -19,8 +19,8 @@
 namespace
 {
 
-// Each row of the problem list is as tall as its problem's text wrapped at the width of its
-// column, so that a long problem shows whole.
+// Each row of the problem list is as tall as its texts wrapped at the widths of their columns,
+// so that a long problem shows whole.
 class WrappingDelegate : public QStyledItemDelegate
 {
 public:
@@ -112,10 +112,9 @@ CheckReportDialog::CheckReportDialog(QWidget* opener, const Store& store, int cu
                                                 placeText(store, problem), problemText(problem)});
     }
     problemList->addTopLevelItems(rows);
-    // A long problem wraps within the width left to it, so that none is cut short; the severity
-    // and the place keep their whole width on one line.
+    // A long problem wraps within the width left to it, so that none is cut short.
     problemList->setWordWrap(true);
-    problemList->setItemDelegateForColumn(2, new WrappingDelegate(problemList));
+    problemList->setItemDelegate(new WrappingDelegate(problemList));
     problemList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     problemList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     problemList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
