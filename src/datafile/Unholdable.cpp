@@ -3,37 +3,29 @@
 #include "platform/CodePage.h"
 #include "store/Store.h"
 
-#include <QStringView>
-
 namespace
 {
 
-// A character as the user sees it; one that cannot be seen by its number.
-QString shown(char32_t codePoint)
+// The characters of the text that the code page lacks, each once, added to those found, each
+// as the user sees it or, where it cannot be seen, by its number. Most texts fit whole.
+void addUnholdable(QStringList& found, const QString& text)
 {
-    const QString text = QString::fromUcs4(&codePoint, 1);
-    if (QChar::isPrint(codePoint) && !QChar::isSpace(codePoint))
-        return text;
-    return QStringLiteral("U+") +
-           QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
-}
-
-// The characters of the texts that the code page lacks, each once, added to those found.
-void addUnholdable(QStringList& found, QStringView text)
-{
+    if (fitsWindows1252(text))
+        return;
     for (const char32_t codePoint : text.toUcs4()) {
-        if (fitsWindows1252(QString::fromUcs4(&codePoint, 1)))
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        if (fitsWindows1252(character))
             continue;
-        const QString seen = shown(codePoint);
+        const QString seen = isVisibleCharacter(codePoint) ? character : codePointName(codePoint);
         if (!found.contains(seen))
             found << seen;
     }
 }
 
-QStringList unholdableIn(std::initializer_list<QStringView> texts)
+QStringList unholdableIn(std::initializer_list<QString> texts)
 {
     QStringList found;
-    for (QStringView text : texts)
+    for (const QString& text : texts)
         addUnholdable(found, text);
     return found;
 }

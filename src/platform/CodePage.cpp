@@ -112,6 +112,17 @@ bool encodeWindows1252(const QString& text, QByteArray& out, QChar* bad)
     return false;
 }
 
+bool isVisibleCharacter(char32_t codePoint)
+{
+    return QChar::isPrint(codePoint) && !QChar::isSpace(codePoint);
+}
+
+QString codePointName(char32_t codePoint)
+{
+    return QStringLiteral("U+") +
+           QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
+}
+
 bool fitsWindows1252(const QString& text)
 {
     for (const QChar c : text) {

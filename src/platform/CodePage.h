@@ -23,6 +23,11 @@ bool encodeWindows1252(QStringView text, char* out, QChar* bad = nullptr);
 // Whether every character of the text has a byte in the code page.
 bool fitsWindows1252(const QString& text);
 
+// Whether the character shows on its own: printable, and no blank.
+bool isVisibleCharacter(char32_t codePoint);
+// The name of a character that cannot be seen: "U+" and its number ("U+200B").
+QString codePointName(char32_t codePoint);
+
 // The Windows-1252 capital of a letter when that capital is itself one character of the code
 // page ("é" gives "É", "ÿ" gives "Ÿ"); any other character comes back unchanged ("ß", "µ").
 QChar upperWindows1252(QChar c);

@@ -16,10 +16,9 @@ QString showCharacter(const QString& line, QChar bad)
         codePoint = QChar::surrogateToUcs4(bad, line[at + 1]);
         shown = line.mid(at, 2);
     }
-    if (QChar::isPrint(codePoint) && !QChar::isSpace(codePoint))
+    if (isVisibleCharacter(codePoint))
         return QString("\"%1\"").arg(shown);
-    const QString number = QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
-    return QString("\"%1\" (U+%2)").arg(shown, number);
+    return QString("\"%1\" (%2)").arg(shown, codePointName(codePoint));
 }
 
 void setReason(QString* reason, const QString& text)
