@@ -450,7 +450,7 @@ bool MainWindow::loadFile(const QString& path)
     saveButton->setEnabled(true);
     showModified();
     if (result.mergedLines > 0)
-        statusBar->showMessage(mergedLinesText(result.mergedLines), 10000);
+        statusBar->showMessage(mergedLinesText(result.mergedLines), messageTime);
     return true;
 }
 
